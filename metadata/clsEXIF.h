@@ -1,0 +1,60 @@
+#pragma once
+
+#include "metadata/ExifSummaryView.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// One directory entry of IFD0 or the Exif directory.
+struct ExifTag
+{
+    int32_t id = 0;
+    QString name;
+    int32_t type = 0;
+    int32_t count = 0;
+    double value = 0;
+    QString text;
+};
+
+// A failure of the reader: number, the routine it came from and a German text.
+struct ExifError
+{
+    int number = 0;
+    QString source;
+    QString description;
+};
+
+// The program's own EXIF reader. Setting ImageFile parses the file at once;
+// everything else reads the tag list of the last parse.
+class clsEXIF
+{
+public:
+    clsEXIF();
+
+    QString ImageFile() const;
+    // Never fails towards the caller; the outcome is in ReadStatus().
+    void setImageFile(const QString &path);
+    bool IntelByteAlignment() const;
+
+    // 0 EXIF data present, 1 no EXIF data found, 2 the file could not be read.
+    uint8_t ReadStatus() const;
+    // Index 0 is an empty record; entries start at index 1, in file order.
+    const std::vector<ExifTag> &Tags() const;
+
+    QString GetTagName(int32_t id) const;
+    QString ListInfo() const;
+
+    // Writes the summary labels of element `side` and, unless frozen,
+    // lblEXIFTime and FrozenExifTime.
+    void ListEXIF(ExifSummaryView &window, int side) const;
+    // Sets CurrentExifTime from DateTimeOriginal; writes no label.
+    void ListEXIF2() const;
+
+
+    // What ListEXIF2 would leave in an emptied CurrentExifTime after parsing
+    // `path`, by the same walk but formatting only the entries it needs: the
+    // batch rename's fast road through thousands of files.
+    static QString ExifTimeOf(const QString &path);
+};

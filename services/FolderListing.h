@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The file list's pattern: the image types the program lists.
+inline const QString ImagePattern = QStringLiteral("*.jpg;*.jpeg;*.bmp;*.tif;*.gif;*.png;*.jps");
+
+// True when `name` matches one of the ";"-separated wildcards, ignoring case.
+bool MatchesPattern(const QString &name, const QString &pattern);
+
+// The names of the folder's files (not folders) that match `pattern`, sorted
+// as a file manager sorts them: ignoring case, numbers in natural order.
+// Reads no file's contents. `ok` is false when the folder cannot be listed.
+QStringList ListMatchingFiles(const QString &folder, const QString &pattern, bool *ok = nullptr);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QChar>
+#include <QDir>
+#include <QString>
+
+// Path and file routines shared by the windows and the command-line tool.
+// The text routines take the separator as a parameter so that they serve
+// both "\" and "/" paths; it defaults to the platform's own.
+
+inline QChar NativeSeparator() { return QDir::separator(); }
+
+// Appends the separator to `path` unless it ends in one; returns the result.
+QString AddBackslash(QString &path, QChar separator = NativeSeparator());
+QString FolderPart(const QString &path, QChar separator = NativeSeparator());
+QString FileNamePart(const QString &path, QChar separator = NativeSeparator());
+// The absolute path as the file system spells it; an unknown path unchanged.
+QString LongNameOf(const QString &path);
+// Title-cases every element of a path, for file systems that ignore case.
+QString TitleCasePath(const QString &path);
+bool FileExists(const QString &path);
+bool FolderExists(const QString &folder);
+// Creates every missing level; false at the first level that cannot be made.
+// Appends the separator to the caller's text.
+bool CreateFolderPath(QString &folder);
+// Removes double quotes from the caller's text; returns the result.
+QString StripQuotes(QString &text);
+// Sets a refused key code to 0. Mode 1 is the file-name mode.
+void FilterNameKey(int &keyCode, int mode = 1);

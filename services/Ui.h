@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Message box of kind 1 information, 2 exclamation, 3 stop, 4 question; any
+// other kind shows nothing. An empty title becomes the program name, also in
+// the caller's variable.
+void ShowMessage(const QString &message, int kind, QString &title);
+void ShowMessage(const QString &message, int kind);
+void CenterForm(QWidget &form);
+void MakeTopmost(QWidget &form);
+// Opens the file in the desktop's default program; false when that failed.
+bool ShellOpen(QWidget *owner, const QString &path);

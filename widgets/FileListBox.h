@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QListView>
+#include <QString>
+
+class QStringListModel;
+
+// A list of the files of one folder that match a pattern, in the order a
+// file manager shows them, with extended multi-selection. The main window's
+// FileList and the folder dialog's File1 are such lists.
+class FileListBox : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit FileListBox(QWidget *parent = nullptr);
+
+    // The folder as the list reports it: no trailing separator except a root.
+    QString Path() const;
+    // Reads the folder; false (and the list unchanged) when it cannot be listed.
+    bool setPath(const QString &folder);
+    QString Pattern() const;
+    void setPattern(const QString &pattern);
+    // Reads the folder again; no selection is restored.
+    void Refresh();
+
+    int ListCount() const;
+    QString List(int index) const;
+    bool Selected(int index) const;
+    void setSelected(int index, bool selected);
+    // The current entry (the one that holds the focus), -1 for none.
+    int ListIndex() const;
+    void setListIndex(int index);
+    // The current entry's text, empty when there is none.
+    QString FileName() const;
+
+signals:
+    // The current entry changed, by mouse, keyboard or program.
+    void currentEntryChanged();
+    void entryDoubleClicked();
+    // A mouse button went down over the list: 1 left, 2 right, 4 middle.
+    void mouseDown(int button, Qt::KeyboardModifiers shift, const QPoint &globalPos);
+};
