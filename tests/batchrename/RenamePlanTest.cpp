@@ -1,0 +1,86 @@
+#include "app/FolderNames.h"
+#include "app/RenamePlan.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+FolderNames NamesOf(std::initializer_list<const char *> names)
+{
+    FolderNames set;
+    for (const char *name : names)
+        set.add(QString::fromUtf8(name));
+    return set;
+}
+
+} // namespace
+
+TEST(RenamePlan, AcceptsOnlyRealWellFormedTimes)
+{
+    EXPECT_TRUE(IsRealExifTime("2016:08:28 - 02:24:00"));
+    EXPECT_TRUE(IsRealExifTime("2016:02:29 - 23:59:59"));
+    for (const char *bad : {"0000:00:00 - 00:00:00", " - ", "", "2016:08:28 - 02:24", "2016:08:28",
+                            "2015:02:29 - 10:00:00", "2016:13:01 - 10:00:00",
+                            "2016:08:28 - 24:00:00", "2016:08:28 - 10:60:00",
+                            "2016-08-28 - 02:24:00", "2016:08:28 - 02:24:0x",
+                            "2016:08:28   02:24:00", "2016:08:28 - 02:24:00 "})
+        EXPECT_FALSE(IsRealExifTime(bad)) << bad;
+    EXPECT_EQ(ExifTimeFromText("2016:08:28 02:24:00"), "2016:08:28 - 02:24:00");
+}
+
+TEST(RenamePlan, JpegSpellingsBecomeJpgOtherTypesKeepTheirOwn)
+{
+    for (const char *name : {"a.jpg", "a.JPG", "a.jpeg", "a.JPEG", "a.Jpe", "x.y.jpg"})
+        EXPECT_EQ(RenamedExtension(name), ".jpg") << name;
+    EXPECT_EQ(RenamedExtension("a.PNG"), ".png");
+    EXPECT_EQ(RenamedExtension("a.gif"), ".gif");
+    EXPECT_EQ(RenamedExtension("a.TIF"), ".tif");
+    EXPECT_EQ(RenamedExtension("a.Jps"), ".jps");
+    EXPECT_EQ(RenamedExtension("noext"), "");
+    EXPECT_EQ(RenamedExtension(".jpg"), "");
+}
+
+TEST(RenamePlan, NormalModeNamesAfterTheTimeAndSeesCollisionsIgnoringCase)
+{
+    const QString time = "2016:08:28 - 02:24:00";
+    PlannedName plan = PlanByOwnTime("IMG_1.JPEG", time, NamesOf({"IMG_1.JPEG"}));
+    EXPECT_EQ(plan.kind, PlanKind::Rename);
+    EXPECT_EQ(plan.newName, "2016-08-28 - 02-24-00.jpg");
+
+    plan = PlanByOwnTime("IMG_1.jpg", time, NamesOf({"IMG_1.jpg", "2016-08-28 - 02-24-00.JPG"}));
+    EXPECT_EQ(plan.kind, PlanKind::NameTaken);
+
+    plan = PlanByOwnTime("2016-08-28 - 02-24-00.JPG", time, NamesOf({"2016-08-28 - 02-24-00.JPG"}));
+    EXPECT_EQ(plan.kind, PlanKind::AlreadyNamed);
+}
+
+TEST(RenamePlan, FrozenModeTakesTheFirstFreeLetterFromA)
+{
+    const QString time = "2016:08:28 - 02:24:00";
+    EXPECT_EQ(PlanByFrozenTime("x.jpg", time, NamesOf({"x.jpg"})).newName,
+              "2016-08-28 - 02-24-00a.jpg");
+    const PlannedName plan = PlanByFrozenTime(
+        "x.png", time, NamesOf({"x.png", "2016-08-28 - 02-24-00A.PNG", "2016-08-28 - 02-24-00b.png"}));
+    EXPECT_EQ(plan.kind, PlanKind::Rename);
+    EXPECT_EQ(plan.newName, "2016-08-28 - 02-24-00c.png");
+
+    FolderNames all = NamesOf({"x.jpg"});
+    for (char c = 'a'; c <= 'z'; ++c)
+        all.add(QStringLiteral("2016-08-28 - 02-24-00%1.jpg").arg(QChar(c)));
+    EXPECT_EQ(PlanByFrozenTime("x.jpg", time, all).kind, PlanKind::LettersTaken);
+    EXPECT_EQ(PlanByFrozenTime("2016-08-28 - 02-24-00z.jpg", time, all).kind,
+              PlanKind::AlreadyNamed);
+}
+
+TEST(FolderNamesTest, CountsNamesThatFoldAlike)
+{
+    FolderNames names = NamesOf({"X.JPG", "x.jpg", "Ärger.jpg"});
+    names.remove("x.jpg");
+    EXPECT_TRUE(names.contains("x.Jpg"));
+    names.remove("X.JPG");
+    EXPECT_FALSE(names.contains("x.jpg"));
+    EXPECT_TRUE(names.contains("ÄRGER.JPG"));
+    names.renamed("Ärger.jpg", "b.jpg");
+    EXPECT_FALSE(names.contains("ärger.jpg"));
+    EXPECT_TRUE(names.contains("B.jpg"));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+#include <optional>
+
+// Writes a small JPEG whose EXIF block holds only DateTimeOriginal with the
+// given text (no EXIF block at all for nullopt). `payload` makes files of the
+// same time tell apart by their bytes.
+void WriteExifJpeg(const QString &path, const std::optional<QByteArray> &dateTimeOriginal,
+                   const QByteArray &payload = {});
+
+// Every file of a folder: name -> bytes.
+QMap<QString, QByteArray> FolderContents(const QString &folder);
+
+// True when `after` holds as many files as `before` and the same contents,
+// whatever their names.
+bool SameFilesRenamed(const QMap<QString, QByteArray> &before,
+                      const QMap<QString, QByteArray> &after);
+
+// The file's modification time in seconds since the epoch, or -1.
+long long ModificationTime(const QString &path);
+
+// Seconds since the epoch of a local date and time "YYYY:MM:DD HH:MM:SS".
+long long LocalMoment(const char *exifText);
+
+// While alive, the process (even as root) is held to file permissions.
+class PermissionsEnforced
+{
+public:
+    PermissionsEnforced();
+    ~PermissionsEnforced();
+    PermissionsEnforced(const PermissionsEnforced &) = delete;
+    PermissionsEnforced &operator=(const PermissionsEnforced &) = delete;
+
+private:
+    bool dropped_ = false;
+};
