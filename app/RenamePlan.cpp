@@ -47,6 +47,8 @@ bool IsRealExifTime(const QString &time)
 
 QString ExifTimeFromText(const QString &text)
 {
+    if (text.size() != 19 || text.at(10) != u' ')
+        return {};
     return text.left(10) + QStringLiteral(" - ") + text.right(8);
 }
 

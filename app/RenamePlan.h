@@ -11,7 +11,8 @@
 // cameras' "0000:00:00 - 00:00:00", empty and truncated values are not.
 bool IsRealExifTime(const QString &time);
 
-// "2016:08:28 02:24:00" (the stored EXIF text) -> "2016:08:28 - 02:24:00".
+// "2016:08:28 02:24:00" (as EXIF stores it) -> "2016:08:28 - 02:24:00"; any
+// text of another length or without the blank gives an empty text.
 QString ExifTimeFromText(const QString &text);
 
 // The extension a renamed file gets: ".jpg" for every JPEG spelling (.jpg,

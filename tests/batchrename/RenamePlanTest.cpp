@@ -26,6 +26,8 @@ TEST(RenamePlan, AcceptsOnlyRealWellFormedTimes)
                             "2016:08:28   02:24:00", "2016:08:28 - 02:24:00 "})
         EXPECT_FALSE(IsRealExifTime(bad)) << bad;
     EXPECT_EQ(ExifTimeFromText("2016:08:28 02:24:00"), "2016:08:28 - 02:24:00");
+    EXPECT_EQ(ExifTimeFromText("2016:08:28"), "");
+    EXPECT_EQ(ExifTimeFromText("2016:08:28T02:24:00"), "");
 }
 
 TEST(RenamePlan, JpegSpellingsBecomeJpgOtherTypesKeepTheirOwn)

@@ -19,7 +19,7 @@ protected:
         ASSERT_TRUE(temp.isValid());
         dir = temp.path();
         WriteExifJpeg(dir + "/IMG_2.jpg", QByteArray("2016:08:28 02:25:10"), "2");
-        WriteExifJpeg(dir + "/IMG_10.JPEG", QByteArray("2016:08:28 02:24:00"), "10");
+        WriteExifJpeg(dir + "/IMG_1.JPEG", QByteArray("2016:08:28 02:24:00"), "1");
         WriteExifJpeg(dir + "/ohne.jpg", std::nullopt, "ohne");
         QFile notes(dir + "/notes.txt");
         ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
@@ -46,8 +46,8 @@ protected:
 TEST_F(RenameCommandTest, FolderIsRenamedInListOrder)
 {
     EXPECT_EQ(run({dir}), 0);
-    EXPECT_EQ(lines(), QStringList({dir + "/IMG_2.jpg -> " + dir + "/2016-08-28 - 02-25-10.jpg",
-                                    dir + "/IMG_10.JPEG -> " + dir + "/2016-08-28 - 02-24-00.jpg",
+    EXPECT_EQ(lines(), QStringList({dir + "/IMG_1.JPEG -> " + dir + "/2016-08-28 - 02-24-00.jpg",
+                                    dir + "/IMG_2.jpg -> " + dir + "/2016-08-28 - 02-25-10.jpg",
                                     dir + "/ohne.jpg: übersprungen (keine EXIF-Zeit)",
                                     "2 umbenannt, 1 übersprungen, 0 fehlgeschlagen"}));
     EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00.jpg", "2016-08-28 - 02-25-10.jpg",
@@ -58,7 +58,7 @@ TEST_F(RenameCommandTest, DryRunPrintsTheSameAndChangesNothing)
 {
     const auto before = FolderContents(dir);
     EXPECT_EQ(run({"--dry-run", "--file-times", dir + "/"}), 0);
-    EXPECT_EQ(lines().first(), dir + "/IMG_2.jpg -> " + dir + "/2016-08-28 - 02-25-10.jpg");
+    EXPECT_EQ(lines().first(), dir + "/IMG_1.JPEG -> " + dir + "/2016-08-28 - 02-24-00.jpg");
     EXPECT_EQ(lines().last(), "2 umbenannt, 1 übersprungen, 0 fehlgeschlagen");
     EXPECT_EQ(FolderContents(dir), before);
 }
@@ -85,7 +85,8 @@ TEST_F(RenameCommandTest, WrongUsageIsStatusTwoAndTouchesNothing)
 {
     for (const QStringList &args : {QStringList{}, QStringList{"--dry-run"}, QStringList{"--bogus", dir},
                                     QStringList{"--freeze"}, QStringList{"--freeze", "0000:00:00 00:00:00", dir},
-                                    QStringList{"--freeze", "2016:08:28", dir}}) {
+                                    QStringList{"--freeze", "2016:08:28", dir},
+                                    QStringList{"--freeze", "2016:08:28T02:24:00", dir}}) {
         EXPECT_EQ(run(args), 2) << args.join(' ').toStdString();
         EXPECT_TRUE(output.isEmpty());
         EXPECT_TRUE(errors.contains("Aufruf: fotlex-cli rename"));

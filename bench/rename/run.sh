@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Times the batch rename by EXIF time against jhead, exiv2, ExifTool and a
+# bare C loop (open, read 4 KiB, close, rename) on N = 2,000 and 20,000 photos
+# with distinct capture times, each tool on a fresh copy of the same folder.
+# Usage: bench/rename/run.sh [N...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+photos=${FOTLEX_TESTDATA:-$root/../shared/testdata/photos}
+sizes=("$@")
+[ ${#sizes[@]} -eq 0 ] && sizes=(2000 20000)
+
+need=()
+for pkg in jhead exiv2 libimage-exiftool-perl gcc python3 cmake g++ qt6-base-dev libgtest-dev; do
+  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || need+=("$pkg")
+done
+if [ ${#need[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq && apt-get install -y -qq "${need[@]}" >/dev/null
+fi
+
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -j "$(nproc)" --target fotlex-cli >/dev/null
+cli="$root/build/cli/fotlex-cli"
+
+work=$(mktemp -d /var/tmp/fotlex-bench.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+gcc -O2 -o "$work/floor" "$here/floor.c"
+
+# Seeds: the samples that have a capture time, small enough to copy in bulk.
+(cd "$photos" && exiftool -q -m -s3 -T -FileName -DateTimeOriginal -- *.jpg) \
+  | awk -F'\t' '$2 ~ /^[0-9]{4}:/ && $1 != "corrupted.jpg"' > "$work/seeds.tsv"
+
+seconds() { date +%s.%N; }
+
+run_one() {  # label folder command...
+  local label=$1 master=$2; shift 2
+  local dir="$work/run"
+  rm -rf "$dir"; cp -a "$master" "$dir"; sync
+  local start end renamed
+  start=$(seconds)
+  (cd "$dir" && "$@") >/dev/null 2>&1 || true
+  end=$(seconds)
+  renamed=$(find "$dir" -maxdepth 1 -type f ! -name 'IMG_*' | wc -l)
+  printf '%-10s %9.3f s  (%d renamed)\n' "$label" "$(awk -v a="$start" -v b="$end" 'BEGIN { print b - a }')" "$renamed"
+  rm -rf "$dir"
+}
+
+for n in "${sizes[@]}"; do
+  master="$work/master-$n"
+  python3 "$here/make_photos.py" "$photos" "$master" "$n" "$work/seeds.tsv"
+  echo "== $n photos"
+  run_one fotlex  "$master" "$cli" rename .
+  run_one floor   "$master" "$work/floor" .
+  run_one jhead   "$master" sh -c "jhead -n'%Y-%m-%d - %H-%M-%S' ./*.jpg"
+  run_one exiv2   "$master" sh -c "exiv2 -F -r '%Y-%m-%d - %H-%M-%S' mv ./*.jpg"
+  run_one exiftool "$master" exiftool -q '-FileName<DateTimeOriginal' -d '%Y-%m-%d - %H-%M-%S%%-c.%%e' .
+  rm -rf "$master"
+done
