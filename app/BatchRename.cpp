@@ -2,7 +2,6 @@
 
 #include "app/RenamePlan.h"
 #include "metadata/clsEXIF.h"
-#include "services/FolderListing.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -80,10 +79,6 @@ RenameOutcome BatchRename::renameFile(const QString &folder, const QString &name
 {
     RenameOutcome outcome;
     outcome.oldPath = folder + name;
-    if (!MatchesPattern(name, ImagePattern)) {
-        outcome.reason = RenameReason::NotAnImage;
-        return outcome;
-    }
 
     FileOpResult folderError;
     FolderNames *names = namesOf(folder, folderError);

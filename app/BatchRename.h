@@ -57,7 +57,8 @@ class BatchRename
 public:
     explicit BatchRename(RenameOptions options);
 
-    // `folder` ends in a separator (or is empty for the working folder).
+    // `folder` ends in a separator (or is empty for the working folder). The
+    // caller has picked the file list's image types.
     RenameOutcome renameFile(const QString &folder, const QString &name);
 
 private:

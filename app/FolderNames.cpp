@@ -31,6 +31,21 @@ FolderNames FolderNames::read(const QString &folder, FileOpResult &error)
     return names;
 }
 
+QString FolderNames::key(const QString &name)
+{
+    // Photo names are nearly always ASCII, where folding is lowering; Qt's
+    // full folding costs as much as reading the file's EXIF block.
+    QString folded = name;
+    for (QChar &c : folded) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return name.toCaseFolded();
+        if (u >= u'A' && u <= u'Z')
+            c = QChar(char16_t(u + (u'a' - u'A')));
+    }
+    return folded;
+}
+
 bool FolderNames::contains(const QString &name) const
 {
     return counts_.contains(key(name));

@@ -21,7 +21,7 @@ public:
     void remove(const QString &name);
     void renamed(const QString &from, const QString &to);
 
-    static QString key(const QString &name) { return name.toCaseFolded(); }
+    static QString key(const QString &name);
 
 private:
     // Folded name -> how many entries fold to it (a Linux folder may hold

@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -60,34 +61,47 @@ Arguments Parse(const QStringList &arguments)
     return parsed;
 }
 
+// One file to handle, or the outcome already known without touching it.
+struct Item
+{
+    RenameJob job;
+    std::optional<RenameOutcome> decided;
+};
+
+RenameOutcome Decided(const QString &path, RenameStatus status, RenameReason reason)
+{
+    RenameOutcome outcome;
+    outcome.oldPath = path;
+    outcome.status = status;
+    outcome.reason = reason;
+    return outcome;
+}
+
 // A folder PATH stands for its listed image files in list order; any other
 // PATH for itself. Folder texts keep the user's spelling, plus a separator.
-std::vector<RenameJob> JobsOf(const QString &path, std::vector<RenameOutcome> &unlisted)
+void AddItems(const QString &path, std::vector<Item> &items)
 {
-    std::vector<RenameJob> jobs;
     if (QFileInfo(path).isDir()) {
-        QString folder = path;
-        if (!folder.endsWith(u'/'))
-            folder += u'/';
         bool ok = false;
         const QStringList names = ListMatchingFiles(path, ImagePattern, &ok);
         if (!ok) {
-            RenameOutcome outcome;
-            outcome.oldPath = path;
-            outcome.status = RenameStatus::Failed;
-            outcome.reason = RenameReason::FolderUnreadable;
-            FolderNames::read(path, outcome.system);
-            unlisted.push_back(outcome);
-            return jobs;
+            RenameOutcome failed =
+                Decided(path, RenameStatus::Failed, RenameReason::FolderUnreadable);
+            FolderNames::read(path, failed.system);
+            items.push_back({{}, failed});
+            return;
         }
-        jobs.reserve(names.size());
+        const QString folder = path.endsWith(u'/') ? path : path + u'/';
         for (const QString &name : names)
-            jobs.push_back({folder, name});
-        return jobs;
+            items.push_back({{folder, name}, std::nullopt});
+        return;
     }
     const qsizetype slash = path.lastIndexOf(u'/');
-    jobs.push_back({path.left(slash + 1), path.mid(slash + 1)});
-    return jobs;
+    const QString name = path.mid(slash + 1);
+    if (!MatchesPattern(name, ImagePattern))
+        items.push_back({{}, Decided(path, RenameStatus::Skipped, RenameReason::NotAnImage)});
+    else
+        items.push_back({{path.left(slash + 1), name}, std::nullopt});
 }
 
 // "\r123 von 20000 Dateien" on a terminal, redrawn at most ten times a second
@@ -132,12 +146,9 @@ int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
         return 2;
     }
 
-    std::vector<RenameOutcome> unlisted;
-    std::vector<RenameJob> jobs;
-    for (const QString &path : parsed.paths) {
-        std::vector<RenameJob> more = JobsOf(path, unlisted);
-        jobs.insert(jobs.end(), more.begin(), more.end());
-    }
+    std::vector<Item> items;
+    for (const QString &path : parsed.paths)
+        AddItems(path, items);
 
     int renamed = 0, skipped = 0, failed = 0;
     ProgressLine progress(err, progressOnErr);
@@ -154,13 +165,13 @@ int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
             out << RenameOutcomeLine(outcome) << '\n';
         }
     };
-    for (const RenameOutcome &outcome : unlisted)
-        report(outcome);
-    RunBatchRename(jobs, parsed.options, [&](const RenameOutcome &outcome, int done, int total) {
-        report(outcome);
-        progress.show(done, total);
-        return true;
-    });
+    BatchRename batch(parsed.options);
+    const int total = int(items.size());
+    for (int done = 0; done < total; ++done) {
+        const Item &item = items[size_t(done)];
+        report(item.decided ? *item.decided : batch.renameFile(item.job.folder, item.job.name));
+        progress.show(done + 1, total);
+    }
     progress.wipe();
     out << RenameSummaryLine(renamed, skipped, failed) << Qt::endl;
     return failed == 0 ? 0 : 1;

@@ -29,7 +29,7 @@ gcc -O2 -o "$work/floor" "$here/floor.c"
 
 # Seeds: the samples that have a capture time, small enough to copy in bulk.
 (cd "$photos" && exiftool -q -m -s3 -T -FileName -DateTimeOriginal -- *.jpg) \
-  | awk -F'\t' '$2 ~ /^[0-9]{4}:/ && $1 != "corrupted.jpg"' > "$work/seeds.tsv"
+  | awk -F'\t' '$2 ~ /^[0-9][0-9][0-9][0-9]:/ && $1 != "corrupted.jpg"' > "$work/seeds.tsv"
 
 seconds() { date +%s.%N; }
 
