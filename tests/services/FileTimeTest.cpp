@@ -130,15 +130,20 @@ TEST_F(SetFileTimesTest, LeapDay)
 TEST_F(SetFileTimesTest, SkippedAndRepeatedHours)
 {
     // 02:30 on 27 March 2016 does not exist in Berlin; it is read with the
-    // winter offset, which is 03:30 summer time.
-    EXPECT_EQ(Set("2016", "03", "27", "02", "30", "00"), FileTimeResult::Set);
-    ExpectTimes(Utc(2016, 3, 27, 1, 30, 0));
-    const Times skipped = StatTimes(file);
-    EXPECT_EQ(skipped.access, skipped.modification);
-
-    EXPECT_EQ(Set("2016", "10", "30", "02", "30", "00"), FileTimeResult::Set);
-    const qint64 repeated = StatTimes(file).modification;
-    EXPECT_TRUE(repeated == Utc(2016, 10, 30, 0, 30, 0) || repeated == Utc(2016, 10, 30, 1, 30, 0));
+    // winter offset, which is 03:30 summer time, whatever was set before.
+    for (const char *before : {"01", "07"}) {
+        EXPECT_EQ(Set("2016", before, "10", "12", "00", "00"), FileTimeResult::Set);
+        EXPECT_EQ(Set("2016", "03", "27", "02", "30", "00"), FileTimeResult::Set);
+        ExpectTimes(Utc(2016, 3, 27, 1, 30, 0));
+    }
+    // 02:30 on 30 October 2016 happens twice; the first, in summer time, counts.
+    for (const char *before : {"01", "07"}) {
+        EXPECT_EQ(Set("2016", before, "10", "12", "00", "00"), FileTimeResult::Set);
+        EXPECT_EQ(Set("2016", "10", "30", "02", "30", "00"), FileTimeResult::Set);
+        ExpectTimes(Utc(2016, 10, 30, 0, 30, 0));
+    }
+    EXPECT_EQ(Set("2016", "10", "30", "03", "00", "00"), FileTimeResult::Set);
+    ExpectTimes(Utc(2016, 10, 30, 2, 0, 0));
 }
 
 TEST_F(SetFileTimesTest, InvalidDatesChangeNothing)
