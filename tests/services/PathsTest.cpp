@@ -113,6 +113,18 @@ TEST(LongNameOf, ExistingPathComesBackAbsoluteAndClean)
     QDir::setCurrent(cwd);
 }
 
+TEST(LongNameOf, NamesThatLookLikeWildcards)
+{
+    QTemporaryDir dir;
+    const QString root = QDir(dir.path()).canonicalPath();
+    for (const char *name : {"Fotos [2016]", "Fotos 2", "F*", "Fotos ?"})
+        ASSERT_TRUE(QDir(root).mkdir(QString::fromLatin1(name)));
+    for (const char *name : {"Fotos [2016]", "F*", "Fotos ?"}) {
+        const QString path = root + QLatin1Char('/') + QString::fromLatin1(name);
+        EXPECT_EQ(LongNameOf(path), path);
+    }
+}
+
 TEST(LongNameOf, MissingPathComesBackUnchanged)
 {
     EXPECT_EQ(LongNameOf(QStringLiteral("/nicht/da/img_0001.JPG")), QStringLiteral("/nicht/da/img_0001.JPG"));
