@@ -33,7 +33,8 @@ protected:
     QTemporaryDir dir;
 };
 
-INSTANTIATE_TEST_SUITE_P(Ways, SafeRenameTest, ::testing::Values(&SafeRename, &SafeRenameByLink));
+INSTANTIATE_TEST_SUITE_P(Ways, SafeRenameTest, ::testing::Values(&SafeRename, &SafeRenameByLink),
+                         [](const auto &info) { return info.index == 0 ? "Kernel" : "Link"; });
 
 TEST_P(SafeRenameTest, RenamesWithinTheFolder)
 {
