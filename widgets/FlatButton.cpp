@@ -414,3 +414,5 @@ void FlatButton::DoEvents()
 {
     QCoreApplication::processEvents();
 }
+
+#include "moc_FlatButton.cpp"
