@@ -37,8 +37,9 @@ int main(int argc, char **argv)
         other->move(0, 100);
         form.resize(200, 200);
         form.show();
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(&form, &activate);
+        form.activateWindow();
+        for (int i = 0; i < 100 && !form.isActiveWindow(); ++i)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
         other->setFocus();
         if (s == 0)
             button->setEnabled(false);

@@ -1,6 +1,9 @@
 #include "ButtonTestSupport.h"
 
+#include <QCursor>
 #include <QSignalSpy>
+
+#include <cmath>
 
 namespace {
 
@@ -53,6 +56,30 @@ TEST_F(FlatButtonInput, ReleaseOutsideDoesNotClickButReturningDoes)
     EXPECT_EQ(middle->State().CurrentState(), StatePressed);
     QTest::mouseRelease(middle, Qt::LeftButton, {}, Centre(middle));
     EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(FlatButtonInput, DoubleClickClicksOnceAndRaisesDblClick)
+{
+    QSignalSpy clicks(middle, &FlatButton::Click);
+    QSignalSpy doubleClicks(middle, &FlatButton::DblClick);
+    QTest::mouseMove(middle, Centre(middle));
+    // The platform's order: press, release, double click, release.
+    QTest::mouseClick(middle, Qt::LeftButton, {}, Centre(middle));
+    QTest::mouseDClick(middle, Qt::LeftButton, {}, Centre(middle));
+    EXPECT_EQ(middle->State().CurrentState(), StatePressed);
+    QTest::mouseRelease(middle, Qt::LeftButton, {}, Centre(middle));
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(doubleClicks.count(), 1);
+    EXPECT_EQ(middle->State().CurrentState(), StateHot);
+}
+
+TEST_F(FlatButtonInput, SnapMouseToPutsThePointerOnTheCentre)
+{
+    middle->setFixedSize(77, 34);
+    middle->SnapMouseTo();
+    // Halves go to the even pixel.
+    const QPoint origin = middle->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(QCursor::pos(), QPoint(int(std::nearbyint(origin.x() + 38.5)), origin.y() + 17));
 }
 
 TEST_F(FlatButtonInput, MouseMoveReportsButtonShiftAndPosition)
@@ -166,7 +193,9 @@ TEST_F(FlatButtonInput, DisabledButtonGetsNoInput)
     middle->setEnabled(false);
     QTest::mouseMove(middle, Centre(middle));
     QTest::mouseClick(middle, Qt::LeftButton, {}, Centre(middle));
+    QTest::mouseClick(middle, Qt::LeftButton, {}, Centre(middle));
     QTest::mouseDClick(middle, Qt::LeftButton, {}, Centre(middle));
+    QTest::mouseRelease(middle, Qt::LeftButton, {}, Centre(middle));
     QTest::keyClick(&form, Qt::Key_O, Qt::AltModifier);
     EXPECT_EQ(clicks.count(), 0);
     EXPECT_EQ(moves.count(), 0);
