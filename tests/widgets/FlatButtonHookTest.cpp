@@ -49,18 +49,34 @@ void SendActivation(QWidget &window, bool active)
     QApplication::sendEvent(&window, &event);
 }
 
-TEST(ButtonMessageHook, ReportsOnlyListedMessagesWithWParam)
+void SendLeave(QWidget &window)
 {
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&window, &leave);
+}
+
+// One window hooked for one message.
+class ButtonMessageHook : public ::testing::Test
+{
+protected:
+    void Hook(quint32 message, int flags)
+    {
+        hook.HookWindow(&window);
+        hook.HookMessage(&window, message, flags);
+    }
+
     QWidget window;
     RecordingClient client;
-    MessageHook hook(&client);
-    hook.HookWindow(&window);
-    hook.HookMessage(&window, WM_ACTIVATE, 1);
+    MessageHook hook{&client};
+};
+
+TEST_F(ButtonMessageHook, ReportsOnlyListedMessagesWithWParam)
+{
+    Hook(WM_ACTIVATE, 1);
     hook.HookMessage(&window, WM_ACTIVATE, 1);
     SendActivation(window, true);
     SendActivation(window, false);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&window, &leave);
+    SendLeave(window);
     ASSERT_EQ(client.messages.size(), 2u);
     EXPECT_EQ(client.messages[0].uMsg, WM_ACTIVATE);
     EXPECT_EQ(client.messages[0].wParam, 1u);
@@ -69,32 +85,23 @@ TEST(ButtonMessageHook, ReportsOnlyListedMessagesWithWParam)
     EXPECT_EQ(hook.Entries()[0].List[0], std::vector<quint32>{WM_ACTIVATE});
 }
 
-TEST(ButtonMessageHook, LeaveIsReportedOncePerTrackLeave)
+TEST_F(ButtonMessageHook, LeaveIsReportedOncePerTrackLeave)
 {
-    QWidget window;
-    RecordingClient client;
-    MessageHook hook(&client);
-    hook.HookWindow(&window);
-    hook.HookMessage(&window, WM_MOUSELEAVE, 1);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&window, &leave);
+    Hook(WM_MOUSELEAVE, 1);
+    SendLeave(window);
     EXPECT_TRUE(client.messages.empty());
     hook.TrackLeave(&window);
-    QApplication::sendEvent(&window, &leave);
-    QApplication::sendEvent(&window, &leave);
+    SendLeave(window);
+    SendLeave(window);
     ASSERT_EQ(client.messages.size(), 1u);
     EXPECT_EQ(client.messages[0].uMsg, WM_MOUSELEAVE);
 }
 
-TEST(ButtonMessageHook, EveryMessageListAndHandledMessagesStopThere)
+TEST_F(ButtonMessageHook, EveryMessageListAndHandledMessagesStopThere)
 {
-    QWidget window;
     EventCounter counter;
     window.installEventFilter(&counter);
-    RecordingClient client;
-    MessageHook hook(&client);
-    hook.HookWindow(&window);
-    hook.HookMessage(&window, quint32(-1), 2);
+    Hook(quint32(-1), 2);
     EXPECT_EQ(hook.Entries()[0].Count[1], -1);
     SendActivation(window, true);
     // With every message listed, both activation messages are reported.
@@ -107,11 +114,9 @@ TEST(ButtonMessageHook, EveryMessageListAndHandledMessagesStopThere)
     EXPECT_EQ(counter.activations, 1);
 }
 
-TEST(ButtonMessageHook, FreedEntriesAreReusedFromTheTop)
+TEST_F(ButtonMessageHook, FreedEntriesAreReusedFromTheTop)
 {
     QWidget a, b, c, d;
-    RecordingClient client;
-    MessageHook hook(&client);
     hook.HookWindow(&a);
     hook.HookWindow(&b);
     hook.HookWindow(&c);
@@ -126,7 +131,7 @@ TEST(ButtonMessageHook, FreedEntriesAreReusedFromTheTop)
     EXPECT_TRUE(client.messages.empty());
 }
 
-TEST(ButtonMessageHook, UnhookedClientIsNeverCalledAgain)
+TEST(ButtonMessageHooks, UnhookedClientIsNeverCalledAgain)
 {
     QWidget window;
     RecordingClient first, second;
