@@ -196,11 +196,4 @@ TEST_F(FlatButtonPixels, SixPixelButtonSkipsTheEmptyBandAndDrawsTheRest)
     EXPECT_EQ(Pixel(image, 0, 2), Rgb(33, 85, 132));
 }
 
-TEST_F(FlatButtonPixels, PaintEventsShowTheBufferWithoutRedrawing)
-{
-    const QImage before = RenderButton(*button);
-    button->repaint();
-    EXPECT_EQ(RenderButton(*button), before);
-}
-
 } // namespace
