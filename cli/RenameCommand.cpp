@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include <cstdio>
 #include <optional>
 #include <unistd.h>
 
@@ -177,9 +176,7 @@ int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
     return failed == 0 ? 0 : 1;
 }
 
-int RenameCommand(const QStringList &arguments)
+int RunRename(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     return RenameCommand(arguments, out, err, isatty(STDERR_FILENO) == 1);
 }

@@ -12,5 +12,5 @@ class QTextStream;
 int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &err,
                   bool progressOnErr);
 
-// The same on stdout and stderr.
-int RenameCommand(const QStringList &arguments);
+// The subcommand's entry: the progress line when stderr is a terminal.
+int RunRename(const QStringList &arguments, QTextStream &out, QTextStream &err);
