@@ -122,9 +122,9 @@ void FileListBox::mousePressEvent(QMouseEvent *event)
     default: break;
     }
     emit mouseDown(button, event->modifiers(), event->globalPosition().toPoint());
-    // A right press opens the popup menu for the current entry; like a
-    // classic list box it leaves the selection alone.
-    if (event->button() == Qt::RightButton) {
+    // Only the left button selects; a right press opens the popup menu for
+    // the current entry, as a classic list box does.
+    if (event->button() != Qt::LeftButton) {
         event->accept();
         return;
     }
