@@ -2,7 +2,6 @@
 
 #include "services/Paths.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 bool NamesImage(const QString &path)
@@ -25,9 +24,7 @@ StartFolder DecideStartFolder(const QString &commandLine,
     StripQuotes(path);
     start.commandPath = LongNameOf(path);
     if (NamesImage(start.commandPath)) {
-        // Not FolderPart, which drops a leading separator: on this system that
-        // would turn the absolute path into one relative to the working folder.
-        start.folder = QFileInfo(start.commandPath).path();
+        start.folder = FolderPart(start.commandPath);
         start.wanted = FileNamePart(start.commandPath);
     } else if (FolderExists(start.commandPath)) {
         start.folder = start.commandPath;
