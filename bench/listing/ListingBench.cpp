@@ -6,6 +6,8 @@
 #include "services/FolderListing.h"
 #include "widgets/FileListBox.h"
 
+#include "bench/BenchSupport.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -42,10 +44,9 @@ void MakeFolder(const QString &folder, int count)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessSet();
     QApplication app(argc, argv);
-    const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
+    const int count = CountArgument(argc, argv, 20000);
 
     QTemporaryDir dir;
     MakeFolder(dir.path(), count);

@@ -9,6 +9,8 @@
 #include "services/Thumbnail.h"
 #include "widgets/FileListBox.h"
 
+#include "bench/BenchSupport.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImageReader>
@@ -69,10 +71,9 @@ void Report(const char *what, double ms)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessSet();
     QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    const int runs = CountArgument(argc, argv, 9);
 
     QTemporaryDir dir;
     const QString big = MakeBigJpeg(dir.filePath(QStringLiteral("big.jpg")));

@@ -7,24 +7,30 @@
 
 #include <gtest/gtest.h>
 
-TEST(LoadThumbnail, DecodesAtTheThumbnailSize)
+namespace {
+
+// A grey JPEG of the given size, loaded for a box of the given height.
+void ExpectThumbnail(int width, int height, int box, const QSize &thumbnailSize)
 {
     QTemporaryDir dir;
-    const Thumbnail thumbnail = LoadThumbnail(WriteJpeg(dir.filePath("big.jpg"), 4000, 3000), 105);
+    const Thumbnail thumbnail = LoadThumbnail(WriteJpeg(dir.filePath("photo.jpg"), width, height), box);
     ASSERT_TRUE(thumbnail.sizeKnown);
-    EXPECT_EQ(thumbnail.imageWidth, 4000);
-    EXPECT_EQ(thumbnail.imageHeight, 3000);
-    EXPECT_EQ(thumbnail.image.size(), QSize(160, 120));
+    EXPECT_EQ(thumbnail.imageWidth, width);
+    EXPECT_EQ(thumbnail.imageHeight, height);
+    EXPECT_EQ(thumbnail.image.size(), thumbnailSize);
+}
+
+}
+
+TEST(LoadThumbnail, DecodesAtTheThumbnailSize)
+{
+    ExpectThumbnail(4000, 3000, 105, QSize(160, 120));
+    ExpectThumbnail(100, 50, 105, QSize(210, 105));
 }
 
 TEST(LoadThumbnail, PanoramaOverSixteenBitsShowsItsTrueSize)
 {
-    QTemporaryDir dir;
-    const Thumbnail thumbnail = LoadThumbnail(WriteJpeg(dir.filePath("pano.jpg"), 40000, 400), 100);
-    ASSERT_TRUE(thumbnail.sizeKnown);
-    EXPECT_EQ(thumbnail.imageWidth, 40000);
-    EXPECT_EQ(thumbnail.imageHeight, 400);
-    EXPECT_EQ(thumbnail.image.size(), QSize(10000, 100));
+    ExpectThumbnail(40000, 400, 100, QSize(10000, 100));
 }
 
 TEST(LoadThumbnail, VeryTallImageStillGivesAPicture)
