@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -178,4 +179,45 @@ TEST_F(SelectionPanelTest, TagTextsAreNeverMarkup)
     form->setLabelCaption(QStringLiteral("lblCam"), 0, QStringLiteral("<b>X</b>"));
     EXPECT_EQ(form->lblCam()->textFormat(), Qt::PlainText);
     EXPECT_EQ(form->lblCam()->text(), QStringLiteral("<b>X</b>"));
+}
+
+TEST_F(SelectionPanelTest, DoubleClickOpensTheEntryInThePathFieldsFolder)
+{
+    OpenedUrls opened;
+    form->txtPath()->setText(dir.path() + QLatin1Char('/'));
+    FileListBox *list = form->FileList();
+    // A real double-click starts with a press and release of its own.
+    click(1);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                       list->visualRect(list->model()->index(1, 0)).center());
+    ASSERT_EQ(opened.urls.size(), 1);
+    EXPECT_EQ(opened.urls.first().toLocalFile(), dir.filePath(QStringLiteral("b_nikon.jpg")));
+}
+
+TEST(Form1Layout, ControlsAtTheirPlaces)
+{
+    Form1 form;
+    const struct
+    {
+        const char *name;
+        QRect place;
+    } places[] = {
+        {"Panel", {8, 8, 537, 529}},         {"Command1", {8, 560, 537, 33}},
+        {"chkFileTime", {280, 539, 145, 17}}, {"chkFreeze", {423, 539, 139, 17}},
+        {"Label2", {16, 540, 117, 17}},      {"lblEXIFTime", {116, 540, 153, 17}},
+        {"picPreview", {8, 16, 133, 105}},    {"lblSize", {146, 15, 121, 17}},
+        {"lblTimeDate", {145, 109, 121, 14}}, {"lblRefresh", {243, 114, 21, 23}},
+        {"txtPath", {8, 136, 235, 19}},      {"ButtonBrowse", {244, 136, 21, 20}},
+        {"FileList", {8, 160, 257, 344}},     {"lblFileTime", {124, 507, 137, 17}},
+        {"txtInfo", {272, 16, 257, 509}},
+    };
+    for (const auto &control : places) {
+        const auto *widget = form.findChild<QWidget *>(QString::fromLatin1(control.name));
+        ASSERT_NE(widget, nullptr) << control.name;
+        EXPECT_EQ(widget->geometry(), control.place) << control.name;
+    }
+    EXPECT_EQ(form.Command1()->text(), QStringLiteral("EXIF-Zeit als Dateiname (ausgewählte Datei(en)"));
+    EXPECT_EQ(form.chkFileTime()->text(), QStringLiteral("Dateizeit anpassen"));
+    EXPECT_EQ(form.chkFreeze()->text(), QStringLiteral("EXIF Zeit einfrieren"));
+    EXPECT_EQ(form.lblTimeDate()->text(), QStringLiteral("Datum & Zeit:"));
 }

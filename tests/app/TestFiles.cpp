@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include <QDesktopServices>
 #include <QFile>
 #include <QImage>
 
@@ -34,4 +35,14 @@ void SetModified(const QString &path, const QDateTime &time)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+OpenedUrls::OpenedUrls()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+}
+
+OpenedUrls::~OpenedUrls()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
