@@ -2,6 +2,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/ClickLabel.h"
+#include "app/Command1Rename.h"
 #include "app/SelectionPanel.h"
 #include "app/SettingsLocation.h"
 #include "app/WidgetColour.h"
@@ -87,6 +88,7 @@ Form1::Form1(QWidget *parent)
                     m_mnuPop->popup(globalPos);
             });
     connect(m_lblRefresh, &ClickLabel::clicked, this, &Form1::RefreshList);
+    ConnectBatchRename(*this);
     connect(m_picPreview, &ClickLabel::clicked, m_picPreview, &QLabel::clear);
 
     // Load step.

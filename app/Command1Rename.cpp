@@ -1,0 +1,91 @@
+#include "app/Command1Rename.h"
+
+#include "app/BatchRename.h"
+#include "app/Form1.h"
+#include "app/RenamePlan.h"
+#include "app/SelectionPanel.h"
+#include "metadata/ExifTimes.h"
+#include "services/Paths.h"
+#include "widgets/FileListBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+
+namespace {
+
+void ResetPanel(Form1 &form)
+{
+    form.picPreview()->clear();
+    ResetSummary(form);
+}
+
+QString DoneText(int done, int total)
+{
+    return QStringLiteral("%1 von %2 Dateien erledigt").arg(done).arg(total);
+}
+
+} // namespace
+
+void ConnectBatchRename(Form1 &form)
+{
+    QObject::connect(form.Command1(), &QPushButton::clicked, &form,
+                     [&form] { RenameSelectedFiles(form); });
+}
+
+void RenameSelectedFiles(Form1 &form)
+{
+    FileListBox &list = *form.FileList();
+    const int count = list.ListCount();
+    if (count == 0)
+        return;
+    QString folder = list.Path();
+    AddBackslash(folder);
+    // Positions as the list holds them before any rename.
+    std::vector<RenameJob> jobs;
+    for (int i = 0; i < count; ++i) {
+        if (list.Selected(i))
+            jobs.push_back({folder, list.List(i)});
+    }
+
+    RenameOptions options;
+    options.fileTimes = form.chkFileTime()->isChecked();
+    const bool frozen = form.chkFreeze()->isChecked();
+    if (frozen) {
+        // Without a usable frozen time the click ends after the first
+        // selected file's panel reset, leaving list and check box as they are.
+        if (!IsRealExifTime(FrozenExifTime)) {
+            if (!jobs.empty())
+                ResetPanel(form);
+            return;
+        }
+        options.frozenTime = FrozenExifTime;
+    }
+
+    const int total = int(jobs.size());
+    QProgressDialog progress(DoneText(0, total), QStringLiteral("Abbrechen"), 0, total, &form);
+    progress.setWindowTitle(QStringLiteral("Umbenennen"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoReset(false);
+    progress.setValue(0);
+    if (!jobs.empty())
+        ResetPanel(form);
+    RunBatchRename(jobs, options, [&](const RenameOutcome &outcome, int done, int all) {
+        if (!frozen)
+            CurrentExifTime = outcome.time;
+        progress.setLabelText(DoneText(done, all));
+        progress.setValue(done);
+        if (done < all)
+            ResetPanel(form);
+        return !progress.wasCanceled();
+    });
+    progress.close();
+
+    form.RefreshList();
+    form.chkFreeze()->setChecked(false);
+    form.lblEXIFTime()->setText(QString());
+    form.lblFileSize()->setText(QString());
+    form.lblFileTime()->setText(QString());
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+class Form1;
+
+// Connects Command1 ("EXIF-Zeit als Dateiname") to RenameSelectedFiles.
+void ConnectBatchRename(Form1 &form);
+
+// Command1's click: renames the list's selected entries after their EXIF
+// time (or the frozen time with a letter), then re-reads the folder, unchecks
+// chkFreeze and empties the three bottom labels. A batch that runs longer
+// than half a second shows a progress dialog whose cancel stops after the
+// file in hand; the closing steps run all the same.
+void RenameSelectedFiles(Form1 &form);

@@ -1,0 +1,116 @@
+#include "TestPhotos.h"
+
+#include "app/Form1.h"
+#include "metadata/ExifTimes.h"
+#include "widgets/FileListBox.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window on a folder of three photos, driven by real clicks.
+struct Command1Test : ::testing::Test
+{
+    QTemporaryDir dir;
+    std::unique_ptr<Form1> form;
+
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        FrozenExifTime.clear();
+        WriteExifJpeg(dir.filePath("a.jpg"), QByteArray("2016:08:28 02:24:00"), "a");
+        WriteExifJpeg(dir.filePath("b.jpg"), QByteArray("2016:08:28 02:25:10"), "b");
+        WriteExifJpeg(dir.filePath("c.jpg"), std::nullopt, "c");
+        form = std::make_unique<Form1>();
+        form->FileList()->setPath(dir.path());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    void click(int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        FileListBox *list = form->FileList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                          list->visualRect(list->model()->index(row, 0)).center());
+    }
+
+    void clickCommand1() { QTest::mouseClick(form->Command1(), Qt::LeftButton); }
+
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
+};
+
+} // namespace
+
+TEST_F(Command1Test, RenamesTheSelectionAndEndsWithTheClosingSteps)
+{
+    click(0);
+    click(2, Qt::ShiftModifier);
+    form->chkFileTime()->setChecked(true);
+    const auto before = FolderContents(dir.path());
+    clickCommand1();
+    EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00.jpg", "2016-08-28 - 02-25-10.jpg", "c.jpg"}));
+    EXPECT_TRUE(SameFilesRenamed(before, FolderContents(dir.path())));
+    EXPECT_EQ(ModificationTime(dir.filePath("2016-08-28 - 02-24-00.jpg")),
+              LocalMoment("2016:08:28 02:24:00"));
+    EXPECT_EQ(form->FileList()->ListCount(), 3);
+    EXPECT_EQ(form->FileList()->List(0), "2016-08-28 - 02-24-00.jpg");
+    EXPECT_TRUE(form->lblEXIFTime()->text().isEmpty());
+    EXPECT_TRUE(form->lblFileSize()->text().isEmpty());
+    EXPECT_TRUE(form->lblFileTime()->text().isEmpty());
+    EXPECT_EQ(form->lblCam()->text(), "Camera:");
+}
+
+TEST_F(Command1Test, FrozenModeKeepsTheTimeOfTheLastFileThatHadOne)
+{
+    click(0);
+    click(2);
+    EXPECT_EQ(form->lblEXIFTime()->text(), "No EXIF Data");
+    EXPECT_EQ(FrozenExifTime, "2016:08:28 - 02:24:00");
+    form->chkFreeze()->setChecked(true);
+    click(1, Qt::ControlModifier);
+    clickCommand1();
+    EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00a.jpg", "2016-08-28 - 02-24-00b.jpg", "a.jpg"}));
+    EXPECT_FALSE(form->chkFreeze()->isChecked());
+}
+
+TEST_F(Command1Test, FrozenModeWithoutATimeChangesNothing)
+{
+    form->chkFreeze()->setChecked(true);
+    click(2);
+    click(0, Qt::ControlModifier);
+    FrozenExifTime = "0000:00:00 - 00:00:00";
+    clickCommand1();
+    EXPECT_EQ(files(), QStringList({"a.jpg", "b.jpg", "c.jpg"}));
+    EXPECT_TRUE(form->chkFreeze()->isChecked());
+}
+
+TEST_F(Command1Test, NothingSelectedStillRereadsAndEmptiesTheLabels)
+{
+    click(0);
+    click(0, Qt::ControlModifier);
+    ASSERT_FALSE(form->FileList()->Selected(0));
+    form->chkFreeze()->setChecked(true);
+    clickCommand1();
+    EXPECT_EQ(files(), QStringList({"a.jpg", "b.jpg", "c.jpg"}));
+    EXPECT_FALSE(form->chkFreeze()->isChecked());
+    EXPECT_TRUE(form->lblEXIFTime()->text().isEmpty());
+}
+
+TEST_F(Command1Test, EmptyListDoesNothingAtAll)
+{
+    QTemporaryDir empty;
+    form->FileList()->setPath(empty.path());
+    form->chkFreeze()->setChecked(true);
+    form->lblFileSize()->setText("7.958");
+    clickCommand1();
+    EXPECT_TRUE(form->chkFreeze()->isChecked());
+    EXPECT_EQ(form->lblFileSize()->text(), "7.958");
+}
