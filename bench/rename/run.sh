@@ -31,18 +31,18 @@ gcc -O2 -o "$work/floor" "$here/floor.c"
 (cd "$photos" && exiftool -q -m -s3 -T -FileName -DateTimeOriginal -- *.jpg) \
   | awk -F'\t' '$2 ~ /^[0-9][0-9][0-9][0-9]:/ && $1 != "corrupted.jpg"' > "$work/seeds.tsv"
 
-seconds() { date +%s.%N; }
-
 run_one() {  # label folder command...
   local label=$1 master=$2; shift 2
   local dir="$work/run"
   rm -rf "$dir"; cp -a "$master" "$dir"; sync
-  local start end renamed
-  start=$(seconds)
-  (cd "$dir" && "$@") >/dev/null 2>&1 || true
-  end=$(seconds)
+  local times renamed
+  # Wall clock, then user and system CPU: on a busy machine the CPU seconds
+  # are the steadier comparison.
+  times=$( { TIMEFORMAT='%R %U %S'; time (cd "$dir" && "$@" >/dev/null 2>&1 || true); } 2>&1 )
   renamed=$(find "$dir" -maxdepth 1 -type f ! -name 'IMG_*' | wc -l)
-  printf '%-10s %9.3f s  (%d renamed)\n' "$label" "$(awk -v a="$start" -v b="$end" 'BEGIN { print b - a }')" "$renamed"
+  read -r real user sys <<<"$(echo $times)"
+  printf '%-9s %8.3f s wall %8.3f s cpu  (%d renamed)\n' "$label" "$real" \
+    "$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')" "$renamed"
   rm -rf "$dir"
 }
 
