@@ -24,16 +24,12 @@ QString FullPathOf(QString pathText, const QString &fileName)
     return AddBackslash(pathText) + fileName;
 }
 
-QString FileCommands::CurrentPath() const
-{
-    return FullPathOf(host_.PathText(), host_.Files().FileName());
-}
-
 void FileCommands::mnuShowClick()
 {
-    if (host_.Files().FileName().isEmpty())
+    const QString name = host_.Files().FileName();
+    if (name.isEmpty())
         return;
-    ShellOpen(&host_.Owner(), CurrentPath());
+    ShellOpen(&host_.Owner(), FullPathOf(host_.PathText(), name));
 }
 
 void FileCommands::mnuRenameClick()
@@ -55,7 +51,9 @@ void FileCommands::mnuDeleteClick()
     const QString name = list.FileName();
     if (name.isEmpty())
         return;
-    const QString path = CurrentPath();
+    // The file the user picked is in the list's folder; the path field may
+    // have been edited since it was filled.
+    const QString path = FullPathOf(list.Path(), name);
     if (!AskDelete(&host_.Owner(), name))
         return;
 

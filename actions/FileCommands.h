@@ -16,19 +16,19 @@ class FileCommands : public QObject
 public:
     explicit FileCommands(FileActionsHost &host, QObject *parent = nullptr);
 
-    // Opens the file in the desktop's default program.
+    // Opens the file, in the folder the path field names, in the desktop's
+    // default program.
     void mnuShowClick();
     // Opens the rename dialog, or refills it when it is open.
     void mnuRenameClick();
-    // Deletes the file after a question and selects its neighbour.
+    // Deletes the file from the list's folder after a question and selects
+    // its neighbour.
     void mnuDeleteClick();
 
     // The open rename dialog, null when it is closed.
     frmRename *RenameDialog() const;
 
 private:
-    QString CurrentPath() const;
-
     FileActionsHost &host_;
     QPointer<frmRename> renameDialog_;
 };

@@ -2,10 +2,6 @@
 #include "ModalAnswer.h"
 
 #include "actions/FileCommands.h"
-#include "actions/FileMenu.h"
-#include "actions/frmRename.h"
-
-#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -80,6 +76,19 @@ TEST(DeleteCommand, PathFieldEndingInSeparatorNamesTheSameFile)
     EXPECT_EQ(host.Entries().size(), 4);
 }
 
+TEST(DeleteCommand, EditedPathFieldCannotRedirectTheDelete)
+{
+    FakeHost host(Five);
+    FakeHost elsewhere(Five);
+    host.pathText = elsewhere.dir.path();
+    FileCommands commands(host);
+    host.Choose(2);
+    ModalAnswer answer;
+    commands.mnuDeleteClick();
+    EXPECT_FALSE(QFile::exists(host.dir.filePath("a3.jpg")));
+    EXPECT_EQ(elsewhere.Content("a3.jpg"), "a3.jpg");
+}
+
 TEST(DeleteCommand, FailedDeleteSaysSoAndKeepsListAndSelection)
 {
     FakeHost host(Five);
@@ -105,31 +114,4 @@ TEST(DeleteCommand, DoesNothingOnAnEmptyList)
     commands.mnuDeleteClick();
     commands.mnuShowClick();
     EXPECT_TRUE(answer.boxes.isEmpty());
-}
-
-TEST(FileMenu, HasTheFourItemsWiredToTheCommands)
-{
-    FakeHost host({"a.jpg", "b.jpg"});
-    FileCommands commands(host);
-    QMenu mnuPop;
-    AddFileMenuItems(mnuPop, commands);
-
-    const QList<QAction *> items = mnuPop.actions();
-    ASSERT_EQ(items.size(), 4);
-    EXPECT_EQ(items[0]->text(), "Bild Anzeigen...");
-    EXPECT_EQ(items[0]->objectName(), "mnuShow");
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->text(), "Bild umbenennen...");
-    EXPECT_EQ(items[2]->objectName(), "mnuRename");
-    EXPECT_EQ(items[3]->text(), "Bild löschen...");
-    EXPECT_EQ(items[3]->objectName(), "mnuDelete");
-
-    host.Choose(1);
-    items[2]->trigger();
-    ASSERT_NE(commands.RenameDialog(), nullptr);
-    EXPECT_EQ(commands.RenameDialog()->CurrentName(), "b.jpg");
-
-    ModalAnswer answer;
-    items[3]->trigger();
-    EXPECT_EQ(host.Entries(), QStringList({"a.jpg"}));
 }
