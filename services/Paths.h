@@ -14,16 +14,21 @@ inline QChar NativeSeparator() { return QDir::separator(); }
 QString AddBackslash(QString &path, QChar separator = NativeSeparator());
 QString FolderPart(const QString &path, QChar separator = NativeSeparator());
 QString FileNamePart(const QString &path, QChar separator = NativeSeparator());
-// The absolute path as the file system spells it; an unknown path unchanged.
+// The absolute path as the file system spells it; an unknown path unchanged,
+// since on a case-sensitive file system another spelling names another path.
 QString LongNameOf(const QString &path);
 // Title-cases every element of a path, for file systems that ignore case.
-QString TitleCasePath(const QString &path);
+QString TitleCasePath(const QString &path, QChar separator = NativeSeparator());
+// A file (not a folder) that can be opened for reading.
 bool FileExists(const QString &path);
+// A folder that can be listed.
 bool FolderExists(const QString &folder);
 // Creates every missing level; false at the first level that cannot be made.
-// Appends the separator to the caller's text.
+// Appends the separator to the caller's text. Leaves the working folder alone.
 bool CreateFolderPath(QString &folder);
-// Removes double quotes from the caller's text; returns the result.
+// Removes double quotes from the caller's text; returns the result. After a
+// removed quote the next two characters are passed over, so of two adjacent
+// quotes only the first goes.
 QString StripQuotes(QString &text);
 // Sets a refused key code to 0. Mode 1 is the file-name mode.
 void FilterNameKey(int &keyCode, int mode = 1);

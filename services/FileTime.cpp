@@ -1,0 +1,103 @@
+#include "services/FileTime.h"
+
+#include "services/Paths.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cmath>
+#include <ctime>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+
+QString ColonsToDashes(QString &text)
+{
+    text.replace(QLatin1Char(':'), QLatin1Char('-'));
+    return text;
+}
+
+namespace {
+
+// The number a text begins with, read the old way: blanks anywhere are
+// ignored, reading stops at the first character that cannot belong to the
+// number, no number gives 0, and the value is rounded half to even.
+// nullopt when the number does not fit a 16-bit field.
+std::optional<int> LeadingNumber(const QString &text)
+{
+    QString digits;
+    bool point = false;
+    for (const QChar c : text) {
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t'))
+            continue;
+        const bool sign = (c == QLatin1Char('-') || c == QLatin1Char('+')) && digits.isEmpty();
+        const bool decimalPoint = c == QLatin1Char('.') && !point;
+        const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        if (!digit && !sign && !decimalPoint)
+            break;
+        point = point || decimalPoint;
+        digits += c;
+    }
+    bool ok = false;
+    const double value = digits.toDouble(&ok);
+    if (!ok)
+        return 0;
+    const double rounded = std::nearbyint(value);
+    if (rounded < -32768 || rounded > 32767)
+        return std::nullopt;
+    return static_cast<int>(rounded);
+}
+
+bool IsLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
+}
+
+}
+
+FileTimeResult SetFileTimes(const QString &path, const QString &year, const QString &month,
+                            const QString &day, const QString &hour, const QString &minute,
+                            const QString &second)
+{
+    if (!FileExists(path))
+        return FileTimeResult::NoFile;
+
+    const std::optional<int> y = LeadingNumber(year), mo = LeadingNumber(month),
+                             d = LeadingNumber(day), h = LeadingNumber(hour),
+                             mi = LeadingNumber(minute), s = LeadingNumber(second);
+    if (!y || !mo || !d || !h || !mi || !s || *y < 1 || *y > 9999 || *mo < 1 || *mo > 12
+        || *d < 1 || *d > DaysInMonth(*y, *mo) || *h < 0 || *h > 23 || *mi < 0 || *mi > 59
+        || *s < 0 || *s > 59)
+        return FileTimeResult::InvalidTime;
+
+    // The offset is the one in force at the photo's own date, so a summer
+    // photo stamped in winter still shows its own time. For a local time that
+    // does not exist (the hour skipped in spring) glibc's mktime reads the
+    // fields with the offset before the change: 02:30 becomes 03:30 summer time.
+    // In the hour that repeats in autumn it takes the first of the two.
+    std::tm local {};
+    local.tm_year = *y - 1900;
+    local.tm_mon = *mo - 1;
+    local.tm_mday = *d;
+    local.tm_hour = *h;
+    local.tm_min = *mi;
+    local.tm_sec = *s;
+    local.tm_isdst = -1;
+    errno = 0;
+    const std::time_t moment = std::mktime(&local);
+    if (moment == static_cast<std::time_t>(-1) && errno != 0)
+        return FileTimeResult::InvalidTime;
+
+    // Only access and modification time can be set: Linux gives programs no
+    // way to set a file's creation (birth) time.
+    const struct timespec times[2] = {{moment, 0}, {moment, 0}};
+    if (::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) != 0)
+        return FileTimeResult::Failed;
+    return FileTimeResult::Set;
+}
