@@ -90,6 +90,9 @@ bool frmRename::eventFilter(QObject *watched, QEvent *event)
         Command2Click();
         return true;
     }
+    // Tab moves the focus; it is no character of the name.
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return false;
     for (const QChar c : key->text()) {
         int keyCode = c.unicode();
         FilterNameKey(keyCode, 1);
