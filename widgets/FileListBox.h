@@ -40,4 +40,13 @@ signals:
     void entryDoubleClicked();
     // A mouse button went down over the list: 1 left, 2 right, 4 middle.
     void mouseDown(int button, Qt::KeyboardModifiers shift, const QPoint &globalPos);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void setEntries(const QStringList &names);
+
+    QString m_path;
+    QString m_pattern = QStringLiteral("*");
 };

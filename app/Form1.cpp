@@ -1,0 +1,243 @@
+#include "app/Form1.h"
+
+#include "app/AppGlobals.h"
+#include "app/ClickLabel.h"
+#include "app/SelectionPanel.h"
+#include "app/SettingsLocation.h"
+#include "app/WidgetColour.h"
+#include "app/WindowIcon.h"
+#include "metadata/clsEXIF.h"
+#include "services/FolderListing.h"
+#include "services/Paths.h"
+#include "services/Ui.h"
+#include "widgets/FileListBox.h"
+#include "widgets/FlatButton.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+// The layout is kept in twips, at the fixed 15 twips per pixel.
+QRect Twips(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+QFont FormFont(const QString &family, double points, bool bold = false)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont Arial(double points, bool bold = false)
+{
+    return FormFont(QStringLiteral("Arial"), points, bold);
+}
+
+template <typename Control>
+Control *Place(Control *control, const char *name, const QRect &place)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(place);
+    return control;
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QRect &place, const QString &caption,
+                  const QFont &font, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *label = Place(new QLabel(parent), name, place);
+    // EXIF texts come from the file; they must never be read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+const QColor Navy(0, 0, 128);
+
+}
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+{
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(Twips(0, 0, 8295, 8985).size());
+    setWindowIcon(WindowIcon());
+    createControls();
+    createPopupMenu();
+    setTabOrder();
+
+    connect(m_fileList, &FileListBox::currentEntryChanged, this, [this] { ShowSelectedFile(*this); });
+    connect(m_fileList, &FileListBox::entryDoubleClicked, this, &Form1::openCurrentEntry);
+    connect(m_fileList, &FileListBox::mouseDown, this,
+            [this](int button, Qt::KeyboardModifiers, const QPoint &globalPos) {
+                if (button == 2)
+                    m_mnuPop->popup(globalPos);
+            });
+    connect(m_lblRefresh, &ClickLabel::clicked, this, &Form1::RefreshList);
+    connect(m_picPreview, &ClickLabel::clicked, m_picPreview, &QLabel::clear);
+
+    // Load step.
+    CenterForm(*this);
+    setWindowTitle(QStringLiteral("Kestrune ") + SettingsSection);
+    m_lblEXIFTime->clear();
+    m_lblFileSize->clear();
+    m_lblFileTime->clear();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    m_panel = Place(new QFrame(this), "Panel", Twips(120, 120, 8055, 7935));
+    m_panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    m_picPreview = Place(new ClickLabel(m_panel), "picPreview", Twips(120, 240, 1995, 1575));
+    m_picPreview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_picPreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picPreview->setAutoFillBackground(true);
+    SetColour(m_picPreview, QPalette::Window, QColor(128, 128, 128));
+    m_picPreview->setFocusPolicy(Qt::TabFocus);
+
+    m_lblSize = MakeLabel(m_panel, "lblSize", Twips(2190, 225, 1815, 255),
+                          QStringLiteral("Bildgrösse:"), Arial(8.25));
+    MakeLabel(m_panel, "Label3", Twips(2190, 555, 945, 225), QStringLiteral("EXIF-Daten:"),
+              Arial(9));
+    auto *line = Place(new QFrame(m_panel), "Line1", Twips(2190, 780, 1785, 15));
+    line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    m_lblCam = MakeLabel(m_panel, "lblCam", Twips(2190, 810, 1815, 210), QStringLiteral("Camera"),
+                         Arial(8.25));
+    m_lblBlende = MakeLabel(m_panel, "lblBlende", Twips(2190, 1020, 1815, 210),
+                            QStringLiteral("Blende:"), Arial(9));
+    m_lblExp = MakeLabel(m_panel, "lblExp", Twips(2190, 1230, 1815, 210),
+                         QStringLiteral("Belichtung:"), Arial(9));
+    m_lblISO = MakeLabel(m_panel, "lblISO", Twips(2190, 1440, 1815, 210), QStringLiteral("ISO:"),
+                         Arial(9));
+    m_lblTimeDate = MakeLabel(m_panel, "lblTimeDate", Twips(2175, 1635, 1815, 210),
+                              QStringLiteral("Datum & Zeit:"), Arial(8.25));
+    MakeLabel(m_panel, "Label1", Twips(120, 1830, 915, 195), QStringLiteral("Pfad:"), Arial(9));
+
+    m_lblRefresh = Place(new ClickLabel(m_panel), "lblRefresh", Twips(3645, 1710, 315, 345));
+    m_lblRefresh->setText(QStringLiteral("\u21BB"));
+    m_lblRefresh->setFont(FormFont(QStringLiteral("DejaVu Sans"), 14.25));
+    m_lblRefresh->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblRefresh->setToolTip(QStringLiteral("Aktuellen Pfad neu einlesen"));
+    m_lblRefresh->setCursor(Qt::PointingHandCursor);
+
+    m_txtPath = Place(new QLineEdit(m_panel), "txtPath", Twips(120, 2040, 3525, 285));
+    m_txtPath->setFont(Arial(6.75, true));
+
+    m_buttonBrowse = Place(new FlatButton(m_panel), "ButtonBrowse", Twips(3660, 2040, 315, 300));
+    m_buttonBrowse->setCaption(QStringLiteral("..."));
+    m_buttonBrowse->setFont(FormFont(QStringLiteral("Verdana"), 8.25));
+
+    m_fileList = Place(new FileListBox(m_panel), "FileList", Twips(120, 2400, 3855, 5160));
+    m_fileList->setPattern(ImagePattern);
+
+    m_lblFileSize = MakeLabel(m_panel, "lblFileSize", Twips(120, 7605, 1875, 255), QString(),
+                              Arial(9.75, true));
+    m_lblFileTime = MakeLabel(m_panel, "lblFileTime", Twips(1860, 7605, 2055, 255), QString(),
+                              Arial(9.75, true), Qt::AlignRight);
+
+    m_txtInfo = Place(new QPlainTextEdit(m_panel), "txtInfo", Twips(4080, 240, 3855, 7635));
+    m_txtInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_txtInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_txtInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    SetColour(m_txtInfo, QPalette::Base, QColor(255, 255, 192));
+
+    m_command1 = Place(new QPushButton(QStringLiteral("EXIF-Zeit als Dateiname (ausgewählte Datei(en)"),
+                                       this),
+                       "Command1", Twips(120, 8400, 8055, 495));
+    m_command1->setFont(Arial(11.25, true));
+    m_chkFileTime = Place(new QCheckBox(QStringLiteral("Dateizeit anpassen"), this), "chkFileTime",
+                          Twips(4200, 8085, 2175, 255));
+    m_chkFileTime->setFont(Arial(9));
+    m_chkFreeze = Place(new QCheckBox(QStringLiteral("EXIF Zeit einfrieren"), this), "chkFreeze",
+                        Twips(6345, 8085, 2085, 255));
+    m_chkFreeze->setFont(Arial(9));
+    auto *label2 = MakeLabel(this, "Label2", Twips(240, 8100, 1755, 255),
+                             QStringLiteral("EXIF Zeit:"), Arial(9.75, true), Qt::AlignRight);
+    SetColour(label2, QPalette::WindowText, Navy);
+    m_lblEXIFTime = MakeLabel(this, "lblEXIFTime", Twips(1740, 8100, 2295, 255), QString(),
+                              Arial(9.75, true), Qt::AlignRight);
+    SetColour(m_lblEXIFTime, QPalette::WindowText, Navy);
+}
+
+void Form1::createPopupMenu()
+{
+    m_mnuPop = new QMenu(QStringLiteral("PopupMenu"), this);
+    m_mnuPop->setObjectName(QStringLiteral("mnuPop"));
+    m_mnuShow = m_mnuPop->addAction(QStringLiteral("Bild Anzeigen..."));
+    m_mnuShow->setObjectName(QStringLiteral("mnuShow"));
+    m_mnuPop->addSeparator()->setObjectName(QStringLiteral("mnuNix"));
+    m_mnuRename = m_mnuPop->addAction(QStringLiteral("Bild umbenennen..."));
+    m_mnuRename->setObjectName(QStringLiteral("mnuRename"));
+    m_mnuDelete = m_mnuPop->addAction(QStringLiteral("Bild löschen..."));
+    m_mnuDelete->setObjectName(QStringLiteral("mnuDelete"));
+    for (QAction *item : {m_mnuShow, m_mnuRename, m_mnuDelete})
+        item->setEnabled(false);
+}
+
+void Form1::setTabOrder()
+{
+    const QList<QWidget *> order = {m_picPreview, m_txtPath, m_buttonBrowse, m_fileList, m_txtInfo,
+                                    m_command1, m_chkFileTime, m_chkFreeze};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QLabel *Form1::picPreview() const
+{
+    return m_picPreview;
+}
+
+clsEXIF &Form1::ExifReader()
+{
+    if (!m_exifReader)
+        m_exifReader = std::make_unique<clsEXIF>();
+    return *m_exifReader;
+}
+
+void Form1::RefreshList()
+{
+    m_fileList->Refresh();
+    m_picPreview->clear();
+    m_lblSize->setText(QStringLiteral("Bildgrösse: "));
+    ResetSummary(*this);
+}
+
+void Form1::openCurrentEntry()
+{
+    const QString name = m_fileList->FileName();
+    if (name.isEmpty())
+        return;
+    QString folder = m_txtPath->text();
+    ShellOpen(this, AddBackslash(folder) + name);
+}
+
+void Form1::setLabelCaption(const QString &name, int, const QString &caption)
+{
+    if (auto *label = findChild<QLabel *>(name))
+        label->setText(caption);
+}
+
+int Form1::freezeValue() const
+{
+    return m_chkFreeze->isChecked() ? 1 : 0;
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    RememberLastPath(m_fileList->Path());
+    event->accept();
+}

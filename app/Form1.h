@@ -1,0 +1,108 @@
+#pragma once
+
+#include "metadata/ExifSummaryView.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+class ClickLabel;
+class clsEXIF;
+class FileListBox;
+class FlatButton;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+// The main window. It builds its controls at their fixed places and wires
+// the list, the refresh symbol, the preview and the popup menu; the selection
+// panel's work is in SelectionPanel. Every control also carries its name as
+// object name. Other parts act on the window through the accessors below.
+class Form1 : public QWidget, public ExifSummaryView
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    FileListBox *FileList() const { return m_fileList; }
+    FlatButton *ButtonBrowse() const { return m_buttonBrowse; }
+    QLineEdit *txtPath() const { return m_txtPath; }
+    QPlainTextEdit *txtInfo() const { return m_txtInfo; }
+    QLabel *picPreview() const;
+    QLabel *lblSize() const { return m_lblSize; }
+    QLabel *lblCam() const { return m_lblCam; }
+    QLabel *lblBlende() const { return m_lblBlende; }
+    QLabel *lblExp() const { return m_lblExp; }
+    QLabel *lblISO() const { return m_lblISO; }
+    QLabel *lblTimeDate() const { return m_lblTimeDate; }
+    QLabel *lblEXIFTime() const { return m_lblEXIFTime; }
+    QLabel *lblFileSize() const { return m_lblFileSize; }
+    QLabel *lblFileTime() const { return m_lblFileTime; }
+    QCheckBox *chkFreeze() const { return m_chkFreeze; }
+    QCheckBox *chkFileTime() const { return m_chkFileTime; }
+    QPushButton *Command1() const { return m_command1; }
+    QFrame *Panel() const { return m_panel; }
+    // The list's popup menu; its items start disabled until a handler is attached.
+    QMenu *mnuPop() const { return m_mnuPop; }
+    QAction *mnuShow() const { return m_mnuShow; }
+    QAction *mnuRename() const { return m_mnuRename; }
+    QAction *mnuDelete() const { return m_mnuDelete; }
+
+    // The window's EXIF reader, made on first use.
+    clsEXIF &ExifReader();
+    // Pixel size of the image last previewed; 0 before the first.
+    int32_t ImageWidth = 0;
+    int32_t ImageHeight = 0;
+
+    // The refresh symbol's handler: re-reads the folder, empties the preview
+    // and resets the panel. The batch rename calls it as its last step.
+    void RefreshList();
+
+    // ExifSummaryView: lblCam, lblBlende, lblExp, lblISO, lblTimeDate (any
+    // index, the arrays have one element) and lblEXIFTime.
+    void setLabelCaption(const QString &name, int index, const QString &caption) override;
+    int freezeValue() const override;
+
+protected:
+    // The unload step: remembers the list's folder as LastPath.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createPopupMenu();
+    void setTabOrder();
+    void openCurrentEntry();
+
+    QFrame *m_panel = nullptr;
+    ClickLabel *m_picPreview = nullptr;
+    QLabel *m_lblSize = nullptr;
+    QLabel *m_lblCam = nullptr;
+    QLabel *m_lblBlende = nullptr;
+    QLabel *m_lblExp = nullptr;
+    QLabel *m_lblISO = nullptr;
+    QLabel *m_lblTimeDate = nullptr;
+    ClickLabel *m_lblRefresh = nullptr;
+    QLineEdit *m_txtPath = nullptr;
+    FlatButton *m_buttonBrowse = nullptr;
+    FileListBox *m_fileList = nullptr;
+    QLabel *m_lblFileSize = nullptr;
+    QLabel *m_lblFileTime = nullptr;
+    QPlainTextEdit *m_txtInfo = nullptr;
+    QPushButton *m_command1 = nullptr;
+    QCheckBox *m_chkFileTime = nullptr;
+    QCheckBox *m_chkFreeze = nullptr;
+    QLabel *m_lblEXIFTime = nullptr;
+    QMenu *m_mnuPop = nullptr;
+    QAction *m_mnuShow = nullptr;
+    QAction *m_mnuRename = nullptr;
+    QAction *m_mnuDelete = nullptr;
+    std::unique_ptr<clsEXIF> m_exifReader;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+class Form1;
+
+// The selection handler: shows the list's current entry in the panel
+// (preview, pixel size, tag listing, EXIF summary, file time and size) and
+// colours the file time against the EXIF time.
+void ShowSelectedFile(Form1 &form);
+
+// Puts the five summary labels back to their captions and empties txtInfo.
+void ResetSummary(Form1 &form);

@@ -1,0 +1,47 @@
+#include "app/SettingsLocation.h"
+
+#include "app/AppGlobals.h"
+#include "services/Paths.h"
+#include "services/Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString LastPathKey = QStringLiteral("LastPath");
+
+}
+
+QString SettingsFileLocation(const QString &executable, bool executableFolderWritable,
+                             const QString &section, const QString &xdgConfigHome,
+                             const QString &home)
+{
+    const QFileInfo exe(LongNameOf(executable));
+    if (executableFolderWritable)
+        return exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName()
+               + QStringLiteral(".ini");
+    const QString configHome = QDir::isAbsolutePath(xdgConfigHome)
+                                   ? xdgConfigHome
+                                   : home + QStringLiteral("/.config");
+    return QDir::cleanPath(configHome + QStringLiteral("/fotlex/") + section
+                           + QStringLiteral(".ini"));
+}
+
+QString SettingsFileFor(const QString &executable, const QString &section)
+{
+    const bool writable = QFileInfo(QFileInfo(executable).absolutePath()).isWritable();
+    return SettingsFileLocation(executable, writable, section,
+                                qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath());
+}
+
+QString RememberedLastPath()
+{
+    return ReadSetting(SettingsSection, LastPathKey, SettingsFile, AppPath);
+}
+
+bool RememberLastPath(const QString &folder)
+{
+    QDir().mkpath(QFileInfo(SettingsFile).absolutePath());
+    return WriteSetting(SettingsSection, LastPathKey, folder, SettingsFile);
+}
