@@ -2,6 +2,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/ClickLabel.h"
+#include "app/FileActionsWiring.h"
 #include "app/SelectionPanel.h"
 #include "app/SettingsLocation.h"
 #include "app/WidgetColour.h"
@@ -75,6 +76,7 @@ Form1::Form1(QWidget *parent)
     setWindowIcon(WindowIcon());
     createControls();
     createPopupMenu();
+    ConnectFileActions(*this);
     setTabOrder();
 
     connect(m_fileList, &FileListBox::currentEntryChanged, this, [this] { ShowSelectedFile(*this); });
