@@ -74,6 +74,8 @@ Form1::Form1(QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(Twips(0, 0, 8295, 8985).size());
     setWindowIcon(WindowIcon());
+    // The font of the controls that name none of their own: the list and txtInfo.
+    setFont(Arial(8.25));
     createControls();
     createPopupMenu();
     ConnectFileActions(*this);

@@ -1,5 +1,6 @@
 #include "metadata/ExifParse.h"
 
+#include "metadata/ExifBlock.h"
 #include "metadata/ExifBytes.h"
 #include "metadata/ExifTagNames.h"
 #include "metadata/ExifValueText.h"

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "metadata/ExifBlock.h"
 #include "metadata/ExifNumberText.h"
 #include "metadata/clsEXIF.h"
 

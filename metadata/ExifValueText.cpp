@@ -85,17 +85,26 @@ QString rationalList(QByteArrayView bytes, const ExifTag &tag, bool littleEndian
     return text;
 }
 
-QString rationalText(QByteArrayView bytes, ExifTag &tag, bool littleEndian, ExifNumberText &numbers)
+// How the ids that show one number turn the quotient of their first
+// rational into text; null for every other id.
+using QuotientText = QString (*)(double q, ExifNumberText &numbers);
+
+QuotientText oneNumberRule(int32_t id, bool isSigned)
 {
     using namespace ExifTagId;
-    const RationalValue r = readRational(bytes, littleEndian, false);
-    const auto q = r.quotient();
-    switch (tag.id) {
-    case ExposureTime:
-        if (!q)
-            return {};
-        tag.value = *q;
-        return *q == 0 ? QString() : numbers.Fixed(1 / *q, 0);
+    if (isSigned) {
+        switch (id) {
+        case ShutterSpeedValue: // APEX time value; 2^q is the exposure time's denominator
+            return [](double q, ExifNumberText &n) { return n.Fixed(std::exp2(q), 0); };
+        case ExposureBiasValue:
+            return [](double q, ExifNumberText &n) { return n.Fixed(q, 1); };
+        default:
+            return nullptr;
+        }
+    }
+    switch (id) {
+    case ExposureTime: // shown as the reciprocal: 1/250 s gives 250
+        return [](double q, ExifNumberText &n) { return q == 0 ? QString() : n.Fixed(1 / q, 0); };
     case FNumber:
     case XResolution:
     case YResolution:
@@ -103,46 +112,28 @@ QString rationalText(QByteArrayView bytes, ExifTag &tag, bool littleEndian, Exif
     case FocalLength:
     case FocalPlaneXResolution:
     case FocalPlaneYResolution:
-        if (!q)
-            return {};
-        tag.value = *q;
-        return numbers.Fixed(*q, 1);
-    case ApertureValue:
+        return [](double q, ExifNumberText &n) { return n.Fixed(q, 1); };
+    case ApertureValue: // APEX aperture value; sqrt(2)^q is the f-number
     case MaxApertureValue:
-        if (!q)
-            return {};
-        tag.value = *q;
-        return numbers.Fixed(std::pow(std::sqrt(2.0), *q), 1);
+        return [](double q, ExifNumberText &n) { return n.Fixed(std::pow(std::sqrt(2.0), q), 1); };
     default:
-        break;
+        return nullptr;
     }
-    if (tag.count >= 2)
-        return rationalList(bytes, tag, littleEndian, false, numbers);
-    if (q)
-        tag.value = *q;
-    return rationalText(r, numbers);
 }
 
-QString sRationalText(QByteArrayView bytes, ExifTag &tag, bool littleEndian, ExifNumberText &numbers)
+QString rationalValueText(QByteArrayView bytes, ExifTag &tag, bool littleEndian, bool isSigned,
+                          ExifNumberText &numbers)
 {
-    const RationalValue r = readRational(bytes, littleEndian, true);
+    const RationalValue r = readRational(bytes, littleEndian, isSigned);
     const auto q = r.quotient();
-    switch (tag.id) {
-    case ExifTagId::ShutterSpeedValue:
+    if (const QuotientText rule = oneNumberRule(tag.id, isSigned)) {
         if (!q)
             return {};
         tag.value = *q;
-        return numbers.Fixed(std::exp2(*q), 0);
-    case ExifTagId::ExposureBiasValue:
-        if (!q)
-            return {};
-        tag.value = *q;
-        return numbers.Fixed(*q, 1);
-    default:
-        break;
+        return rule(*q, numbers);
     }
     if (tag.count >= 2)
-        return rationalList(bytes, tag, littleEndian, true, numbers);
+        return rationalList(bytes, tag, littleEndian, isSigned, numbers);
     if (q)
         tag.value = *q;
     return rationalText(r, numbers);
@@ -211,10 +202,8 @@ void FormatTagValue(const ExifData &data, ExifTag &tag, int64_t entryPosition, E
         tag.text = latin1(bytes);
         break;
     case Rational:
-        tag.text = rationalText(bytes, tag, le, numbers);
-        break;
     case SRational:
-        tag.text = sRationalText(bytes, tag, le, numbers);
+        tag.text = rationalValueText(bytes, tag, le, tag.type == SRational, numbers);
         break;
     case SByte:
     case SShort:

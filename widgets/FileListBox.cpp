@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStringListModel>
 
 FileListBox::FileListBox(QWidget *parent)
@@ -110,6 +111,17 @@ QString FileListBox::FileName() const
 {
     const int index = ListIndex();
     return index < 0 ? QString() : List(index);
+}
+
+void FileListBox::focusInEvent(QFocusEvent *event)
+{
+    // The item view makes the first entry current when it gains focus by
+    // keyboard or after a popup menu; that would show a file nobody chose.
+    const bool hadCurrent = currentIndex().isValid();
+    const QSignalBlocker quiet(selectionModel());
+    QListView::focusInEvent(event);
+    if (!hadCurrent)
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
 void FileListBox::mousePressEvent(QMouseEvent *event)

@@ -4,6 +4,7 @@
 #include "services/FolderListing.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,7 @@ struct FileListBoxTest : ::testing::Test
 
     void SetUp() override
     {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         for (const char *name : {"IMG_0010.JPG", "img_0002.jpg", "Bild 1.jpeg", "notes.txt",
                                  "scan.TIF", "b.png", "c.gif"})
             WriteBytes(dir.filePath(QString::fromLatin1(name)), 10);
@@ -102,6 +104,25 @@ TEST_F(FileListBoxTest, ExtendedSelectionByMouseAndKeyboard)
     EXPECT_EQ(changed.count(), 4);
 }
 
+TEST_F(FileListBoxTest, FocusByKeyboardMakesNoEntryCurrent)
+{
+    QWidget before;
+    list.setParent(&before);
+    auto *edit = new QLineEdit(&before);
+    before.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&before));
+    edit->setFocus();
+    QSignalSpy changed(&list, &FileListBox::currentEntryChanged);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    ASSERT_TRUE(list.hasFocus());
+    EXPECT_EQ(list.ListIndex(), -1);
+    EXPECT_EQ(changed.count(), 0);
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(list.ListIndex(), 0);
+    EXPECT_EQ(changed.count(), 1);
+    list.setParent(nullptr);
+}
+
 TEST_F(FileListBoxTest, RightButtonReportsButLeavesTheSelection)
 {
     list.show();
@@ -119,6 +140,7 @@ TEST_F(FileListBoxTest, RightButtonReportsButLeavesTheSelection)
 
 TEST(FileListBoxLarge, TwentyThousandEntries)
 {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QTemporaryDir dir;
     for (int i = 0; i < 20000; ++i)
         WriteBytes(dir.filePath(QStringLiteral("IMG_%1.JPG").arg(i)), 0);
