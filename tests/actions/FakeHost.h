@@ -1,10 +1,11 @@
 #pragma once
 
+#include "FileContents.h"
+
 #include "actions/FileActionsHost.h"
 #include "services/FolderListing.h"
 #include "widgets/FileListBox.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -26,18 +27,8 @@ public:
         window.show();
     }
 
-    void AddFile(const QString &name, const QByteArray &content)
-    {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    QByteArray Content(const QString &name) const
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void AddFile(const QString &name, const QByteArray &content) { WriteFile(dir.filePath(name), content); }
+    QByteArray Content(const QString &name) const { return ReadFile(dir.filePath(name)); }
 
     QStringList Entries() const
     {

@@ -1,28 +1,16 @@
+#include "FileContents.h"
+
 #include "actions/ActionTexts.h"
 #include "actions/DeleteFromDisk.h"
 #include "actions/FileCommands.h"
 #include "actions/RenameInFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void WriteFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class RenameInFolderTest : public ::testing::Test
 {
