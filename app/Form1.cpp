@@ -2,6 +2,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/ClickLabel.h"
+#include "app/FileActionsWiring.h"
 #include "app/SelectionPanel.h"
 #include "app/SettingsLocation.h"
 #include "app/WidgetColour.h"
@@ -77,6 +78,7 @@ Form1::Form1(QWidget *parent)
     setFont(Arial(8.25));
     createControls();
     createPopupMenu();
+    ConnectFileActions(*this);
     setTabOrder();
 
     connect(m_fileList, &FileListBox::currentEntryChanged, this, [this] { ShowSelectedFile(*this); });
