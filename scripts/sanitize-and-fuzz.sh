@@ -24,9 +24,9 @@ mkdir -p "$corpus"
 # earlier run must neither block the copy nor the fuzzer's own writes.
 find ../shared/testdata/photos -type f ! -name '*.md' ! -name README -exec install -m 0644 -t "$corpus" {} +
 mkdir -p build-asan/fuzz-findings
-# Short allocation stacks and a smaller quarantine: most of a run's time went
-# into recording the stack of every allocation of the thousands of entries a
-# mutated segment can hold.
+# Short allocation stacks and a smaller quarantine: much of a run's time went
+# into recording the stack of, and recycling, every allocation of the
+# thousands of entries a mutated segment can hold.
 ASAN_OPTIONS=$ASAN_OPTIONS:malloc_context_size=4:quarantine_size_mb=16 \
   build-asan/tests/fuzz/exif_reader_fuzz "$corpus" -max_total_time="$seconds" -max_len=70000 -timeout=10 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-asan/fuzz-findings/ 2>build-asan/fuzz.log || {
