@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <ctime>
@@ -59,6 +60,36 @@ int DaysInMonth(int year, int month)
     return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
 
+// The moment the local wall-clock time names, with the offset in force at
+// that date (not today's), so a summer photo stamped in winter still shows
+// its own time. In the hour that repeats in autumn the first of the two
+// moments counts (summer time). A time in the hour skipped in spring is read
+// as glibc's mktime normalises it: with the offset before the change, so
+// 02:30 becomes 03:30 summer time.
+std::optional<std::time_t> LocalMoment(const std::tm &fields)
+{
+    const auto reading = [&](int isDst) -> std::optional<std::time_t> {
+        std::tm probe = fields;
+        probe.tm_isdst = isDst;
+        errno = 0;
+        const std::time_t moment = std::mktime(&probe);
+        if (moment == static_cast<std::time_t>(-1) && errno != 0)
+            return std::nullopt;
+        const bool sameClock = probe.tm_isdst == isDst && probe.tm_mday == fields.tm_mday
+            && probe.tm_hour == fields.tm_hour && probe.tm_min == fields.tm_min;
+        if (isDst >= 0 && !sameClock)
+            return std::nullopt;
+        return moment;
+    };
+    const std::optional<std::time_t> summer = reading(1);
+    const std::optional<std::time_t> winter = reading(0);
+    if (summer && winter)
+        return std::min(*summer, *winter);
+    if (summer || winter)
+        return summer ? summer : winter;
+    return reading(-1);
+}
+
 }
 
 FileTimeResult SetFileTimes(const QString &path, const QString &year, const QString &month,
@@ -76,27 +107,20 @@ FileTimeResult SetFileTimes(const QString &path, const QString &year, const QStr
         || *s < 0 || *s > 59)
         return FileTimeResult::InvalidTime;
 
-    // The offset is the one in force at the photo's own date, so a summer
-    // photo stamped in winter still shows its own time. For a local time that
-    // does not exist (the hour skipped in spring) glibc's mktime reads the
-    // fields with the offset before the change: 02:30 becomes 03:30 summer time.
-    // In the hour that repeats in autumn it takes the first of the two.
-    std::tm local {};
-    local.tm_year = *y - 1900;
-    local.tm_mon = *mo - 1;
-    local.tm_mday = *d;
-    local.tm_hour = *h;
-    local.tm_min = *mi;
-    local.tm_sec = *s;
-    local.tm_isdst = -1;
-    errno = 0;
-    const std::time_t moment = std::mktime(&local);
-    if (moment == static_cast<std::time_t>(-1) && errno != 0)
+    std::tm fields {};
+    fields.tm_year = *y - 1900;
+    fields.tm_mon = *mo - 1;
+    fields.tm_mday = *d;
+    fields.tm_hour = *h;
+    fields.tm_min = *mi;
+    fields.tm_sec = *s;
+    const std::optional<std::time_t> moment = LocalMoment(fields);
+    if (!moment)
         return FileTimeResult::InvalidTime;
 
     // Only access and modification time can be set: Linux gives programs no
     // way to set a file's creation (birth) time.
-    const struct timespec times[2] = {{moment, 0}, {moment, 0}};
+    const struct timespec times[2] = {{*moment, 0}, {*moment, 0}};
     if (::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) != 0)
         return FileTimeResult::Failed;
     return FileTimeResult::Set;

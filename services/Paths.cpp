@@ -19,13 +19,18 @@ QString AddBackslash(QString &path, QChar separator)
 
 QString FolderPart(const QString &path, QChar separator)
 {
+    // On "/" paths a leading separator is the root of an absolute path:
+    // dropping it, as "\" paths do, would make every such path relative.
+    const bool rooted = separator == QLatin1Char('/') && path.startsWith(separator);
     QString copy = path;
-    if (copy.startsWith(separator))
+    if (copy.startsWith(separator) && !rooted)
         copy.remove(0, 1);
-    if (copy.endsWith(separator))
+    if (copy.endsWith(separator) && copy.size() > 1)
         copy.chop(1);
     const qsizetype last = copy.lastIndexOf(separator);
-    return last < 0 ? copy : copy.left(last);
+    if (last < 0)
+        return copy;
+    return rooted && last == 0 ? QString(separator) : copy.left(last);
 }
 
 QString FileNamePart(const QString &path, QChar separator)

@@ -12,6 +12,9 @@ inline QChar NativeSeparator() { return QDir::separator(); }
 
 // Appends the separator to `path` unless it ends in one; returns the result.
 QString AddBackslash(QString &path, QChar separator = NativeSeparator());
+// The folder holding the last element, without a trailing separator. A
+// leading "\" is dropped first ("\Fotos\" gives "Fotos"); a leading "/" is
+// the root and stays ("/bild.jpg" gives "/").
 QString FolderPart(const QString &path, QChar separator = NativeSeparator());
 QString FileNamePart(const QString &path, QChar separator = NativeSeparator());
 // The absolute path as the file system spells it; an unknown path unchanged,

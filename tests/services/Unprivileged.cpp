@@ -1,0 +1,23 @@
+#include "Unprivileged.h"
+
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+bool RunUnprivileged(const std::function<bool()> &check)
+{
+    const pid_t child = ::fork();
+    if (child < 0)
+        return false;
+    if (child == 0) {
+        constexpr uid_t Nobody = 65534;
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0
+                                 || ::setuid(Nobody) != 0))
+            ::_exit(2);
+        ::_exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child)
+        return false;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
