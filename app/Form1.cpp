@@ -11,6 +11,7 @@
 #include "services/Paths.h"
 #include "services/Ui.h"
 #include "widgets/FileListBox.h"
+#include "widgets/FlatButton.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -72,6 +73,8 @@ Form1::Form1(QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(Twips(0, 0, 8295, 8985).size());
     setWindowIcon(WindowIcon());
+    // The font of the controls that name none of their own: the list and txtInfo.
+    setFont(Arial(8.25));
     createControls();
     createPopupMenu();
     setTabOrder();
@@ -136,6 +139,10 @@ void Form1::createControls()
     m_txtPath = Place(new QLineEdit(m_panel), "txtPath", Twips(120, 2040, 3525, 285));
     m_txtPath->setFont(Arial(6.75, true));
 
+    m_buttonBrowse = Place(new FlatButton(m_panel), "ButtonBrowse", Twips(3660, 2040, 315, 300));
+    m_buttonBrowse->setCaption(QStringLiteral("..."));
+    m_buttonBrowse->setFont(FormFont(QStringLiteral("Verdana"), 8.25));
+
     m_fileList = Place(new FileListBox(m_panel), "FileList", Twips(120, 2400, 3855, 5160));
     m_fileList->setPattern(ImagePattern);
 
@@ -185,7 +192,7 @@ void Form1::createPopupMenu()
 
 void Form1::setTabOrder()
 {
-    const QList<QWidget *> order = {m_picPreview, m_txtPath, m_fileList, m_txtInfo,
+    const QList<QWidget *> order = {m_picPreview, m_txtPath, m_buttonBrowse, m_fileList, m_txtInfo,
                                     m_command1, m_chkFileTime, m_chkFreeze};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

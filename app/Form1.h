@@ -10,6 +10,7 @@
 class ClickLabel;
 class clsEXIF;
 class FileListBox;
+class FlatButton;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -32,6 +33,7 @@ public:
     ~Form1() override;
 
     FileListBox *FileList() const { return m_fileList; }
+    FlatButton *ButtonBrowse() const { return m_buttonBrowse; }
     QLineEdit *txtPath() const { return m_txtPath; }
     QPlainTextEdit *txtInfo() const { return m_txtInfo; }
     QLabel *picPreview() const;
@@ -89,6 +91,7 @@ private:
     QLabel *m_lblTimeDate = nullptr;
     ClickLabel *m_lblRefresh = nullptr;
     QLineEdit *m_txtPath = nullptr;
+    FlatButton *m_buttonBrowse = nullptr;
     FileListBox *m_fileList = nullptr;
     QLabel *m_lblFileSize = nullptr;
     QLabel *m_lblFileTime = nullptr;

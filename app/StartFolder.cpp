@@ -2,6 +2,7 @@
 
 #include "services/Paths.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 bool NamesImage(const QString &path)
@@ -24,7 +25,9 @@ StartFolder DecideStartFolder(const QString &commandLine,
     StripQuotes(path);
     start.commandPath = LongNameOf(path);
     if (NamesImage(start.commandPath)) {
-        start.folder = FolderPart(start.commandPath);
+        // Not FolderPart, which drops a leading separator: on this system that
+        // would turn the absolute path into one relative to the working folder.
+        start.folder = QFileInfo(start.commandPath).path();
         start.wanted = FileNamePart(start.commandPath);
     } else if (FolderExists(start.commandPath)) {
         start.folder = start.commandPath;

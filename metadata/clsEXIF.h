@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <variant>
 #include <vector>
 
 // One directory entry of IFD0 or the Exif directory.
@@ -43,7 +44,13 @@ public:
     // Index 0 is an empty record; entries start at index 1, in file order.
     const std::vector<ExifTag> &Tags() const;
 
+    // The number of the first entry with this id (rounded; for a rational
+    // shown as one number its quotient) and its text in `text`; for an id
+    // that is not in the list 0 and "Tag <id> nicht gefunden.". Without EXIF
+    // data an error and `text` untouched.
+    std::variant<int32_t, ExifError> MetaInfo(int32_t id, QString &text) const;
     QString GetTagName(int32_t id) const;
+    // One line "name: text" CR LF per entry, or the German reason there is none.
     QString ListInfo() const;
 
     // Writes the summary labels of element `side` and, unless frozen,
@@ -57,4 +64,10 @@ public:
     // `path`, by the same walk but formatting only the entries it needs: the
     // batch rename's fast road through thousands of files.
     static QString ExifTimeOf(const QString &path);
+
+private:
+    QString m_imageFile;
+    bool m_intelByteAlignment = false;
+    uint8_t m_readStatus = 0;
+    std::vector<ExifTag> m_tags;
 };

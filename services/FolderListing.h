@@ -11,5 +11,6 @@ bool MatchesPattern(const QString &name, const QString &pattern);
 
 // The names of the folder's files (not folders) that match `pattern`, sorted
 // as a file manager sorts them: ignoring case, numbers in natural order.
-// Reads no file's contents. `ok` is false when the folder cannot be listed.
+// Hidden (dot) files are left out, as a file manager does. Reads no file's
+// contents. `ok` is false when the folder cannot be listed.
 QStringList ListMatchingFiles(const QString &folder, const QString &pattern, bool *ok = nullptr);

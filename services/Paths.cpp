@@ -47,10 +47,14 @@ QString FileNamePart(const QString &path, QChar separator)
 static QString StoredSpelling(const QString &folder, const QString &name)
 {
     const QStringList entries = QDir(folder).entryList(
-        QStringList{name}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    if (entries.isEmpty() || entries.contains(name))
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    if (entries.contains(name))
         return name;
-    return entries.first();
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return name;
 }
 
 QString LongNameOf(const QString &path)

@@ -14,8 +14,7 @@ QString FileOpResult::reason() const
 }
 
 // link() fails with EEXIST where the new name is taken, so together with the
-// unlink of the old name it is a rename that never replaces a file. It serves
-// where the file system refuses RENAME_NOREPLACE.
+// unlink of the old name it is a rename that never replaces a file.
 static FileOpResult LinkThenUnlink(const QByteArray &from, const QByteArray &to)
 {
     if (::link(from.constData(), to.constData()) != 0)
@@ -42,4 +41,11 @@ FileOpResult SafeRename(const QString &oldPath, const QString &newPath)
     if (error == EINVAL || error == ENOSYS || error == EOPNOTSUPP)
         return LinkThenUnlink(from, to);
     return {error};
+}
+
+FileOpResult SafeRenameByLink(const QString &oldPath, const QString &newPath)
+{
+    if (oldPath.isEmpty() || newPath.isEmpty())
+        return {ENOENT};
+    return LinkThenUnlink(QFile::encodeName(oldPath), QFile::encodeName(newPath));
 }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStringListModel>
 
 FileListBox::FileListBox(QWidget *parent)
@@ -112,6 +113,17 @@ QString FileListBox::FileName() const
     return index < 0 ? QString() : List(index);
 }
 
+void FileListBox::focusInEvent(QFocusEvent *event)
+{
+    // The item view makes the first entry current when it gains focus by
+    // keyboard or after a popup menu; that would show a file nobody chose.
+    const bool hadCurrent = currentIndex().isValid();
+    const QSignalBlocker quiet(selectionModel());
+    QListView::focusInEvent(event);
+    if (!hadCurrent)
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 void FileListBox::mousePressEvent(QMouseEvent *event)
 {
     int button = 0;
@@ -122,9 +134,9 @@ void FileListBox::mousePressEvent(QMouseEvent *event)
     default: break;
     }
     emit mouseDown(button, event->modifiers(), event->globalPosition().toPoint());
-    // A right press opens the popup menu for the current entry; like a
-    // classic list box it leaves the selection alone.
-    if (event->button() == Qt::RightButton) {
+    // Only the left button selects; a right press opens the popup menu for
+    // the current entry, as a classic list box does.
+    if (event->button() != Qt::LeftButton) {
         event->accept();
         return;
     }

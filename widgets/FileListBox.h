@@ -42,6 +42,7 @@ signals:
     void mouseDown(int button, Qt::KeyboardModifiers shift, const QPoint &globalPos);
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:

@@ -235,8 +235,9 @@ void FlatButton::WriteProperties(ButtonPropertyBag &bag) const
 
 void FlatButton::SnapMouseTo()
 {
+    // Nearest pixel, halves to the even one.
     const QPoint origin = mapToGlobal(QPoint(0, 0));
-    QCursor::setPos(int(std::lround(origin.x() + width() / 2.0)), int(std::lround(origin.y() + height() / 2.0)));
+    QCursor::setPos(int(std::nearbyint(origin.x() + width() / 2.0)), int(std::nearbyint(origin.y() + height() / 2.0)));
 }
 
 void FlatButton::HookProc(bool, bool &, qintptr &, QWidget *, quint32 &uMsg, quintptr &wParam, qintptr)
@@ -414,3 +415,5 @@ void FlatButton::DoEvents()
 {
     QCoreApplication::processEvents();
 }
+
+#include "moc_FlatButton.cpp"

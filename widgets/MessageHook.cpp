@@ -165,3 +165,5 @@ void MessageHook::TrackLeave(QWidget *hwnd)
     if (Entry *entry = Find(hwnd); entry && entry->Dispatcher)
         entry->Dispatcher->TrackLeave();
 }
+
+#include "moc_MessageHook.cpp"

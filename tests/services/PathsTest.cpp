@@ -55,34 +55,38 @@ TEST(AddBackslash, SlashPaths)
     EXPECT_EQ(AddBackslash(windows, Slash), QStringLiteral("C:\\Fotos\\/"));
 }
 
-TEST(FolderPart, BackslashPaths)
+struct PartCase
 {
-    EXPECT_EQ(FolderPart(QStringLiteral("\\Fotos\\"), Back), QStringLiteral("Fotos"));
-    EXPECT_EQ(FolderPart(QStringLiteral("C:\\Fotos\\bild.jpg"), Back), QStringLiteral("C:\\Fotos"));
-    EXPECT_EQ(FolderPart(QStringLiteral("C:\\bild.jpg"), Back), QStringLiteral("C:"));
-    EXPECT_EQ(FolderPart(QStringLiteral("C:\\Fotos\\2016\\"), Back), QStringLiteral("C:\\Fotos"));
-    EXPECT_EQ(FolderPart(QStringLiteral("bild.jpg"), Back), QStringLiteral("bild.jpg"));
-}
+    const char *path;
+    QChar separator;
+    const char *folder;
+    const char *name;
+};
 
-TEST(FolderPart, SlashPathsKeepTheRoot)
+TEST(FolderPartAndFileNamePart, BothSeparators)
 {
+    // A leading "\" is dropped, but a leading "/" is the root and stays.
+    const PartCase cases[] = {
+        {"C:\\Fotos\\bild.jpg", Back, "C:\\Fotos", "bild.jpg"},
+        {"C:\\bild.jpg", Back, "C:", "bild.jpg"},
+        {"\\Fotos\\", Back, "Fotos", "Fotos"},
+        {"C:\\Fotos\\2016\\", Back, "C:\\Fotos", "2016"},
+        {"bild.jpg", Back, "bild.jpg", "bild.jpg"},
+        {"/home/fotos/bild.jpg", Slash, "/home/fotos", "bild.jpg"},
+        {"/home/fotos/2016/", Slash, "/home/fotos", "2016"},
+        {"/bild.jpg", Slash, "/", "bild.jpg"},
+        {"/fotos/", Slash, "/", "fotos"},
+        {"/", Slash, "/", ""},
+        {"fotos/bild.jpg", Slash, "fotos", "bild.jpg"},
+        {"bild.jpg", Slash, "bild.jpg", "bild.jpg"},
+        {"", Slash, "", ""}};
+    for (const PartCase &c : cases) {
+        const QString path = QString::fromLatin1(c.path);
+        EXPECT_EQ(FolderPart(path, c.separator), QString::fromLatin1(c.folder)) << c.path;
+        EXPECT_EQ(FileNamePart(path, c.separator), QString::fromLatin1(c.name)) << c.path;
+    }
     EXPECT_EQ(FolderPart(QStringLiteral("/home/fotos/bild.jpg")), QStringLiteral("/home/fotos"));
-    EXPECT_EQ(FolderPart(QStringLiteral("/home/fotos/2016/"), Slash), QStringLiteral("/home/fotos"));
-    EXPECT_EQ(FolderPart(QStringLiteral("/bild.jpg"), Slash), QStringLiteral("/"));
-    EXPECT_EQ(FolderPart(QStringLiteral("/fotos/"), Slash), QStringLiteral("/"));
-    EXPECT_EQ(FolderPart(QStringLiteral("/"), Slash), QStringLiteral("/"));
-    EXPECT_EQ(FolderPart(QStringLiteral("fotos/bild.jpg"), Slash), QStringLiteral("fotos"));
-    EXPECT_EQ(FolderPart(QStringLiteral("bild.jpg"), Slash), QStringLiteral("bild.jpg"));
-}
-
-TEST(FileNamePart, BothSeparators)
-{
-    EXPECT_EQ(FileNamePart(QStringLiteral("C:\\Fotos\\bild.jpg"), Back), QStringLiteral("bild.jpg"));
-    EXPECT_EQ(FileNamePart(QStringLiteral("C:\\Fotos\\"), Back), QStringLiteral("Fotos"));
-    EXPECT_EQ(FileNamePart(QStringLiteral("bild.jpg"), Back), QStringLiteral("bild.jpg"));
     EXPECT_EQ(FileNamePart(QStringLiteral("/home/fotos/bild.jpg")), QStringLiteral("bild.jpg"));
-    EXPECT_EQ(FileNamePart(QStringLiteral("/home/fotos/"), Slash), QStringLiteral("fotos"));
-    EXPECT_EQ(FileNamePart(QStringLiteral("bild.jpg"), Slash), QStringLiteral("bild.jpg"));
 }
 
 TEST(TitleCasePath, BothSeparators)
@@ -107,6 +111,18 @@ TEST(LongNameOf, ExistingPathComesBackAbsoluteAndClean)
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     EXPECT_EQ(LongNameOf(QStringLiteral("Fotos/Bild.JPG")), expected);
     QDir::setCurrent(cwd);
+}
+
+TEST(LongNameOf, NamesThatLookLikeWildcards)
+{
+    QTemporaryDir dir;
+    const QString root = QDir(dir.path()).canonicalPath();
+    for (const char *name : {"Fotos [2016]", "Fotos 2", "F*", "Fotos ?"})
+        ASSERT_TRUE(QDir(root).mkdir(QString::fromLatin1(name)));
+    for (const char *name : {"Fotos [2016]", "F*", "Fotos ?"}) {
+        const QString path = root + QLatin1Char('/') + QString::fromLatin1(name);
+        EXPECT_EQ(LongNameOf(path), path);
+    }
 }
 
 TEST(LongNameOf, MissingPathComesBackUnchanged)
@@ -197,19 +213,19 @@ TEST(CreateFolderPath, FailsAtTheFirstLevelItCannotMake)
 
 TEST(StripQuotes, RemovesQuotesTheOldWay)
 {
-    QString quoted = QStringLiteral("\"/home/fotos/urlaub 2016\"");
-    EXPECT_EQ(StripQuotes(quoted), QStringLiteral("/home/fotos/urlaub 2016"));
-    EXPECT_EQ(quoted, QStringLiteral("/home/fotos/urlaub 2016"));
-    QString windows = QStringLiteral("\"C:\\Fotos\\\"");
-    EXPECT_EQ(StripQuotes(windows), QStringLiteral("C:\\Fotos\\"));
-    QString plain = QStringLiteral("/home/fotos");
-    EXPECT_EQ(StripQuotes(plain), QStringLiteral("/home/fotos"));
-    QString adjacent = QStringLiteral("a\"\"b");
-    EXPECT_EQ(StripQuotes(adjacent), QStringLiteral("a\"b"));
-    QString close = QStringLiteral("\"a\"b\"");
-    EXPECT_EQ(StripQuotes(close), QStringLiteral("a\"b"));
-    QString empty;
-    EXPECT_EQ(StripQuotes(empty), QString());
+    // After a removed quote the next two characters are passed over.
+    const std::pair<const char *, const char *> cases[] = {
+        {"\"/home/fotos/urlaub 2016\"", "/home/fotos/urlaub 2016"},
+        {"\"C:\\Fotos\\\"", "C:\\Fotos\\"},
+        {"/home/fotos", "/home/fotos"},
+        {"a\"\"b", "a\"b"},
+        {"\"a\"b\"", "a\"b"},
+        {"", ""}};
+    for (const auto &[before, after] : cases) {
+        QString text = QString::fromLatin1(before);
+        EXPECT_EQ(StripQuotes(text), QString::fromLatin1(after)) << before;
+        EXPECT_EQ(text, QString::fromLatin1(after));
+    }
 }
 
 TEST(FilterNameKey, AllCodes)

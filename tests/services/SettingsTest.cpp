@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -195,6 +196,22 @@ TEST_F(SettingsTest, ReadOnlyFolderAndFile)
     EXPECT_EQ(Read("Fotlex", "LastPath"), QStringLiteral("/alt"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("fotlex.ini")});
     ::chmod(QFile::encodeName(folder).constData(), 0755);
+}
+
+TEST_F(SettingsTest, RewriteKeepsPermissionsAndFollowsALink)
+{
+    WriteFile("[Fotlex]\nLastPath=/alt\n");
+    ::chmod(QFile::encodeName(file).constData(), 0600);
+    EXPECT_TRUE(Write("Fotlex", "LastPath", QStringLiteral("/neu")));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+
+    const QString link = dir.filePath(QStringLiteral("verweis.ini"));
+    ASSERT_TRUE(QFile::link(file, link));
+    EXPECT_TRUE(WriteSetting(QStringLiteral("Fotlex"), QStringLiteral("LastPath"), QStringLiteral("/link"), link));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(Read("Fotlex", "LastPath"), QStringLiteral("/link"));
 }
 
 TEST_F(SettingsTest, FolderInsteadOfFile)

@@ -1,0 +1,31 @@
+#include "cli/InfoCommand.h"
+
+#include "cli/CliCommand.h"
+#include "metadata/clsEXIF.h"
+
+int RunInfo(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const CliOperands split = SplitOperands(args);
+    if (!split.unknownOption.isEmpty()) {
+        err << QStringLiteral("Unbekannte Option: ") << split.unknownOption << u'\n'
+            << QStringLiteral("Aufruf: fotlex-cli info DATEI...\n");
+        return 2;
+    }
+    if (split.operands.isEmpty()) {
+        err << QStringLiteral("Keine Datei angegeben.\nAufruf: fotlex-cli info DATEI...\n");
+        return 2;
+    }
+    int status = 0;
+    clsEXIF reader;
+    for (const QString &file : split.operands) {
+        reader.setImageFile(file);
+        QString listing = reader.ListInfo();
+        listing.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (!listing.isEmpty() && !listing.endsWith(u'\n'))
+            listing += u'\n';
+        out << QStringLiteral("== ") << file << u'\n' << listing;
+        if (reader.ReadStatus() == 2)
+            status = 1;
+    }
+    return status;
+}

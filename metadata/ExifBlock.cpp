@@ -1,0 +1,101 @@
+#include "metadata/ExifBlock.h"
+
+#include <QFile>
+
+#include <optional>
+
+namespace {
+
+constexpr qint64 kHeadSize = 4096;
+// Real files have a dozen segments before the image data; a file with more
+// is junk and gets the plain search of its head.
+constexpr int kMaxSegments = 256;
+constexpr QByteArrayView kExifMark("Exif\0", 5);
+
+// A window onto the file, refilled with one read at the position asked for.
+class FileWindow
+{
+public:
+    FileWindow(QFile &file, QByteArray head) : m_file(file), m_bytes(std::move(head)) {}
+
+    // The n bytes at pos, or fewer when the file ends earlier.
+    QByteArrayView at(qint64 pos, qint64 n)
+    {
+        if (pos < m_start || pos + n > m_start + m_bytes.size()) {
+            if (!m_file.seek(pos))
+                return {};
+            m_start = pos;
+            m_bytes = m_file.read(std::max(n, kHeadSize));
+        }
+        const qint64 from = pos - m_start;
+        return QByteArrayView(m_bytes).sliced(from, std::min(n, m_bytes.size() - from));
+    }
+
+private:
+    QFile &m_file;
+    QByteArray m_bytes;
+    qint64 m_start = 0;
+};
+
+// JPEG layout: FF D8, then segments FF <marker> <length hi> <length lo>
+// <length - 2 bytes of data>, up to SOS (FF DA) where the image data starts.
+// FF fill bytes may stand before a marker; RSTn and TEM (FF 01) have no length.
+std::optional<QByteArray> findExifSegment(QFile &file, const QByteArray &head)
+{
+    FileWindow window(file, head);
+    qint64 pos = 2;
+    for (int segment = 0; segment < kMaxSegments; ++segment) {
+        const QByteArrayView marker = window.at(pos, 4);
+        if (marker.size() < 2 || uint8_t(marker[0]) != 0xFF)
+            return std::nullopt;
+        const auto code = uint8_t(marker[1]);
+        if (code == 0xFF) {
+            pos += 1;
+            continue;
+        }
+        if (code == 0xD9 || code == 0xDA)
+            return std::nullopt;
+        if (code == 0x01 || (code >= 0xD0 && code <= 0xD7)) {
+            pos += 2;
+            continue;
+        }
+        if (marker.size() < 4)
+            return std::nullopt;
+        const qint64 length = (uint8_t(marker[2]) << 8) | uint8_t(marker[3]);
+        if (length < 2)
+            return std::nullopt;
+        if (code == 0xE1 && window.at(pos + 4, kExifMark.size()) == kExifMark)
+            return window.at(pos + 4, length - 2).toByteArray();
+        pos += 2 + length;
+    }
+    return std::nullopt;
+}
+
+bool isJpeg(const QByteArray &head)
+{
+    return head.size() >= 2 && uint8_t(head[0]) == 0xFF && uint8_t(head[1]) == 0xD8;
+}
+
+}
+
+ExifBlock ReadExifBlock(const QString &path)
+{
+    // Unbuffered: the first read is exactly one read of the head, not 16 KiB.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return {file.exists() ? ExifBlock::Outcome::Unreadable : ExifBlock::Outcome::Missing, {}, 0};
+    QByteArray head = file.read(kHeadSize);
+    if (head.isEmpty()) {
+        const bool empty = file.error() == QFileDevice::NoError && file.size() == 0;
+        return {empty ? ExifBlock::Outcome::Missing : ExifBlock::Outcome::Unreadable, {}, 0};
+    }
+    if (isJpeg(head)) {
+        // The segment holds "Exif\0", one pad byte, then the TIFF header.
+        if (auto segment = findExifSegment(file, head))
+            return {ExifBlock::Outcome::Found, std::move(*segment), 6};
+    }
+    const qsizetype mark = head.indexOf(kExifMark);
+    if (mark < 0)
+        return {ExifBlock::Outcome::NotFound, {}, 0};
+    return {ExifBlock::Outcome::Found, std::move(head), mark + 6};
+}

@@ -1,0 +1,74 @@
+#include "metadata/ExifNumberText.h"
+
+#include <cmath>
+
+const QLocale &ExifNumberText::locale()
+{
+    if (!m_locale) {
+        m_locale.emplace();
+        m_locale->setNumberOptions(QLocale::OmitGroupSeparator);
+    }
+    return *m_locale;
+}
+
+QString ExifNumberText::Fixed(double x, int decimals)
+{
+    if (!std::isfinite(x))
+        return {};
+    const double scale = std::pow(10.0, decimals);
+    // std::round takes halves away from zero; QLocale would take them to even.
+    double rounded = std::round(x * scale) / scale;
+    if (rounded == 0)
+        rounded = 0; // no "-0.0"
+    return locale().toString(rounded, 'f', decimals);
+}
+
+QString ExifNumberText::Decimal(double x)
+{
+    QString text = QString::number(x, 'g', 15);
+    if (text.contains(u'e'))
+        text.replace(u'e', u'E');
+    if (text.contains(u'.'))
+        text.replace(u'.', locale().decimalPoint());
+    return text;
+}
+
+double LeadingNumber(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    const qsizetype start = i;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    auto digits = [&] {
+        const qsizetype from = i;
+        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128)
+            ++i;
+        return i > from;
+    };
+    bool any = digits();
+    if (i < text.size() && text[i] == u'.') {
+        ++i;
+        any = digits() || any;
+    }
+    if (!any)
+        return 0;
+    qsizetype end = i;
+    if (i < text.size() && (text[i] == u'E' || text[i] == u'e')) {
+        ++i;
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+            ++i;
+        if (digits())
+            end = i;
+    }
+    return text.mid(start, end - start).toDouble();
+}
+
+std::optional<int32_t> RoundToInt32(double x)
+{
+    const double rounded = std::nearbyint(x);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
+        return std::nullopt;
+    return static_cast<int32_t>(rounded);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// Number texts of the tag values. Fixed() follows the default QLocale, which
+// is looked up once per object and only when a fixed-point text is made.
+class ExifNumberText
+{
+public:
+    // Format(x, "0"), "0.0", "0.000": halves rounded away from zero, the
+    // locale's decimal separator, no group separators. Empty for infinities
+    // and NaN, which have no such text.
+    QString Fixed(double x, int decimals);
+    // Decimal(x): plain digits for whole numbers below 10^15, beyond that
+    // 15 significant digits with an exponent ("1,84467440737096E+19").
+    QString Decimal(double x);
+
+private:
+    const QLocale &locale();
+
+    std::optional<QLocale> m_locale;
+};
+
+// The number at the start of a text, as a classic Val() reads it: optional
+// blanks, sign, digits, one point, digits, exponent. 0 when there is none.
+double LeadingNumber(const QString &text);
+
+// The number rounded half to even into 32 bits; nothing when it does not fit.
+std::optional<int32_t> RoundToInt32(double x);

@@ -1,0 +1,123 @@
+#include "metadata/ExifParse.h"
+
+#include "metadata/ExifBlock.h"
+#include "metadata/ExifBytes.h"
+#include "metadata/ExifTagNames.h"
+#include "metadata/ExifValueText.h"
+
+namespace {
+
+// Walks one directory after another into the same list.
+class DirectoryWalk
+{
+public:
+    DirectoryWalk(const ExifData &data, ExifWalkScope scope, ExifNumberText &numbers, std::vector<ExifTag> &tags)
+        : m_data(data), m_scope(scope), m_numbers(numbers), m_tags(tags)
+    {
+    }
+
+    // Directory layout: a 2-byte entry count, then 12-byte entries of
+    // id (2), type (2), count (4), value or offset (4); the offset of the next
+    // directory after them is not followed. Returns the number that the entry
+    // searchTag holds, or 0.
+    int32_t readIfd(int64_t ifdOffset, int32_t searchTag)
+    {
+        const bool le = m_data.littleEndian;
+        int64_t p = m_data.tiffHeader + ifdOffset;
+        if (p < 0 || p + 2 > m_data.bytes.size())
+            return 0;
+        const auto n = static_cast<int64_t>(ReadUnsigned(m_data.bytes, p, 2, le));
+        p += 2;
+        int32_t result = 0;
+        // Entries wholly past the data end the walk: a corrupt count cannot
+        // add more than the data holds (at most 5461 in a 64 KiB segment).
+        for (int64_t i = 0; i < n && p < m_data.bytes.size(); ++i, p += 12) {
+            const auto id = static_cast<int32_t>(ReadUnsigned(m_data.bytes, p, 2, le));
+            if (m_scope == ExifWalkScope::TimeOnly && id != searchTag && id != ExifTagId::DateTimeOriginal)
+                continue;
+            ExifTag &tag = m_tags.emplace_back();
+            tag.id = id;
+            tag.type = static_cast<int32_t>(ReadUnsigned(m_data.bytes, p + 2, 2, le));
+            const double count = ReadUnsigned(m_data.bytes, p + 4, 4, le);
+            tag.count = count < 2147483648.0 ? static_cast<int32_t>(count) : 0;
+            tag.value = ReadUnsigned(m_data.bytes, p + 8, 4, le);
+            tag.name = ExifTagName(id);
+            FormatTagValue(m_data, tag, p, m_numbers);
+            if (id == searchTag) {
+                if (const auto number = RoundToInt32(LeadingNumber(tag.text)))
+                    result = *number;
+            }
+        }
+        return result;
+    }
+
+private:
+    const ExifData &m_data;
+    ExifWalkScope m_scope;
+    ExifNumberText &m_numbers;
+    std::vector<ExifTag> &m_tags;
+};
+
+ExifError readError(const QString &description)
+{
+    return {1, QStringLiteral("ReadMetaInfo"), description};
+}
+
+}
+
+ExifParse ParseExif(const QString &path, ExifWalkScope scope, ExifNumberText &numbers)
+{
+    ExifParse parse;
+    const ExifBlock block = ReadExifBlock(path);
+    switch (block.outcome) {
+    case ExifBlock::Outcome::Missing:
+        parse.status = 2;
+        parse.error = readError(QStringLiteral("Datei nicht gefunden."));
+        return parse;
+    case ExifBlock::Outcome::Unreadable:
+        parse.status = 2;
+        parse.error = readError(QStringLiteral("Datei konnte nicht gelesen werden."));
+        return parse;
+    case ExifBlock::Outcome::NotFound:
+        parse.status = 1;
+        return parse;
+    case ExifBlock::Outcome::Found:
+        break;
+    }
+
+    // TIFF header: "II" (little-endian) or anything else (big-endian),
+    // 42 (not checked), 4-byte offset of IFD0.
+    const int64_t t = block.tiffHeader;
+    const QByteArrayView bytes(block.data);
+    const bool intel = t + 2 <= bytes.size() && bytes[t] == 'I' && bytes[t + 1] == 'I';
+    parse.intelByteAlignment = intel;
+    const double ifd0 = ReadUnsigned(bytes, t + 4, 4, intel);
+    if (ifd0 >= 2147483648.0) {
+        parse.status = 2;
+        parse.error = readError(QStringLiteral("Überlauf"));
+        return parse;
+    }
+
+    parse.tags.emplace_back();
+    const ExifData data{bytes, t, intel};
+    DirectoryWalk walk(data, scope, numbers, parse.tags);
+    const int32_t exifOffset = walk.readIfd(static_cast<int64_t>(ifd0), ExifTagId::ExifOffset);
+    // Without an ExifOffset entry there is no Exif directory; offset 0 would
+    // read the TIFF header itself as one.
+    if (exifOffset != 0)
+        walk.readIfd(exifOffset, ExifTagId::ExifInteroperabilityOffset);
+    parse.status = 0;
+    return parse;
+}
+
+std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags)
+{
+    std::optional<QString> time;
+    for (size_t i = 1; i < tags.size(); ++i) {
+        if (tags[i].name.left(16).compare(u"datetimeoriginal", Qt::CaseInsensitive) != 0)
+            continue;
+        const QString &x = tags[i].text;
+        time = x.left(10) + QStringLiteral(" - ") + x.right(8);
+    }
+    return time;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "metadata/ExifNumberText.h"
+#include "metadata/clsEXIF.h"
+
+#include <optional>
+#include <vector>
+
+// Which entries the walk keeps: every entry with its text (the tag list), or
+// only those the EXIF time needs (the batch rename's road).
+enum class ExifWalkScope { AllEntries, TimeOnly };
+
+// The outcome of one parse of one file.
+struct ExifParse
+{
+    uint8_t status = 0;
+    std::optional<bool> intelByteAlignment; // set once the header was read
+    std::vector<ExifTag> tags;              // index 0 empty; valid when status is 0
+    std::optional<ExifError> error;         // why status is 2
+};
+
+ExifParse ParseExif(const QString &path, ExifWalkScope scope, ExifNumberText &numbers);
+
+// "YYYY:MM:DD - HH:MM:SS" made from the last DateTimeOriginal of the list.
+std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The 54 tags the reader knows by name; any other id is "Tag #<id>".
+QString ExifTagName(int32_t id);
+
+namespace ExifTagId {
+constexpr int32_t Model = 272;
+constexpr int32_t XResolution = 282;
+constexpr int32_t YResolution = 283;
+constexpr int32_t ExifOffset = 34665;
+constexpr int32_t ExposureTime = 33434;
+constexpr int32_t FNumber = 33437;
+constexpr int32_t ExifVersion = 36864;
+constexpr int32_t DateTimeOriginal = 36867;
+constexpr int32_t ComponentsConfiguration = 37121;
+constexpr int32_t ShutterSpeedValue = 37377;
+constexpr int32_t ApertureValue = 37378;
+constexpr int32_t ExposureBiasValue = 37380;
+constexpr int32_t MaxApertureValue = 37381;
+constexpr int32_t SubjectDistance = 37382;
+constexpr int32_t FocalLength = 37386;
+constexpr int32_t MakerNote = 37500;
+constexpr int32_t FlashPixVersion = 40960;
+constexpr int32_t ExifInteroperabilityOffset = 40965;
+constexpr int32_t FocalPlaneXResolution = 41486;
+constexpr int32_t FocalPlaneYResolution = 41487;
+constexpr int32_t FileSource = 41728;
+constexpr int32_t SceneType = 41729;
+}

@@ -1,0 +1,4 @@
+#include "metadata/ExifTimes.h"
+
+QString FrozenExifTime;
+QString CurrentExifTime;

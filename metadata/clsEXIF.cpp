@@ -1,0 +1,81 @@
+#include "metadata/clsEXIF.h"
+
+#include "metadata/ExifParse.h"
+#include "metadata/ExifTagNames.h"
+
+clsEXIF::clsEXIF() : m_tags(1) {}
+
+QString clsEXIF::ImageFile() const
+{
+    return m_imageFile;
+}
+
+void clsEXIF::setImageFile(const QString &path)
+{
+    m_imageFile = path;
+    ExifNumberText numbers;
+    ExifParse parse = ParseExif(path, ExifWalkScope::AllEntries, numbers);
+    // The error of a failed parse is dropped; ReadStatus tells the caller.
+    m_readStatus = parse.status;
+    if (parse.intelByteAlignment)
+        m_intelByteAlignment = *parse.intelByteAlignment;
+    if (parse.status == 0)
+        m_tags = std::move(parse.tags);
+}
+
+bool clsEXIF::IntelByteAlignment() const
+{
+    return m_intelByteAlignment;
+}
+
+uint8_t clsEXIF::ReadStatus() const
+{
+    return m_readStatus;
+}
+
+const std::vector<ExifTag> &clsEXIF::Tags() const
+{
+    return m_tags;
+}
+
+QString clsEXIF::GetTagName(int32_t id) const
+{
+    return ExifTagName(id);
+}
+
+std::variant<int32_t, ExifError> clsEXIF::MetaInfo(int32_t id, QString &text) const
+{
+    if (m_readStatus == 1)
+        return ExifError{10, QStringLiteral("MetaInfo"), QStringLiteral("Keine EXIF-Daten vorhanden.")};
+    if (m_readStatus == 2)
+        return ExifError{11, QStringLiteral("MetaInfo"), QStringLiteral("Error.")};
+    for (size_t i = 1; i < m_tags.size(); ++i) {
+        if (m_tags[i].id == id) {
+            text = m_tags[i].text;
+            return RoundToInt32(m_tags[i].value).value_or(0);
+        }
+    }
+    text = QStringLiteral("Tag ") + QString::number(id) + QStringLiteral(" nicht gefunden.");
+    return 0;
+}
+
+QString clsEXIF::ListInfo() const
+{
+    if (m_readStatus == 1)
+        return QStringLiteral("Keine EXIF-Daten vorhanden.");
+    if (m_readStatus == 2)
+        return QStringLiteral("Error.");
+    QString list;
+    for (size_t i = 1; i < m_tags.size(); ++i)
+        list += m_tags[i].name + QStringLiteral(": ") + m_tags[i].text + QStringLiteral("\r\n");
+    return list;
+}
+
+QString clsEXIF::ExifTimeOf(const QString &path)
+{
+    ExifNumberText numbers;
+    const ExifParse parse = ParseExif(path, ExifWalkScope::TimeOnly, numbers);
+    if (parse.status != 0)
+        return {};
+    return ExifTimeFromTags(parse.tags).value_or(QString());
+}

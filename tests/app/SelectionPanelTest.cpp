@@ -1,0 +1,181 @@
+#include "app/Form1.h"
+
+#include "TestFiles.h"
+#include "metadata/ExifTimes.h"
+#include "widgets/FileListBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor Black(0, 0, 0);
+const QColor DarkRed(192, 0, 0);
+
+// A shown main window on a folder of sample photos, selected by real clicks.
+struct SelectionPanelTest : ::testing::Test
+{
+    QTemporaryDir dir;
+    std::unique_ptr<Form1> form;
+
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        FrozenExifTime.clear();
+        // 2008:05:30 15:56:01, ExifTool: Canon EOS 40D, f/7.1 (aperture 7.0),
+        // 1/160 s (shutter speed 1/166), ISO 100, 100 x 68 pixels.
+        CopyPhoto(QStringLiteral("Canon_40D.jpg"), dir.path(), QStringLiteral("a_canon.jpg"));
+        // 2008:03:15 09:52:01, NIKON D70.
+        CopyPhoto(QStringLiteral("Nikon_D70.jpg"), dir.path(), QStringLiteral("b_nikon.jpg"));
+        WriteJpeg(dir.filePath(QStringLiteral("c_plain.jpg")), 40, 30);
+        WriteBytes(dir.filePath(QStringLiteral("d_empty.jpg")), 0);
+        form = std::make_unique<Form1>();
+        form->FileList()->setPath(dir.path());
+        form->txtPath()->setText(dir.path());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    void click(int row, Qt::KeyboardModifiers modifiers = {}, Qt::MouseButton button = Qt::LeftButton)
+    {
+        FileListBox *list = form->FileList();
+        const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+        QTest::mouseClick(list->viewport(), button, modifiers, at);
+    }
+
+    QColor fileTimeColour() const
+    {
+        return form->lblFileTime()->palette().color(QPalette::WindowText);
+    }
+};
+
+}
+
+TEST_F(SelectionPanelTest, PhotoFillsEveryLabel)
+{
+    click(0);
+    EXPECT_FALSE(form->picPreview()->pixmap().isNull());
+    EXPECT_EQ(form->picPreview()->pixmap().height(), 102);
+    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 68 x 100"));
+    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
+    EXPECT_EQ(form->lblBlende()->text(), QStringLiteral("Blende: f 7,0"));
+    EXPECT_EQ(form->lblExp()->text(), QStringLiteral("Belichtung: 1/166s"));
+    EXPECT_EQ(form->lblISO()->text(), QStringLiteral("ISO 100"));
+    EXPECT_EQ(form->lblTimeDate()->text(), QStringLiteral("2008:05:30  -  15:56:01"));
+    EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("30.05.2008 15:56:01"));
+    EXPECT_EQ(FrozenExifTime, QStringLiteral("2008:05:30 - 15:56:01"));
+    EXPECT_EQ(form->lblFileSize()->text(), QStringLiteral("7.958"));
+    EXPECT_TRUE(form->txtInfo()->toPlainText().contains(QStringLiteral("Canon EOS 40D")));
+}
+
+TEST_F(SelectionPanelTest, FileTimeIsBlackOnlyWhenItMatchesTheExifTime)
+{
+    const QDateTime taken(QDate(2008, 5, 30), QTime(15, 56, 1));
+    SetModified(dir.filePath(QStringLiteral("a_canon.jpg")), taken);
+    SetModified(dir.filePath(QStringLiteral("b_nikon.jpg")), QDateTime(QDate(2008, 3, 15), QTime(9, 52, 2)));
+    click(0);
+    EXPECT_EQ(form->lblFileTime()->text(), QStringLiteral("30.05.2008 15:56:01"));
+    EXPECT_EQ(fileTimeColour(), Black);
+    click(1);
+    EXPECT_EQ(form->lblFileTime()->text(), QStringLiteral("15.03.2008 09:52:02"));
+    EXPECT_EQ(fileTimeColour(), DarkRed);
+}
+
+TEST_F(SelectionPanelTest, FileWithoutExifSaysSoInDarkRed)
+{
+    click(0);
+    click(2);
+    EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("No EXIF Data"));
+    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Camera:"));
+    EXPECT_EQ(form->lblTimeDate()->text(), QStringLiteral("Datum & Zeit:"));
+    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 30 x 40"));
+    EXPECT_EQ(fileTimeColour(), DarkRed);
+    EXPECT_EQ(FrozenExifTime, QStringLiteral("2008:05:30 - 15:56:01"));
+}
+
+TEST_F(SelectionPanelTest, EmptyFileKeepsTheLastSizeAndShowsNoBytes)
+{
+    click(0);
+    click(3);
+    EXPECT_TRUE(form->picPreview()->pixmap().isNull());
+    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 68 x 100"));
+    EXPECT_TRUE(form->lblFileSize()->text().isEmpty());
+}
+
+TEST_F(SelectionPanelTest, FreezeKeepsTheExifTimeAndComparesAgainstIt)
+{
+    SetModified(dir.filePath(QStringLiteral("b_nikon.jpg")), QDateTime(QDate(2008, 5, 30), QTime(15, 56, 1)));
+    click(0);
+    QTest::mouseClick(form->chkFreeze(), Qt::LeftButton);
+    ASSERT_TRUE(form->chkFreeze()->isChecked());
+    click(1);
+    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("NIKON D70"));
+    EXPECT_EQ(form->lblTimeDate()->text(), QStringLiteral("2008:03:15  -  09:52:01"));
+    EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("30.05.2008 15:56:01"));
+    EXPECT_EQ(FrozenExifTime, QStringLiteral("2008:05:30 - 15:56:01"));
+    EXPECT_EQ(fileTimeColour(), Black);
+    click(2);
+    EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("30.05.2008 15:56:01"));
+}
+
+TEST_F(SelectionPanelTest, ShiftClickShowsTheEntryClickedLast)
+{
+    click(2);
+    click(0, Qt::ShiftModifier);
+    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
+    EXPECT_TRUE(form->FileList()->Selected(1));
+    QTest::keyClick(form->FileList(), Qt::Key_Down);
+    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("NIKON D70"));
+}
+
+TEST_F(SelectionPanelTest, ClickOnThePreviewEmptiesOnlyThePreview)
+{
+    click(0);
+    QTest::mouseClick(form->picPreview(), Qt::LeftButton);
+    EXPECT_TRUE(form->picPreview()->pixmap().isNull());
+    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
+}
+
+TEST_F(SelectionPanelTest, RefreshShowsANewFileAndResetsThePanel)
+{
+    click(0);
+    WriteJpeg(dir.filePath(QStringLiteral("0_neu.jpg")), 10, 10);
+    QTest::mouseClick(form->findChild<QLabel *>(QStringLiteral("lblRefresh")), Qt::LeftButton);
+    EXPECT_EQ(form->FileList()->List(0), QStringLiteral("0_neu.jpg"));
+    EXPECT_EQ(form->FileList()->ListIndex(), -1);
+    EXPECT_TRUE(form->picPreview()->pixmap().isNull());
+    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: "));
+    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Camera:"));
+    EXPECT_EQ(form->lblISO()->text(), QStringLiteral("ISO:"));
+    EXPECT_TRUE(form->txtInfo()->toPlainText().isEmpty());
+    EXPECT_EQ(form->lblFileSize()->text(), QStringLiteral("7.958"));
+    EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("30.05.2008 15:56:01"));
+    EXPECT_FALSE(form->lblFileTime()->text().isEmpty());
+}
+
+TEST_F(SelectionPanelTest, RightButtonOpensTheMenuOthersDoNot)
+{
+    click(1, {}, Qt::MiddleButton);
+    EXPECT_FALSE(form->mnuPop()->isVisible());
+    click(1, {}, Qt::RightButton);
+    EXPECT_TRUE(form->mnuPop()->isVisible());
+    form->mnuPop()->hide();
+    EXPECT_EQ(form->FileList()->ListIndex(), -1);
+    const QStringList items = {form->mnuShow()->text(), form->mnuRename()->text(),
+                               form->mnuDelete()->text()};
+    EXPECT_EQ(items, (QStringList{"Bild Anzeigen...", "Bild umbenennen...", "Bild löschen..."}));
+}
+
+TEST_F(SelectionPanelTest, TagTextsAreNeverMarkup)
+{
+    form->setLabelCaption(QStringLiteral("lblCam"), 0, QStringLiteral("<b>X</b>"));
+    EXPECT_EQ(form->lblCam()->textFormat(), Qt::PlainText);
+    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("<b>X</b>"));
+}

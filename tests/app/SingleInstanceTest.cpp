@@ -1,0 +1,102 @@
+#include "app/SingleInstance.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SingleInstanceTest : ::testing::Test
+{
+    QTemporaryDir runtime;
+    QTemporaryDir photos;
+
+    QString lockPath() const
+    {
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+        return SingleInstance::LockPath();
+    }
+
+    // The real program, on the offscreen platform, with its lock in our folder.
+    std::unique_ptr<QProcess> startProgram()
+    {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process->setProcessEnvironment(env);
+        process->start(QStringLiteral(FOTLEX_EXE), {photos.path()});
+        EXPECT_TRUE(process->waitForStarted(10000));
+        return process;
+    }
+
+    bool waitForLock(const QString &path)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!QFile::exists(path) && timer.elapsed() < 10000)
+            QThread::msleep(20);
+        return QFile::exists(path);
+    }
+};
+
+}
+
+TEST_F(SingleInstanceTest, LockNamesUserAndDisplay)
+{
+    qputenv("DISPLAY", ":7");
+    const QString path = lockPath();
+    EXPECT_TRUE(path.startsWith(runtime.path() + QLatin1Char('/')));
+    EXPECT_TRUE(path.contains(QStringLiteral("_7"))) << path.toStdString();
+}
+
+TEST_F(SingleInstanceTest, SecondHolderIsRefusedUntilTheFirstEnds)
+{
+    const QString path = lockPath();
+    auto first = std::make_unique<SingleInstance>();
+    SingleInstance second;
+    EXPECT_TRUE(first->TryAcquire(path));
+    EXPECT_FALSE(second.TryAcquire(path));
+    first.reset();
+    EXPECT_TRUE(second.TryAcquire(path));
+}
+
+TEST_F(SingleInstanceTest, SecondProgramEndsAtOnce)
+{
+    const QString path = lockPath();
+    auto first = startProgram();
+    ASSERT_TRUE(waitForLock(path));
+
+    auto second = startProgram();
+    EXPECT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(first->state(), QProcess::Running);
+
+    first->kill();
+    first->waitForFinished();
+}
+
+TEST_F(SingleInstanceTest, LockOfACrashedProgramDoesNotBlock)
+{
+    const QString path = lockPath();
+    auto crashed = startProgram();
+    ASSERT_TRUE(waitForLock(path));
+    crashed->kill();
+    crashed->waitForFinished();
+    ASSERT_TRUE(QFile::exists(path));
+
+    auto next = startProgram();
+    EXPECT_FALSE(next->waitForFinished(1500));
+    EXPECT_EQ(next->state(), QProcess::Running);
+    next->kill();
+    next->waitForFinished();
+
+    SingleInstance inProcess;
+    EXPECT_TRUE(inProcess.TryAcquire(path));
+}

@@ -1,0 +1,140 @@
+#include "app/Startup.h"
+
+#include "TestFiles.h"
+#include "app/AppGlobals.h"
+#include "app/Form1.h"
+#include "services/Settings.h"
+#include "widgets/FileListBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program folder of its own (settings file beside a stand-in executable)
+// and a photo folder.
+struct StartupTest : ::testing::Test
+{
+    QTemporaryDir program;
+    QTemporaryDir photos;
+    QString executable;
+
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        executable = WriteBytes(program.filePath(QStringLiteral("fotlex")), 0);
+        CopyPhoto(QStringLiteral("Canon_40D.jpg"), photos.path(), QStringLiteral("Bild 1.jpg"));
+        CopyPhoto(QStringLiteral("Nikon_D70.jpg"), photos.path(), QStringLiteral("Bild 2.jpg"));
+    }
+
+    std::unique_ptr<Form1> start(const QStringList &arguments = {})
+    {
+        return StartMainWindow(executable, arguments);
+    }
+
+    QString settingsFile() const { return program.filePath(QStringLiteral("fotlex.ini")); }
+
+    void remember(const QString &folder)
+    {
+        ASSERT_TRUE(WriteSetting(QStringLiteral("Fotlex"), QStringLiteral("LastPath"), folder,
+                                 settingsFile()));
+    }
+
+    static bool nothingSelected(const FileListBox &list)
+    {
+        for (int i = 0; i < list.ListCount(); ++i)
+            if (list.Selected(i))
+                return false;
+        return list.ListIndex() == -1;
+    }
+};
+
+}
+
+TEST_F(StartupTest, FirstStartOpensTheProgramFolder)
+{
+    WriteJpeg(program.filePath(QStringLiteral("beispiel.jpg")), 20, 10);
+    const auto form = start();
+    EXPECT_EQ(AppPath, program.path() + QLatin1Char('/'));
+    EXPECT_EQ(ExeName, QStringLiteral("fotlex"));
+    EXPECT_EQ(SettingsFile, settingsFile());
+    EXPECT_EQ(form->txtPath()->text(), program.path() + QLatin1Char('/'));
+    EXPECT_EQ(form->FileList()->Path(), program.path());
+    EXPECT_EQ(form->FileList()->ListCount(), 1);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Kestrune Fotlex"));
+    EXPECT_TRUE(form->lblEXIFTime()->text().isEmpty());
+    EXPECT_TRUE(form->lblFileSize()->text().isEmpty());
+    EXPECT_TRUE(form->lblFileTime()->text().isEmpty());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->size(), QSize(553, 599));
+}
+
+TEST_F(StartupTest, QuotedImagePathInOtherCaseSelectsAndShowsTheFile)
+{
+    remember(program.path());
+    // The shell hands the blank-separated halves over as two arguments.
+    const QString path = photos.path() + QStringLiteral("/BILD 1.JPG");
+    const auto form = start(QString(QLatin1Char('"') + path + QLatin1Char('"')).split(' '));
+    EXPECT_EQ(form->txtPath()->text(), photos.path());
+    EXPECT_EQ(form->FileList()->ListIndex(), 0);
+    EXPECT_TRUE(form->FileList()->Selected(0));
+    EXPECT_EQ(form->FileList()->FileName(), QStringLiteral("Bild 1.jpg"));
+    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 68 x 100"));
+    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
+}
+
+TEST_F(StartupTest, PngPathOpensTheRememberedFolder)
+{
+    remember(photos.path());
+    const QString png = program.filePath(QStringLiteral("bild.png"));
+    QImage(4, 4, QImage::Format_RGB32).save(png);
+    const auto form = start({png});
+    EXPECT_EQ(form->txtPath()->text(), photos.path());
+    EXPECT_TRUE(nothingSelected(*form->FileList()));
+}
+
+TEST_F(StartupTest, FolderPathOpensThatFolderWithNothingSelected)
+{
+    remember(program.path());
+    const auto form = start({photos.path()});
+    EXPECT_EQ(form->FileList()->Path(), photos.path());
+    EXPECT_EQ(form->FileList()->ListCount(), 2);
+    EXPECT_TRUE(nothingSelected(*form->FileList()));
+}
+
+TEST_F(StartupTest, NonexistentPathOpensTheRememberedFolder)
+{
+    remember(photos.path());
+    const auto form = start({photos.filePath(QStringLiteral("weg"))});
+    EXPECT_EQ(form->txtPath()->text(), photos.path());
+    EXPECT_EQ(form->FileList()->ListCount(), 2);
+}
+
+TEST_F(StartupTest, UnreadableRememberedFolderStillShowsItsText)
+{
+    const QString gone = photos.filePath(QStringLiteral("gelöscht"));
+    remember(gone);
+    const auto form = start();
+    EXPECT_EQ(form->txtPath()->text(), gone);
+    EXPECT_EQ(form->FileList()->Path(), QDir::currentPath());
+}
+
+TEST_F(StartupTest, ClosingRemembersTheFolderForTheNextStart)
+{
+    {
+        const auto form = start({photos.path()});
+        form->close();
+    }
+    EXPECT_EQ(ReadSetting(QStringLiteral("Fotlex"), QStringLiteral("LastPath"), settingsFile()),
+              photos.path());
+    const auto next = start();
+    EXPECT_EQ(next->txtPath()->text(), photos.path());
+    EXPECT_EQ(next->FileList()->ListCount(), 2);
+}

@@ -1,0 +1,37 @@
+#include "TestFiles.h"
+
+#include <QFile>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+QString CopyPhoto(const QString &photo, const QString &folder, const QString &name)
+{
+    const QString target = folder + QLatin1Char('/') + name;
+    EXPECT_TRUE(QFile::copy(QStringLiteral(FOTLEX_TESTDATA "/") + photo, target)) << photo.toStdString();
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    return target;
+}
+
+QString WriteJpeg(const QString &path, int width, int height)
+{
+    QImage image(width, height, QImage::Format_Grayscale8);
+    image.fill(128);
+    EXPECT_TRUE(image.save(path, "JPEG"));
+    return path;
+}
+
+QString WriteBytes(const QString &path, qint64 size)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.resize(size);
+    return path;
+}
+
+void SetModified(const QString &path, const QDateTime &time)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
+}

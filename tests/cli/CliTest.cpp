@@ -1,0 +1,109 @@
+#include "cli/CliDispatch.h"
+#include "metadata/clsEXIF.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun
+{
+    int status;
+    QString out;
+    QString err;
+};
+
+CliRun run(const QStringList &args)
+{
+    QString out;
+    QString err;
+    int status;
+    {
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        status = RunCli(args, outStream, errStream);
+    }
+    return {status, out, err};
+}
+
+const QString kPhotos = QStringLiteral(FOTLEX_TESTDATA);
+
+TEST(CliInfoTest, ListsEachFileAsListInfoWithPlainLineEnds)
+{
+    const QString canon = kPhotos + "/Canon_40D.jpg";
+    const QString tiff = kPhotos + "/tiff/BSG1.tiff";
+    const CliRun r = run({"info", canon, tiff});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.isEmpty());
+    clsEXIF reader;
+    reader.setImageFile(canon);
+    const QString listing = reader.ListInfo().replace("\r\n", "\n");
+    EXPECT_EQ(r.out, "== " + canon + "\n" + listing + "== " + tiff + "\nKeine EXIF-Daten vorhanden.\n");
+    EXPECT_TRUE(r.out.contains("\nDateTimeOriginal: 2008:05:30 15:56:01\n"));
+}
+
+TEST(CliInfoTest, MissingFileIsListedAndFailsAtTheEnd)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.path() + "/fehlt.jpg";
+    const QString canon = kPhotos + "/Canon_40D.jpg";
+    const CliRun r = run({"info", missing, canon});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.startsWith("== " + missing + "\nError.\n== " + canon + "\nMake: Canon\n"));
+}
+
+TEST(CliInfoTest, FileNamesAfterDoubleDash)
+{
+    const CliRun r = run({"info", "--", "-x.jpg"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "== -x.jpg\nError.\n");
+}
+
+TEST(CliUsageTest, HelpVersionAndWrongUsage)
+{
+    CliRun r = run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.startsWith("Aufruf: fotlex-cli BEFEHL"));
+    EXPECT_TRUE(r.out.contains("info DATEI..."));
+
+    r = run({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.startsWith("fotlex-cli "));
+
+    for (const QStringList &args : {QStringList{"--bunt"}, QStringList{}, QStringList{"malen"}}) {
+        r = run(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains("Aufruf: fotlex-cli")) << r.err.toStdString();
+    }
+    EXPECT_TRUE(run({"--bunt"}).err.startsWith("Unbekannte Option: --bunt\n"));
+
+    r = run({"info"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("Keine Datei angegeben."));
+    r = run({"info", "-q", kPhotos + "/Canon_40D.jpg"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+}
+
+TEST(CliProgramTest, RunsWithoutADisplay)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(FOTLEX_CLI), {"info", kPhotos + "/Nikon_D70.jpg"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_TRUE(process.readAllStandardOutput().contains("\nModel: NIKON D70\n"));
+
+    process.start(QStringLiteral(FOTLEX_CLI), {"--falsch"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(process.readAllStandardError().startsWith("Unbekannte Option: --falsch\n"));
+}
+
+}

@@ -1,0 +1,103 @@
+#include "metadata/ExifTimes.h"
+#include "metadata/clsEXIF.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QLocale>
+#include <QMap>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+QStringList samplePhotos()
+{
+    QStringList files;
+    QDirIterator it(QStringLiteral(FOTLEX_TESTDATA), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.endsWith(u".md") && !path.endsWith(u"README"))
+            files << path;
+    }
+    files.sort();
+    return files;
+}
+
+TEST(PhotosTest, EveryPhotoParsesAndExifTimeOfAgreesWithListEXIF2)
+{
+    const QStringList files = samplePhotos();
+    ASSERT_GE(files.size(), 50);
+    clsEXIF reader;
+    for (const QString &path : files) {
+        reader.setImageFile(path);
+        EXPECT_NE(reader.ReadStatus(), 2) << path.toStdString();
+        CurrentExifTime.clear();
+        reader.ListEXIF2();
+        EXPECT_EQ(clsEXIF::ExifTimeOf(path), CurrentExifTime) << path.toStdString();
+    }
+}
+
+// The reader's text of a tag, or "-" when the file has no such entry.
+QString tagText(const clsEXIF &reader, int32_t id)
+{
+    QString text;
+    const auto result = reader.MetaInfo(id, text);
+    if (std::holds_alternative<ExifError>(result) || text.startsWith(u"Tag "))
+        return QStringLiteral("-");
+    return text;
+}
+
+// What the reader should show for ExifTool's value of a column.
+QString expectedText(int column, const QString &exiftool)
+{
+    if (exiftool == u"-")
+        return exiftool;
+    switch (column) {
+    case 4: // FNumber
+        return QString::number(std::round(exiftool.toDouble() * 10) / 10, 'f', 1);
+    case 5: // ExposureTime: the reciprocal, halves away from zero
+        return QString::number(std::round(1 / exiftool.toDouble()), 'f', 0);
+    case 6: // ISO: the first of several values
+        return exiftool.section(u' ', 0, 0);
+    default:
+        return exiftool;
+    }
+}
+
+TEST(PhotosTest, AgreesWithExifTool)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QFile file(QStringLiteral(FOTLEX_EXPECTED_VALUES));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList columns{"folder", "file", "DateTimeOriginal", "Model", "FNumber", "ExposureTime", "ISO"};
+    const int32_t ids[] = {0, 0, 36867, 272, 33437, 33434, 34855};
+    QMap<QString, QString> differs;
+    int photos = 0;
+    clsEXIF reader;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).chopped(1);
+        const QStringList cells = line.split(u'\t');
+        if (line.startsWith(u'#'))
+            continue;
+        if (cells.value(0) == u"differs") {
+            ASSERT_GE(cells.size(), 4);
+            differs[cells[1] + u'\t' + cells[2]] = cells[3];
+            continue;
+        }
+        ASSERT_EQ(cells.size(), columns.size()) << line.toStdString();
+        const QString path = cells[0] + u'/' + cells[1];
+        reader.setImageFile(QStringLiteral(FOTLEX_TESTDATA) + u'/' + path);
+        ++photos;
+        for (int c = 2; c < columns.size(); ++c) {
+            QString got = tagText(reader, ids[c]);
+            if (c == 3)
+                got = got.trimmed();
+            const QString expected = differs.value(path + u'\t' + columns[c], expectedText(c, cells[c]));
+            EXPECT_EQ(got, expected) << path.toStdString() << " " << columns[c].toStdString();
+        }
+    }
+    EXPECT_EQ(photos, samplePhotos().size() + 2); // the two README files are listed too
+}
+
+}
