@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/AppGlobals.h"
+#include "app/BrowseForFolder.h"
 #include "app/ClickLabel.h"
 #include "app/SelectionPanel.h"
 #include "app/SettingsLocation.h"
@@ -87,6 +88,7 @@ Form1::Form1(QWidget *parent)
                     m_mnuPop->popup(globalPos);
             });
     connect(m_lblRefresh, &ClickLabel::clicked, this, &Form1::RefreshList);
+    connect(m_buttonBrowse, &FlatButton::Click, this, [this] { BrowseForFolder(*this); });
     connect(m_picPreview, &ClickLabel::clicked, m_picPreview, &QLabel::clear);
 
     // Load step.

@@ -1,3 +1,4 @@
+#include "DialogDriving.h"
 #include "dialogs/DirSelectShared.h"
 #include "dialogs/frmDirSelect.h"
 #include "widgets/DirListBox.h"
@@ -53,15 +54,6 @@ void makeFile(const QString &path)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
-
-// The button clicks only for a release while the pointer is over it. The
-// pointer comes from elsewhere, as it may already rest on that spot.
-void click(QWidget *button)
-{
-    QTest::mouseMove(button->window(), QPoint(1, 1));
-    QTest::mouseMove(button);
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 class DirSelectTest : public ::testing::Test
@@ -387,19 +379,17 @@ TEST(ShowDirSelect, ReturnsWhenTheDialogClosesAndLeavesNoWindow)
     QWidget owner;
     owner.show();
     QPointer<frmDirSelect> seen;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        seen = qobject_cast<frmDirSelect *>(QApplication::activeModalWidget());
-        if (seen && seen->isActiveWindow()) {
-            answer.stop();
-            click(seen->findChild<FlatButton *>("FlatButton1"));
-        }
+    bool answered = false;
+    answerDirSelect([&](frmDirSelect &dialog) {
+        answered = true;
+        seen = &dialog;
+        click(dialog.findChild<FlatButton *>("FlatButton1"));
     });
-    answer.start(5);
     ShowDirSelect(&owner);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(DirSelectBusy, 0);
     EXPECT_EQ(DirSelectPath, "/");
+    EXPECT_TRUE(answered);
     EXPECT_TRUE(seen.isNull());
     EXPECT_TRUE(owner.isEnabled());
 }
