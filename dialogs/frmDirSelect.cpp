@@ -27,6 +27,15 @@ QRect twips(int left, int top, int width, int height)
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
+template <typename Control>
+Control *place(Control *control, const char *name, const QRect &where, const QFont &font)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(where);
+    control->setFont(font);
+    return control;
+}
+
 QFont designFont(const QString &family)
 {
     QFont font(family);
@@ -72,51 +81,26 @@ void frmDirSelect::createControls()
     const QFont listFont = designFont(QStringLiteral("Arial"));
     const QFont buttonFont = designFont(QStringLiteral("Verdana"));
 
-    File1 = new FileListBox(this);
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->setGeometry(twips(2880, 60, 3255, 4770));
+    File1 = place(new FileListBox(this), "File1", twips(2880, 60, 3255, 4770), listFont);
     File1->setPattern(ImagePattern);
-    File1->setFont(listFont);
+    Dir1 = place(new DirListBox(this), "Dir1", twips(60, 420, 2715, 6090), listFont);
+    Drive1 = place(new DriveListBox(this), "Drive1", twips(60, 60, 2715, 330), listFont);
 
-    Dir1 = new DirListBox(this);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setGeometry(twips(60, 420, 2715, 6090));
-    Dir1->setFont(listFont);
-
-    Drive1 = new DriveListBox(this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setGeometry(twips(60, 60, 2715, 330));
-    Drive1->setFont(listFont);
-
-    Text1 = new QLineEdit(QStringLiteral("Neuer Ordner"), this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twips(2880, 4950, 3225, 315));
+    Text1 = place(new QLineEdit(QStringLiteral("Neuer Ordner"), this), "Text1", twips(2880, 4950, 3225, 315),
+                  font());
     Text1->hide();
     Text1->installEventFilter(this);
 
     // Parks the keyboard focus outside the client area, where it is never seen.
-    dummy = new QPushButton(this);
-    dummy->setObjectName(QStringLiteral("dummy"));
-    dummy->setGeometry(twips(7560, 420, 195, 195));
+    dummy = place(new QPushButton(this), "dummy", twips(7560, 420, 195, 195), font());
     dummy->setAutoDefault(false);
 
-    FlatButton4 = new FlatButton(this);
-    FlatButton4->setObjectName(QStringLiteral("FlatButton4"));
-    FlatButton4->setGeometry(twips(2880, 5340, 3255, 555));
+    FlatButton4 = place(new FlatButton(this), "FlatButton4", twips(2880, 5340, 3255, 555), buttonFont);
     FlatButton4->setCaption(QStringLiteral("Abbrechen"));
-
-    FlatButton1 = new FlatButton(this);
-    FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
-    FlatButton1->setGeometry(twips(2880, 5940, 3255, 615));
+    FlatButton1 = place(new FlatButton(this), "FlatButton1", twips(2880, 5940, 3255, 615), buttonFont);
     FlatButton1->setCaption(QStringLiteral("&OK"));
-
-    FlatButton2 = new FlatButton(this);
-    FlatButton2->setObjectName(QStringLiteral("FlatButton2"));
-    FlatButton2->setGeometry(twips(2880, 4920, 3255, 375));
+    FlatButton2 = place(new FlatButton(this), "FlatButton2", twips(2880, 4920, 3255, 375), buttonFont);
     FlatButton2->setCaption(QStringLiteral("neuer Ordner"));
-
-    for (FlatButton *button : {FlatButton4, FlatButton1, FlatButton2})
-        button->setFont(buttonFont);
 
     setTabOrder(File1, Dir1);
     setTabOrder(Dir1, Drive1);
