@@ -66,15 +66,6 @@ TEST_F(DirListBoxTest, ShowsChainFromRootThenSubfoldersInNaturalOrder)
     EXPECT_TRUE(list.List(list.ListCount()).isEmpty());
 }
 
-TEST_F(DirListBoxTest, RootHasOneEntryAndNoDoubleSeparator)
-{
-    ASSERT_TRUE(list.setPath("/"));
-    EXPECT_EQ(list.Path(), "/");
-    EXPECT_EQ(list.OpenIndex(), 0);
-    for (int i = 1; i < list.ListCount(); ++i)
-        EXPECT_FALSE(list.List(i).startsWith("//")) << list.List(i).toStdString();
-}
-
 TEST_F(DirListBoxTest, DoubleClickOpensAndSingleClickOnlyHighlights)
 {
     ASSERT_TRUE(list.setPath(top + "/a/b"));

@@ -363,15 +363,6 @@ TEST_F(DirSelectTest, ReadOnlyParentGivesTheTwoLineMessage)
     EXPECT_EQ(dialog->focusWidget(), Text1);
 }
 
-TEST_F(DirSelectTest, NameBelowAFileGivesTheTwoLineMessage)
-{
-    open();
-    MessageCatcher messages;
-    enterName({}, "bild.jpg/Neu");
-    EXPECT_EQ(messages.texts, QStringList{NotCreatedText});
-    EXPECT_TRUE(QFileInfo(fotos + "/bild.jpg").isFile());
-}
-
 TEST(ShowDirSelect, ReturnsWhenTheDialogClosesAndLeavesNoWindow)
 {
     DirSelectBusy = 1;
