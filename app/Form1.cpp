@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/AppGlobals.h"
+#include "app/BrowseForFolder.h"
 #include "app/ClickLabel.h"
 #include "app/FileActionsWiring.h"
 #include "app/SelectionPanel.h"
@@ -89,6 +90,7 @@ Form1::Form1(QWidget *parent)
                     m_mnuPop->popup(globalPos);
             });
     connect(m_lblRefresh, &ClickLabel::clicked, this, &Form1::RefreshList);
+    connect(m_buttonBrowse, &FlatButton::Click, this, [this] { BrowseForFolder(*this); });
     connect(m_picPreview, &ClickLabel::clicked, m_picPreview, &QLabel::clear);
 
     // Load step.
