@@ -6,7 +6,6 @@
 
 // The German texts the file actions show.
 
-inline const QString ProgramTitle = QStringLiteral("Fotlex");
 inline const QString NameTakenText = QStringLiteral("Datei existiert bereits.   ");
 
 QString DeleteQuestionText(const QString &fileName);

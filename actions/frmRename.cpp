@@ -3,6 +3,7 @@
 #include "actions/ActionTexts.h"
 #include "actions/FileActionsHost.h"
 #include "actions/RenameInFolder.h"
+#include "services/FormLayout.h"
 #include "services/Paths.h"
 #include "services/Ui.h"
 #include "widgets/FileListBox.h"
@@ -14,18 +15,9 @@
 
 namespace {
 
-// The layout is kept in twips, 15 to the pixel.
-QRect Twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
 QFont BoldSansSerif()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    return font;
+    return FormFont(QStringLiteral("MS Sans Serif"), 8.25, true);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "app/WindowIcon.h"
 #include "metadata/clsEXIF.h"
 #include "services/FolderListing.h"
+#include "services/FormLayout.h"
 #include "services/Paths.h"
 #include "services/Ui.h"
 #include "widgets/FileListBox.h"
@@ -25,31 +26,9 @@
 
 namespace {
 
-// The layout is kept in twips, at the fixed 15 twips per pixel.
-QRect Twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QFont FormFont(const QString &family, double points, bool bold = false)
-{
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QFont Arial(double points, bool bold = false)
 {
     return FormFont(QStringLiteral("Arial"), points, bold);
-}
-
-template <typename Control>
-Control *Place(Control *control, const char *name, const QRect &place)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(place);
-    return control;
 }
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QRect &place, const QString &caption,

@@ -3,6 +3,7 @@
 #include "dialogs/DirSelectShared.h"
 #include "dialogs/NewFolderName.h"
 #include "services/FolderListing.h"
+#include "services/FormLayout.h"
 #include "services/Paths.h"
 #include "services/Ui.h"
 #include "widgets/DirListBox.h"
@@ -21,26 +22,16 @@ constexpr int AsciiEnter = 13;
 constexpr int AsciiEscape = 27;
 const QColor ListBackground(244, 244, 244);
 
-// The design places controls in twips, 15 to the pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
 template <typename Control>
 Control *place(Control *control, const char *name, const QRect &where, const QFont &font)
 {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(where);
-    control->setFont(font);
+    Place(control, name, where)->setFont(font);
     return control;
 }
 
 QFont designFont(const QString &family)
 {
-    QFont font(family);
-    font.setPointSizeF(8.25);
-    return font;
+    return FormFont(family, 8.25);
 }
 
 // The character code the key handler sees; -1 for keys that type nothing.
@@ -81,25 +72,25 @@ void frmDirSelect::createControls()
     const QFont listFont = designFont(QStringLiteral("Arial"));
     const QFont buttonFont = designFont(QStringLiteral("Verdana"));
 
-    File1 = place(new FileListBox(this), "File1", twips(2880, 60, 3255, 4770), listFont);
+    File1 = place(new FileListBox(this), "File1", Twips(2880, 60, 3255, 4770), listFont);
     File1->setPattern(ImagePattern);
-    Dir1 = place(new DirListBox(this), "Dir1", twips(60, 420, 2715, 6090), listFont);
-    Drive1 = place(new DriveListBox(this), "Drive1", twips(60, 60, 2715, 330), listFont);
+    Dir1 = place(new DirListBox(this), "Dir1", Twips(60, 420, 2715, 6090), listFont);
+    Drive1 = place(new DriveListBox(this), "Drive1", Twips(60, 60, 2715, 330), listFont);
 
-    Text1 = place(new QLineEdit(QStringLiteral("Neuer Ordner"), this), "Text1", twips(2880, 4950, 3225, 315),
+    Text1 = place(new QLineEdit(QStringLiteral("Neuer Ordner"), this), "Text1", Twips(2880, 4950, 3225, 315),
                   font());
     Text1->hide();
     Text1->installEventFilter(this);
 
     // Parks the keyboard focus outside the client area, where it is never seen.
-    dummy = place(new QPushButton(this), "dummy", twips(7560, 420, 195, 195), font());
+    dummy = place(new QPushButton(this), "dummy", Twips(7560, 420, 195, 195), font());
     dummy->setAutoDefault(false);
 
-    FlatButton4 = place(new FlatButton(this), "FlatButton4", twips(2880, 5340, 3255, 555), buttonFont);
+    FlatButton4 = place(new FlatButton(this), "FlatButton4", Twips(2880, 5340, 3255, 555), buttonFont);
     FlatButton4->setCaption(QStringLiteral("Abbrechen"));
-    FlatButton1 = place(new FlatButton(this), "FlatButton1", twips(2880, 5940, 3255, 615), buttonFont);
+    FlatButton1 = place(new FlatButton(this), "FlatButton1", Twips(2880, 5940, 3255, 615), buttonFont);
     FlatButton1->setCaption(QStringLiteral("&OK"));
-    FlatButton2 = place(new FlatButton(this), "FlatButton2", twips(2880, 4920, 3255, 375), buttonFont);
+    FlatButton2 = place(new FlatButton(this), "FlatButton2", Twips(2880, 4920, 3255, 375), buttonFont);
     FlatButton2->setCaption(QStringLiteral("neuer Ordner"));
 
     setTabOrder(File1, Dir1);
