@@ -1,6 +1,8 @@
 #include "app/AppGlobals.h"
 
+#include "services/Ui.h"
+
 QString AppPath;
 QString ExeName;
-QString SettingsSection = QStringLiteral("Fotlex");
+QString SettingsSection = ProgramName;
 QString SettingsFile;

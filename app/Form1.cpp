@@ -1,14 +1,17 @@
 #include "app/Form1.h"
 
 #include "app/AppGlobals.h"
+#include "app/BrowseForFolder.h"
 #include "app/ClickLabel.h"
 #include "app/Command1Rename.h"
+#include "app/FileActionsWiring.h"
 #include "app/SelectionPanel.h"
 #include "app/SettingsLocation.h"
 #include "app/WidgetColour.h"
 #include "app/WindowIcon.h"
 #include "metadata/clsEXIF.h"
 #include "services/FolderListing.h"
+#include "services/FormLayout.h"
 #include "services/Paths.h"
 #include "services/Ui.h"
 #include "widgets/FileListBox.h"
@@ -24,31 +27,9 @@
 
 namespace {
 
-// The layout is kept in twips, at the fixed 15 twips per pixel.
-QRect Twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QFont FormFont(const QString &family, double points, bool bold = false)
-{
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QFont Arial(double points, bool bold = false)
 {
     return FormFont(QStringLiteral("Arial"), points, bold);
-}
-
-template <typename Control>
-Control *Place(Control *control, const char *name, const QRect &place)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(place);
-    return control;
 }
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QRect &place, const QString &caption,
@@ -78,6 +59,7 @@ Form1::Form1(QWidget *parent)
     setFont(Arial(8.25));
     createControls();
     createPopupMenu();
+    ConnectFileActions(*this);
     setTabOrder();
 
     connect(m_fileList, &FileListBox::currentEntryChanged, this, [this] { ShowSelectedFile(*this); });
@@ -88,6 +70,7 @@ Form1::Form1(QWidget *parent)
                     m_mnuPop->popup(globalPos);
             });
     connect(m_lblRefresh, &ClickLabel::clicked, this, &Form1::RefreshList);
+    connect(m_buttonBrowse, &FlatButton::Click, this, [this] { BrowseForFolder(*this); });
     ConnectBatchRename(*this);
     connect(m_picPreview, &ClickLabel::clicked, m_picPreview, &QLabel::clear);
 

@@ -12,14 +12,24 @@ constexpr qint64 kHeadSize = 4096;
 constexpr int kMaxSegments = 256;
 constexpr QByteArrayView kExifMark("Exif\0", 5);
 
+// Where the search takes a file's bytes from: the file itself, read at
+// offsets, or its whole content in memory.
+class ByteSource
+{
+public:
+    virtual ~ByteSource() = default;
+    // The n bytes at pos, or fewer when the file ends earlier (none on a
+    // failed read); valid until the next call.
+    virtual QByteArrayView at(qint64 pos, qint64 n) = 0;
+};
+
 // A window onto the file, refilled with one read at the position asked for.
-class FileWindow
+class FileWindow : public ByteSource
 {
 public:
     FileWindow(QFile &file, QByteArray head) : m_file(file), m_bytes(std::move(head)) {}
 
-    // The n bytes at pos, or fewer when the file ends earlier.
-    QByteArrayView at(qint64 pos, qint64 n)
+    QByteArrayView at(qint64 pos, qint64 n) override
     {
         if (pos < m_start || pos + n > m_start + m_bytes.size()) {
             if (!m_file.seek(pos))
@@ -37,15 +47,30 @@ private:
     qint64 m_start = 0;
 };
 
+class MemoryImage : public ByteSource
+{
+public:
+    explicit MemoryImage(QByteArrayView file) : m_file(file) {}
+
+    QByteArrayView at(qint64 pos, qint64 n) override
+    {
+        if (pos >= m_file.size())
+            return {};
+        return m_file.sliced(pos, std::min(n, m_file.size() - pos));
+    }
+
+private:
+    QByteArrayView m_file;
+};
+
 // JPEG layout: FF D8, then segments FF <marker> <length hi> <length lo>
 // <length - 2 bytes of data>, up to SOS (FF DA) where the image data starts.
 // FF fill bytes may stand before a marker; RSTn and TEM (FF 01) have no length.
-std::optional<QByteArray> findExifSegment(QFile &file, const QByteArray &head)
+std::optional<QByteArray> findExifSegment(ByteSource &source)
 {
-    FileWindow window(file, head);
     qint64 pos = 2;
     for (int segment = 0; segment < kMaxSegments; ++segment) {
-        const QByteArrayView marker = window.at(pos, 4);
+        const QByteArrayView marker = source.at(pos, 4);
         if (marker.size() < 2 || uint8_t(marker[0]) != 0xFF)
             return std::nullopt;
         const auto code = uint8_t(marker[1]);
@@ -64,8 +89,8 @@ std::optional<QByteArray> findExifSegment(QFile &file, const QByteArray &head)
         const qint64 length = (uint8_t(marker[2]) << 8) | uint8_t(marker[3]);
         if (length < 2)
             return std::nullopt;
-        if (code == 0xE1 && window.at(pos + 4, kExifMark.size()) == kExifMark)
-            return window.at(pos + 4, length - 2).toByteArray();
+        if (code == 0xE1 && source.at(pos + 4, kExifMark.size()) == kExifMark)
+            return source.at(pos + 4, length - 2).toByteArray();
         pos += 2 + length;
     }
     return std::nullopt;
@@ -74,6 +99,20 @@ std::optional<QByteArray> findExifSegment(QFile &file, const QByteArray &head)
 bool isJpeg(const QByteArray &head)
 {
     return head.size() >= 2 && uint8_t(head[0]) == 0xFF && uint8_t(head[1]) == 0xD8;
+}
+
+// `head` is the file's first 4096 bytes (or all of a shorter file).
+ExifBlock locateExifBlock(ByteSource &source, const QByteArray &head)
+{
+    if (isJpeg(head)) {
+        // The segment holds "Exif\0", one pad byte, then the TIFF header.
+        if (auto segment = findExifSegment(source))
+            return {ExifBlock::Outcome::Found, std::move(*segment), 6};
+    }
+    const qsizetype mark = head.indexOf(kExifMark);
+    if (mark < 0)
+        return {ExifBlock::Outcome::NotFound, {}, 0};
+    return {ExifBlock::Outcome::Found, head, mark + 6};
 }
 
 }
@@ -89,13 +128,14 @@ ExifBlock ReadExifBlock(const QString &path)
         const bool empty = file.error() == QFileDevice::NoError && file.size() == 0;
         return {empty ? ExifBlock::Outcome::Missing : ExifBlock::Outcome::Unreadable, {}, 0};
     }
-    if (isJpeg(head)) {
-        // The segment holds "Exif\0", one pad byte, then the TIFF header.
-        if (auto segment = findExifSegment(file, head))
-            return {ExifBlock::Outcome::Found, std::move(*segment), 6};
-    }
-    const qsizetype mark = head.indexOf(kExifMark);
-    if (mark < 0)
-        return {ExifBlock::Outcome::NotFound, {}, 0};
-    return {ExifBlock::Outcome::Found, std::move(head), mark + 6};
+    FileWindow window(file, head);
+    return locateExifBlock(window, head);
+}
+
+ExifBlock ReadExifBlockInMemory(QByteArrayView file)
+{
+    if (file.isEmpty())
+        return {ExifBlock::Outcome::Missing, {}, 0};
+    MemoryImage image(file);
+    return locateExifBlock(image, file.first(std::min(file.size(), kHeadSize)).toByteArray());
 }

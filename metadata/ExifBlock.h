@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
@@ -24,3 +25,6 @@ struct ExifBlock
 // first SOS, read whole); otherwise the first "Exif\0" in the file's first
 // 4096 bytes.
 ExifBlock ReadExifBlock(const QString &path);
+// The same search over the whole content of a file held in memory; empty
+// content is Missing, as an empty file is. The block holds its own copy.
+ExifBlock ReadExifBlockInMemory(QByteArrayView file);

@@ -1,6 +1,5 @@
 #include "metadata/ExifParse.h"
 
-#include "metadata/ExifBlock.h"
 #include "metadata/ExifBytes.h"
 #include "metadata/ExifTagNames.h"
 #include "metadata/ExifValueText.h"
@@ -65,10 +64,9 @@ ExifError readError(const QString &description)
 
 }
 
-ExifParse ParseExif(const QString &path, ExifWalkScope scope, ExifNumberText &numbers)
+ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers)
 {
     ExifParse parse;
-    const ExifBlock block = ReadExifBlock(path);
     switch (block.outcome) {
     case ExifBlock::Outcome::Missing:
         parse.status = 2;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "metadata/ExifBlock.h"
 #include "metadata/ExifNumberText.h"
 #include "metadata/clsEXIF.h"
 
@@ -10,7 +11,7 @@
 // only those the EXIF time needs (the batch rename's road).
 enum class ExifWalkScope { AllEntries, TimeOnly };
 
-// The outcome of one parse of one file.
+// The outcome of one parse of one file's EXIF block.
 struct ExifParse
 {
     uint8_t status = 0;
@@ -19,7 +20,7 @@ struct ExifParse
     std::optional<ExifError> error;         // why status is 2
 };
 
-ExifParse ParseExif(const QString &path, ExifWalkScope scope, ExifNumberText &numbers);
+ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers);
 
 // "YYYY:MM:DD - HH:MM:SS" made from the last DateTimeOriginal of the list.
 std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags);

@@ -10,11 +10,35 @@ QString clsEXIF::ImageFile() const
     return m_imageFile;
 }
 
+namespace {
+
+QString exifTimeOf(const ExifBlock &block)
+{
+    ExifNumberText numbers;
+    const ExifParse parse = ParseExif(block, ExifWalkScope::TimeOnly, numbers);
+    if (parse.status != 0)
+        return {};
+    return ExifTimeFromTags(parse.tags).value_or(QString());
+}
+
+}
+
 void clsEXIF::setImageFile(const QString &path)
 {
     m_imageFile = path;
+    takeParse(ReadExifBlock(path));
+}
+
+void clsEXIF::setImageBytes(QByteArrayView file)
+{
+    m_imageFile.clear();
+    takeParse(ReadExifBlockInMemory(file));
+}
+
+void clsEXIF::takeParse(const ExifBlock &block)
+{
     ExifNumberText numbers;
-    ExifParse parse = ParseExif(path, ExifWalkScope::AllEntries, numbers);
+    ExifParse parse = ParseExif(block, ExifWalkScope::AllEntries, numbers);
     // The error of a failed parse is dropped; ReadStatus tells the caller.
     m_readStatus = parse.status;
     if (parse.intelByteAlignment)
@@ -73,9 +97,10 @@ QString clsEXIF::ListInfo() const
 
 QString clsEXIF::ExifTimeOf(const QString &path)
 {
-    ExifNumberText numbers;
-    const ExifParse parse = ParseExif(path, ExifWalkScope::TimeOnly, numbers);
-    if (parse.status != 0)
-        return {};
-    return ExifTimeFromTags(parse.tags).value_or(QString());
+    return exifTimeOf(ReadExifBlock(path));
+}
+
+QString clsEXIF::ExifTimeOfBytes(QByteArrayView file)
+{
+    return exifTimeOf(ReadExifBlockInMemory(file));
 }

@@ -2,11 +2,14 @@
 
 #include "metadata/ExifSummaryView.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
 #include <variant>
 #include <vector>
+
+struct ExifBlock;
 
 // One directory entry of IFD0 or the Exif directory.
 struct ExifTag
@@ -37,6 +40,9 @@ public:
     QString ImageFile() const;
     // Never fails towards the caller; the outcome is in ReadStatus().
     void setImageFile(const QString &path);
+    // Parses the whole content of a file held in memory as setImageFile
+    // parses the file; ImageFile becomes empty.
+    void setImageBytes(QByteArrayView file);
     bool IntelByteAlignment() const;
 
     // 0 EXIF data present, 1 no EXIF data found, 2 the file could not be read.
@@ -59,13 +65,16 @@ public:
     // Sets CurrentExifTime from DateTimeOriginal; writes no label.
     void ListEXIF2() const;
 
-
     // What ListEXIF2 would leave in an emptied CurrentExifTime after parsing
     // `path`, by the same walk but formatting only the entries it needs: the
     // batch rename's fast road through thousands of files.
     static QString ExifTimeOf(const QString &path);
+    // The same for the whole content of a file held in memory.
+    static QString ExifTimeOfBytes(QByteArrayView file);
 
 private:
+    void takeParse(const ExifBlock &block);
+
     QString m_imageFile;
     bool m_intelByteAlignment = false;
     uint8_t m_readStatus = 0;

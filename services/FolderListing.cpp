@@ -69,6 +69,14 @@ bool IsRegularFile(int folderFd, const dirent *entry)
     return ::fstatat(folderFd, entry->d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
 }
 
+// The C locale collates by code point: upper case before lower case and
+// "IMG_10" before "IMG_2". A file manager's order needs a real language.
+QLocale SortingLocale()
+{
+    const QLocale locale;
+    return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;
+}
+
 }
 
 bool MatchesPattern(const QString &name, const QString &pattern)
@@ -105,7 +113,7 @@ QStringList ListMatchingFiles(const QString &folder, const QString &pattern, boo
 
     // A sort key per name once, then plain key comparisons: far quicker than
     // the collator's compare() on every pair of a large folder.
-    QCollator collator{QLocale()};
+    QCollator collator{SortingLocale()};
     collator.setNumericMode(true);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::vector<std::pair<QCollatorSortKey, QString>> keyed;

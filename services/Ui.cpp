@@ -1,5 +1,7 @@
 #include "services/Ui.h"
 
+#include "services/FormLayout.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -11,11 +13,6 @@
 #include <cmath>
 
 namespace {
-
-const QString ProgramName = QStringLiteral("Fotlex");
-
-// Window placement works in twips at the fixed factor the forms use.
-constexpr int TwipsPerPixel = 15;
 
 // Halving as the forms do it: round to the nearest whole number (ties to
 // even), then divide by 2 dropping the fraction.

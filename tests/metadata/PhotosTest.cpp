@@ -38,6 +38,22 @@ TEST(PhotosTest, EveryPhotoParsesAndExifTimeOfAgreesWithListEXIF2)
     }
 }
 
+TEST(PhotosTest, EveryPhotoReadsTheSameFromMemory)
+{
+    clsEXIF fromFile;
+    clsEXIF fromMemory;
+    for (const QString &path : samplePhotos()) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QByteArray content = file.readAll();
+        fromFile.setImageFile(path);
+        fromMemory.setImageBytes(content);
+        EXPECT_EQ(fromMemory.ReadStatus(), fromFile.ReadStatus()) << path.toStdString();
+        EXPECT_EQ(fromMemory.ListInfo(), fromFile.ListInfo()) << path.toStdString();
+        EXPECT_EQ(clsEXIF::ExifTimeOfBytes(content), clsEXIF::ExifTimeOf(path)) << path.toStdString();
+    }
+}
+
 // The reader's text of a tag, or "-" when the file has no such entry.
 QString tagText(const clsEXIF &reader, int32_t id)
 {

@@ -316,3 +316,46 @@ TEST_F(ReaderTest, MetaInfoNumberTextAndErrors)
 }
 
 }
+
+// The fuzzer reads files from memory; both roads must give the same reading.
+TEST_F(ReaderTest, FileContentInMemoryReadsAsTheFile)
+{
+    B big(true);
+    big.ascii(B::Ifd0, 270, QByteArray(5000, 'd')).ascii(B::Exif, 36867, "2006:07:15 14:23:05");
+    QByteArray huge = sample(false).tiff();
+    huge[8] = '\xFF';
+    huge[9] = '\xFF';
+    const std::vector<QByteArray> files{
+        sample(true).jpeg(),
+        sample(false).jpeg(30000),
+        big.jpeg(),
+        QByteArray(100, 'z') + "Exif" + QByteArray(2, '\0') + sample(false).tiff(),
+        QByteArray(4093, 'z') + QByteArray("Exif\0\0", 6) + sample(true).tiff(),
+        QByteArray("Exif\0\0", 6) + huge,
+        QByteArray("\xFF\xD8\xFF\xE1\x00\x01", 6) + QByteArray("Exif\0\0", 6) + sample(true).tiff(),
+        QByteArray("\xFF\xD8\xFF\xD9", 4) + QByteArray(5000, 'x'),
+        QByteArray("\xFF\xD8", 2),
+        {},
+    };
+    for (size_t n = 0; n < files.size(); ++n) {
+        const QString path = write(files[n]);
+        clsEXIF fromFile;
+        fromFile.setImageFile(path);
+        clsEXIF fromMemory;
+        fromMemory.setImageBytes(files[n]);
+        EXPECT_EQ(fromMemory.ReadStatus(), fromFile.ReadStatus()) << n;
+        EXPECT_EQ(fromMemory.IntelByteAlignment(), fromFile.IntelByteAlignment()) << n;
+        EXPECT_EQ(fromMemory.ListInfo(), fromFile.ListInfo()) << n;
+        EXPECT_EQ(clsEXIF::ExifTimeOfBytes(files[n]), clsEXIF::ExifTimeOf(path)) << n;
+    }
+}
+
+TEST_F(ReaderTest, ContentInMemoryHasNoFileName)
+{
+    clsEXIF reader;
+    reader.setImageFile(write(sample(true).jpeg()));
+    reader.setImageBytes(sample(false).jpeg());
+    EXPECT_EQ(reader.ImageFile(), u"");
+    EXPECT_FALSE(reader.IntelByteAlignment());
+    EXPECT_TRUE(reader.ListInfo().contains(u"Model: Model One\r\n"));
+}

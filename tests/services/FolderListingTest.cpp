@@ -75,6 +75,18 @@ TEST_F(ListingTest, FilesOnlyInNaturalOrder)
     EXPECT_TRUE(ok);
 }
 
+TEST_F(ListingTest, NaturalOrderAlsoUnderTheCLocale)
+{
+    TouchAll({QStringLiteral("IMG_10.jpg"), QStringLiteral("img_2.jpg"), QStringLiteral("Zebra.jpg"),
+              QStringLiteral("apfel.jpg")});
+    const QLocale before;
+    QLocale::setDefault(QLocale::c());
+    const QStringList names = ListMatchingFiles(dir.path(), ImagePattern);
+    QLocale::setDefault(before);
+    EXPECT_EQ(names, (QStringList{QStringLiteral("apfel.jpg"), QStringLiteral("img_2.jpg"),
+                                  QStringLiteral("IMG_10.jpg"), QStringLiteral("Zebra.jpg")}));
+}
+
 TEST_F(ListingTest, NamesThatDifferOnlyInCaseKeepAFixedOrder)
 {
     TouchAll({QStringLiteral("b.jpg"), QStringLiteral("B.jpg"), QStringLiteral("a.jpg")});

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class FileListBox;
+class QWidget;
+
+// What the file actions need from the main window.
+class FileActionsHost
+{
+public:
+    // The text of the path field; the show command takes its folder from it.
+    virtual QString PathText() const = 0;
+    virtual FileListBox &Files() = 0;
+    // Owner of the dialogs and message boxes.
+    virtual QWidget &Owner() = 0;
+
+protected:
+    ~FileActionsHost() = default;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class FileActionsHost;
+class frmRename;
+
+// The commands of the file list's popup menu. Each acts on the list's
+// current entry and does nothing when there is none.
+class FileCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FileCommands(FileActionsHost &host, QObject *parent = nullptr);
+
+    // Opens the file, in the folder the path field names, in the desktop's
+    // default program.
+    void mnuShowClick();
+    // Opens the rename dialog, or refills it when it is open.
+    void mnuRenameClick();
+    // Deletes the file from the list's folder after a question and selects
+    // its neighbour.
+    void mnuDeleteClick();
+
+    // The open rename dialog, null when it is closed.
+    frmRename *RenameDialog() const;
+
+private:
+    FileActionsHost &host_;
+    QPointer<frmRename> renameDialog_;
+};
+
+// The full path of `fileName` in the folder `pathText`, which may or may not
+// end in a separator.
+QString FullPathOf(QString pathText, const QString &fileName);

@@ -1,0 +1,30 @@
+#include "app/BrowseForFolder.h"
+
+#include "app/Form1.h"
+#include "app/SelectionPanel.h"
+#include "dialogs/DirSelectShared.h"
+#include "dialogs/frmDirSelect.h"
+#include "widgets/FileListBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+void BrowseForFolder(Form1 &form)
+{
+    DirSelectBusy = 1;
+    DirSelectPath = form.txtPath()->text();
+    const QString old = DirSelectPath;
+    DirSelectCaption = QStringLiteral("Pfad L auswählen");
+    ShowDirSelect(&form);
+
+    form.txtPath()->setText(DirSelectPath);
+    // Exact text comparison: OK on the folder shown still re-reads it when
+    // txtPath lacked the trailing separator.
+    if (DirSelectPath == old)
+        return;
+    // A folder that cannot be listed leaves the list as it was.
+    form.FileList()->setPath(DirSelectPath);
+    form.picPreview()->clear();
+    form.lblSize()->setText(QStringLiteral("Bildgrösse: "));
+    ResetSummary(form);
+}

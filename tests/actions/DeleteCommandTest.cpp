@@ -1,0 +1,117 @@
+#include "FakeHost.h"
+#include "ModalAnswer.h"
+
+#include "actions/FileCommands.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList Five = {"a1.jpg", "a2.jpg", "a3.jpg", "a4.jpg", "a5.jpg"};
+
+struct DeleteCase
+{
+    QStringList names;
+    int chosen;
+    QStringList remaining;
+    int selected;
+};
+
+void RunDeleteCase(const DeleteCase &c)
+{
+    FakeHost host(c.names);
+    FileCommands commands(host);
+    host.Choose(c.chosen);
+    const QString name = c.names[c.chosen];
+
+    ModalAnswer answer;
+    commands.mnuDeleteClick();
+
+    ASSERT_EQ(answer.boxes.size(), 1);
+    EXPECT_EQ(answer.boxes[0].text, "Bild '" + name + "' tatsächlich löschen ?");
+    EXPECT_EQ(answer.boxes[0].title, "Fotlex");
+    EXPECT_EQ(answer.boxes[0].icon, QMessageBox::Question);
+    EXPECT_EQ(answer.boxes[0].defaultButton, QMessageBox::Yes);
+    EXPECT_FALSE(QFile::exists(host.dir.filePath(name)));
+    EXPECT_EQ(host.Entries(), c.remaining);
+    EXPECT_EQ(host.list->ListIndex(), c.selected);
+    EXPECT_EQ(host.SelectedRows(), c.selected < 0 ? QList<int>() : QList<int>({c.selected}));
+}
+
+} // namespace
+
+TEST(DeleteCommand, SelectsTheNeighbourAfterDeleting)
+{
+    RunDeleteCase({Five, 2, {"a1.jpg", "a2.jpg", "a4.jpg", "a5.jpg"}, 2});
+    RunDeleteCase({Five, 4, {"a1.jpg", "a2.jpg", "a3.jpg", "a4.jpg"}, 3});
+    RunDeleteCase({Five, 0, {"a2.jpg", "a3.jpg", "a4.jpg", "a5.jpg"}, 0});
+    RunDeleteCase({{"only.jpg"}, 0, {}, -1});
+}
+
+TEST(DeleteCommand, AnsweringNoChangesNothing)
+{
+    FakeHost host(Five);
+    FileCommands commands(host);
+    host.Choose(1);
+    host.list->setSelected(3, true);
+
+    ModalAnswer answer(ModalAnswer::ClickNo);
+    commands.mnuDeleteClick();
+    ASSERT_EQ(answer.boxes.size(), 1);
+    EXPECT_EQ(host.Content("a2.jpg"), "a2.jpg");
+    EXPECT_EQ(host.Entries(), Five);
+    EXPECT_EQ(host.list->ListIndex(), 1);
+    EXPECT_EQ(host.SelectedRows(), QList<int>({1, 3}));
+}
+
+TEST(DeleteCommand, PathFieldEndingInSeparatorNamesTheSameFile)
+{
+    FakeHost host(Five);
+    host.pathText = host.dir.path() + "/";
+    FileCommands commands(host);
+    host.Choose(0);
+    ModalAnswer answer;
+    commands.mnuDeleteClick();
+    EXPECT_FALSE(QFile::exists(host.dir.filePath("a1.jpg")));
+    EXPECT_EQ(host.Entries().size(), 4);
+}
+
+TEST(DeleteCommand, EditedPathFieldCannotRedirectTheDelete)
+{
+    FakeHost host(Five);
+    FakeHost elsewhere(Five);
+    host.pathText = elsewhere.dir.path();
+    FileCommands commands(host);
+    host.Choose(2);
+    ModalAnswer answer;
+    commands.mnuDeleteClick();
+    EXPECT_FALSE(QFile::exists(host.dir.filePath("a3.jpg")));
+    EXPECT_EQ(elsewhere.Content("a3.jpg"), "a3.jpg");
+}
+
+TEST(DeleteCommand, FailedDeleteSaysSoAndKeepsListAndSelection)
+{
+    FakeHost host(Five);
+    FileCommands commands(host);
+    host.Choose(1);
+    ASSERT_TRUE(QFile::remove(host.dir.filePath("a2.jpg")));
+
+    ModalAnswer answer;
+    commands.mnuDeleteClick();
+    ASSERT_EQ(answer.boxes.size(), 2);
+    EXPECT_TRUE(answer.boxes[1].text.startsWith("Das Bild 'a2.jpg' konnte nicht gelöscht werden."));
+    EXPECT_EQ(answer.boxes[1].icon, QMessageBox::Critical);
+    EXPECT_EQ(host.Entries(), Five);
+    EXPECT_EQ(host.list->ListIndex(), 1);
+    EXPECT_EQ(host.SelectedRows(), QList<int>({1}));
+}
+
+TEST(DeleteCommand, DoesNothingOnAnEmptyList)
+{
+    FakeHost host({});
+    FileCommands commands(host);
+    ModalAnswer answer;
+    commands.mnuDeleteClick();
+    commands.mnuShowClick();
+    EXPECT_TRUE(answer.boxes.isEmpty());
+}

@@ -1,0 +1,292 @@
+#include "FakeHost.h"
+#include "ModalAnswer.h"
+
+#include "actions/FileCommands.h"
+#include "actions/frmRename.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RenameDialogTest : public ::testing::Test
+{
+protected:
+    void Use(const QStringList &names)
+    {
+        host = std::make_unique<FakeHost>(names);
+        commands = std::make_unique<FileCommands>(*host);
+    }
+
+    frmRename *OpenFor(const QString &name)
+    {
+        host->Choose(host->Entries().indexOf(name));
+        commands->mnuRenameClick();
+        return commands->RenameDialog();
+    }
+
+    bool DialogClosed()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return commands->RenameDialog() == nullptr;
+    }
+
+    static void ClearAndType(QLineEdit *edit, const QString &text)
+    {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        Type(edit, text);
+    }
+
+    // Types like QTest::keyClicks, also characters beyond ASCII.
+    static void Type(QLineEdit *edit, const QString &text)
+    {
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), QString(c),
+                                Qt::NoModifier);
+    }
+
+    static QWidget *NextTabStop(QWidget *widget)
+    {
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus));
+        return widget;
+    }
+
+    void ExpectOnlySelected(const QString &name)
+    {
+        EXPECT_EQ(host->list->FileName(), name);
+        EXPECT_EQ(host->SelectedRows(), QList<int>({int(host->Entries().indexOf(name))}));
+    }
+
+    static void Paste(QLineEdit *edit, const QString &text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    void TearDown() override
+    {
+        commands.reset();
+        host.reset();
+    }
+
+    std::unique_ptr<FakeHost> host;
+    std::unique_ptr<FileCommands> commands;
+};
+
+} // namespace
+
+TEST_F(RenameDialogTest, OpensModelessAndTopmostWithItsControls)
+{
+    Use({"IMG_0001.jpg"});
+    frmRename *dlg = OpenFor("IMG_0001.jpg");
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_FALSE(dlg->isModal());
+    EXPECT_TRUE(host->window.isEnabled());
+    EXPECT_TRUE(dlg->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(dlg->windowTitle(), "Bild Umbenennen");
+    EXPECT_EQ(dlg->size(), QSize(240, 75));
+
+    EXPECT_EQ(dlg->Label1->text(), "Neuer Name:");
+    EXPECT_EQ(dlg->Text1->text(), "IMG_0001");
+    EXPECT_EQ(dlg->Label2->text(), ".jpg");
+    EXPECT_EQ(dlg->Command2->text(), "Umbenennen");
+    EXPECT_EQ(dlg->Command1->text(), "Abbrechen");
+    EXPECT_EQ(dlg->Label1->geometry(), QRect(8, 4, 81, 17));
+    EXPECT_EQ(dlg->Text1->geometry(), QRect(8, 16, 189, 21));
+    EXPECT_EQ(dlg->Label2->geometry(), QRect(200, 20, 61, 21));
+    EXPECT_EQ(dlg->Command2->geometry(), QRect(108, 44, 125, 25));
+    EXPECT_EQ(dlg->Command1->geometry(), QRect(8, 44, 93, 25));
+    EXPECT_FALSE(dlg->Label1->font().bold());
+    EXPECT_TRUE(dlg->Text1->font().bold());
+    EXPECT_TRUE(dlg->Label2->font().bold());
+    EXPECT_TRUE(dlg->Command2->font().bold());
+    EXPECT_FALSE(dlg->Command1->font().bold());
+    EXPECT_EQ(NextTabStop(dlg->Text1), dlg->Command2);
+    EXPECT_EQ(NextTabStop(dlg->Command2), dlg->Command1);
+
+    EXPECT_EQ(dlg->Text1->cursorPosition(), 8);
+    EXPECT_FALSE(dlg->Text1->hasSelectedText());
+    EXPECT_EQ(dlg->Folder(), QDir(host->dir.path()).path() + "/");
+}
+
+TEST_F(RenameDialogTest, OffersTheExtensionInLowerCase)
+{
+    Use({"IMG_0001.jpeg", "IMG_0001.JPEG", "x.tiff"});
+    frmRename *dlg = OpenFor("IMG_0001.JPEG");
+    EXPECT_EQ(dlg->Text1->text(), "IMG_0001");
+    EXPECT_EQ(dlg->Label2->text(), ".jpeg");
+    dlg = OpenFor("IMG_0001.jpeg");
+    EXPECT_EQ(dlg->Text1->text(), "IMG_0001");
+    EXPECT_EQ(dlg->Label2->text(), ".jpeg");
+
+    // x.tiff is not an image type the list shows; the dialog still splits it.
+    dlg->Open(dlg->Folder(), "x.tiff");
+    EXPECT_EQ(dlg->Text1->text(), "x.");
+    EXPECT_EQ(dlg->Label2->text(), ".iff");
+}
+
+TEST_F(RenameDialogTest, UnchangedNameClosesAndTouchesNothing)
+{
+    Use({"a.jpg", "b.jpg"});
+    frmRename *dlg = OpenFor("b.jpg");
+    ModalAnswer answer;
+    QTest::keyClick(dlg->Text1, Qt::Key_Return);
+    EXPECT_TRUE(DialogClosed());
+    EXPECT_TRUE(answer.boxes.isEmpty());
+    EXPECT_EQ(QDir(host->dir.path()).entryList(QDir::Files), QStringList({"a.jpg", "b.jpg"}));
+    EXPECT_EQ(host->Content("b.jpg"), "b.jpg");
+}
+
+TEST_F(RenameDialogTest, EnterRenamesAndSelectsTheNewName)
+{
+    Use({"a.jpg", "b.JPG", "c.jpg"});
+    frmRename *dlg = OpenFor("b.JPG");
+    ClearAndType(dlg->Text1, "Urlaub 2016");
+    QTest::keyClick(dlg->Text1, Qt::Key_Return);
+
+    EXPECT_TRUE(DialogClosed());
+    EXPECT_EQ(host->Content("Urlaub 2016.jpg"), "b.JPG");
+    EXPECT_FALSE(QFile::exists(host->dir.filePath("b.JPG")));
+    EXPECT_EQ(host->Entries().size(), 3);
+    ExpectOnlySelected("Urlaub 2016.jpg");
+}
+
+TEST_F(RenameDialogTest, ButtonRenamesAndCancelDoesNot)
+{
+    Use({"a.jpg", "b.jpg"});
+    frmRename *dlg = OpenFor("a.jpg");
+    ClearAndType(dlg->Text1, "nie");
+    QTest::mouseClick(dlg->Command1, Qt::LeftButton);
+    EXPECT_TRUE(DialogClosed());
+    EXPECT_EQ(host->Entries(), QStringList({"a.jpg", "b.jpg"}));
+
+    dlg = OpenFor("a.jpg");
+    ClearAndType(dlg->Text1, "Ä-Straße_1");
+    QTest::mouseClick(dlg->Command2, Qt::LeftButton);
+    EXPECT_TRUE(DialogClosed());
+    EXPECT_EQ(host->Entries().size(), 2);
+    ExpectOnlySelected("Ä-Straße_1.jpg");
+}
+
+TEST_F(RenameDialogTest, TakenNameKeepsTheDialogOpenWithTheNameSelected)
+{
+    Use({"a.jpg", "b.jpg"});
+    frmRename *dlg = OpenFor("a.jpg");
+    for (const QString &taken : {QString("b"), QString("B")}) {
+        ModalAnswer answer;
+        ClearAndType(dlg->Text1, taken);
+        QTest::keyClick(dlg->Text1, Qt::Key_Return);
+
+        ASSERT_EQ(answer.boxes.size(), 1);
+        EXPECT_EQ(answer.boxes[0].text, "Datei existiert bereits.   ");
+        EXPECT_EQ(answer.boxes[0].icon, QMessageBox::Information);
+        EXPECT_EQ(answer.boxes[0].title, "Fotlex");
+        EXPECT_FALSE(DialogClosed());
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_EQ(dlg->Text1->selectedText(), taken);
+        EXPECT_EQ(dlg->Text1->selectionStart(), 0);
+    }
+    EXPECT_EQ(host->Content("a.jpg"), "a.jpg");
+    EXPECT_EQ(host->Content("b.jpg"), "b.jpg");
+}
+
+TEST_F(RenameDialogTest, TypedKeysPassTheNameFilter)
+{
+    Use({"a.jpg"});
+    frmRename *dlg = OpenFor("a.jpg");
+    Type(dlg->Text1, ".,(:\\");
+    EXPECT_EQ(dlg->Text1->text(), "a");
+    Type(dlg->Text1, "Zz09 -_äöüÄÖÜß");
+    EXPECT_EQ(dlg->Text1->text(), "aZz09 -_äöüÄÖÜß");
+    QTest::keyClick(dlg->Text1, Qt::Key_Backspace);
+    EXPECT_EQ(dlg->Text1->text(), "aZz09 -_äöüÄÖÜ");
+}
+
+TEST_F(RenameDialogTest, TabMovesTheFocusToTheButtons)
+{
+    Use({"a.jpg"});
+    frmRename *dlg = OpenFor("a.jpg");
+    ASSERT_TRUE(QTest::qWaitFor([dlg] { return QApplication::activeWindow() == dlg; }));
+    EXPECT_TRUE(dlg->Text1->hasFocus());
+    QTest::keyClick(dlg->Text1, Qt::Key_Tab);
+    EXPECT_TRUE(dlg->Command2->hasFocus());
+    EXPECT_EQ(dlg->Text1->text(), "a");
+}
+
+TEST_F(RenameDialogTest, EmptyOrPastedBadNamesAreRefused)
+{
+    Use({"a.jpg"});
+    ASSERT_TRUE(QDir(host->dir.path()).mkdir("sub"));
+    frmRename *dlg = OpenFor("a.jpg");
+    for (const QString &bad : {QString(), QString("sub/b"), QString("..\\b"), QString("a\tb")}) {
+        ModalAnswer answer;
+        Paste(dlg->Text1, bad);
+        ASSERT_EQ(dlg->Text1->text(), bad);
+        QTest::keyClick(dlg->Text1, Qt::Key_Return);
+        ASSERT_EQ(answer.boxes.size(), 1) << bad.toStdString();
+        EXPECT_TRUE(answer.boxes[0].text.startsWith("Der Name") ||
+                    answer.boxes[0].text.startsWith("Bitte"));
+        EXPECT_TRUE(dlg->isVisible());
+    }
+    EXPECT_EQ(QDir(host->dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"a.jpg", "sub"}));
+    EXPECT_TRUE(QDir(host->dir.filePath("sub")).isEmpty());
+}
+
+TEST_F(RenameDialogTest, RefusedRenameShowsTheReasonAndStaysOpen)
+{
+    Use({"a.jpg"});
+    frmRename *dlg = OpenFor("a.jpg");
+    ModalAnswer answer;
+    Paste(dlg->Text1, QString(300, 'x'));
+    QTest::keyClick(dlg->Text1, Qt::Key_Return);
+    ASSERT_EQ(answer.boxes.size(), 1);
+    EXPECT_EQ(answer.boxes[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(answer.boxes[0].text.contains("konnte nicht"));
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(host->Entries(), QStringList({"a.jpg"}));
+}
+
+TEST_F(RenameDialogTest, SecondCommandRefillsTheOpenDialog)
+{
+    Use({"a.jpg", "b.png"});
+    frmRename *dlg = OpenFor("a.jpg");
+    frmRename *again = OpenFor("b.png");
+    EXPECT_EQ(again, dlg);
+    EXPECT_EQ(dlg->Text1->text(), "b");
+    EXPECT_EQ(dlg->Label2->text(), ".png");
+    EXPECT_EQ(dlg->CurrentName(), "b.png");
+}
+
+TEST_F(RenameDialogTest, UsesTheFileCapturedWhenTheCommandRan)
+{
+    Use({"a.jpg", "b.jpg", "c.jpg"});
+    frmRename *dlg = OpenFor("a.jpg");
+    host->Choose(2);
+    ClearAndType(dlg->Text1, "neu");
+    QTest::keyClick(dlg->Text1, Qt::Key_Return);
+    EXPECT_TRUE(DialogClosed());
+    EXPECT_EQ(host->Content("neu.jpg"), "a.jpg");
+    EXPECT_EQ(host->Content("c.jpg"), "c.jpg");
+}
+
+TEST_F(RenameDialogTest, NothingOpensOnAnEmptyList)
+{
+    Use({});
+    ModalAnswer answer;
+    commands->mnuRenameClick();
+    commands->mnuShowClick();
+    EXPECT_EQ(commands->RenameDialog(), nullptr);
+    EXPECT_TRUE(answer.boxes.isEmpty());
+}
