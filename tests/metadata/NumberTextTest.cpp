@@ -1,0 +1,29 @@
+#include "metadata/ExifNumberText.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+// Whole numbers take a quick road; both roads must give the same texts.
+TEST(NumberTextTest, DecimalOfWholeAndFractionalNumbers)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ExifNumberText numbers;
+    EXPECT_EQ(numbers.Decimal(0), u"0");
+    EXPECT_EQ(numbers.Decimal(4294967295.0), u"4294967295");
+    EXPECT_EQ(numbers.Decimal(-32768), u"-32768");
+    EXPECT_EQ(numbers.Decimal(999999999999999.0), u"999999999999999");
+    EXPECT_EQ(numbers.Decimal(1e15), u"1E+15");
+    EXPECT_EQ(numbers.Decimal(18446744073709551615.0), u"1,84467440737096E+19");
+    EXPECT_EQ(numbers.Decimal(2.5), u"2,5");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+TEST(NumberTextTest, LeadingNumberReadsLikeVal)
+{
+    EXPECT_EQ(LeadingNumber(QStringLiteral("4294967295")), 4294967295.0);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("  00123abc")), 123.0);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("-7")), -7.0);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("1.5E+2x")), 150.0);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("12345678901234567890")), 12345678901234567890.0);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("abc")), 0.0);
+}
