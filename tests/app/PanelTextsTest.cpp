@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
-TEST(PanelTexts, ImageSizeIsHeightThenWidth)
+TEST(PanelTexts, SizesAndTimes)
 {
     EXPECT_EQ(ImageSizeText(3000, 4000), QStringLiteral("Bildgrösse: 3000 x 4000"));
     EXPECT_EQ(ImageSizeText(400, 40000), QStringLiteral("Bildgrösse: 400 x 40000"));
+
+    const QDateTime local(QDate(2006, 7, 15), QTime(14, 23, 5));
+    EXPECT_EQ(FileTimeText(local), QStringLiteral("15.07.2006 14:23:05"));
+    EXPECT_EQ(FileTimeText(local.toUTC()), QStringLiteral("15.07.2006 14:23:05"));
 }
 
 TEST(PanelTexts, FileSizeGroupsDigitsTheLocalesWay)
@@ -23,22 +27,11 @@ TEST(PanelTexts, FileSizeGroupsDigitsTheLocalesWay)
     EXPECT_EQ(FileSizeText(1456892, plain), QStringLiteral("1.456.892"));
 }
 
-TEST(PanelTexts, FileTimeReadsLikeTheExifTime)
-{
-    const QDateTime local(QDate(2006, 7, 15), QTime(14, 23, 5));
-    EXPECT_EQ(FileTimeText(local), QStringLiteral("15.07.2006 14:23:05"));
-    EXPECT_EQ(FileTimeText(local.toUTC()), QStringLiteral("15.07.2006 14:23:05"));
-}
-
 TEST(PanelTexts, FileTimeIsDarkRedUnlessEqual)
 {
-    const QColor black(0, 0, 0);
-    const QColor darkRed(192, 0, 0);
-    EXPECT_EQ(FileTimeColour(QStringLiteral("15.07.2006 14:23:05"),
-                             QStringLiteral("15.07.2006 14:23:05")), black);
-    EXPECT_EQ(FileTimeColour(QStringLiteral("15.07.2006 14:23:06"),
-                             QStringLiteral("15.07.2006 14:23:05")), darkRed);
-    EXPECT_EQ(FileTimeColour(QStringLiteral("15.07.2006 14:23:05"), QStringLiteral("No EXIF Data")),
-              darkRed);
-    EXPECT_EQ(FileTimeColour(QString(), QString()), black);
+    const QString time = QStringLiteral("15.07.2006 14:23:05");
+    EXPECT_EQ(FileTimeColour(time, time), QColor(0, 0, 0));
+    EXPECT_EQ(FileTimeColour(QString(), QString()), QColor(0, 0, 0));
+    EXPECT_EQ(FileTimeColour(QStringLiteral("15.07.2006 14:23:06"), time), QColor(192, 0, 0));
+    EXPECT_EQ(FileTimeColour(time, QStringLiteral("No EXIF Data")), QColor(192, 0, 0));
 }

@@ -1,46 +1,28 @@
 #include "app/SettingsLocation.h"
 
+#include "TestFiles.h"
 #include "app/AppGlobals.h"
 #include "services/Settings.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-TEST(SettingsLocation, BesideAWritableExecutable)
+TEST(SettingsLocation, BesideAWritableExecutableElseInTheConfigHome)
 {
-    EXPECT_EQ(SettingsFileLocation(QStringLiteral("/opt/tools/fotlex"), true,
-                                   QStringLiteral("Fotlex"), QString(), QStringLiteral("/home/u")),
-              QStringLiteral("/opt/tools/fotlex.ini"));
-    EXPECT_EQ(SettingsFileLocation(QStringLiteral("/opt/tools/Fotlex.bin"), true,
-                                   QStringLiteral("Fotlex"), QString(), QStringLiteral("/home/u")),
-              QStringLiteral("/opt/tools/Fotlex.ini"));
-}
-
-TEST(SettingsLocation, ConfigHomeWhenTheFolderIsReadOnly)
-{
-    const QString exe = QStringLiteral("/usr/bin/fotlex");
     const QString section = QStringLiteral("Fotlex");
     const QString home = QStringLiteral("/home/u");
-    EXPECT_EQ(SettingsFileLocation(exe, false, section, QStringLiteral("/cfg"), home),
-              QStringLiteral("/cfg/fotlex/Fotlex.ini"));
-    EXPECT_EQ(SettingsFileLocation(exe, false, section, QString(), home),
-              QStringLiteral("/home/u/.config/fotlex/Fotlex.ini"));
-    // A relative XDG_CONFIG_HOME is invalid and ignored.
-    EXPECT_EQ(SettingsFileLocation(exe, false, section, QStringLiteral("cfg"), home),
-              QStringLiteral("/home/u/.config/fotlex/Fotlex.ini"));
-}
+    EXPECT_EQ(SettingsFileLocation("/opt/tools/fotlex", true, section, QString(), home), "/opt/tools/fotlex.ini");
+    EXPECT_EQ(SettingsFileLocation("/opt/tools/Fotlex.bin", true, section, QString(), home), "/opt/tools/Fotlex.ini");
 
-TEST(SettingsLocation, WritableFolderIsDetected)
-{
+    const QString exe = QStringLiteral("/usr/bin/fotlex");
+    EXPECT_EQ(SettingsFileLocation(exe, false, section, "/cfg", home), "/cfg/fotlex/Fotlex.ini");
+    EXPECT_EQ(SettingsFileLocation(exe, false, section, QString(), home), "/home/u/.config/fotlex/Fotlex.ini");
+    // A relative XDG_CONFIG_HOME is invalid and ignored.
+    EXPECT_EQ(SettingsFileLocation(exe, false, section, "cfg", home), "/home/u/.config/fotlex/Fotlex.ini");
+
     QTemporaryDir dir;
-    QFile exe(dir.path() + QStringLiteral("/Fotlex"));
-    ASSERT_TRUE(exe.open(QIODevice::WriteOnly));
-    exe.close();
-    EXPECT_EQ(SettingsFileFor(dir.path() + QStringLiteral("/Fotlex"), QStringLiteral("Fotlex")),
-              dir.path() + QStringLiteral("/Fotlex.ini"));
+    EXPECT_EQ(SettingsFileFor(WriteFile(dir.filePath("Fotlex")), section), dir.filePath("Fotlex.ini"));
 }
 
 TEST(SettingsLocation, LastPathRoundTripCreatesTheFolder)

@@ -1,6 +1,5 @@
 #include "app/SingleInstance.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -66,7 +65,7 @@ TEST_F(SingleInstanceTest, SecondHolderIsRefusedUntilTheFirstEnds)
     EXPECT_TRUE(second.TryAcquire(path));
 }
 
-TEST_F(SingleInstanceTest, SecondProgramEndsAtOnce)
+TEST_F(SingleInstanceTest, SecondProgramEndsAtOnceAndACrashedOnesLockDoesNotBlock)
 {
     const QString path = lockPath();
     auto first = startProgram();
@@ -80,17 +79,7 @@ TEST_F(SingleInstanceTest, SecondProgramEndsAtOnce)
 
     first->kill();
     first->waitForFinished();
-}
-
-TEST_F(SingleInstanceTest, LockOfACrashedProgramDoesNotBlock)
-{
-    const QString path = lockPath();
-    auto crashed = startProgram();
-    ASSERT_TRUE(waitForLock(path));
-    crashed->kill();
-    crashed->waitForFinished();
     ASSERT_TRUE(QFile::exists(path));
-
     auto next = startProgram();
     EXPECT_FALSE(next->waitForFinished(1500));
     EXPECT_EQ(next->state(), QProcess::Running);

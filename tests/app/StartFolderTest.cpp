@@ -1,30 +1,10 @@
 #include "app/StartFolder.h"
 
-#include <QDir>
-#include <QFile>
+#include "TestFiles.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-const QString Remembered = QStringLiteral("/remembered/folder");
-
-struct StartFolderTest : ::testing::Test
-{
-    QTemporaryDir dir;
-    int reads = 0;
-
-    StartFolder Decide(const QString &commandLine)
-    {
-        return DecideStartFolder(commandLine, [this] {
-            ++reads;
-            return Remembered;
-        });
-    }
-};
-
-}
 
 TEST(NamesImage, LooksAtTheLastFourCharactersOnly)
 {
@@ -34,56 +14,34 @@ TEST(NamesImage, LooksAtTheLastFourCharactersOnly)
         EXPECT_FALSE(NamesImage(QString::fromLatin1(name))) << name;
 }
 
-TEST_F(StartFolderTest, EmptyCommandLineOpensTheRememberedFolder)
+TEST(DecideStartFolder, ImageOpensItsFolderFolderItselfAnythingElseTheRememberedOne)
 {
-    const StartFolder start = Decide(QString());
-    EXPECT_EQ(start.folder, Remembered);
-    EXPECT_TRUE(start.wanted.isEmpty());
-    EXPECT_TRUE(start.commandPath.isEmpty());
-    EXPECT_EQ(reads, 1);
-}
-
-TEST_F(StartFolderTest, QuotedImagePathOpensItsFolderAndWantsTheFile)
-{
-    const QString path = dir.path() + QStringLiteral("/Bild 1.JPG");
-    const StartFolder start = Decide(QLatin1Char('"') + path + QLatin1Char('"'));
-    EXPECT_EQ(start.folder, dir.path());
-    EXPECT_EQ(start.wanted, QStringLiteral("Bild 1.JPG"));
-    EXPECT_EQ(start.commandPath, path);
-    EXPECT_EQ(reads, 0);
-}
-
-TEST_F(StartFolderTest, ExistingImageIsSpelledAsStored)
-{
-    QFile file(dir.path() + QStringLiteral("/Urlaub.jpg"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    const StartFolder start = Decide(dir.path() + QStringLiteral("/Urlaub.jpg"));
-    EXPECT_EQ(start.wanted, QStringLiteral("Urlaub.jpg"));
-}
-
-TEST_F(StartFolderTest, PngPathIsNoImageAndNoFolder)
-{
-    QFile file(dir.path() + QStringLiteral("/bild.png"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    const StartFolder start = Decide(file.fileName());
-    EXPECT_EQ(start.folder, Remembered);
-    EXPECT_TRUE(start.wanted.isEmpty());
-    EXPECT_FALSE(start.commandPath.isEmpty());
-}
-
-TEST_F(StartFolderTest, FolderPathOpensThatFolder)
-{
-    const StartFolder start = Decide(dir.path());
-    EXPECT_EQ(start.folder, dir.path());
-    EXPECT_TRUE(start.wanted.isEmpty());
-    EXPECT_EQ(reads, 0);
-}
-
-TEST_F(StartFolderTest, NonexistentPathOpensTheRememberedFolder)
-{
-    const StartFolder start = Decide(dir.path() + QStringLiteral("/gibt es nicht"));
-    EXPECT_EQ(start.folder, Remembered);
-    EXPECT_EQ(reads, 1);
+    QTemporaryDir dir;
+    const QString d = dir.path();
+    const QString remembered = QStringLiteral("/remembered/folder");
+    WriteFile(d + QStringLiteral("/Urlaub.jpg"));
+    WriteFile(d + QStringLiteral("/bild.png"));
+    const struct
+    {
+        QString commandLine, folder, wanted, commandPath;
+    } cases[] = {
+        {QString(), remembered, QString(), QString()},
+        {'"' + d + "/Bild 1.JPG\"", d, "Bild 1.JPG", d + "/Bild 1.JPG"},
+        {d + "/Urlaub.jpg", d, "Urlaub.jpg", d + "/Urlaub.jpg"},
+        {d + "/bild.png", remembered, QString(), d + "/bild.png"},
+        {d, d, QString(), d},
+        {d + "/gibt es nicht", remembered, QString(), d + "/gibt es nicht"},
+    };
+    for (const auto &c : cases) {
+        int reads = 0;
+        const StartFolder start = DecideStartFolder(c.commandLine, [&] {
+            ++reads;
+            return remembered;
+        });
+        const std::string line = c.commandLine.toStdString();
+        EXPECT_EQ(start.folder, c.folder) << line;
+        EXPECT_EQ(start.wanted, c.wanted) << line;
+        EXPECT_EQ(start.commandPath, c.commandPath) << line;
+        EXPECT_EQ(reads, c.folder == remembered ? 1 : 0) << line;
+    }
 }

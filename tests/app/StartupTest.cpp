@@ -1,13 +1,11 @@
 #include "app/Startup.h"
 
+#include "MainWindow.h"
 #include "TestFiles.h"
 #include "app/AppGlobals.h"
-#include "app/Form1.h"
 #include "services/Settings.h"
-#include "widgets/FileListBox.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +27,7 @@ struct StartupTest : ::testing::Test
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        executable = WriteBytes(program.filePath(QStringLiteral("fotlex")), 0);
+        executable = WriteFile(program.filePath(QStringLiteral("fotlex")));
         CopyPhoto(QStringLiteral("Canon_40D.jpg"), photos.path(), QStringLiteral("Bild 1.jpg"));
         CopyPhoto(QStringLiteral("Nikon_D70.jpg"), photos.path(), QStringLiteral("Bild 2.jpg"));
     }
@@ -45,14 +43,6 @@ struct StartupTest : ::testing::Test
     {
         ASSERT_TRUE(WriteSetting(QStringLiteral("Fotlex"), QStringLiteral("LastPath"), folder,
                                  settingsFile()));
-    }
-
-    static bool nothingSelected(const FileListBox &list)
-    {
-        for (int i = 0; i < list.ListCount(); ++i)
-            if (list.Selected(i))
-                return false;
-        return list.ListIndex() == -1;
     }
 };
 
@@ -84,37 +74,29 @@ TEST_F(StartupTest, QuotedImagePathInOtherCaseSelectsAndShowsTheFile)
     const auto form = start(QString(QLatin1Char('"') + path + QLatin1Char('"')).split(' '));
     EXPECT_EQ(form->txtPath()->text(), photos.path());
     EXPECT_EQ(form->FileList()->ListIndex(), 0);
-    EXPECT_TRUE(form->FileList()->Selected(0));
+    EXPECT_EQ(SelectedRows(*form->FileList()), QList<int>{0});
     EXPECT_EQ(form->FileList()->FileName(), QStringLiteral("Bild 1.jpg"));
     EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 68 x 100"));
     EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
 }
 
-TEST_F(StartupTest, PngPathOpensTheRememberedFolder)
+TEST_F(StartupTest, PngFolderOrMissingPathOpensAFolderWithNothingSelected)
 {
-    remember(photos.path());
     const QString png = program.filePath(QStringLiteral("bild.png"));
     QImage(4, 4, QImage::Format_RGB32).save(png);
-    const auto form = start({png});
-    EXPECT_EQ(form->txtPath()->text(), photos.path());
-    EXPECT_TRUE(nothingSelected(*form->FileList()));
-}
-
-TEST_F(StartupTest, FolderPathOpensThatFolderWithNothingSelected)
-{
-    remember(program.path());
-    const auto form = start({photos.path()});
-    EXPECT_EQ(form->FileList()->Path(), photos.path());
-    EXPECT_EQ(form->FileList()->ListCount(), 2);
-    EXPECT_TRUE(nothingSelected(*form->FileList()));
-}
-
-TEST_F(StartupTest, NonexistentPathOpensTheRememberedFolder)
-{
-    remember(photos.path());
-    const auto form = start({photos.filePath(QStringLiteral("weg"))});
-    EXPECT_EQ(form->txtPath()->text(), photos.path());
-    EXPECT_EQ(form->FileList()->ListCount(), 2);
+    // The png and the missing path fall back to the remembered photo folder;
+    // the folder path opens itself.
+    for (const auto &[argument, remembered] : {std::pair{png, photos.path()},
+                                              {photos.filePath(QStringLiteral("weg")), photos.path()},
+                                              {photos.path(), program.path()}}) {
+        remember(remembered);
+        const auto form = start({argument});
+        EXPECT_EQ(form->txtPath()->text(), photos.path()) << argument.toStdString();
+        EXPECT_EQ(form->FileList()->Path(), photos.path());
+        EXPECT_EQ(form->FileList()->ListCount(), 2);
+        EXPECT_EQ(form->FileList()->ListIndex(), -1);
+        EXPECT_TRUE(SelectedRows(*form->FileList()).isEmpty());
+    }
 }
 
 TEST_F(StartupTest, UnreadableRememberedFolderStillShowsItsText)
@@ -128,10 +110,7 @@ TEST_F(StartupTest, UnreadableRememberedFolderStillShowsItsText)
 
 TEST_F(StartupTest, ClosingRemembersTheFolderForTheNextStart)
 {
-    {
-        const auto form = start({photos.path()});
-        form->close();
-    }
+    start({photos.path()})->close();
     EXPECT_EQ(ReadSetting(QStringLiteral("Fotlex"), QStringLiteral("LastPath"), settingsFile()),
               photos.path());
     const auto next = start();

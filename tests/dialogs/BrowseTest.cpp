@@ -1,7 +1,7 @@
 #include "DialogDriving.h"
 #include "app/Form1.h"
 #include "dialogs/frmDirSelect.h"
-#include "tests/app/TestFiles.h"
+#include "TestFiles.h"
 #include "widgets/DirListBox.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FlatButton.h"

@@ -1,18 +1,20 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
+#include <QObject>
 #include <QString>
+#include <QUrl>
 
+// Writes `content` to `path`; returns the path.
+QString WriteFile(const QString &path, const QByteArray &content = {});
+// Empty for a missing file.
+QByteArray ReadFile(const QString &path);
 // Copies a sample photo into `folder` under `name` (writable); returns its path.
 QString CopyPhoto(const QString &photo, const QString &folder, const QString &name);
 // Writes a grey JPEG of the given size; returns its path.
 QString WriteJpeg(const QString &path, int width, int height);
-// Writes a file of `size` zero bytes; returns its path.
-QString WriteBytes(const QString &path, qint64 size);
 void SetModified(const QString &path, const QDateTime &time);
-
-#include <QObject>
-#include <QUrl>
 
 // Stands in for the desktop's "open" while it lives: records the URLs.
 class OpenedUrls : public QObject

@@ -6,6 +6,20 @@
 
 #include <gtest/gtest.h>
 
+QString WriteFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    EXPECT_EQ(file.write(content), content.size());
+    return path;
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString CopyPhoto(const QString &photo, const QString &folder, const QString &name)
 {
     const QString target = folder + QLatin1Char('/') + name;
@@ -19,14 +33,6 @@ QString WriteJpeg(const QString &path, int width, int height)
     QImage image(width, height, QImage::Format_Grayscale8);
     image.fill(128);
     EXPECT_TRUE(image.save(path, "JPEG"));
-    return path;
-}
-
-QString WriteBytes(const QString &path, qint64 size)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.resize(size);
     return path;
 }
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/Form1.h"
+#include "widgets/FileListBox.h"
+
+#include <QStringList>
+
+#include <memory>
+
+// Form1 shown on `folder` (list and path field), in a German locale with no
+// frozen EXIF time left from an earlier test.
+std::unique_ptr<Form1> ShowMainWindow(const QString &folder);
+
+// A real mouse click on the list's entry `row`.
+void ClickEntry(FileListBox &list, int row, Qt::KeyboardModifiers modifiers = {},
+                Qt::MouseButton button = Qt::LeftButton);
+
+QStringList Entries(const FileListBox &list);
+QList<int> SelectedRows(const FileListBox &list);
