@@ -1,24 +1,23 @@
 #pragma once
 
-#include "FileContents.h"
+#include "MainWindow.h"
+#include "TestFiles.h"
 
 #include "actions/FileActionsHost.h"
 #include "services/FolderListing.h"
-#include "widgets/FileListBox.h"
 
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <gtest/gtest.h>
-
-// A main window stand-in: a real FileListBox over a temporary folder.
+// A main window stand-in: a real FileListBox over a temporary folder whose
+// files hold their own names.
 class FakeHost : public FileActionsHost
 {
 public:
     explicit FakeHost(const QStringList &names)
     {
         for (const QString &name : names)
-            AddFile(name, name.toUtf8());
+            WriteFile(dir.filePath(name), name.toUtf8());
         list = new FileListBox(&window);
         list->setPattern(ImagePattern);
         list->setPath(dir.path());
@@ -27,26 +26,9 @@ public:
         window.show();
     }
 
-    void AddFile(const QString &name, const QByteArray &content) { WriteFile(dir.filePath(name), content); }
     QByteArray Content(const QString &name) const { return ReadFile(dir.filePath(name)); }
-
-    QStringList Entries() const
-    {
-        QStringList names;
-        for (int i = 0; i < list->ListCount(); ++i)
-            names << list->List(i);
-        return names;
-    }
-
-    QList<int> SelectedRows() const
-    {
-        QList<int> rows;
-        for (int i = 0; i < list->ListCount(); ++i) {
-            if (list->Selected(i))
-                rows << i;
-        }
-        return rows;
-    }
+    QStringList Entries() const { return ::Entries(*list); }
+    QList<int> SelectedRows() const { return ::SelectedRows(*list); }
 
     void Choose(int index)
     {

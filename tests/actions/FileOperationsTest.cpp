@@ -1,4 +1,4 @@
-#include "FileContents.h"
+#include "TestFiles.h"
 
 #include "actions/ActionTexts.h"
 #include "actions/DeleteFromDisk.h"
@@ -23,8 +23,6 @@ protected:
         WriteFile(folder + "other.jpg", "second");
     }
 
-    QStringList Names() const { return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
-
     QTemporaryDir dir;
     QString folder;
 };
@@ -40,43 +38,32 @@ TEST_F(RenameInFolderTest, RenamesWithinTheFolder)
     EXPECT_FALSE(QFile::exists(folder + "IMG_0001.JPG"));
 }
 
-TEST_F(RenameInFolderTest, UnchangedNameTouchesNothing)
-{
-    const QStringList before = Names();
-    EXPECT_EQ(RenameInFolder(folder, "other.jpg", "other", ".jpg").outcome, RenameOutcome::Unchanged);
-    EXPECT_EQ(Names(), before);
-}
-
-TEST_F(RenameInFolderTest, NeverReplacesAnotherFileInAnyLetterCase)
-{
-    for (const QString &base : {QString("other"), QString("OTHER"), QString("Other")}) {
-        const RenameResult result = RenameInFolder(folder, "IMG_0001.JPG", base, ".jpg");
-        EXPECT_EQ(result.outcome, RenameOutcome::Taken) << base.toStdString();
-    }
-    // Also a folder of that name.
-    ASSERT_TRUE(QDir(folder).mkdir("Album.jpg"));
-    EXPECT_EQ(RenameInFolder(folder, "IMG_0001.JPG", "album", ".jpg").outcome, RenameOutcome::Taken);
-    EXPECT_EQ(ReadFile(folder + "IMG_0001.JPG"), "first");
-    EXPECT_EQ(ReadFile(folder + "other.jpg"), "second");
-}
-
-TEST_F(RenameInFolderTest, CaseOnlyChangeOfItsOwnNameCountsAsTaken)
-{
-    EXPECT_EQ(RenameInFolder(folder, "IMG_0001.JPG", "IMG_0001", ".jpg").outcome, RenameOutcome::Taken);
-    EXPECT_TRUE(Names().contains("IMG_0001.JPG"));
-}
-
-TEST_F(RenameInFolderTest, InvalidNamesTouchNothing)
+TEST_F(RenameInFolderTest, UnchangedOrInvalidNamesTouchNothing)
 {
     ASSERT_TRUE(QDir(folder).mkdir("sub"));
-    const QStringList before = Names();
-    for (const QString &base : {QString(""), QString("sub/moved"), QString("..\\up"), QString("a\nb")}) {
+    const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    EXPECT_EQ(RenameInFolder(folder, "other.jpg", "other", ".jpg").outcome, RenameOutcome::Unchanged);
+    for (const QString &base : {"", "sub/moved", "..\\up", "a\nb"}) {
         const RenameResult result = RenameInFolder(folder, "IMG_0001.JPG", base, ".jpg");
         EXPECT_EQ(result.outcome, RenameOutcome::InvalidName) << base.toStdString();
         EXPECT_FALSE(RenameFailureText(result).isEmpty());
     }
-    EXPECT_EQ(Names(), before);
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     EXPECT_TRUE(QDir(folder + "sub").isEmpty());
+}
+
+TEST_F(RenameInFolderTest, NeverReplacesAnotherFileOrFolderInAnyLetterCase)
+{
+    ASSERT_TRUE(QDir(folder).mkdir("Album.jpg"));
+    // A change of letter case only counts as taken too.
+    for (const QString &base : {"other", "OTHER", "Other", "album", "IMG_0001"}) {
+        const RenameResult result = RenameInFolder(folder, "IMG_0001.JPG", base, ".jpg");
+        EXPECT_EQ(result.outcome, RenameOutcome::Taken) << base.toStdString();
+    }
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList({"Album.jpg", "IMG_0001.JPG", "other.jpg"}));
+    EXPECT_EQ(ReadFile(folder + "IMG_0001.JPG"), "first");
+    EXPECT_EQ(ReadFile(folder + "other.jpg"), "second");
 }
 
 TEST_F(RenameInFolderTest, RefusalCarriesTheSystemsReason)
@@ -84,23 +71,18 @@ TEST_F(RenameInFolderTest, RefusalCarriesTheSystemsReason)
     const RenameResult result = RenameInFolder(folder, "IMG_0001.JPG", QString(300, 'x'), ".jpg");
     EXPECT_EQ(result.outcome, RenameOutcome::Failed);
     EXPECT_FALSE(result.error.ok());
-    EXPECT_TRUE(RenameFailureText(result).contains(result.error.reason()));
     EXPECT_FALSE(result.error.reason().isEmpty());
+    EXPECT_TRUE(RenameFailureText(result).contains(result.error.reason()));
     EXPECT_EQ(ReadFile(folder + "IMG_0001.JPG"), "first");
-}
 
-TEST_F(RenameInFolderTest, VanishedFileFails)
-{
-    const RenameResult result = RenameInFolder(folder, "gone.jpg", "new", ".jpg");
-    EXPECT_EQ(result.outcome, RenameOutcome::Failed);
+    EXPECT_EQ(RenameInFolder(folder, "gone.jpg", "new", ".jpg").outcome, RenameOutcome::Failed);
     EXPECT_FALSE(QFile::exists(folder + "new.jpg"));
 }
 
 TEST(DeleteFromDisk, DeletesTheFileAndReportsFailures)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("a.jpg");
-    WriteFile(path, "x");
+    const QString path = WriteFile(dir.filePath("a.jpg"), "x");
     EXPECT_TRUE(DeleteFromDisk(path).ok());
     EXPECT_FALSE(QFile::exists(path));
 
@@ -112,11 +94,6 @@ TEST(DeleteFromDisk, DeletesTheFileAndReportsFailures)
     ASSERT_TRUE(QDir(dir.path()).mkdir("b.jpg"));
     EXPECT_FALSE(DeleteFromDisk(dir.filePath("b.jpg")).ok());
     EXPECT_TRUE(QFileInfo(dir.filePath("b.jpg")).isDir());
-}
-
-TEST(ActionTexts, DeleteQuestion)
-{
-    EXPECT_EQ(DeleteQuestionText("IMG_0001.jpg"), QString("Bild 'IMG_0001.jpg' tatsächlich löschen ?"));
 }
 
 TEST(FullPathOf, AddsOneSeparatorOnly)

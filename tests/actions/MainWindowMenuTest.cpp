@@ -1,11 +1,9 @@
+#include "MainWindow.h"
 #include "ModalAnswer.h"
+#include "TestFiles.h"
 
 #include "actions/frmRename.h"
-#include "app/Form1.h"
-#include "widgets/FileListBox.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -20,37 +18,32 @@ class MainWindowMenuTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        for (const QString &name : QStringList{"a1.jpg", "a2.jpg", "a3.jpg"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(FOTLEX_TESTDATA "/Canon_40D.jpg"), dir.filePath(name)));
-        form.txtPath()->setText(dir.path());
-        form.FileList()->setPath(dir.path());
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        for (const QString &name : {"a1.jpg", "a2.jpg", "a3.jpg"})
+            CopyPhoto("Canon_40D.jpg", dir.path(), name);
+        form = ShowMainWindow(dir.path());
     }
 
     // Right-clicks the entry, as the user opens the menu, and picks `item`.
     void PickFromMenu(int entry, QAction *item)
     {
-        FileListBox *list = form.FileList();
+        FileListBox *list = form->FileList();
         list->setListIndex(entry);
         list->setSelected(entry, true);
-        const QPoint at = list->visualRect(list->model()->index(entry, 0)).center();
-        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
-        QMenu *menu = form.mnuPop();
+        ClickEntry(*list, entry, {}, Qt::RightButton);
+        QMenu *menu = form->mnuPop();
         ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }
 
     QTemporaryDir dir;
-    Form1 form;
+    std::unique_ptr<Form1> form;
 };
 
 } // namespace
 
 TEST_F(MainWindowMenuTest, PopupMenuHasTheFourItemsEnabled)
 {
-    const QList<QAction *> items = form.mnuPop()->actions();
+    const QList<QAction *> items = form->mnuPop()->actions();
     ASSERT_EQ(items.size(), 4);
     EXPECT_EQ(items[0]->text(), "Bild Anzeigen...");
     EXPECT_TRUE(items[1]->isSeparator());
@@ -63,8 +56,8 @@ TEST_F(MainWindowMenuTest, PopupMenuHasTheFourItemsEnabled)
 
 TEST_F(MainWindowMenuTest, RenameFromTheMenu)
 {
-    PickFromMenu(1, form.mnuRename());
-    auto *dlg = form.findChild<frmRename *>();
+    PickFromMenu(1, form->mnuRename());
+    auto *dlg = form->findChild<frmRename *>();
     ASSERT_NE(dlg, nullptr);
     ASSERT_TRUE(dlg->isVisible());
     EXPECT_EQ(dlg->Text1->text(), "a2");
@@ -74,28 +67,38 @@ TEST_F(MainWindowMenuTest, RenameFromTheMenu)
 
     EXPECT_TRUE(QFile::exists(dir.filePath("Urlaub.jpg")));
     EXPECT_FALSE(QFile::exists(dir.filePath("a2.jpg")));
-    EXPECT_EQ(form.FileList()->FileName(), "Urlaub.jpg");
+    EXPECT_EQ(form->FileList()->FileName(), "Urlaub.jpg");
+}
+
+TEST_F(MainWindowMenuTest, ShowFromTheMenuOpensTheFile)
+{
+    OpenedUrls opened;
+    PickFromMenu(2, form->mnuShow());
+    ASSERT_EQ(opened.urls.size(), 1);
+    EXPECT_EQ(opened.urls.first().toLocalFile(), dir.filePath("a3.jpg"));
 }
 
 TEST_F(MainWindowMenuTest, DeleteFromTheMenu)
 {
     ModalAnswer answer;
-    PickFromMenu(0, form.mnuDelete());
+    PickFromMenu(0, form->mnuDelete());
     ASSERT_EQ(answer.boxes.size(), 1);
     EXPECT_EQ(answer.boxes[0].text, "Bild 'a1.jpg' tatsächlich löschen ?");
     EXPECT_FALSE(QFile::exists(dir.filePath("a1.jpg")));
-    EXPECT_EQ(form.FileList()->ListCount(), 2);
-    EXPECT_EQ(form.FileList()->FileName(), "a2.jpg");
+    EXPECT_EQ(form->FileList()->ListCount(), 2);
+    EXPECT_EQ(form->FileList()->FileName(), "a2.jpg");
 }
 
 TEST_F(MainWindowMenuTest, CommandsDoNothingOnAnEmptyFolder)
 {
     QTemporaryDir empty;
-    form.txtPath()->setText(empty.path());
-    form.FileList()->setPath(empty.path());
+    form->txtPath()->setText(empty.path());
+    form->FileList()->setPath(empty.path());
     ModalAnswer answer;
-    for (QAction *item : {form.mnuShow(), form.mnuRename(), form.mnuDelete()})
+    OpenedUrls opened;
+    for (QAction *item : {form->mnuShow(), form->mnuRename(), form->mnuDelete()})
         item->trigger();
     EXPECT_TRUE(answer.boxes.isEmpty());
-    EXPECT_EQ(form.findChild<frmRename *>(), nullptr);
+    EXPECT_EQ(form->findChild<frmRename *>(), nullptr);
+    EXPECT_TRUE(opened.urls.isEmpty());
 }

@@ -2,52 +2,47 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-void ExpectOffered(const QString &fileName, const QString &base, const QString &extension)
+TEST(SplitOfferedName, PegGivesJpegOtherwiseTheLastThreeCharactersInLowerCase)
 {
-    const OfferedName offered = SplitOfferedName(fileName);
-    EXPECT_EQ(offered.base, base) << fileName.toStdString();
-    EXPECT_EQ(offered.extension, extension) << fileName.toStdString();
+    const struct
+    {
+        const char *fileName, *base, *extension;
+    } cases[] = {
+        {"IMG_0001.jpeg", "IMG_0001", ".jpeg"},
+        {"IMG_0001.JPEG", "IMG_0001", ".jpeg"},
+        {"IMG_0001.JPG", "IMG_0001", ".jpg"},
+        {"2016-05-01 - 12-00-00.Png", "2016-05-01 - 12-00-00", ".png"},
+        {"x.tiff", "x.", ".iff"},
+        {"Bild.GIF", "Bild", ".gif"},
+        // Shorter than their extension: no crash.
+        {"", "", "."},
+        {"ab", "", ".ab"},
+        {"peg", "", ".jpeg"},
+    };
+    for (const auto &c : cases) {
+        const OfferedName offered = SplitOfferedName(QString::fromLatin1(c.fileName));
+        EXPECT_EQ(offered.base, QString::fromLatin1(c.base)) << c.fileName;
+        EXPECT_EQ(offered.extension, QString::fromLatin1(c.extension)) << c.fileName;
+    }
 }
 
-} // namespace
-
-TEST(SplitOfferedName, JpegKeepsFourLetterExtensionInLowerCase)
+TEST(CheckNewBaseName, RefusesWhatWouldHideOrMoveTheFileAcceptsTheRest)
 {
-    ExpectOffered("IMG_0001.jpeg", "IMG_0001", ".jpeg");
-    ExpectOffered("IMG_0001.JPEG", "IMG_0001", ".jpeg");
-    ExpectOffered("IMG_0001.JPG", "IMG_0001", ".jpg");
-    ExpectOffered("2016-05-01 - 12-00-00.Png", "2016-05-01 - 12-00-00", ".png");
-}
-
-TEST(SplitOfferedName, OtherFourLetterExtensionsSplitAfterFourthCharacterFromEnd)
-{
-    ExpectOffered("x.tiff", "x.", ".iff");
-    ExpectOffered("Bild.GIF", "Bild", ".gif");
-}
-
-TEST(SplitOfferedName, NamesShorterThanTheirExtensionDoNotCrash)
-{
-    ExpectOffered("", "", ".");
-    ExpectOffered("ab", "", ".ab");
-    ExpectOffered("peg", "", ".jpeg");
-}
-
-TEST(CheckNewBaseName, RefusesWhatWouldHideOrMoveTheFile)
-{
-    EXPECT_EQ(CheckNewBaseName(""), NameProblem::Empty);
-    EXPECT_EQ(CheckNewBaseName("sub/name"), NameProblem::PathSeparator);
-    EXPECT_EQ(CheckNewBaseName("..\\name"), NameProblem::PathSeparator);
-    EXPECT_EQ(CheckNewBaseName("line\nbreak"), NameProblem::ControlCharacter);
-    EXPECT_EQ(CheckNewBaseName(QString("tab\there")), NameProblem::ControlCharacter);
-    EXPECT_EQ(CheckNewBaseName(QString("del") + QChar(0x7f)), NameProblem::ControlCharacter);
-    EXPECT_EQ(CheckNewBaseName(QString("c1") + QChar(0x85)), NameProblem::ControlCharacter);
-}
-
-TEST(CheckNewBaseName, AcceptsOrdinaryNames)
-{
-    for (const QString &name : {QString("Urlaub 2016"), QString("Grüße-aus_Köln"), QString("x."),
-                                QString(" "), QString("a?b|c"), QString("Straße (2)")})
-        EXPECT_EQ(CheckNewBaseName(name), NameProblem::None) << name.toStdString();
+    const std::pair<QString, NameProblem> cases[] = {
+        {"", NameProblem::Empty},
+        {"sub/name", NameProblem::PathSeparator},
+        {"..\\name", NameProblem::PathSeparator},
+        {"line\nbreak", NameProblem::ControlCharacter},
+        {"tab\there", NameProblem::ControlCharacter},
+        {QString("del") + QChar(0x7f), NameProblem::ControlCharacter},
+        {QString("c1") + QChar(0x85), NameProblem::ControlCharacter},
+        {"Urlaub 2016", NameProblem::None},
+        {"Grüße-aus_Köln", NameProblem::None},
+        {"x.", NameProblem::None},
+        {" ", NameProblem::None},
+        {"a?b|c", NameProblem::None},
+        {"Straße (2)", NameProblem::None},
+    };
+    for (const auto &[name, problem] : cases)
+        EXPECT_EQ(CheckNewBaseName(name), problem) << name.toStdString();
 }
