@@ -1,12 +1,10 @@
+#include "MainWindow.h"
 #include "TestPhotos.h"
 
-#include "app/Form1.h"
 #include "metadata/ExifTimes.h"
-#include "widgets/FileListBox.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,25 +22,21 @@ struct Command1Test : ::testing::Test
 
     void SetUp() override
     {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        FrozenExifTime.clear();
         WriteExifJpeg(dir.filePath("a.jpg"), QByteArray("2016:08:28 02:24:00"), "a");
         WriteExifJpeg(dir.filePath("b.jpg"), QByteArray("2016:08:28 02:25:10"), "b");
         WriteExifJpeg(dir.filePath("c.jpg"), std::nullopt, "c");
-        form = std::make_unique<Form1>();
-        form->FileList()->setPath(dir.path());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form = ShowMainWindow(dir.path());
     }
 
-    void click(int row, Qt::KeyboardModifiers modifiers = {})
+    void click(int row, Qt::KeyboardModifiers modifiers = {}) { ClickEntry(*form->FileList(), row, modifiers); }
+
+    // Runs the batch and checks that no file was lost.
+    void clickCommand1()
     {
-        FileListBox *list = form->FileList();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                          list->visualRect(list->model()->index(row, 0)).center());
+        const auto before = FolderContents(dir.path());
+        QTest::mouseClick(form->Command1(), Qt::LeftButton);
+        EXPECT_TRUE(SameFilesRenamed(before, FolderContents(dir.path())));
     }
-
-    void clickCommand1() { QTest::mouseClick(form->Command1(), Qt::LeftButton); }
 
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
 };
@@ -54,10 +48,8 @@ TEST_F(Command1Test, RenamesTheSelectionAndEndsWithTheClosingSteps)
     click(0);
     click(2, Qt::ShiftModifier);
     form->chkFileTime()->setChecked(true);
-    const auto before = FolderContents(dir.path());
     clickCommand1();
     EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00.jpg", "2016-08-28 - 02-25-10.jpg", "c.jpg"}));
-    EXPECT_TRUE(SameFilesRenamed(before, FolderContents(dir.path())));
     EXPECT_EQ(ModificationTime(dir.filePath("2016-08-28 - 02-24-00.jpg")),
               LocalMoment("2016:08:28 02:24:00"));
     EXPECT_EQ(form->FileList()->ListCount(), 3);

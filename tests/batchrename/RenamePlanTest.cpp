@@ -32,14 +32,11 @@ TEST(RenamePlan, AcceptsOnlyRealWellFormedTimes)
 
 TEST(RenamePlan, JpegSpellingsBecomeJpgOtherTypesKeepTheirOwn)
 {
-    for (const char *name : {"a.jpg", "a.JPG", "a.jpeg", "a.JPEG", "a.Jpe", "x.y.jpg"})
-        EXPECT_EQ(RenamedExtension(name), ".jpg") << name;
-    EXPECT_EQ(RenamedExtension("a.PNG"), ".png");
-    EXPECT_EQ(RenamedExtension("a.gif"), ".gif");
-    EXPECT_EQ(RenamedExtension("a.TIF"), ".tif");
-    EXPECT_EQ(RenamedExtension("a.Jps"), ".jps");
-    EXPECT_EQ(RenamedExtension("noext"), "");
-    EXPECT_EQ(RenamedExtension(".jpg"), "");
+    for (const auto &[name, extension] : {std::pair{"a.jpg", ".jpg"}, {"a.JPG", ".jpg"}, {"a.jpeg", ".jpg"},
+                                          {"a.JPEG", ".jpg"}, {"a.Jpe", ".jpg"}, {"x.y.jpg", ".jpg"},
+                                          {"a.PNG", ".png"}, {"a.gif", ".gif"}, {"a.TIF", ".tif"},
+                                          {"a.Jps", ".jps"}, {"noext", ""}, {".jpg", ""}})
+        EXPECT_EQ(RenamedExtension(name), extension) << name;
 }
 
 TEST(RenamePlan, NormalModeNamesAfterTheTimeAndSeesCollisionsIgnoringCase)

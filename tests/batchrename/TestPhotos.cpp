@@ -4,9 +4,7 @@
 #include <QFile>
 
 #include <algorithm>
-#include <ctime>
 #include <linux/capability.h>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
@@ -97,25 +95,6 @@ bool SameFilesRenamed(const QMap<QString, QByteArray> &before,
     std::sort(a.begin(), a.end());
     std::sort(b.begin(), b.end());
     return a == b;
-}
-
-long long ModificationTime(const QString &path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return -1;
-    return st.st_mtim.tv_sec;
-}
-
-long long LocalMoment(const char *exifText)
-{
-    std::tm local {};
-    std::sscanf(exifText, "%d:%d:%d %d:%d:%d", &local.tm_year, &local.tm_mon, &local.tm_mday,
-                &local.tm_hour, &local.tm_min, &local.tm_sec);
-    local.tm_year -= 1900;
-    local.tm_mon -= 1;
-    local.tm_isdst = -1;
-    return std::mktime(&local);
 }
 
 // Root passes every permission test through CAP_DAC_OVERRIDE; taking it out

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QMap>
 #include <QString>
 
@@ -20,11 +22,17 @@ QMap<QString, QByteArray> FolderContents(const QString &folder);
 bool SameFilesRenamed(const QMap<QString, QByteArray> &before,
                       const QMap<QString, QByteArray> &after);
 
-// The file's modification time in seconds since the epoch, or -1.
-long long ModificationTime(const QString &path);
+// The file's modification time in seconds since the epoch.
+inline qint64 ModificationTime(const QString &path)
+{
+    return QFileInfo(path).lastModified().toSecsSinceEpoch();
+}
 
 // Seconds since the epoch of a local date and time "YYYY:MM:DD HH:MM:SS".
-long long LocalMoment(const char *exifText);
+inline qint64 LocalMoment(const QString &exifText)
+{
+    return QDateTime::fromString(exifText, QStringLiteral("yyyy:MM:dd HH:mm:ss")).toSecsSinceEpoch();
+}
 
 // While alive, the process (even as root) is held to file permissions.
 class PermissionsEnforced
