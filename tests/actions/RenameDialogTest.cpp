@@ -91,21 +91,24 @@ TEST_F(RenameDialogTest, OpensModelessAndTopmostWithItsControls)
     EXPECT_EQ(dlg->windowTitle(), "Bild Umbenennen");
     EXPECT_EQ(dlg->size(), QSize(240, 75));
 
-    EXPECT_EQ(dlg->Label1->text(), "Neuer Name:");
-    EXPECT_EQ(dlg->Text1->text(), "IMG_0001");
-    EXPECT_EQ(dlg->Label2->text(), ".jpg");
-    EXPECT_EQ(dlg->Command2->text(), "Umbenennen");
-    EXPECT_EQ(dlg->Command1->text(), "Abbrechen");
-    EXPECT_EQ(dlg->Label1->geometry(), QRect(8, 4, 81, 17));
-    EXPECT_EQ(dlg->Text1->geometry(), QRect(8, 16, 189, 21));
-    EXPECT_EQ(dlg->Label2->geometry(), QRect(200, 20, 61, 21));
-    EXPECT_EQ(dlg->Command2->geometry(), QRect(108, 44, 125, 25));
-    EXPECT_EQ(dlg->Command1->geometry(), QRect(8, 44, 93, 25));
-    EXPECT_FALSE(dlg->Label1->font().bold());
-    EXPECT_TRUE(dlg->Text1->font().bold());
-    EXPECT_TRUE(dlg->Label2->font().bold());
-    EXPECT_TRUE(dlg->Command2->font().bold());
-    EXPECT_FALSE(dlg->Command1->font().bold());
+    const struct
+    {
+        QWidget *widget;
+        QString text;
+        QRect place;
+        bool bold;
+    } controls[] = {
+        {dlg->Label1, "Neuer Name:", {8, 4, 81, 17}, false},
+        {dlg->Text1, "IMG_0001", {8, 16, 189, 21}, true},
+        {dlg->Label2, ".jpg", {200, 20, 61, 21}, true},
+        {dlg->Command2, "Umbenennen", {108, 44, 125, 25}, true},
+        {dlg->Command1, "Abbrechen", {8, 44, 93, 25}, false},
+    };
+    for (const auto &c : controls) {
+        EXPECT_EQ(c.widget->property("text").toString(), c.text);
+        EXPECT_EQ(c.widget->geometry(), c.place) << c.text.toStdString();
+        EXPECT_EQ(c.widget->font().bold(), c.bold) << c.text.toStdString();
+    }
     EXPECT_EQ(NextTabStop(dlg->Text1), dlg->Command2);
     EXPECT_EQ(NextTabStop(dlg->Command2), dlg->Command1);
 

@@ -61,16 +61,6 @@ TEST_F(FileListBoxTest, PathIsKeptForAnUnreadableFolderAndEndsWithoutSeparator)
     EXPECT_FALSE(list.Path().endsWith(QLatin1Char('/')));
 }
 
-TEST_F(FileListBoxTest, RefreshShowsNewFilesAndSelectsNothing)
-{
-    list.setListIndex(1);
-    WriteFile(dir.filePath(QStringLiteral("a.jpg")));
-    list.Refresh();
-    EXPECT_EQ(list.List(0), QStringLiteral("a.jpg"));
-    EXPECT_EQ(list.ListIndex(), -1);
-    EXPECT_TRUE(SelectedRows(list).isEmpty());
-}
-
 TEST_F(FileListBoxTest, ExtendedSelectionByMouseAndKeyboard)
 {
     showList();

@@ -60,6 +60,11 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     EXPECT_EQ(form->lblFileSize()->text(), QStringLiteral("7.958"));
     EXPECT_TRUE(form->txtInfo()->toPlainText().contains(QStringLiteral("Canon EOS 40D")));
 
+    // A click on the preview empties only the preview.
+    QTest::mouseClick(form->picPreview(), Qt::LeftButton);
+    EXPECT_TRUE(form->picPreview()->pixmap().isNull());
+    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
+
     // Without EXIF: says so in dark red, the frozen time stays.
     click(2);
     EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("No EXIF Data"));
@@ -114,14 +119,6 @@ TEST_F(SelectionPanelTest, ShiftClickShowsTheEntryClickedLast)
     EXPECT_EQ(form->lblCam()->text(), QStringLiteral("NIKON D70"));
 }
 
-TEST_F(SelectionPanelTest, ClickOnThePreviewEmptiesOnlyThePreview)
-{
-    click(0);
-    QTest::mouseClick(form->picPreview(), Qt::LeftButton);
-    EXPECT_TRUE(form->picPreview()->pixmap().isNull());
-    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
-}
-
 TEST_F(SelectionPanelTest, RefreshShowsANewFileAndResetsThePanel)
 {
     click(0);
@@ -129,6 +126,7 @@ TEST_F(SelectionPanelTest, RefreshShowsANewFileAndResetsThePanel)
     QTest::mouseClick(form->findChild<QLabel *>(QStringLiteral("lblRefresh")), Qt::LeftButton);
     EXPECT_EQ(form->FileList()->List(0), QStringLiteral("0_neu.jpg"));
     EXPECT_EQ(form->FileList()->ListIndex(), -1);
+    EXPECT_TRUE(SelectedRows(*form->FileList()).isEmpty());
     EXPECT_TRUE(form->picPreview()->pixmap().isNull());
     EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: "));
     EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Camera:"));

@@ -84,7 +84,7 @@ TEST_F(Command1Test, FrozenModeWithoutATimeChangesNothing)
     EXPECT_TRUE(form->chkFreeze()->isChecked());
 }
 
-TEST_F(Command1Test, NothingSelectedStillRereadsAndEmptiesTheLabels)
+TEST_F(Command1Test, NothingSelectedStillRereadsAnEmptyListDoesNothing)
 {
     click(0);
     click(0, Qt::ControlModifier);
@@ -94,10 +94,8 @@ TEST_F(Command1Test, NothingSelectedStillRereadsAndEmptiesTheLabels)
     EXPECT_EQ(files(), QStringList({"a.jpg", "b.jpg", "c.jpg"}));
     EXPECT_FALSE(form->chkFreeze()->isChecked());
     EXPECT_TRUE(form->lblEXIFTime()->text().isEmpty());
-}
 
-TEST_F(Command1Test, EmptyListDoesNothingAtAll)
-{
+    // An empty list: nothing at all.
     QTemporaryDir empty;
     form->FileList()->setPath(empty.path());
     form->chkFreeze()->setChecked(true);

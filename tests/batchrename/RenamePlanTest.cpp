@@ -39,20 +39,6 @@ TEST(RenamePlan, JpegSpellingsBecomeJpgOtherTypesKeepTheirOwn)
         EXPECT_EQ(RenamedExtension(name), extension) << name;
 }
 
-TEST(RenamePlan, NormalModeNamesAfterTheTimeAndSeesCollisionsIgnoringCase)
-{
-    const QString time = "2016:08:28 - 02:24:00";
-    PlannedName plan = PlanByOwnTime("IMG_1.JPEG", time, NamesOf({"IMG_1.JPEG"}));
-    EXPECT_EQ(plan.kind, PlanKind::Rename);
-    EXPECT_EQ(plan.newName, "2016-08-28 - 02-24-00.jpg");
-
-    plan = PlanByOwnTime("IMG_1.jpg", time, NamesOf({"IMG_1.jpg", "2016-08-28 - 02-24-00.JPG"}));
-    EXPECT_EQ(plan.kind, PlanKind::NameTaken);
-
-    plan = PlanByOwnTime("2016-08-28 - 02-24-00.JPG", time, NamesOf({"2016-08-28 - 02-24-00.JPG"}));
-    EXPECT_EQ(plan.kind, PlanKind::AlreadyNamed);
-}
-
 TEST(RenamePlan, FrozenModeTakesTheFirstFreeLetterFromA)
 {
     const QString time = "2016:08:28 - 02:24:00";
