@@ -4,11 +4,6 @@
 
 #include "actions/frmRename.h"
 
-#include <QLineEdit>
-#include <QMenu>
-#include <QTemporaryDir>
-#include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace {

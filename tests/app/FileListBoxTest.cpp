@@ -5,10 +5,7 @@
 #include "services/FolderListing.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 

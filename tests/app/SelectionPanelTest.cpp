@@ -1,17 +1,6 @@
-#include "app/Form1.h"
-
 #include "MainWindow.h"
 #include "TestFiles.h"
 #include "metadata/ExifTimes.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 

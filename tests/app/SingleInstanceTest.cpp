@@ -1,10 +1,9 @@
 #include "app/SingleInstance.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QtCore/qtestsupport_core.h>
 
 #include <gtest/gtest.h>
 
@@ -34,13 +33,9 @@ struct SingleInstanceTest : ::testing::Test
         return process;
     }
 
-    bool waitForLock(const QString &path)
+    static bool waitForLock(const QString &path)
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (!QFile::exists(path) && timer.elapsed() < 10000)
-            QThread::msleep(20);
-        return QFile::exists(path);
+        return QTest::qWaitFor([&] { return QFile::exists(path); }, 10000);
     }
 };
 

@@ -7,10 +7,7 @@
 
 #include <QDir>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 

@@ -128,28 +128,21 @@ TEST_F(BatchRenameTest, FileTimesGoOnlyToTheFileOfTheEntry)
     EXPECT_EQ(ModificationTime(folder + "2016-08-28 - 02-24-00.jpg"), stamp.toSecsSinceEpoch());
 }
 
-TEST_F(BatchRenameTest, AllLettersTakenRenamesNothingAndStampsNoOtherFile)
+TEST_F(BatchRenameTest, TakenNamesInAnyLetterCaseBlockTheRenameAndStampNoOtherFile)
 {
     for (char c = 'a'; c <= 'z'; ++c)
         photo(QStringLiteral("2016-08-28 - 02-24-00%1.jpg").arg(QChar(c)), Second);
+    photo("2016-08-28 - 02-24-00.JPG", Second);
     photo("x.jpg", First);
     const qint64 zTime = ModificationTime(folder + "2016-08-28 - 02-24-00z.jpg");
+    EXPECT_EQ(RenameOutcomeLine(rename({"x.jpg"})[0]),
+              folder + "x.jpg: übersprungen (2016-08-28 - 02-24-00.jpg existiert bereits)");
+
     RenameOptions options = frozen();
     options.fileTimes = true;
-    const auto outcomes = rename({"x.jpg"}, options);
-    EXPECT_EQ(outcomes[0].reason, RenameReason::LettersTaken);
+    EXPECT_EQ(rename({"x.jpg"}, options)[0].reason, RenameReason::LettersTaken);
     EXPECT_TRUE(QFile::exists(folder + "x.jpg"));
     EXPECT_EQ(ModificationTime(folder + "2016-08-28 - 02-24-00z.jpg"), zTime);
-}
-
-TEST_F(BatchRenameTest, ExistingNameInOtherLetterCaseBlocksTheRename)
-{
-    photo("2016-08-28 - 02-24-00.JPG", Second);
-    photo("a.jpg", First);
-    const auto outcomes = rename({"a.jpg"});
-    EXPECT_EQ(RenameOutcomeLine(outcomes[0]),
-              folder + "a.jpg: übersprungen (2016-08-28 - 02-24-00.jpg existiert bereits)");
-    EXPECT_TRUE(QFile::exists(folder + "a.jpg"));
 }
 
 TEST_F(BatchRenameTest, ReadOnlyFolderAndVanishedFileFailWithTheSystemsReason)
@@ -221,9 +214,8 @@ TEST_F(BatchRenameTest, CancelStopsAfterTheFileInHand)
 
 TEST_F(BatchRenameTest, RealCameraPhotos)
 {
-    const QString photos = QStringLiteral(FOTLEX_TESTDATA) + '/';
     for (const char *name : {"Canon_40D.jpg", "Nikon_D70.jpg", "Canon_40D_photoshop_import.jpg"})
-        ASSERT_TRUE(QFile::copy(photos + name, folder + name));
+        CopyPhoto(name, folder, name);
     const auto outcomes = rename({"Canon_40D.jpg", "Nikon_D70.jpg", "Canon_40D_photoshop_import.jpg"});
     EXPECT_EQ(files(), QStringList({"2008-03-15 - 09-52-01.jpg", "2008-05-30 - 15-56-01.jpg",
                                     "Canon_40D_photoshop_import.jpg"}));

@@ -3,12 +3,7 @@
 
 #include "metadata/ExifTimes.h"
 
-#include <QCheckBox>
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 

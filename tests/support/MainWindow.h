@@ -3,7 +3,16 @@
 #include "app/Form1.h"
 #include "widgets/FileListBox.h"
 
+// Everything the window tests reach for on Form1.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
