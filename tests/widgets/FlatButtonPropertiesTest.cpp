@@ -15,7 +15,7 @@ TEST_F(ButtonForm, NewButtonsTakeOkCancelApplyThenTheirName)
                                      QStringLiteral("FlatButton4")}));
 }
 
-TEST_F(ButtonForm, NewButtonHasDefaultsAndIsReadyToDraw)
+TEST_F(ButtonForm, NewButtonHasDefaultsStoresOnlyTheFontAndKeepsSixPixels)
 {
     FlatButton button(&form);
     EXPECT_EQ(button.size(), QSize(77, 34));
@@ -27,22 +27,14 @@ TEST_F(ButtonForm, NewButtonHasDefaultsAndIsReadyToDraw)
     EXPECT_DOUBLE_EQ(button.Font().pointSizeF(), 8.25);
     EXPECT_EQ(button.Font().weight(), QFont::Normal);
     EXPECT_FALSE(button.Font().italic());
-}
 
-TEST_F(ButtonForm, SidesNeverGoBelowSixPixels)
-{
-    FlatButton button(&form);
-    button.resize(1, 1);
-    EXPECT_EQ(button.size(), QSize(6, 6));
-    EXPECT_FALSE(button.PaintLock());
-}
-
-TEST_F(ButtonForm, DefaultsAreNotStoredButTheFontAlwaysIs)
-{
-    FlatButton button(&form);
     ButtonPropertyBag bag;
     button.WriteProperties(bag);
     EXPECT_EQ(bag.Keys(), QStringList{QStringLiteral("font")});
+
+    button.resize(1, 1);
+    EXPECT_EQ(button.size(), QSize(6, 6));
+    EXPECT_FALSE(button.PaintLock());
 }
 
 TEST_F(ButtonForm, StoredPropertiesComeBackInAnotherButton)
