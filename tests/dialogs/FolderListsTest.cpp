@@ -1,4 +1,5 @@
 #include "widgets/DirListBox.h"
+#include "widgets/DriveListBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,13 +34,14 @@ protected:
         return result;
     }
 
+    void click(int index) { QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre(index)); }
+    // A real double-click starts with a click; QTest sends only the second half.
     void doubleClick(int index)
     {
-        const QRect rect = list.visualItemRect(list.item(index));
-        // A real double-click starts with a click; QTest sends only the second half.
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+        click(index);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre(index));
     }
+    QPoint centre(int index) const { return list.visualItemRect(list.item(index)).center(); }
 
     QTemporaryDir temp;
     QString top;
@@ -66,13 +68,13 @@ TEST_F(DirListBoxTest, ShowsChainFromRootThenSubfoldersInNaturalOrder)
     EXPECT_TRUE(list.List(list.ListCount()).isEmpty());
 }
 
-TEST_F(DirListBoxTest, DoubleClickOpensAndSingleClickOnlyHighlights)
+TEST_F(DirListBoxTest, DoubleClickOrEnterOpensAndSingleClickOnlyHighlights)
 {
     ASSERT_TRUE(list.setPath(top + "/a/b"));
     QSignalSpy changed(&list, &DirListBox::pathChanged);
     const int y = list.OpenIndex() + 3;
 
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(y)).center());
+    click(y);
     EXPECT_EQ(list.ListIndex(), y);
     EXPECT_EQ(list.item(y)->text(), "y");
     EXPECT_EQ(list.Path(), top + "/a/b");
@@ -85,24 +87,19 @@ TEST_F(DirListBoxTest, DoubleClickOpensAndSingleClickOnlyHighlights)
     doubleClick(list.OpenIndex() - 2);
     EXPECT_EQ(list.Path(), top + "/a");
     EXPECT_EQ(changed.count(), 2);
-}
 
-TEST_F(DirListBoxTest, EnterOpensTheHighlightedFolder)
-{
-    ASSERT_TRUE(list.setPath(top + "/a/b"));
     list.setFocus();
     list.setListIndex(list.OpenIndex() + 1);
     QTest::keyClick(&list, Qt::Key_Return);
-    EXPECT_EQ(list.Path(), top + "/a/b/X2");
+    EXPECT_EQ(list.Path(), top + "/a/b");
 }
 
 TEST_F(DirListBoxTest, RefusesWhatIsNoFolderAndReportsOnlyRealChanges)
 {
     ASSERT_TRUE(list.setPath(top + "/a"));
     QSignalSpy changed(&list, &DirListBox::pathChanged);
-    EXPECT_FALSE(list.setPath(top + "/missing"));
-    EXPECT_FALSE(list.setPath(top + "/a/b/bild.jpg"));
-    EXPECT_FALSE(list.setPath(QString()));
+    for (const QString &path : {top + "/missing", top + "/a/b/bild.jpg", QString()})
+        EXPECT_FALSE(list.setPath(path)) << path.toStdString();
     EXPECT_TRUE(list.setPath(top + "/a/"));
     EXPECT_EQ(list.Path(), top + "/a");
     EXPECT_EQ(changed.count(), 0);
@@ -125,6 +122,100 @@ TEST_F(DirListBoxTest, RefreshAndOpeningCopeWithFoldersThatCameOrWent)
     ASSERT_TRUE(QDir(top + "/a/b").removeRecursively());
     list.Refresh();
     EXPECT_EQ(list.Path(), top + "/a");
+    EXPECT_EQ(changed.count(), 1);
+}
+
+MountedVolume volume(const QString &root, const QByteArray &device, const QByteArray &type = "ext4",
+                     const QString &name = {})
+{
+    return {root, name, device, type, true, true};
+}
+
+QStringList rootsOf(const QList<DriveEntry> &entries)
+{
+    QStringList roots;
+    for (const DriveEntry &entry : entries)
+        roots << entry.rootPath;
+    return roots;
+}
+
+TEST(DriveEntries, RootThenHomeThenRealVolumes)
+{
+    MountedVolume notReady = volume("/media/cd", "/dev/sr0", "iso9660");
+    notReady.ready = false;
+    MountedVolume boundFile = volume("/etc/hosts", "/dev/vda1");
+    boundFile.isFolder = false;
+    const QList<MountedVolume> mounted = {
+        volume("/", "/dev/sda2"), volume("/proc", "proc", "proc"), volume("/sys/fs/cgroup", "cgroup2", "cgroup2"),
+        volume("/dev/shm", "shm", "tmpfs"), volume("/run/user/1000", "tmpfs", "tmpfs"),
+        volume("/boot/efi", "/dev/sda1", "vfat"), volume("/snap/core/17", "/dev/loop3", "squashfs"), boundFile,
+        notReady, volume("/run/media/anna/STICK", "/dev/sdb1", "vfat", "STICK"),
+        volume("/mnt/fotos", "server:/fotos", "nfs4"), volume("/data", "/dev/sdc1"), volume("/data/", "/dev/sdc1"),
+        volume("/home/anna", "/dev/sda3"),
+    };
+    const QList<DriveEntry> entries = DriveEntries(mounted, "/home/anna/");
+    EXPECT_EQ(rootsOf(entries), (QStringList{"/", "/home/anna", "/run/media/anna/STICK", "/mnt/fotos", "/data"}));
+    EXPECT_EQ(entries[2].text, "/run/media/anna/STICK [STICK]");
+    EXPECT_EQ(entries[4].text, "/data");
+
+    // The root alone when home is the root.
+    EXPECT_EQ(rootsOf(DriveEntries({}, "/")), QStringList{"/"});
+    EXPECT_EQ(rootsOf(DriveEntries({}, "")), QStringList{"/"});
+}
+
+class DriveListBoxTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(temp.isValid());
+        stick = QDir::cleanPath(temp.path()) + "/stick";
+        ASSERT_TRUE(QDir().mkpath(stick + "/DCIM"));
+        box.setVolumeSource([this] { return QList<MountedVolume>{volume(stick, "/dev/sdz1", "vfat", "STICK")}; });
+    }
+
+    QTemporaryDir temp;
+    QString stick;
+    DriveListBox box;
+};
+
+TEST_F(DriveListBoxTest, ChoosesTheDriveThatHoldsAPath)
+{
+    ASSERT_EQ(box.ListCount(), QDir::homePath() == "/" ? 2 : 3);
+    QSignalSpy changed(&box, &DriveListBox::driveChanged);
+
+    box.setDrive(stick + "/DCIM");
+    EXPECT_EQ(box.Drive(), stick);
+    EXPECT_EQ(changed.count(), 1);
+
+    box.setDrive(stick + "/DCIM/");
+    EXPECT_EQ(changed.count(), 1);
+
+    box.setDrive(stick + "x");
+    EXPECT_NE(box.Drive(), stick);
+    EXPECT_EQ(changed.count(), 2);
+
+    box.setDrive("/");
+    EXPECT_EQ(box.Drive(), "/");
+}
+
+TEST_F(DriveListBoxTest, AVolumeGoneWhenChosenKeepsTheDriveShownBefore)
+{
+    box.setDrive("/");
+    QSignalSpy changed(&box, &DriveListBox::driveChanged);
+    ASSERT_TRUE(QDir(stick).removeRecursively());
+    box.setCurrentIndex(box.ListCount() - 1);
+    EXPECT_EQ(box.Drive(), "/");
+    EXPECT_EQ(box.currentIndex(), 0);
+    EXPECT_EQ(changed.count(), 0);
+}
+
+TEST_F(DriveListBoxTest, ChosenDriveThatDisappearsFallsBackToTheRoot)
+{
+    box.setDrive(stick);
+    QSignalSpy changed(&box, &DriveListBox::driveChanged);
+    box.setVolumeSource([] { return QList<MountedVolume>{}; });
+    EXPECT_EQ(box.Drive(), "/");
     EXPECT_EQ(changed.count(), 1);
 }
 
