@@ -1,5 +1,6 @@
 #include "widgets/DirListBox.h"
 #include "widgets/DriveListBox.h"
+#include "tests/support/ListClicks.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,14 +35,8 @@ protected:
         return result;
     }
 
-    void click(int index) { QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre(index)); }
-    // A real double-click starts with a click; QTest sends only the second half.
-    void doubleClick(int index)
-    {
-        click(index);
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre(index));
-    }
-    QPoint centre(int index) const { return list.visualItemRect(list.item(index)).center(); }
+    void click(int index) { clickItem(list, index); }
+    void doubleClick(int index) { doubleClickItem(list, index); }
 
     QTemporaryDir temp;
     QString top;

@@ -1,5 +1,6 @@
 #include "DialogDriving.h"
 #include "tests/actions/ModalAnswer.h"
+#include "tests/support/ListClicks.h"
 #include "dialogs/DirSelectShared.h"
 #include "dialogs/frmDirSelect.h"
 #include "widgets/DirListBox.h"
@@ -70,12 +71,7 @@ protected:
         ASSERT_TRUE(File1 && Dir1 && Drive1 && Text1 && dummy && FlatButton1 && FlatButton2 && FlatButton4);
     }
 
-    void doubleClick(int index)
-    {
-        const QPoint at = Dir1->visualItemRect(Dir1->item(index)).center();
-        QTest::mouseClick(Dir1->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(Dir1->viewport(), Qt::LeftButton, {}, at);
-    }
+    void doubleClick(int index) { doubleClickItem(*Dir1, index); }
 
     // Starts a new folder name and types or pastes it, then presses Enter.
     void enterName(const QString &typed, const QString &pasted = {})

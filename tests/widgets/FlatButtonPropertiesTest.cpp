@@ -2,8 +2,6 @@
 
 #include "widgets/ButtonPropertyBag.h"
 
-#include <QSignalSpy>
-
 namespace {
 
 TEST_F(ButtonForm, NewButtonsTakeOkCancelApplyThenTheirName)
@@ -91,22 +89,6 @@ TEST_F(ButtonForm, EmptyOrJunkStoredPropertiesGiveTheDefaults)
     ButtonPropertyBag systemColour;
     systemColour.WriteProperty(QStringLiteral("forecolor"), 0x80000012u, 0u);
     EXPECT_EQ(FlatButton(systemColour, &form).ForeColor(), QColor(Qt::black));
-}
-
-TEST_F(ButtonForm, PropertySettersReportTheChange)
-{
-    FlatButton button(&form);
-    QSignalSpy changes(&button, &FlatButton::PropertyChanged);
-    button.setCaption(QStringLiteral("x"));
-    button.setForeColor(Qt::red);
-    button.setFocusRect(false);
-    button.setFont(QFont(QStringLiteral("Liberation Sans"), 11));
-    button.setEnabled(false);
-    QStringList names;
-    for (const auto &change : changes)
-        names.append(change.at(0).toString());
-    EXPECT_EQ(names, (QStringList{QStringLiteral("Caption"), QStringLiteral("ForeColor"), QStringLiteral("FocusRect"),
-                                  QStringLiteral("Font"), QStringLiteral("Enabled")}));
 }
 
 } // namespace
