@@ -48,11 +48,7 @@ public:
         return entry(dir, id, 7, bytes.size(), bytes);
     }
     // Leaves out the ExifOffset entry that would point to the Exif directory.
-    ExifBuilder &withoutExifOffset()
-    {
-        m_exifOffset = false;
-        return *this;
-    }
+    ExifBuilder &withoutExifOffset() { m_exifOffset = false; return *this; }
 
     QByteArray u16(uint32_t v) const { return bytes(v, 2); }
     QByteArray u32(uint32_t v) const { return bytes(v, 4); }
@@ -99,13 +95,7 @@ public:
     }
 
 private:
-    struct Entry
-    {
-        uint16_t id;
-        uint16_t type;
-        uint32_t count;
-        QByteArray value;
-    };
+    struct Entry { uint16_t id, type; uint32_t count; QByteArray value; };
 
     QByteArray bytes(uint32_t v, int size) const
     {

@@ -85,6 +85,8 @@ TEST_F(SetFileTimesTest, OffsetOfThePhotosOwnDate)
     ExpectTimes(Utc(2016, 1, 15, 9, 0, 30));
     EXPECT_EQ(Set("2016", "02", "29", "23", "59", "59"), FileTimeResult::Set);
     ExpectTimes(Utc(2016, 2, 29, 22, 59, 59));
+    EXPECT_EQ(Set("2016", "08", "09", "12", "00", "00"), FileTimeResult::Set);
+    ExpectTimes(Utc(2016, 8, 9, 10, 0, 0));
     // Blanks are ignored and halves go to the even number: 8.5 is 8, 9.5 is 10.
     EXPECT_EQ(Set(" 2016", "0 8", "8.5", "9.5", "1x", ""), FileTimeResult::Set);
     ExpectTimes(Utc(2016, 8, 8, 8, 1, 0));
