@@ -1,5 +1,6 @@
 #include "DialogDriving.h"
 #include "app/Form1.h"
+#include "dialogs/DirSelectShared.h"
 #include "dialogs/frmDirSelect.h"
 #include "TestFiles.h"
 #include "widgets/DirListBox.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -53,12 +55,19 @@ protected:
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         bool answered = false;
+        QPointer<frmDirSelect> seen;
         answerDirSelect([&](frmDirSelect &dialog) {
             answered = true;
+            seen = &dialog;
             answer(dialog);
         });
         click(form->ButtonBrowse());
+        // The modal wait returned and left no window behind.
         EXPECT_TRUE(answered);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(seen.isNull());
+        EXPECT_EQ(DirSelectBusy, 0);
+        EXPECT_TRUE(form->isEnabled());
     }
 
     QStringList panel() const
@@ -91,7 +100,6 @@ TEST_F(BrowseTest, CancelLeavesListAndPanelAsTheyWere)
     EXPECT_EQ(form->FileList()->ListIndex(), 0);
     EXPECT_FALSE(form->picPreview()->pixmap().isNull());
     EXPECT_EQ(panel(), panelBefore);
-    EXPECT_TRUE(form->isEnabled());
 }
 
 TEST_F(BrowseTest, AnotherFolderIsListedAndThePanelReset)

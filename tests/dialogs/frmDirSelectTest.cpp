@@ -1,4 +1,6 @@
 #include "DialogDriving.h"
+#include "tests/actions/ModalAnswer.h"
+#include "tests/support/ListClicks.h"
 #include "dialogs/DirSelectShared.h"
 #include "dialogs/frmDirSelect.h"
 #include "widgets/DirListBox.h"
@@ -11,11 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -26,29 +25,13 @@ const QString ExistsText = QStringLiteral("Ein Ordner mit diesem Namen existiert
 const QString NotCreatedText = QStringLiteral("Der Ordner konnte nicht angelegt werden. \n"
                                               "Datenträger ist möglicherweise schreibgeschützt.  ");
 
-// Answers every message box that opens while it lives: keeps its text and
-// icon and presses OK.
-class MessageCatcher
+QStringList texts(const ModalAnswer &messages)
 {
-public:
-    MessageCatcher()
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts.append(box->text());
-                icons.append(box->icon());
-                box->accept();
-            }
-        });
-        timer_.start(5);
-    }
-
-    QStringList texts;
-    QList<QMessageBox::Icon> icons;
-
-private:
-    QTimer timer_;
-};
+    QStringList result;
+    for (const ModalAnswer::Box &box : messages.boxes)
+        result << box.text;
+    return result;
+}
 
 void makeFile(const QString &path)
 {
@@ -79,23 +62,16 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        File1 = dialog->findChild<FileListBox *>("File1");
-        Dir1 = dialog->findChild<DirListBox *>("Dir1");
-        Drive1 = dialog->findChild<DriveListBox *>("Drive1");
-        Text1 = dialog->findChild<QLineEdit *>("Text1");
-        dummy = dialog->findChild<QWidget *>("dummy");
-        FlatButton1 = dialog->findChild<FlatButton *>("FlatButton1");
-        FlatButton2 = dialog->findChild<FlatButton *>("FlatButton2");
-        FlatButton4 = dialog->findChild<FlatButton *>("FlatButton4");
+        const auto child = [this](auto *&widget, const char *name) {
+            widget = dialog->findChild<std::remove_reference_t<decltype(*widget)> *>(QString::fromLatin1(name));
+        };
+        child(File1, "File1"), child(Dir1, "Dir1"), child(Drive1, "Drive1"), child(Text1, "Text1");
+        child(dummy, "dummy"), child(FlatButton1, "FlatButton1"), child(FlatButton2, "FlatButton2");
+        child(FlatButton4, "FlatButton4");
         ASSERT_TRUE(File1 && Dir1 && Drive1 && Text1 && dummy && FlatButton1 && FlatButton2 && FlatButton4);
     }
 
-    void doubleClick(int index)
-    {
-        const QPoint at = Dir1->visualItemRect(Dir1->item(index)).center();
-        QTest::mouseClick(Dir1->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(Dir1->viewport(), Qt::LeftButton, {}, at);
-    }
+    void doubleClick(int index) { doubleClickItem(*Dir1, index); }
 
     // Starts a new folder name and types or pastes it, then presses Enter.
     void enterName(const QString &typed, const QString &pasted = {})
@@ -127,7 +103,7 @@ protected:
     FlatButton *FlatButton4 = nullptr;
 };
 
-TEST_F(DirSelectTest, LoadShowsTheStartFolderInBrowsingMode)
+TEST_F(DirSelectTest, LoadShowsTheStartFolderInBrowsingModeOrTheWorkingFolder)
 {
     open();
     EXPECT_EQ(dialog->windowTitle(), "Pfad L auswählen");
@@ -145,17 +121,15 @@ TEST_F(DirSelectTest, LoadShowsTheStartFolderInBrowsingMode)
     EXPECT_EQ(QApplication::focusWidget(), dummy);
     for (QWidget *list : {static_cast<QWidget *>(File1), static_cast<QWidget *>(Dir1), static_cast<QWidget *>(Drive1)})
         EXPECT_EQ(list->palette().color(QPalette::Base), QColor(244, 244, 244));
-}
 
-TEST_F(DirSelectTest, MissingStartFolderShowsTheWorkingFolder)
-{
+    // A start folder that is gone shows the working folder.
     DirSelectPath = fotos + "/fehlt";
     open();
     EXPECT_EQ(Dir1->Path(), QDir::cleanPath(QDir::currentPath()));
     EXPECT_EQ(File1->Path(), Dir1->Path());
 }
 
-TEST_F(DirSelectTest, OkOnTheRootReturnsOneSeparator)
+TEST_F(DirSelectTest, OkReturnsThePathWithOneTrailingSeparatorEvenOnTheRoot)
 {
     open();
     doubleClick(0);
@@ -165,10 +139,8 @@ TEST_F(DirSelectTest, OkOnTheRootReturnsOneSeparator)
     EXPECT_EQ(DirSelectPath, "/");
     EXPECT_EQ(DirSelectBusy, 0);
     EXPECT_FALSE(dialog->isVisible());
-}
 
-TEST_F(DirSelectTest, OkElsewhereReturnsThePathWithOneTrailingSeparator)
-{
+    DirSelectBusy = 1;
     DirSelectPath = fotos + "/";
     open();
     doubleClick(Dir1->OpenIndex() + 1);
@@ -233,29 +205,23 @@ TEST_F(DirSelectTest, NewFolderIsCreatedHighlightedAndOkHasTheFocus)
     EXPECT_EQ(DirSelectBusy, 0);
 }
 
-TEST_F(DirSelectTest, EmptyNameSaysTheFolderExistsAndCreatesNothing)
+TEST_F(DirSelectTest, EmptyOrExistingNameSaysTheFolderExistsAndStaysForCorrection)
 {
     open();
-    MessageCatcher messages;
+    ModalAnswer messages;
     click(FlatButton2);
     QTest::keyClick(Text1, Qt::Key_Backspace);
     ASSERT_TRUE(Text1->text().isEmpty());
     QTest::keyClick(Text1, Qt::Key_Return);
-    EXPECT_EQ(messages.texts, QStringList{ExistsText});
-    EXPECT_EQ(messages.icons.value(0), QMessageBox::Information);
+    EXPECT_EQ(texts(messages), QStringList{ExistsText});
+    EXPECT_EQ(messages.boxes.value(0).icon, QMessageBox::Information);
     EXPECT_EQ(subfolders(fotos), QStringList{"Juni"});
     EXPECT_TRUE(Text1->isVisible());
     EXPECT_EQ(dialog->focusWidget(), Text1);
-}
 
-TEST_F(DirSelectTest, ExistingNameStaysForCorrection)
-{
-    open();
-    MessageCatcher messages;
-    click(FlatButton2);
     QTest::keyClicks(Text1, "Juni");
     QTest::keyClick(Text1, Qt::Key_Return);
-    EXPECT_EQ(messages.texts, QStringList{ExistsText});
+    EXPECT_EQ(texts(messages), (QStringList{ExistsText, ExistsText}));
     EXPECT_EQ(Text1->text(), "Juni");
     EXPECT_EQ(Text1->cursorPosition(), 4);
     EXPECT_FALSE(Text1->hasSelectedText());
@@ -277,23 +243,23 @@ TEST_F(DirSelectTest, PastedNameWithSeparatorsCreatesEveryLevel)
 TEST_F(DirSelectTest, DotLevelsAndControlCharactersAreRefused)
 {
     open();
-    MessageCatcher messages;
+    ModalAnswer messages;
     enterName({}, "../Nachbar");
     EXPECT_EQ(Text1->text(), "../Nachbar");
     Text1->selectAll();
     QApplication::clipboard()->setText("a\tb");
     QTest::keyClick(Text1, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(Text1, Qt::Key_Return);
-    ASSERT_EQ(messages.texts.size(), 2);
-    EXPECT_TRUE(messages.texts[0].contains("\"..\""));
-    EXPECT_TRUE(messages.texts[1].contains("Steuerzeichen"));
+    ASSERT_EQ(messages.boxes.size(), 2);
+    EXPECT_TRUE(messages.boxes[0].text.contains("\"..\""));
+    EXPECT_TRUE(messages.boxes[1].text.contains("Steuerzeichen"));
     EXPECT_EQ(subfolders(fotos), QStringList{"Juni"});
     EXPECT_EQ(subfolders(temp.path()), QStringList{"Fotos"});
     EXPECT_TRUE(Text1->isVisible());
     EXPECT_EQ(Text1->text(), "a\tb");
 }
 
-TEST_F(DirSelectTest, ChangingTheFolderOrDriveDiscardsTheName)
+TEST_F(DirSelectTest, ChangingTheFolderOrDriveOrEscapeDiscardsTheName)
 {
     open();
     click(FlatButton2);
@@ -311,11 +277,9 @@ TEST_F(DirSelectTest, ChangingTheFolderOrDriveDiscardsTheName)
     EXPECT_FALSE(Text1->isVisible());
     EXPECT_EQ(Dir1->Path(), Drive1->Drive());
     EXPECT_EQ(subfolders(fotos + "/Juni"), QStringList{});
-}
 
-TEST_F(DirSelectTest, EscapeLeavesNamingModeAndKeepsTheDialogOpen)
-{
-    open();
+    // Escape leaves naming mode and keeps the dialog open.
+    const QStringList subfoldersBefore = subfolders(Dir1->Path());
     click(FlatButton2);
     QTest::keyClick(Text1, Qt::Key_Escape);
     EXPECT_FALSE(Text1->isVisible());
@@ -323,6 +287,7 @@ TEST_F(DirSelectTest, EscapeLeavesNamingModeAndKeepsTheDialogOpen)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(DirSelectBusy, 1);
     EXPECT_EQ(subfolders(fotos), QStringList{"Juni"});
+    EXPECT_EQ(subfolders(Dir1->Path()), subfoldersBefore);
 }
 
 // A folder in which even root cannot create anything: a read-only parent
@@ -350,39 +315,17 @@ TEST_F(DirSelectTest, ReadOnlyParentGivesTheTwoLineMessage)
         GTEST_SKIP() << "no folder here refuses a new subfolder to this user";
     DirSelectPath = parent;
     open();
-    MessageCatcher messages;
+    ModalAnswer messages;
     enterName("Neu");
     QFile::setPermissions(temp.path() + "/schreibgeschuetzt", QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                                      | QFileDevice::ExeOwner);
-    EXPECT_EQ(messages.texts, QStringList{NotCreatedText});
-    EXPECT_EQ(messages.icons.value(0), QMessageBox::Critical);
+    EXPECT_EQ(texts(messages), QStringList{NotCreatedText});
+    EXPECT_EQ(messages.boxes.value(0).icon, QMessageBox::Critical);
     EXPECT_FALSE(QDir(parent + "/Neu").exists());
     EXPECT_EQ(Dir1->Path(), parent);
     EXPECT_TRUE(Text1->isVisible());
     EXPECT_EQ(Text1->text(), "Neu");
     EXPECT_EQ(dialog->focusWidget(), Text1);
-}
-
-TEST(ShowDirSelect, ReturnsWhenTheDialogClosesAndLeavesNoWindow)
-{
-    DirSelectBusy = 1;
-    DirSelectPath = QStringLiteral("/");
-    QWidget owner;
-    owner.show();
-    QPointer<frmDirSelect> seen;
-    bool answered = false;
-    answerDirSelect([&](frmDirSelect &dialog) {
-        answered = true;
-        seen = &dialog;
-        click(dialog.findChild<FlatButton *>("FlatButton1"));
-    });
-    ShowDirSelect(&owner);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(DirSelectBusy, 0);
-    EXPECT_EQ(DirSelectPath, "/");
-    EXPECT_TRUE(answered);
-    EXPECT_TRUE(seen.isNull());
-    EXPECT_TRUE(owner.isEnabled());
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 
 #include <cstdint>
 #include <vector>
@@ -17,33 +16,94 @@ public:
     explicit ExifBuilder(bool littleEndian) : m_little(littleEndian) {}
 
     // Raw entry; `value` holds the value bytes in file order.
-    ExifBuilder &entry(Directory dir, uint16_t id, uint16_t type, uint32_t count, const QByteArray &value);
-    ExifBuilder &ascii(Directory dir, uint16_t id, const QByteArray &text); // adds the zero byte
-    ExifBuilder &shorts(Directory dir, uint16_t id, std::vector<uint16_t> values);
-    ExifBuilder &longValue(Directory dir, uint16_t id, uint32_t value);
-    ExifBuilder &rationals(Directory dir, uint16_t id, std::vector<std::pair<uint32_t, uint32_t>> values);
-    ExifBuilder &sRational(Directory dir, uint16_t id, int32_t numerator, int32_t denominator);
-    ExifBuilder &undefined(Directory dir, uint16_t id, const QByteArray &bytes);
+    ExifBuilder &entry(Directory dir, uint16_t id, uint16_t type, uint32_t count, const QByteArray &value)
+    {
+        (dir == Ifd0 ? m_ifd0 : m_exif).push_back({id, type, count, value});
+        return *this;
+    }
+    ExifBuilder &ascii(Directory dir, uint16_t id, const QByteArray &text) // adds the zero byte
+    {
+        return entry(dir, id, 2, text.size() + 1, text + QByteArray(1, '\0'));
+    }
+    ExifBuilder &shorts(Directory dir, uint16_t id, std::vector<uint16_t> values)
+    {
+        QByteArray bytes;
+        for (uint16_t v : values)
+            bytes += u16(v);
+        return entry(dir, id, 3, values.size(), bytes);
+    }
+    ExifBuilder &rationals(Directory dir, uint16_t id, std::vector<std::pair<uint32_t, uint32_t>> values)
+    {
+        QByteArray bytes;
+        for (auto [num, den] : values)
+            bytes += u32(num) + u32(den);
+        return entry(dir, id, 5, values.size(), bytes);
+    }
+    ExifBuilder &sRational(Directory dir, uint16_t id, int32_t num, int32_t den)
+    {
+        return entry(dir, id, 10, 1, u32(uint32_t(num)) + u32(uint32_t(den)));
+    }
+    ExifBuilder &undefined(Directory dir, uint16_t id, const QByteArray &bytes)
+    {
+        return entry(dir, id, 7, bytes.size(), bytes);
+    }
     // Leaves out the ExifOffset entry that would point to the Exif directory.
-    ExifBuilder &withoutExifOffset();
+    ExifBuilder &withoutExifOffset() { m_exifOffset = false; return *this; }
 
-    QByteArray u16(uint32_t v) const;
-    QByteArray u32(uint32_t v) const;
+    QByteArray u16(uint32_t v) const { return bytes(v, 2); }
+    QByteArray u32(uint32_t v) const { return bytes(v, 4); }
 
     // From the byte-order mark on.
-    QByteArray tiff() const;
+    QByteArray tiff() const
+    {
+        const bool linkExif = m_exifOffset && !m_exif.empty();
+        const int exifStart = 8 + 2 + 12 * (int(m_ifd0.size()) + (linkExif ? 1 : 0)) + 4;
+        const int dataStart = exifStart + (m_exif.empty() ? 0 : 2 + 12 * int(m_exif.size()) + 4);
+        QByteArray data;
+        auto directory = [&](const std::vector<Entry> &entries, bool withLink) {
+            QByteArray dir = u16(entries.size() + (withLink ? 1 : 0));
+            for (const Entry &e : entries) {
+                dir += u16(e.id) + u16(e.type) + u32(e.count);
+                if (e.value.size() > 4) {
+                    dir += u32(dataStart + data.size());
+                    data += e.value;
+                } else {
+                    dir += e.value + QByteArray(4 - e.value.size(), '\0');
+                }
+            }
+            if (withLink)
+                dir += u16(34665) + u16(4) + u32(1) + u32(exifStart);
+            return dir + u32(0);
+        };
+        QByteArray out = QByteArray(m_little ? "II" : "MM") + u16(42) + u32(8) + directory(m_ifd0, linkExif);
+        if (!m_exif.empty())
+            out += directory(m_exif, false);
+        return out + data;
+    }
+
     // FF D8, an APP0 segment of `app0Size` bytes (none when 0), APP1 with
     // "Exif\0\0" and the TIFF data, then SOS, a few bytes and EOI.
-    QByteArray jpeg(int app0Size = 0) const;
+    QByteArray jpeg(int app0Size = 0) const
+    {
+        auto bigEndian16 = [](int v) { return QByteArray(1, char((v >> 8) & 0xFF)) + char(v & 0xFF); };
+        QByteArray out("\xFF\xD8", 2);
+        if (app0Size > 0)
+            out += QByteArray("\xFF\xE0", 2) + bigEndian16(app0Size + 2) + QByteArray(app0Size, 'A');
+        const QByteArray app1 = QByteArray("Exif\0\0", 6) + tiff();
+        out += QByteArray("\xFF\xE1", 2) + bigEndian16(app1.size() + 2) + app1;
+        return out + QByteArray("\xFF\xDA\x00\x02", 4) + QByteArray(64, '\x11') + QByteArray("\xFF\xD9", 2);
+    }
 
 private:
-    struct Entry
+    struct Entry { uint16_t id, type; uint32_t count; QByteArray value; };
+
+    QByteArray bytes(uint32_t v, int size) const
     {
-        uint16_t id;
-        uint16_t type;
-        uint32_t count;
-        QByteArray value;
-    };
+        QByteArray b(size, '\0');
+        for (int k = 0; k < size; ++k)
+            b[m_little ? k : size - 1 - k] = char((v >> (8 * k)) & 0xFF);
+        return b;
+    }
 
     bool m_little;
     bool m_exifOffset = true;
@@ -51,5 +111,8 @@ private:
     std::vector<Entry> m_exif;
 };
 
-// Writes bytes into a file in `dir` and returns its path.
-QString WriteFile(const QString &dir, const QString &name, const QByteArray &bytes);
+// "Exif", two zero bytes and the TIFF data, as found in a file that is no JPEG.
+inline QByteArray ExifMark(const QByteArray &tiff)
+{
+    return QByteArray("Exif\0\0", 6) + tiff;
+}

@@ -1,8 +1,7 @@
 #include "ExifBuilder.h"
 #include "metadata/clsEXIF.h"
+#include "tests/support/TestFiles.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,9 +11,21 @@ using B = ExifBuilder;
 class ReaderTest : public ::testing::Test
 {
 protected:
-    QString write(const QByteArray &bytes) { return WriteFile(m_dir.path(), QStringLiteral("f%1.jpg").arg(m_files++), bytes); }
+    QString write(const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("f%1.jpg").arg(m_files++));
+        EXPECT_TRUE(WriteBytes(path, bytes));
+        return path;
+    }
 
-    QStringList names(const clsEXIF &reader)
+    // Reads the bytes as a file with the fixture's reader.
+    clsEXIF &read(const QByteArray &bytes)
+    {
+        reader.setImageFile(write(bytes));
+        return reader;
+    }
+
+    QStringList names() const
     {
         QStringList list;
         for (size_t i = 1; i < reader.Tags().size(); ++i)
@@ -24,6 +35,7 @@ protected:
 
     QTemporaryDir m_dir;
     int m_files = 0;
+    clsEXIF reader;
 };
 
 B sample(bool little)
@@ -34,261 +46,171 @@ B sample(bool little)
     return b;
 }
 
+// IFD0 of sample(), claiming 65535 entries.
+QByteArray hugeCount(bool little)
+{
+    QByteArray tiff = sample(little).tiff();
+    tiff[8] = tiff[9] = '\xFF';
+    return tiff;
+}
+
+const auto Date = u"DateTimeOriginal: 2006:07:15 14:23:05\r\n";
+
 TEST(TagNameTest, KnownIdsAndFallback)
 {
+    const std::pair<int, const char16_t *> names[] = {
+        {36867, u"DateTimeOriginal"}, {34665, u"ExifOffset"}, {40965, u"ExifInteroperabilityOffset"},
+        {34855, u"ISOSpeedRatings"}, {531, u"YCbCrPositioning"}, {41730, u"CFAPattern"},
+        {41989, u"Tag #41989"}, {0, u"Tag #0"}, {34853, u"Tag #34853"}};
     clsEXIF reader;
-    EXPECT_EQ(reader.GetTagName(36867), u"DateTimeOriginal");
-    EXPECT_EQ(reader.GetTagName(34665), u"ExifOffset");
-    EXPECT_EQ(reader.GetTagName(40965), u"ExifInteroperabilityOffset");
-    EXPECT_EQ(reader.GetTagName(34855), u"ISOSpeedRatings");
-    EXPECT_EQ(reader.GetTagName(531), u"YCbCrPositioning");
-    EXPECT_EQ(reader.GetTagName(41730), u"CFAPattern");
-    EXPECT_EQ(reader.GetTagName(41989), u"Tag #41989");
-    EXPECT_EQ(reader.GetTagName(0), u"Tag #0");
-    EXPECT_EQ(reader.GetTagName(34853), u"Tag #34853");
+    for (const auto &[id, name] : names)
+        EXPECT_EQ(reader.GetTagName(id), name);
 }
 
-TEST_F(ReaderTest, BothByteOrdersGiveTheSameListInFileOrder)
+TEST_F(ReaderTest, ByteOrders)
 {
-    clsEXIF reader;
-    reader.setImageFile(write(sample(true).jpeg()));
-    ASSERT_EQ(reader.ReadStatus(), 0);
+    ASSERT_EQ(read(sample(true).jpeg()).ReadStatus(), 0);
     EXPECT_TRUE(reader.IntelByteAlignment());
     const QString intel = reader.ListInfo();
-    EXPECT_EQ(names(reader), (QStringList{"Make", "Model", "ExifOffset", "FNumber", "DateTimeOriginal"}));
+    EXPECT_EQ(names(), (QStringList{"Make", "Model", "ExifOffset", "FNumber", "DateTimeOriginal"}));
 
-    reader.setImageFile(write(sample(false).jpeg()));
-    ASSERT_EQ(reader.ReadStatus(), 0);
+    ASSERT_EQ(read(sample(false).jpeg()).ReadStatus(), 0);
     EXPECT_FALSE(reader.IntelByteAlignment());
     EXPECT_EQ(reader.ListInfo(), intel);
-}
 
-TEST_F(ReaderTest, AnyOtherByteOrderMarkReadsBigEndian)
-{
+    // Any other byte-order mark reads big-endian.
     QByteArray tiff = sample(false).tiff();
     tiff[0] = 'X';
     tiff[1] = 'Y';
-    clsEXIF reader;
-    reader.setImageFile(write(QByteArray("Exif\0\0", 6) + tiff));
-    ASSERT_EQ(reader.ReadStatus(), 0);
+    ASSERT_EQ(read(ExifMark(tiff)).ReadStatus(), 0);
     EXPECT_FALSE(reader.IntelByteAlignment());
     EXPECT_TRUE(reader.ListInfo().contains(u"Model: Model One\r\n"));
-}
 
-TEST_F(ReaderTest, ListInfoLinesEndInCrLf)
-{
-    clsEXIF reader;
-    reader.setImageFile(write(B(true).ascii(B::Ifd0, 272, "X").jpeg()));
-    EXPECT_EQ(reader.ListInfo(), u"Model: X\r\n");
-    reader.setImageFile(write(B(true).jpeg()));
-    EXPECT_EQ(reader.ReadStatus(), 0);
+    EXPECT_EQ(read(B(true).ascii(B::Ifd0, 272, "X").jpeg()).ListInfo(), u"Model: X\r\n");
+    EXPECT_EQ(read(B(true).jpeg()).ReadStatus(), 0);
     EXPECT_EQ(reader.ListInfo(), u"");
 }
 
-TEST_F(ReaderTest, MissingEmptyAndExiflessFiles)
+TEST_F(ReaderTest, MissingEmptyAndExiflessFilesKeepThePreviousList)
 {
-    clsEXIF reader;
+    const QString path = write(sample(false).jpeg());
+    reader.setImageFile(path);
+    const QString before = reader.ListInfo();
+    // The same file twice rebuilds the list rather than adding to it.
+    reader.setImageFile(path);
+    EXPECT_EQ(reader.ListInfo(), before);
+
+    EXPECT_EQ(read(QByteArray(100, 'x')).ReadStatus(), 1);
+    EXPECT_EQ(reader.Tags().size(), 6u);
+    EXPECT_EQ(read(QByteArray("\xFF\xD8\xFF\xD9", 4) + QByteArray(5000, 'x')).ReadStatus(), 1);
+    EXPECT_EQ(reader.ListInfo(), u"Keine EXIF-Daten vorhanden.");
+
     reader.setImageFile(m_dir.path() + "/nothing.jpg");
     EXPECT_EQ(reader.ReadStatus(), 2);
     EXPECT_EQ(reader.ListInfo(), u"Error.");
     EXPECT_EQ(reader.ImageFile(), m_dir.path() + "/nothing.jpg");
-
-    reader.setImageFile(write({}));
-    EXPECT_EQ(reader.ReadStatus(), 2);
-
+    EXPECT_EQ(read({}).ReadStatus(), 2);
     reader.setImageFile(m_dir.path());
     EXPECT_EQ(reader.ReadStatus(), 2);
 
-    reader.setImageFile(write(QByteArray("\xFF\xD8\xFF\xD9", 4) + QByteArray(5000, 'x')));
-    EXPECT_EQ(reader.ReadStatus(), 1);
-    EXPECT_EQ(reader.ListInfo(), u"Keine EXIF-Daten vorhanden.");
+    reader.setImageFile(path);
+    EXPECT_EQ(reader.ListInfo(), before);
+    EXPECT_EQ(reader.Tags().size(), 6u);
 }
 
 TEST_F(ReaderTest, UnreadableFileIsAnErrorNotMissingExif)
 {
     const QString path = write(sample(true).jpeg());
-    QFile::setPermissions(path, QFileDevice::Permissions());
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
+    SetMode(path, 0);
+    if (ReadBytes(path) != "<fehlt>")
         GTEST_SKIP() << "running with rights to read any file";
-    clsEXIF reader;
     reader.setImageFile(path);
     EXPECT_EQ(reader.ReadStatus(), 2);
     EXPECT_EQ(reader.ListInfo(), u"Error.");
 }
 
-TEST_F(ReaderTest, FailedParseKeepsThePreviousList)
+TEST_F(ReaderTest, WhereTheExifDataIsFound)
 {
-    clsEXIF reader;
-    reader.setImageFile(write(sample(true).jpeg()));
-    const QString before = reader.ListInfo();
-    reader.setImageFile(write(QByteArray(100, 'x')));
-    EXPECT_EQ(reader.ReadStatus(), 1);
-    EXPECT_EQ(reader.Tags().size(), 6u);
-    reader.setImageFile(write(sample(true).jpeg()));
-    EXPECT_EQ(reader.ListInfo(), before);
-}
+    ASSERT_EQ(read(sample(true).jpeg(30000)).ReadStatus(), 0);
+    EXPECT_TRUE(reader.ListInfo().contains(Date));
 
-TEST_F(ReaderTest, SameFileTwiceRebuildsTheList)
-{
-    const QString path = write(sample(false).jpeg());
-    clsEXIF reader;
-    reader.setImageFile(path);
-    const QString first = reader.ListInfo();
-    reader.setImageFile(path);
-    EXPECT_EQ(reader.ListInfo(), first);
-    EXPECT_EQ(reader.Tags().size(), 6u);
-}
-
-TEST_F(ReaderTest, ExifSegmentAfterTheFirst4096BytesIsFound)
-{
-    clsEXIF reader;
-    reader.setImageFile(write(sample(true).jpeg(30000)));
-    ASSERT_EQ(reader.ReadStatus(), 0);
-    EXPECT_TRUE(reader.ListInfo().contains(u"DateTimeOriginal: 2006:07:15 14:23:05\r\n"));
-}
-
-TEST_F(ReaderTest, ValuesPastTheFirst4096BytesOfTheSegmentAreRead)
-{
-    B b(true);
-    b.ascii(B::Ifd0, 270, QByteArray(5000, 'd'));
-    b.ascii(B::Exif, 36867, "2006:07:15 14:23:05");
-    clsEXIF reader;
-    reader.setImageFile(write(b.jpeg()));
-    ASSERT_EQ(reader.ReadStatus(), 0);
+    // Values past the first 4096 bytes of the segment are read.
+    B big(true);
+    big.ascii(B::Ifd0, 270, QByteArray(5000, 'd')).ascii(B::Exif, 36867, "2006:07:15 14:23:05");
+    ASSERT_EQ(read(big.jpeg()).ReadStatus(), 0);
     EXPECT_EQ(reader.Tags()[1].text.size(), 5000);
-    EXPECT_TRUE(reader.ListInfo().contains(u"DateTimeOriginal: 2006:07:15 14:23:05\r\n"));
-}
+    EXPECT_TRUE(reader.ListInfo().contains(Date));
 
-TEST_F(ReaderTest, ExifMarkInAFileThatIsNoJpeg)
-{
-    clsEXIF reader;
-    reader.setImageFile(write(QByteArray(100, 'z') + "Exif" + QByteArray(2, '\0') + sample(false).tiff()));
-    ASSERT_EQ(reader.ReadStatus(), 0);
+    // A file that is no JPEG is searched in its first 4096 bytes.
+    ASSERT_EQ(read(QByteArray(100, 'z') + ExifMark(sample(false).tiff())).ReadStatus(), 0);
     EXPECT_TRUE(reader.ListInfo().contains(u"Model: Model One\r\n"));
+    EXPECT_EQ(read(QByteArray(4093, 'z') + ExifMark(sample(false).tiff())).ReadStatus(), 1);
 
-    reader.setImageFile(write(QByteArray(4093, 'z') + QByteArray("Exif\0\0", 6) + sample(false).tiff()));
-    EXPECT_EQ(reader.ReadStatus(), 1);
-}
-
-TEST_F(ReaderTest, JpegWithoutExifSegmentFallsBackToTheHeadSearch)
-{
-    const QByteArray app2 = QByteArray("\xFF\xE2\x00\x40", 4) + "Exif" + QByteArray(2, '\0') + sample(true).tiff();
-    QByteArray file = QByteArray("\xFF\xD8", 2) + app2;
-    file[5] = char(app2.size() - 2); // segment length fits in one byte here
-    file[4] = 0;
-    clsEXIF reader;
-    reader.setImageFile(write(file + QByteArray("\xFF\xDA\x00\x02\xFF\xD9", 6)));
-    ASSERT_EQ(reader.ReadStatus(), 0);
+    // So is a JPEG without an APP1 EXIF segment.
+    const QByteArray app2 = QByteArray("\xFF\xE2\x00", 3) + char(6 + 2 + sample(true).tiff().size())
+                          + ExifMark(sample(true).tiff());
+    ASSERT_EQ(read(QByteArray("\xFF\xD8", 2) + app2 + QByteArray("\xFF\xDA\x00\x02\xFF\xD9", 6)).ReadStatus(), 0);
     EXPECT_TRUE(reader.ListInfo().contains(u"Make: CAM\r\n"));
 }
 
-TEST_F(ReaderTest, TruncatedValueReadsMissingBytesAsZeroAndCutsText)
+TEST_F(ReaderTest, BytesPastTheEndOfTheDataCountAsMissing)
 {
-    B b(true);
-    b.ascii(B::Ifd0, 270, "0123456789");
-    QByteArray tiff = b.tiff();
+    QByteArray tiff = B(true).ascii(B::Ifd0, 270, "0123456789").tiff();
     tiff.chop(5); // the text's last 5 bytes
-    clsEXIF reader;
-    reader.setImageFile(write(QByteArray("Exif\0\0", 6) + tiff));
-    ASSERT_EQ(reader.ReadStatus(), 0);
+    ASSERT_EQ(read(ExifMark(tiff)).ReadStatus(), 0);
     EXPECT_EQ(reader.Tags()[1].text, u"012345");
-}
 
-TEST_F(ReaderTest, ValueBytesPastTheEndOfTheSegmentCountAsMissing)
-{
-    B b(true);
-    b.shorts(B::Ifd0, 274, {3});
-    QByteArray tiff = b.tiff();
-    // The entry's value field lies at 18..21; drop the file's end so that
-    // only the low byte of the value is left.
-    tiff.truncate(19);
-    QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xE1\x00", 5) + char(tiff.size() + 8) + QByteArray("Exif\0\0", 6) + tiff;
-    jpeg += QByteArray("\xFF\xDA\x00\x02", 4) + QByteArray(10, '\x07');
-    clsEXIF reader;
-    reader.setImageFile(write(jpeg));
-    ASSERT_EQ(reader.ReadStatus(), 0);
+    // The entry's value field lies at 18..21; the segment ends after its low
+    // byte, while the file goes on.
+    tiff = B(true).shorts(B::Ifd0, 274, {3}).tiff().left(19);
+    QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xE1\x00", 5) + char(tiff.size() + 8) + ExifMark(tiff);
+    ASSERT_EQ(read(jpeg + QByteArray("\xFF\xDA\x00\x02", 4) + QByteArray(10, '\x07')).ReadStatus(), 0);
     EXPECT_EQ(reader.Tags()[1].text, u"3");
 }
 
-TEST_F(ReaderTest, EntryCountsZeroAndHuge)
+TEST_F(ReaderTest, EntryCountsAndDirectoriesOutsideTheData)
 {
-    B zero(true);
-    clsEXIF reader;
-    reader.setImageFile(write(zero.jpeg()));
-    EXPECT_EQ(reader.ReadStatus(), 0);
+    EXPECT_EQ(read(B(true).jpeg()).ReadStatus(), 0);
     EXPECT_EQ(reader.Tags().size(), 1u);
 
-    // 65535 entries claimed, 3 present: the walk stops at the end of the data.
-    QByteArray tiff = sample(true).tiff();
-    tiff[8] = '\xFF';
-    tiff[9] = '\xFF';
-    reader.setImageFile(write(QByteArray("Exif\0\0", 6) + tiff));
-    ASSERT_EQ(reader.ReadStatus(), 0);
-    // IFD0's entries start 16 bytes into the data and are read up to its
-    // end; then the Exif directory's 2 entries.
-    const auto entries = (6 + tiff.size() - 16 + 11) / 12;
-    EXPECT_EQ(reader.Tags().size(), size_t(1 + entries + 2));
+    // 65535 entries claimed, 3 present: IFD0's entries start 16 bytes into
+    // the data and are read up to its end; then the Exif directory's 2.
+    const QByteArray tiff = hugeCount(true);
+    ASSERT_EQ(read(ExifMark(tiff)).ReadStatus(), 0);
+    EXPECT_EQ(reader.Tags().size(), size_t(1 + (6 + tiff.size() - 16 + 11) / 12 + 2));
     EXPECT_EQ(reader.Tags()[1].name, u"Make");
-}
 
-TEST_F(ReaderTest, HugeEntryCountStopsAtTheEndOfTheSegment)
-{
     // Big-endian IFD0 claiming 65535 entries in a segment of 65016 bytes:
     // only the 5417 entries that start inside it are read.
-    QByteArray tiff = QByteArray("MM\x00\x2A\x00\x00\x00\x08\xFF\xFF", 10);
-    tiff += QByteArray(65000, '\0');
-    QByteArray file = QByteArray("\xFF\xD8\xFF\xE1\xFF\xFF", 6) + QByteArray("Exif\0\0", 6) + tiff;
-    clsEXIF reader;
-    reader.setImageFile(write(file));
-    ASSERT_EQ(reader.ReadStatus(), 0);
+    const QByteArray full = QByteArray("MM\x00\x2A\x00\x00\x00\x08\xFF\xFF", 10) + QByteArray(65000, '\0');
+    ASSERT_EQ(read(QByteArray("\xFF\xD8\xFF\xE1\xFF\xFF", 6) + ExifMark(full)).ReadStatus(), 0);
     EXPECT_EQ(reader.Tags().size(), 5418u);
     EXPECT_EQ(reader.Tags()[5417].name, u"Tag #0");
-}
 
-TEST_F(ReaderTest, DirectoriesOutsideTheDataAddNothing)
-{
     B b(true);
-    QByteArray tiff = b.tiff();
-    tiff.replace(4, 4, b.u32(0x7FFFFFF0));
-    clsEXIF reader;
-    reader.setImageFile(write(QByteArray("Exif\0\0", 6) + tiff));
-    EXPECT_EQ(reader.ReadStatus(), 0);
+    EXPECT_EQ(read(ExifMark(b.tiff().replace(4, 4, b.u32(0x7FFFFFF0)))).ReadStatus(), 0);
     EXPECT_EQ(reader.Tags().size(), 1u);
-
-    tiff.replace(4, 4, b.u32(0x80000000u));
-    reader.setImageFile(write(QByteArray("Exif\0\0", 6) + tiff));
-    EXPECT_EQ(reader.ReadStatus(), 2);
+    EXPECT_EQ(read(ExifMark(b.tiff().replace(4, 4, b.u32(0x80000000u)))).ReadStatus(), 2);
 }
 
-TEST_F(ReaderTest, NoExifOffsetMeansNoSecondWalk)
+TEST_F(ReaderTest, ExifOffsetLeadsTheSecondWalk)
 {
-    B b(false);
-    b.ascii(B::Ifd0, 272, "M").ascii(B::Exif, 36867, "2006:07:15 14:23:05").withoutExifOffset();
-    clsEXIF reader;
-    reader.setImageFile(write(b.jpeg()));
-    ASSERT_EQ(reader.ReadStatus(), 0);
-    EXPECT_EQ(names(reader), QStringList{"Model"});
-}
+    B without(false);
+    without.ascii(B::Ifd0, 272, "M").ascii(B::Exif, 36867, "2006:07:15 14:23:05").withoutExifOffset();
+    ASSERT_EQ(read(without.jpeg()).ReadStatus(), 0);
+    EXPECT_EQ(names(), QStringList{"Model"});
 
-TEST_F(ReaderTest, ExifOffsetOfAnyTypeIsTakenFromItsText)
-{
+    // An ExifOffset of any type is taken from its text.
     B b(true);
-    b.shorts(B::Ifd0, 34665, {0}); // patched below to point at the Exif directory
-    b.ascii(B::Exif, 36867, "2006:07:15 14:23:05").withoutExifOffset();
-    QByteArray tiff = b.tiff();
-    tiff.replace(18, 2, b.u16(26)); // IFD0: 8 + 2 + 12 + 4 = 26
-    clsEXIF reader;
-    reader.setImageFile(write(QByteArray("Exif\0\0", 6) + tiff));
-    ASSERT_EQ(reader.ReadStatus(), 0);
-    EXPECT_EQ(names(reader), (QStringList{"ExifOffset", "DateTimeOriginal"}));
+    b.shorts(B::Ifd0, 34665, {0}).ascii(B::Exif, 36867, "2006:07:15 14:23:05").withoutExifOffset();
+    ASSERT_EQ(read(ExifMark(b.tiff().replace(18, 2, b.u16(26)))).ReadStatus(), 0); // IFD0: 8 + 2 + 12 + 4
+    EXPECT_EQ(names(), (QStringList{"ExifOffset", "DateTimeOriginal"}));
 }
 
 TEST_F(ReaderTest, MetaInfoNumberTextAndErrors)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    clsEXIF reader;
-    reader.setImageFile(write(sample(true).jpeg()));
+    read(sample(true).jpeg());
     QString text;
     auto result = reader.MetaInfo(33437, text);
     ASSERT_TRUE(std::holds_alternative<int32_t>(result));
@@ -299,7 +221,7 @@ TEST_F(ReaderTest, MetaInfoNumberTextAndErrors)
     EXPECT_EQ(std::get<int32_t>(result), 0);
     EXPECT_EQ(text, u"Tag 37510 nicht gefunden.");
 
-    reader.setImageFile(write(QByteArray(10, 'a')));
+    read(QByteArray(10, 'a'));
     text = "unchanged";
     result = reader.MetaInfo(33437, text);
     ASSERT_TRUE(std::holds_alternative<ExifError>(result));
@@ -315,24 +237,19 @@ TEST_F(ReaderTest, MetaInfoNumberTextAndErrors)
     EXPECT_EQ(std::get<ExifError>(result).description, u"Error.");
 }
 
-}
-
 // The fuzzer reads files from memory; both roads must give the same reading.
 TEST_F(ReaderTest, FileContentInMemoryReadsAsTheFile)
 {
     B big(true);
     big.ascii(B::Ifd0, 270, QByteArray(5000, 'd')).ascii(B::Exif, 36867, "2006:07:15 14:23:05");
-    QByteArray huge = sample(false).tiff();
-    huge[8] = '\xFF';
-    huge[9] = '\xFF';
     const std::vector<QByteArray> files{
         sample(true).jpeg(),
         sample(false).jpeg(30000),
         big.jpeg(),
-        QByteArray(100, 'z') + "Exif" + QByteArray(2, '\0') + sample(false).tiff(),
-        QByteArray(4093, 'z') + QByteArray("Exif\0\0", 6) + sample(true).tiff(),
-        QByteArray("Exif\0\0", 6) + huge,
-        QByteArray("\xFF\xD8\xFF\xE1\x00\x01", 6) + QByteArray("Exif\0\0", 6) + sample(true).tiff(),
+        QByteArray(100, 'z') + ExifMark(sample(false).tiff()),
+        QByteArray(4093, 'z') + ExifMark(sample(true).tiff()),
+        ExifMark(hugeCount(false)),
+        QByteArray("\xFF\xD8\xFF\xE1\x00\x01", 6) + ExifMark(sample(true).tiff()),
         QByteArray("\xFF\xD8\xFF\xD9", 4) + QByteArray(5000, 'x'),
         QByteArray("\xFF\xD8", 2),
         {},
@@ -348,14 +265,12 @@ TEST_F(ReaderTest, FileContentInMemoryReadsAsTheFile)
         EXPECT_EQ(fromMemory.ListInfo(), fromFile.ListInfo()) << n;
         EXPECT_EQ(clsEXIF::ExifTimeOfBytes(files[n]), clsEXIF::ExifTimeOf(path)) << n;
     }
-}
 
-TEST_F(ReaderTest, ContentInMemoryHasNoFileName)
-{
-    clsEXIF reader;
-    reader.setImageFile(write(sample(true).jpeg()));
-    reader.setImageBytes(sample(false).jpeg());
+    // Content in memory has no file name.
+    read(sample(true).jpeg()).setImageBytes(sample(false).jpeg());
     EXPECT_EQ(reader.ImageFile(), u"");
     EXPECT_FALSE(reader.IntelByteAlignment());
     EXPECT_TRUE(reader.ListInfo().contains(u"Model: Model One\r\n"));
+}
+
 }

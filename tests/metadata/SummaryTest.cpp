@@ -2,10 +2,10 @@
 #include "metadata/ExifSummaryView.h"
 #include "metadata/ExifTimes.h"
 #include "metadata/clsEXIF.h"
+#include "tests/support/TestFiles.h"
 
 #include <QLocale>
 #include <QMap>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,7 +35,15 @@ protected:
         CurrentExifTime.clear();
     }
 
-    QString camera(bool apex)
+    QString file(const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(QString::number(m_files++));
+        EXPECT_TRUE(WriteBytes(path, bytes));
+        return path;
+    }
+
+    // Reads a camera's photo, with the APEX exposure tags when asked.
+    void readCamera(bool apex)
     {
         B b(true);
         b.ascii(B::Ifd0, 272, "CAM1");
@@ -44,17 +52,18 @@ protected:
         b.ascii(B::Exif, 36867, "2006:07:15 14:23:05");
         if (apex)
             b.sRational(B::Exif, 37377, 797, 100).rationals(B::Exif, 37378, {{297, 100}});
-        return WriteFile(m_dir.path(), apex ? "apex.jpg" : "plain.jpg", b.jpeg());
+        reader.setImageFile(file(b.jpeg()));
     }
 
     QTemporaryDir m_dir;
+    int m_files = 0;
+    clsEXIF reader;
+    FakeWindow window;
 };
 
 TEST_F(SummaryTest, FillsTheLabelsOfOneSide)
 {
-    clsEXIF reader;
-    reader.setImageFile(camera(false));
-    FakeWindow window;
+    readCamera(false);
     reader.ListEXIF(window, 1);
     const QMap<QString, QString> expected{
         {"lblCam1", "CAM1"},
@@ -66,35 +75,25 @@ TEST_F(SummaryTest, FillsTheLabelsOfOneSide)
     };
     EXPECT_EQ(window.labels, expected);
     EXPECT_EQ(FrozenExifTime, u"2006:07:15 - 14:23:05");
-}
 
-TEST_F(SummaryTest, ApexTagsComeLaterAndWin)
-{
-    clsEXIF reader;
-    reader.setImageFile(camera(true));
-    FakeWindow window;
+    // The APEX tags come later and win.
+    readCamera(true);
     reader.ListEXIF(window, 0);
     EXPECT_EQ(window.labels["lblExp0"], u"Belichtung: 1/251s");
     EXPECT_EQ(window.labels["lblBlende0"], u"Blende: f 2.8");
 }
 
-TEST_F(SummaryTest, FrozenKeepsTheFrozenTime)
+TEST_F(SummaryTest, FrozenKeepsTheFrozenTimeAndListEXIF2SetsOnlyTheCurrentTime)
 {
     FrozenExifTime = "1999:01:01 - 00:00:00";
-    clsEXIF reader;
-    reader.setImageFile(camera(false));
-    FakeWindow window;
+    readCamera(false);
     window.freeze = 1;
     reader.ListEXIF(window, 0);
     EXPECT_EQ(FrozenExifTime, u"1999:01:01 - 00:00:00");
     EXPECT_FALSE(window.labels.contains("lblEXIFTime-1"));
     EXPECT_EQ(window.labels["lblTimeDate0"], u"2006:07:15  -  14:23:05");
-}
 
-TEST_F(SummaryTest, ListEXIF2SetsOnlyTheCurrentTime)
-{
-    clsEXIF reader;
-    reader.setImageFile(camera(false));
+    FrozenExifTime.clear();
     reader.ListEXIF2();
     EXPECT_EQ(CurrentExifTime, u"2006:07:15 - 14:23:05");
     EXPECT_TRUE(FrozenExifTime.isEmpty());
@@ -104,9 +103,7 @@ TEST_F(SummaryTest, NoExifDataWritesNothing)
 {
     FrozenExifTime = "keep";
     CurrentExifTime = "keep";
-    clsEXIF reader;
-    reader.setImageFile(WriteFile(m_dir.path(), "none.jpg", QByteArray(50, 'n')));
-    FakeWindow window;
+    reader.setImageFile(file(QByteArray(50, 'n')));
     reader.ListEXIF(window, 0);
     reader.ListEXIF2();
     EXPECT_TRUE(window.labels.isEmpty());
@@ -116,9 +113,7 @@ TEST_F(SummaryTest, NoExifDataWritesNothing)
 
 TEST_F(SummaryTest, ShortAndEmptyDateTexts)
 {
-    clsEXIF reader;
-    FakeWindow window;
-    reader.setImageFile(WriteFile(m_dir.path(), "empty.jpg", B(false).ascii(B::Exif, 36867, "").jpeg()));
+    reader.setImageFile(file(B(false).ascii(B::Exif, 36867, "").jpeg()));
     reader.ListEXIF(window, 0);
     reader.ListEXIF2();
     EXPECT_EQ(window.labels["lblTimeDate0"], u"  -  ");
@@ -126,10 +121,11 @@ TEST_F(SummaryTest, ShortAndEmptyDateTexts)
     EXPECT_EQ(FrozenExifTime, u" - ");
     EXPECT_EQ(CurrentExifTime, u" - ");
 
-    reader.setImageFile(WriteFile(m_dir.path(), "short.jpg", B(false).ascii(B::Exif, 36867, "2006").jpeg()));
+    const QString path = file(B(false).ascii(B::Exif, 36867, "2006").jpeg());
+    reader.setImageFile(path);
     reader.ListEXIF2();
     EXPECT_EQ(CurrentExifTime, u"2006 - 2006");
-    EXPECT_EQ(clsEXIF::ExifTimeOf(m_dir.path() + "/short.jpg"), u"2006 - 2006");
+    EXPECT_EQ(clsEXIF::ExifTimeOf(path), u"2006 - 2006");
 }
 
 TEST_F(SummaryTest, ExifTimeOfMatchesListEXIF2OnOddFiles)
@@ -144,14 +140,13 @@ TEST_F(SummaryTest, ExifTimeOfMatchesListEXIF2OnOddFiles)
         B(true).ascii(B::Exif, 36867, "x").withoutExifOffset().jpeg(),
         QByteArray("no exif"),
     };
-    int n = 0;
     for (const QByteArray &bytes : files) {
-        const QString path = WriteFile(m_dir.path(), QString::number(n++), bytes);
-        clsEXIF reader;
-        reader.setImageFile(path);
+        const QString path = file(bytes);
+        clsEXIF fresh;
+        fresh.setImageFile(path);
         CurrentExifTime.clear();
-        reader.ListEXIF2();
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), CurrentExifTime) << n;
+        fresh.ListEXIF2();
+        EXPECT_EQ(clsEXIF::ExifTimeOf(path), CurrentExifTime) << m_files;
     }
     EXPECT_EQ(clsEXIF::ExifTimeOf(m_dir.path() + "/missing"), u"");
 }

@@ -1,22 +1,13 @@
 #include "services/FolderListing.h"
 
 #include "Unprivileged.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 namespace {
-
-void Touch(const QString &path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
 
 class ListingTest : public ::testing::Test
 {
@@ -27,107 +18,88 @@ protected:
     void TouchAll(const QStringList &names)
     {
         for (const QString &name : names)
-            Touch(dir.filePath(name));
+            ASSERT_TRUE(WriteBytes(dir.filePath(name), {}));
     }
 
-    QTemporaryDir dir;
+    OpenTemporaryDir dir;
 };
 
 }
 
 TEST(MatchesPattern, IgnoresCaseAndChecksEveryWildcard)
 {
-    EXPECT_TRUE(MatchesPattern(QStringLiteral("bild.jpg"), ImagePattern));
-    EXPECT_TRUE(MatchesPattern(QStringLiteral("BILD.JPG"), ImagePattern));
-    EXPECT_TRUE(MatchesPattern(QStringLiteral("scan.Tif"), ImagePattern));
-    EXPECT_TRUE(MatchesPattern(QStringLiteral("x.jps"), ImagePattern));
-    EXPECT_TRUE(MatchesPattern(QStringLiteral(".jpg"), ImagePattern));
-    EXPECT_FALSE(MatchesPattern(QStringLiteral("bild.jpg.txt"), ImagePattern));
-    EXPECT_FALSE(MatchesPattern(QStringLiteral("bildjpg"), ImagePattern));
-    EXPECT_FALSE(MatchesPattern(QStringLiteral("bild.tiff"), ImagePattern));
-    EXPECT_TRUE(MatchesPattern(QStringLiteral("ÄRGER.JPG"), QStringLiteral("ärger.*")));
-    EXPECT_TRUE(MatchesPattern(QStringLiteral("a1.jpg"), QStringLiteral(" ?1.jpg ; *.png")));
-    EXPECT_FALSE(MatchesPattern(QStringLiteral("ab1.jpg"), QStringLiteral("?1.jpg")));
-    EXPECT_TRUE(MatchesPattern(QStringLiteral("ohne"), QStringLiteral("*.*")));
-    EXPECT_TRUE(MatchesPattern(QStringLiteral("a*b"), QStringLiteral("a**b")));
-    EXPECT_TRUE(MatchesPattern(QStringLiteral("aXbYb"), QStringLiteral("a*b")));
-    EXPECT_FALSE(MatchesPattern(QStringLiteral("aXbYc"), QStringLiteral("a*b")));
-    EXPECT_FALSE(MatchesPattern(QStringLiteral("bild.jpg"), QString()));
-    EXPECT_FALSE(MatchesPattern(QStringLiteral("bild.jpg"), QStringLiteral(";;")));
+    const struct { const char16_t *name; QString pattern; bool matches; } cases[] = {
+        {u"bild.jpg", ImagePattern, true}, {u"BILD.JPG", ImagePattern, true}, {u"scan.Tif", ImagePattern, true},
+        {u"x.jps", ImagePattern, true}, {u".jpg", ImagePattern, true}, {u"bild.jpg.txt", ImagePattern, false},
+        {u"bildjpg", ImagePattern, false}, {u"bild.tiff", ImagePattern, false},
+        {u"ÄRGER.JPG", u"ärger.*"_qs, true}, {u"a1.jpg", u" ?1.jpg ; *.png"_qs, true},
+        {u"ab1.jpg", u"?1.jpg"_qs, false}, {u"ohne", u"*.*"_qs, true}, {u"a*b", u"a**b"_qs, true},
+        {u"aXbYb", u"a*b"_qs, true}, {u"aXbYc", u"a*b"_qs, false}, {u"bild.jpg", QString(), false},
+        {u"bild.jpg", u";;"_qs, false}};
+    for (const auto &c : cases)
+        EXPECT_EQ(MatchesPattern(QString::fromUtf16(c.name), c.pattern), c.matches)
+            << QString::fromUtf16(c.name).toStdString() << " " << c.pattern.toStdString();
 }
 
 TEST_F(ListingTest, FilesOnlyInNaturalOrder)
 {
-    TouchAll({QStringLiteral("bild10.jpg"), QStringLiteral("bild2.jpg"), QStringLiteral("Bild1.JPG"),
-              QStringLiteral("apfel.png"), QStringLiteral("Zebra.gif"), QStringLiteral("äpfel.png"),
-              QStringLiteral("notiz.txt"), QStringLiteral(".versteckt.jpg"), QStringLiteral("IMG_0009.jpeg"),
-              QStringLiteral("IMG_0010.jpeg")});
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.jpg")));
-    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("bild2.jpg")), dir.filePath(QStringLiteral("link.jpg"))));
-    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("fehlt.jpg")), dir.filePath(QStringLiteral("kaputt.jpg"))));
+    TouchAll({u"bild10.jpg"_qs, u"bild2.jpg"_qs, u"Bild1.JPG"_qs, u"apfel.png"_qs, u"Zebra.gif"_qs, u"äpfel.png"_qs,
+              u"notiz.txt"_qs, u".versteckt.jpg"_qs, u"IMG_0009.jpeg"_qs, u"IMG_0010.jpeg"_qs});
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"ordner.jpg"_qs));
+    ASSERT_TRUE(QFile::link(dir.filePath(u"bild2.jpg"_qs), dir.filePath(u"link.jpg"_qs)));
+    ASSERT_TRUE(QFile::link(dir.filePath(u"fehlt.jpg"_qs), dir.filePath(u"kaputt.jpg"_qs)));
 
     bool ok = false;
     EXPECT_EQ(ListMatchingFiles(dir.path(), ImagePattern, &ok),
-              (QStringList{QStringLiteral("apfel.png"), QStringLiteral("äpfel.png"), QStringLiteral("Bild1.JPG"),
-                           QStringLiteral("bild2.jpg"), QStringLiteral("bild10.jpg"),
-                           QStringLiteral("IMG_0009.jpeg"), QStringLiteral("IMG_0010.jpeg"),
-                           QStringLiteral("link.jpg"), QStringLiteral("Zebra.gif")}));
+              (QStringList{u"apfel.png"_qs, u"äpfel.png"_qs, u"Bild1.JPG"_qs, u"bild2.jpg"_qs, u"bild10.jpg"_qs,
+                           u"IMG_0009.jpeg"_qs, u"IMG_0010.jpeg"_qs, u"link.jpg"_qs, u"Zebra.gif"_qs}));
     EXPECT_TRUE(ok);
 }
 
-TEST_F(ListingTest, NaturalOrderAlsoUnderTheCLocale)
+TEST_F(ListingTest, NaturalAndFixedOrderAlsoUnderTheCLocale)
 {
-    TouchAll({QStringLiteral("IMG_10.jpg"), QStringLiteral("img_2.jpg"), QStringLiteral("Zebra.jpg"),
-              QStringLiteral("apfel.jpg")});
-    const QLocale before;
-    QLocale::setDefault(QLocale::c());
-    const QStringList names = ListMatchingFiles(dir.path(), ImagePattern);
-    QLocale::setDefault(before);
-    EXPECT_EQ(names, (QStringList{QStringLiteral("apfel.jpg"), QStringLiteral("img_2.jpg"),
-                                  QStringLiteral("IMG_10.jpg"), QStringLiteral("Zebra.jpg")}));
-}
+    TouchAll({u"IMG_10.jpg"_qs, u"img_2.jpg"_qs, u"Zebra.jpg"_qs, u"apfel.jpg"_qs, u"b.jpg"_qs, u"B.jpg"_qs});
+    const QStringList german = ListMatchingFiles(dir.path(), ImagePattern);
+    ASSERT_EQ(german.size(), 6);
+    EXPECT_EQ(german.front(), u"apfel.jpg");
+    // Names that differ only in case keep a fixed order.
+    EXPECT_EQ(ListMatchingFiles(dir.path(), ImagePattern), german);
 
-TEST_F(ListingTest, NamesThatDifferOnlyInCaseKeepAFixedOrder)
-{
-    TouchAll({QStringLiteral("b.jpg"), QStringLiteral("B.jpg"), QStringLiteral("a.jpg")});
-    const QStringList first = ListMatchingFiles(dir.path(), ImagePattern);
-    ASSERT_EQ(first.size(), 3);
-    EXPECT_EQ(first.front(), QStringLiteral("a.jpg"));
-    EXPECT_EQ(ListMatchingFiles(dir.path(), ImagePattern), first);
+    QLocale::setDefault(QLocale::c());
+    QStringList names = ListMatchingFiles(dir.path(), ImagePattern);
+    names.removeIf([](const QString &name) { return name.compare(u"b.jpg", Qt::CaseInsensitive) == 0; });
+    EXPECT_EQ(names, (QStringList{u"apfel.jpg"_qs, u"img_2.jpg"_qs, u"IMG_10.jpg"_qs, u"Zebra.jpg"_qs}));
 }
 
 TEST_F(ListingTest, UnlistableFolders)
 {
-    bool ok = true;
-    EXPECT_TRUE(ListMatchingFiles(dir.filePath(QStringLiteral("fehlt")), ImagePattern, &ok).isEmpty());
-    EXPECT_FALSE(ok);
-    ok = true;
-    EXPECT_TRUE(ListMatchingFiles(QString(), ImagePattern, &ok).isEmpty());
-    EXPECT_FALSE(ok);
-    ok = false;
+    for (const QString &folder : {dir.filePath(u"fehlt"_qs), QString()}) {
+        bool ok = true;
+        EXPECT_TRUE(ListMatchingFiles(folder, ImagePattern, &ok).isEmpty());
+        EXPECT_FALSE(ok);
+    }
+    bool ok = false;
     EXPECT_TRUE(ListMatchingFiles(dir.path(), ImagePattern, &ok).isEmpty());
     EXPECT_TRUE(ok);
 
-    ::chmod(QFile::encodeName(dir.path()).constData(), 0777);
-    const QString closed = dir.filePath(QStringLiteral("zu"));
-    ASSERT_TRUE(QDir().mkdir(closed));
-    Touch(closed + QStringLiteral("/a.jpg"));
-    ::chmod(QFile::encodeName(closed).constData(), 0000);
+    const QString closed = dir.filePath(u"zu"_qs);
+    ASSERT_TRUE(QDir().mkdir(closed) && WriteBytes(closed + u"/a.jpg"_qs));
+    SetMode(closed, 0000);
     EXPECT_TRUE(RunUnprivileged([&] {
         bool listed = true;
         return ListMatchingFiles(closed, ImagePattern, &listed).isEmpty() && !listed;
     }));
-    ::chmod(QFile::encodeName(closed).constData(), 0755);
+    SetMode(closed, 0755);
 }
 
 TEST_F(ListingTest, TwentyThousandFiles)
 {
     for (int i = 1; i <= 20000; ++i)
-        Touch(dir.filePath(QStringLiteral("IMG_%1.jpg").arg(i)));
-    Touch(dir.filePath(QStringLiteral("liesmich.txt")));
+        ASSERT_TRUE(WriteBytes(dir.filePath(u"IMG_%1.jpg"_qs.arg(i)), {}));
+    ASSERT_TRUE(WriteBytes(dir.filePath(u"liesmich.txt"_qs)));
     const QStringList names = ListMatchingFiles(dir.path(), ImagePattern);
     ASSERT_EQ(names.size(), 20000);
-    EXPECT_EQ(names.front(), QStringLiteral("IMG_1.jpg"));
-    EXPECT_EQ(names.at(9), QStringLiteral("IMG_10.jpg"));
-    EXPECT_EQ(names.back(), QStringLiteral("IMG_20000.jpg"));
+    EXPECT_EQ(names.front(), u"IMG_1.jpg");
+    EXPECT_EQ(names.at(9), u"IMG_10.jpg");
+    EXPECT_EQ(names.back(), u"IMG_20000.jpg");
 }

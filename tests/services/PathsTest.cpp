@@ -1,230 +1,159 @@
 #include "services/Paths.h"
 
 #include "Unprivileged.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
-const QChar Back = QLatin1Char('\\');
-const QChar Slash = QLatin1Char('/');
+const QChar Back = u'\\';
+const QChar Slash = u'/';
 
-void Touch(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// A temporary folder that the unprivileged child may enter.
-struct OpenTemporaryDir : QTemporaryDir
-{
-    OpenTemporaryDir() { ::chmod(QFile::encodeName(path()).constData(), 0777); }
-    QString file(const QString &name) const { return filePath(name); }
-};
+QString L(const char *text) { return QString::fromLatin1(text); }
 
 }
 
-TEST(AddBackslash, BackslashPaths)
+TEST(AddBackslash, BothSeparatorsChangeTheCallersText)
 {
-    QString root = QStringLiteral("C:\\");
-    EXPECT_EQ(AddBackslash(root, Back), QStringLiteral("C:\\"));
-    EXPECT_EQ(root, QStringLiteral("C:\\"));
-    QString folder = QStringLiteral("C:\\Fotos");
-    AddBackslash(folder, Back);
-    EXPECT_EQ(folder, QStringLiteral("C:\\Fotos\\"));
-    QString empty;
-    EXPECT_EQ(AddBackslash(empty, Back), QStringLiteral("\\"));
-}
-
-TEST(AddBackslash, SlashPaths)
-{
-    QString root = QStringLiteral("/");
-    EXPECT_EQ(AddBackslash(root, Slash), QStringLiteral("/"));
-    QString folder = QStringLiteral("/home/fotos");
+    const struct { const char *before; QChar separator; const char *after; } cases[] = {
+        {"C:\\", Back, "C:\\"}, {"C:\\Fotos", Back, "C:\\Fotos\\"}, {"", Back, "\\"},
+        {"/", Slash, "/"}, {"/home/fotos", Slash, "/home/fotos/"}, {"C:\\Fotos\\", Slash, "C:\\Fotos\\/"}};
+    for (const auto &c : cases) {
+        QString path = L(c.before);
+        EXPECT_EQ(AddBackslash(path, c.separator), L(c.after)) << c.before;
+        EXPECT_EQ(path, L(c.after));
+    }
+    QString folder = u"/home/fotos"_qs;
     AddBackslash(folder);
-    EXPECT_EQ(folder, QStringLiteral("/home/fotos/"));
-    QString windows = QStringLiteral("C:\\Fotos\\");
-    EXPECT_EQ(AddBackslash(windows, Slash), QStringLiteral("C:\\Fotos\\/"));
+    EXPECT_EQ(folder, u"/home/fotos/");
 }
-
-struct PartCase
-{
-    const char *path;
-    QChar separator;
-    const char *folder;
-    const char *name;
-};
 
 TEST(FolderPartAndFileNamePart, BothSeparators)
 {
     // A leading "\" is dropped, but a leading "/" is the root and stays.
-    const PartCase cases[] = {
-        {"C:\\Fotos\\bild.jpg", Back, "C:\\Fotos", "bild.jpg"},
-        {"C:\\bild.jpg", Back, "C:", "bild.jpg"},
-        {"\\Fotos\\", Back, "Fotos", "Fotos"},
-        {"C:\\Fotos\\2016\\", Back, "C:\\Fotos", "2016"},
-        {"bild.jpg", Back, "bild.jpg", "bild.jpg"},
-        {"/home/fotos/bild.jpg", Slash, "/home/fotos", "bild.jpg"},
-        {"/home/fotos/2016/", Slash, "/home/fotos", "2016"},
-        {"/bild.jpg", Slash, "/", "bild.jpg"},
-        {"/fotos/", Slash, "/", "fotos"},
-        {"/", Slash, "/", ""},
-        {"fotos/bild.jpg", Slash, "fotos", "bild.jpg"},
-        {"bild.jpg", Slash, "bild.jpg", "bild.jpg"},
-        {"", Slash, "", ""}};
-    for (const PartCase &c : cases) {
-        const QString path = QString::fromLatin1(c.path);
-        EXPECT_EQ(FolderPart(path, c.separator), QString::fromLatin1(c.folder)) << c.path;
-        EXPECT_EQ(FileNamePart(path, c.separator), QString::fromLatin1(c.name)) << c.path;
+    const struct { const char *path; QChar separator; const char *folder; const char *name; } cases[] = {
+        {"C:\\Fotos\\bild.jpg", Back, "C:\\Fotos", "bild.jpg"}, {"C:\\bild.jpg", Back, "C:", "bild.jpg"},
+        {"\\Fotos\\", Back, "Fotos", "Fotos"}, {"C:\\Fotos\\2016\\", Back, "C:\\Fotos", "2016"},
+        {"bild.jpg", Back, "bild.jpg", "bild.jpg"}, {"/home/fotos/bild.jpg", Slash, "/home/fotos", "bild.jpg"},
+        {"/home/fotos/2016/", Slash, "/home/fotos", "2016"}, {"/bild.jpg", Slash, "/", "bild.jpg"},
+        {"/fotos/", Slash, "/", "fotos"}, {"/", Slash, "/", ""}, {"fotos/bild.jpg", Slash, "fotos", "bild.jpg"},
+        {"bild.jpg", Slash, "bild.jpg", "bild.jpg"}, {"", Slash, "", ""}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(FolderPart(L(c.path), c.separator), L(c.folder)) << c.path;
+        EXPECT_EQ(FileNamePart(L(c.path), c.separator), L(c.name)) << c.path;
     }
-    EXPECT_EQ(FolderPart(QStringLiteral("/home/fotos/bild.jpg")), QStringLiteral("/home/fotos"));
-    EXPECT_EQ(FileNamePart(QStringLiteral("/home/fotos/bild.jpg")), QStringLiteral("bild.jpg"));
+    EXPECT_EQ(FolderPart(u"/home/fotos/bild.jpg"_qs), u"/home/fotos");
+    EXPECT_EQ(FileNamePart(u"/home/fotos/bild.jpg"_qs), u"bild.jpg");
 }
 
 TEST(TitleCasePath, BothSeparators)
 {
-    EXPECT_EQ(TitleCasePath(QStringLiteral("c:\\FOTOS\\urlaub 2016\\img_0001.JPG"), Back),
-              QStringLiteral("C:\\Fotos\\Urlaub 2016\\Img_0001.jpg"));
-    EXPECT_EQ(TitleCasePath(QStringLiteral("/FOTOS/urlaub 2016/img_0001.JPG"), Slash),
-              QStringLiteral("/Fotos/Urlaub 2016/Img_0001.jpg"));
-    EXPECT_EQ(TitleCasePath(QStringLiteral("a-b(c d_e/ÄRGER")), QStringLiteral("A-B(C D_E/Ärger"));
+    EXPECT_EQ(TitleCasePath(u"c:\\FOTOS\\urlaub 2016\\img_0001.JPG"_qs, Back), u"C:\\Fotos\\Urlaub 2016\\Img_0001.jpg");
+    EXPECT_EQ(TitleCasePath(u"/FOTOS/urlaub 2016/img_0001.JPG"_qs, Slash), u"/Fotos/Urlaub 2016/Img_0001.jpg");
+    EXPECT_EQ(TitleCasePath(u"a-b(c d_e/ÄRGER"_qs), u"A-B(C D_E/Ärger");
     EXPECT_EQ(TitleCasePath(QString()), QString());
 }
 
-TEST(LongNameOf, ExistingPathComesBackAbsoluteAndClean)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Fotos")));
-    Touch(dir.filePath(QStringLiteral("Fotos/Bild.JPG")));
-    const QString expected = QDir(dir.path()).canonicalPath() + QStringLiteral("/Fotos/Bild.JPG");
-    EXPECT_EQ(LongNameOf(QDir(dir.path()).canonicalPath() + QStringLiteral("/Fotos/./../Fotos//Bild.JPG")),
-              expected);
-    const QString cwd = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    EXPECT_EQ(LongNameOf(QStringLiteral("Fotos/Bild.JPG")), expected);
-    QDir::setCurrent(cwd);
-}
-
-TEST(LongNameOf, NamesThatLookLikeWildcards)
+TEST(LongNameOf, ExistingPathsAbsoluteAndCleanMissingOnesUnchanged)
 {
     QTemporaryDir dir;
     const QString root = QDir(dir.path()).canonicalPath();
-    for (const char *name : {"Fotos [2016]", "Fotos 2", "F*", "Fotos ?"})
-        ASSERT_TRUE(QDir(root).mkdir(QString::fromLatin1(name)));
-    for (const char *name : {"Fotos [2016]", "F*", "Fotos ?"}) {
-        const QString path = root + QLatin1Char('/') + QString::fromLatin1(name);
-        EXPECT_EQ(LongNameOf(path), path);
-    }
+    for (const char *name : {"Fotos", "Fotos [2016]", "Fotos 2", "F*", "Fotos ?"})
+        ASSERT_TRUE(QDir(root).mkdir(L(name)));
+    ASSERT_TRUE(WriteBytes(root + u"/Fotos/Bild.JPG"_qs));
+    const QString expected = root + u"/Fotos/Bild.JPG"_qs;
+    EXPECT_EQ(LongNameOf(root + u"/Fotos/./../Fotos//Bild.JPG"_qs), expected);
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    EXPECT_EQ(LongNameOf(u"Fotos/Bild.JPG"_qs), expected);
+    QDir::setCurrent(cwd);
+    // Names that look like wildcards are taken literally.
+    for (const char *name : {"Fotos [2016]", "F*", "Fotos ?"})
+        EXPECT_EQ(LongNameOf(root + u'/' + L(name)), root + u'/' + L(name));
+
+    for (const char *missing : {"/nicht/da/img_0001.JPG", "c:\\FOTOS\\x.JPG", ""})
+        EXPECT_EQ(LongNameOf(L(missing)), L(missing));
 }
 
-TEST(LongNameOf, MissingPathComesBackUnchanged)
-{
-    EXPECT_EQ(LongNameOf(QStringLiteral("/nicht/da/img_0001.JPG")), QStringLiteral("/nicht/da/img_0001.JPG"));
-    EXPECT_EQ(LongNameOf(QStringLiteral("c:\\FOTOS\\x.JPG")), QStringLiteral("c:\\FOTOS\\x.JPG"));
-    EXPECT_EQ(LongNameOf(QString()), QString());
-}
-
-TEST(FileExists, OnlyReadableFiles)
-{
-    OpenTemporaryDir dir;
-    const QString file = dir.file(QStringLiteral("bild.jpg"));
-    Touch(file);
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_FALSE(FileExists(dir.path()));
-    EXPECT_FALSE(FileExists(dir.file(QStringLiteral("fehlt.jpg"))));
-    EXPECT_FALSE(FileExists(QString()));
-
-    const QString locked = dir.file(QStringLiteral("gesperrt.jpg"));
-    Touch(locked);
-    ::chmod(QFile::encodeName(locked).constData(), 0000);
-    EXPECT_TRUE(RunUnprivileged([&] { return FileExists(file) && !FileExists(locked); }));
-}
-
-TEST(FolderExists, ListableFoldersOnly)
+TEST(FileExistsAndFolderExists, OnlyReadableFilesAndListableFolders)
 {
     OpenTemporaryDir dir;
-    EXPECT_TRUE(FolderExists(dir.path()));
+    const QString file = dir.filePath(u"bild.jpg"_qs);
+    const QString locked = dir.filePath(u"gesperrt.jpg"_qs);
+    const QString closed = dir.filePath(u"zu"_qs);
+    ASSERT_TRUE(WriteBytes(file) && WriteBytes(locked) && QDir().mkdir(closed));
+    SetMode(locked, 0000);
+    SetMode(closed, 0000);
     QString withSeparator = dir.path();
-    EXPECT_TRUE(FolderExists(AddBackslash(withSeparator)));
-    EXPECT_FALSE(FolderExists(dir.file(QStringLiteral("fehlt"))));
-    EXPECT_FALSE(FolderExists(QString()));
-    const QString file = dir.file(QStringLiteral("bild.jpg"));
-    Touch(file);
-    EXPECT_FALSE(FolderExists(file));
+    AddBackslash(withSeparator);
 
-    const QString closed = dir.file(QStringLiteral("zu"));
-    ASSERT_TRUE(QDir().mkdir(closed));
-    ::chmod(QFile::encodeName(closed).constData(), 0000);
-    EXPECT_TRUE(RunUnprivileged([&] { return FolderExists(dir.path()) && !FolderExists(closed); }));
+    EXPECT_TRUE(FileExists(file));
+    EXPECT_TRUE(FolderExists(dir.path()));
+    EXPECT_TRUE(FolderExists(withSeparator));
+    for (const QString &path : {dir.filePath(u"fehlt"_qs), QString()}) {
+        EXPECT_FALSE(FileExists(path));
+        EXPECT_FALSE(FolderExists(path));
+    }
+    EXPECT_FALSE(FileExists(dir.path()));
+    EXPECT_FALSE(FolderExists(file));
+    EXPECT_TRUE(RunUnprivileged([&] {
+        return FileExists(file) && !FileExists(locked) && FolderExists(dir.path()) && !FolderExists(closed);
+    }));
 }
 
 TEST(CreateFolderPath, CreatesMissingLevelsWithoutMovingTheWorkingFolder)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("A")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"A"_qs));
     const QString cwd = QDir::currentPath();
-    QString path = dir.filePath(QStringLiteral("A/B/C"));
-    EXPECT_TRUE(CreateFolderPath(path));
-    EXPECT_EQ(path, dir.filePath(QStringLiteral("A/B/C/")));
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("A/B/C"))).isDir());
+    QString path = dir.filePath(u"A/B/C"_qs);
+    for (int twice = 0; twice < 2; ++twice) {
+        EXPECT_TRUE(CreateFolderPath(path));
+        EXPECT_EQ(path, dir.filePath(u"A/B/C/"_qs));
+    }
+    EXPECT_TRUE(QFileInfo(dir.filePath(u"A/B/C"_qs)).isDir());
     EXPECT_EQ(QDir::currentPath(), cwd);
-
-    EXPECT_TRUE(CreateFolderPath(path));
-    EXPECT_EQ(path, dir.filePath(QStringLiteral("A/B/C/")));
     QString empty;
     EXPECT_FALSE(CreateFolderPath(empty));
-}
 
-TEST(CreateFolderPath, RelativePath)
-{
-    QTemporaryDir dir;
-    const QString cwd = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    QString path = QStringLiteral("X/Y");
-    EXPECT_TRUE(CreateFolderPath(path));
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("X/Y"))).isDir());
+    QString relative = u"X/Y"_qs;
+    EXPECT_TRUE(CreateFolderPath(relative));
+    EXPECT_TRUE(QFileInfo(dir.filePath(u"X/Y"_qs)).isDir());
     QDir::setCurrent(cwd);
 }
 
 TEST(CreateFolderPath, FailsAtTheFirstLevelItCannotMake)
 {
     OpenTemporaryDir dir;
-    Touch(dir.file(QStringLiteral("datei")));
-    QString throughFile = dir.file(QStringLiteral("datei/B"));
+    ASSERT_TRUE(WriteBytes(dir.filePath(u"datei"_qs)));
+    QString throughFile = dir.filePath(u"datei/B"_qs);
     EXPECT_FALSE(CreateFolderPath(throughFile));
 
-    const QString readOnly = dir.file(QStringLiteral("nurlesen"));
+    const QString readOnly = dir.filePath(u"nurlesen"_qs);
     ASSERT_TRUE(QDir().mkdir(readOnly));
-    ::chmod(QFile::encodeName(readOnly).constData(), 0555);
+    SetMode(readOnly, 0555);
     EXPECT_TRUE(RunUnprivileged([&] {
-        QString path = readOnly + QStringLiteral("/B/C");
-        return !CreateFolderPath(path) && path == readOnly + QStringLiteral("/B/C/");
+        QString path = readOnly + u"/B/C"_qs;
+        return !CreateFolderPath(path) && path == readOnly + u"/B/C/"_qs;
     }));
-    EXPECT_FALSE(QFileInfo::exists(readOnly + QStringLiteral("/B")));
+    EXPECT_FALSE(QFileInfo::exists(readOnly + u"/B"_qs));
 }
 
 TEST(StripQuotes, RemovesQuotesTheOldWay)
 {
     // After a removed quote the next two characters are passed over.
     const std::pair<const char *, const char *> cases[] = {
-        {"\"/home/fotos/urlaub 2016\"", "/home/fotos/urlaub 2016"},
-        {"\"C:\\Fotos\\\"", "C:\\Fotos\\"},
-        {"/home/fotos", "/home/fotos"},
-        {"a\"\"b", "a\"b"},
-        {"\"a\"b\"", "a\"b"},
-        {"", ""}};
+        {"\"/home/fotos/urlaub 2016\"", "/home/fotos/urlaub 2016"}, {"\"C:\\Fotos\\\"", "C:\\Fotos\\"},
+        {"/home/fotos", "/home/fotos"}, {"a\"\"b", "a\"b"}, {"\"a\"b\"", "a\"b"}, {"", ""}};
     for (const auto &[before, after] : cases) {
-        QString text = QString::fromLatin1(before);
-        EXPECT_EQ(StripQuotes(text), QString::fromLatin1(after)) << before;
-        EXPECT_EQ(text, QString::fromLatin1(after));
+        QString text = L(before);
+        EXPECT_EQ(StripQuotes(text), L(after)) << before;
+        EXPECT_EQ(text, L(after));
     }
 }
 

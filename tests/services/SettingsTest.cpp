@@ -1,131 +1,82 @@
 #include "services/Settings.h"
 
 #include "Unprivileged.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 namespace {
 
 class SettingsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    QString Read(const char *section, const char *key, const QString &defaultValue = {}, const QString &at = {}) const
     {
-        ::chmod(QFile::encodeName(dir.path()).constData(), 0777);
-        file = dir.filePath(QStringLiteral("fotlex.ini"));
+        return ReadSetting(QString::fromUtf8(section), QString::fromUtf8(key), at.isEmpty() ? file : at, defaultValue);
     }
 
-    void WriteFile(const QByteArray &bytes)
+    bool Write(const char *section, const char *key, const QString &value, const QString &at = {}) const
     {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
+        return WriteSetting(QString::fromUtf8(section), QString::fromUtf8(key), value, at.isEmpty() ? file : at);
     }
 
-    QByteArray FileBytes() const
-    {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
-
-    QString Read(const char *section, const char *key, const QString &defaultValue = QString()) const
-    {
-        return ReadSetting(QString::fromUtf8(section), QString::fromUtf8(key), file, defaultValue);
-    }
-
-    bool Write(const char *section, const char *key, const QString &value) const
-    {
-        return WriteSetting(QString::fromUtf8(section), QString::fromUtf8(key), value, file);
-    }
-
-    QTemporaryDir dir;
-    QString file;
+    OpenTemporaryDir dir;
+    QString file = dir.filePath(u"fotlex.ini"_qs);
 };
 
 }
 
 TEST_F(SettingsTest, MissingFileIsCreatedWithSectionAndEntry)
 {
-    EXPECT_EQ(Read("Fotlex", "LastPath", QStringLiteral("/opt")), QStringLiteral("/opt"));
-    EXPECT_TRUE(Write("Fotlex", "LastPath", QStringLiteral("/home/anna/Fotos")));
-    EXPECT_EQ(FileBytes(), QByteArray("[Fotlex]\nLastPath=/home/anna/Fotos\n"));
-    EXPECT_EQ(Read("Fotlex", "LastPath"), QStringLiteral("/home/anna/Fotos"));
+    EXPECT_EQ(Read("Fotlex", "LastPath", u"/opt"_qs), u"/opt");
+    EXPECT_TRUE(Write("Fotlex", "LastPath", u"/home/anna/Fotos"_qs));
+    EXPECT_EQ(ReadBytes(file), "[Fotlex]\nLastPath=/home/anna/Fotos\n");
+    EXPECT_EQ(Read("Fotlex", "LastPath"), u"/home/anna/Fotos");
     // Only the settings file is left: the temporary file was renamed onto it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("fotlex.ini")});
+              QStringList{u"fotlex.ini"_qs});
 }
 
-TEST_F(SettingsTest, NamesMatchWithoutRegardToCase)
+TEST_F(SettingsTest, NamesIgnoreCaseAndEmptyValuesReadAsTheDefault)
 {
-    WriteFile("[Fotlex]\nLastPath=/home/anna\n");
-    EXPECT_EQ(Read("fotlex", "lastpath"), QStringLiteral("/home/anna"));
-    EXPECT_EQ(Read("FOTLEX", "LASTPATH"), QStringLiteral("/home/anna"));
-    EXPECT_TRUE(Write("FOTLEX", "lastpath", QStringLiteral("/neu")));
-    EXPECT_EQ(FileBytes(), QByteArray("[Fotlex]\nlastpath=/neu\n"));
-}
-
-TEST_F(SettingsTest, EmptyOrMissingValuesReadAsTheDefault)
-{
-    WriteFile("[Fotlex]\nLastPath=\nOther=  \n");
-    EXPECT_EQ(Read("Fotlex", "LastPath", QStringLiteral("/std")), QStringLiteral("/std"));
-    EXPECT_EQ(Read("Fotlex", "Other", QStringLiteral("/std")), QStringLiteral("/std"));
+    ASSERT_TRUE(WriteBytes(file, "[Fotlex]\nLastPath=/home/anna\nLeer=\nOther=  \n"));
+    EXPECT_EQ(Read("fotlex", "lastpath"), u"/home/anna");
+    EXPECT_EQ(Read("FOTLEX", "LASTPATH"), u"/home/anna");
+    EXPECT_EQ(Read("Fotlex", "Leer", u"/std"_qs), u"/std");
+    EXPECT_EQ(Read("Fotlex", "Other", u"/std"_qs), u"/std");
     EXPECT_EQ(Read("Fotlex", "Missing"), QString());
     EXPECT_EQ(Read("Andere", "LastPath"), QString());
+    EXPECT_TRUE(Write("FOTLEX", "lastpath", u"/neu"_qs));
+    EXPECT_EQ(ReadBytes(file), "[Fotlex]\nlastpath=/neu\nLeer=\nOther=  \n");
 }
 
-TEST_F(SettingsTest, LongValuesAreCutTo2047Characters)
+TEST_F(SettingsTest, ValuesComeBackAsWrittenUpTo2047Characters)
 {
-    const QString value(3000, QLatin1Char('x'));
-    EXPECT_TRUE(Write("Fotlex", "LastPath", value));
-    EXPECT_EQ(Read("Fotlex", "LastPath"), value.left(2047));
-    const QString exact(2047, QChar(0x00E4));
-    EXPECT_TRUE(Write("Fotlex", "LastPath", exact));
-    EXPECT_EQ(Read("Fotlex", "LastPath"), exact);
-}
-
-TEST_F(SettingsTest, ValuesComeBackAsWritten)
-{
-    for (const QString &value : {QStringLiteral("/home/anna/Grüße ß €"), QStringLiteral(" führend"),
-                                 QStringLiteral("folgend "), QStringLiteral("\"in Anführung\""),
-                                 QStringLiteral("'x'"), QStringLiteral("a=b;c[d]"), QStringLiteral("\"")}) {
+    const QString longValue(3000, u'x');
+    for (const QString &value : {u"/home/anna/Grüße ß €"_qs, u" führend"_qs, u"folgend "_qs, u"\"in Anführung\""_qs,
+                                 u"'x'"_qs, u"a=b;c[d]"_qs, u"\""_qs, QString(2047, QChar(0x00E4)), longValue}) {
         EXPECT_TRUE(Write("Fotlex", "LastPath", value));
-        EXPECT_EQ(Read("Fotlex", "LastPath"), value);
+        EXPECT_EQ(Read("Fotlex", "LastPath"), value.left(2047));
     }
 }
 
 TEST_F(SettingsTest, OtherLinesStayAsTheyWere)
 {
-    const QByteArray before = "; Kommentar\r\n\r\n[Andere]\r\nLastPath=/anders\r\n\r\n"
-                              "[Fotlex]\r\n  LastPath = \"/alt\"  \r\nZoom=2\r\n\r\n[Dritte]\r\nx=1";
-    WriteFile(before);
-    EXPECT_EQ(Read("Fotlex", "LastPath"), QStringLiteral("/alt"));
-    EXPECT_EQ(Read("Fotlex", "Zoom"), QStringLiteral("2"));
-    EXPECT_TRUE(Write("Fotlex", "LastPath", QStringLiteral("/neu")));
-    EXPECT_EQ(FileBytes(), QByteArray("; Kommentar\r\n\r\n[Andere]\r\nLastPath=/anders\r\n\r\n"
-                                      "[Fotlex]\r\nLastPath=/neu\r\nZoom=2\r\n\r\n[Dritte]\r\nx=1\n"));
-    EXPECT_TRUE(Write("Fotlex", "Neu", QStringLiteral("ja")));
-    EXPECT_EQ(FileBytes(), QByteArray("; Kommentar\r\n\r\n[Andere]\r\nLastPath=/anders\r\n\r\n"
-                                      "[Fotlex]\r\nLastPath=/neu\r\nZoom=2\r\nNeu=ja\r\n\r\n[Dritte]\r\nx=1\n"));
-    EXPECT_TRUE(Write("Vierte", "k", QStringLiteral("v")));
-    EXPECT_TRUE(FileBytes().endsWith("[Dritte]\r\nx=1\n[Vierte]\r\nk=v\r\n"));
-    EXPECT_EQ(Read("andere", "lastpath"), QStringLiteral("/anders"));
-    EXPECT_EQ(Read("dritte", "X"), QStringLiteral("1"));
-}
-
-TEST_F(SettingsTest, DuplicatesAndEntriesOutsideSections)
-{
-    WriteFile("LastPath=/ohne\n[Fotlex]\nLastPath=/erste\nLastPath=/zweite\n[fotlex]\nLastPath=/dritte\n");
-    EXPECT_EQ(Read("Fotlex", "LastPath"), QStringLiteral("/erste"));
-    EXPECT_TRUE(Write("Fotlex", "LastPath", QStringLiteral("/neu")));
-    EXPECT_EQ(FileBytes(), QByteArray("LastPath=/ohne\n[Fotlex]\nLastPath=/neu\nLastPath=/zweite\n"
-                                      "[fotlex]\nLastPath=/dritte\n"));
+    const QByteArray head = "; Kommentar\r\n\r\n[Andere]\r\nLastPath=/anders\r\n\r\n[Fotlex]\r\n";
+    ASSERT_TRUE(WriteBytes(file, head + "  LastPath = \"/alt\"  \r\nZoom=2\r\n\r\n[Dritte]\r\nx=1"));
+    EXPECT_EQ(Read("Fotlex", "LastPath"), u"/alt");
+    EXPECT_EQ(Read("Fotlex", "Zoom"), u"2");
+    EXPECT_TRUE(Write("Fotlex", "LastPath", u"/neu"_qs));
+    EXPECT_EQ(ReadBytes(file), head + "LastPath=/neu\r\nZoom=2\r\n\r\n[Dritte]\r\nx=1\n");
+    EXPECT_TRUE(Write("Fotlex", "Neu", u"ja"_qs));
+    EXPECT_EQ(ReadBytes(file), head + "LastPath=/neu\r\nZoom=2\r\nNeu=ja\r\n\r\n[Dritte]\r\nx=1\n");
+    EXPECT_TRUE(Write("Vierte", "k", u"v"_qs));
+    EXPECT_TRUE(ReadBytes(file).endsWith("[Dritte]\r\nx=1\n[Vierte]\r\nk=v\r\n"));
+    EXPECT_EQ(Read("andere", "lastpath"), u"/anders");
+    EXPECT_EQ(Read("dritte", "X"), u"1");
 }
 
 TEST_F(SettingsTest, JunkFiles)
@@ -134,91 +85,87 @@ TEST_F(SettingsTest, JunkFiles)
     QRandomGenerator random(7);
     for (char &byte : binary)
         byte = char(random.bounded(256));
-    WriteFile(binary);
-    EXPECT_EQ(Read("Fotlex", "LastPath", QStringLiteral("/std")), QStringLiteral("/std"));
-    EXPECT_TRUE(Write("Fotlex", "LastPath", QStringLiteral("/neu")));
-    EXPECT_TRUE(FileBytes().startsWith(binary));
-    EXPECT_EQ(Read("Fotlex", "LastPath"), QStringLiteral("/neu"));
+    ASSERT_TRUE(WriteBytes(file, binary));
+    EXPECT_EQ(Read("Fotlex", "LastPath", u"/std"_qs), u"/std");
+    EXPECT_TRUE(Write("Fotlex", "LastPath", u"/neu"_qs));
+    EXPECT_TRUE(ReadBytes(file).startsWith(binary));
+    EXPECT_EQ(Read("Fotlex", "LastPath"), u"/neu");
 
-    WriteFile("kein Abschnitt\n=leer\n[\n]]\n[Fotlex\nLastPath=/offen\n");
-    EXPECT_EQ(Read("Fotlex", "LastPath"), QStringLiteral("/offen"));
+    ASSERT_TRUE(WriteBytes(file, "kein Abschnitt\n=leer\n[\n]]\n[Fotlex\nLastPath=/offen\n"));
+    EXPECT_EQ(Read("Fotlex", "LastPath"), u"/offen");
 
-    WriteFile(QByteArray("[Fotlex]\nLastPath=/a\0b\n", 22));
+    ASSERT_TRUE(WriteBytes(file, QByteArray("[Fotlex]\nLastPath=/a\0b\n", 22)));
     EXPECT_FALSE(Read("Fotlex", "LastPath").isEmpty());
-}
 
-TEST_F(SettingsTest, TenMegabyteLine)
-{
+    // Duplicates: the first counts and is the one rewritten.
+    ASSERT_TRUE(WriteBytes(file, "LastPath=/ohne\n[Fotlex]\nLastPath=/erste\nLastPath=/zweite\n[fotlex]\nLastPath=/dritte\n"));
+    EXPECT_EQ(Read("Fotlex", "LastPath"), u"/erste");
+    EXPECT_TRUE(Write("Fotlex", "LastPath", u"/neu"_qs));
+    EXPECT_EQ(ReadBytes(file), "LastPath=/ohne\n[Fotlex]\nLastPath=/neu\nLastPath=/zweite\n[fotlex]\nLastPath=/dritte\n");
+
     const QByteArray line(10 * 1024 * 1024, 'z');
-    WriteFile("[Fotlex]\nGross=" + line + "\nLastPath=/hier\n");
+    ASSERT_TRUE(WriteBytes(file, "[Fotlex]\nGross=" + line + "\nLastPath=/hier\n"));
     EXPECT_EQ(Read("Fotlex", "Gross").size(), 2047);
-    EXPECT_EQ(Read("Fotlex", "LastPath"), QStringLiteral("/hier"));
-    EXPECT_TRUE(Write("Fotlex", "LastPath", QStringLiteral("/neu")));
-    EXPECT_EQ(FileBytes(), "[Fotlex]\nGross=" + line + "\nLastPath=/neu\n");
+    EXPECT_EQ(Read("Fotlex", "LastPath"), u"/hier");
+    EXPECT_TRUE(Write("Fotlex", "LastPath", u"/neu"_qs));
+    EXPECT_EQ(ReadBytes(file), "[Fotlex]\nGross=" + line + "\nLastPath=/neu\n");
 }
 
-TEST_F(SettingsTest, LineBreaksAreRefused)
+TEST_F(SettingsTest, LineBreaksAndBadNamesAreRefused)
 {
-    WriteFile("[Fotlex]\nLastPath=/alt\n");
-    EXPECT_FALSE(Write("Fotlex", "LastPath", QStringLiteral("/a\n[Fotlex]\nLastPath=/b")));
-    EXPECT_FALSE(Write("Fotlex", "LastPath", QStringLiteral("/a\r")));
-    EXPECT_FALSE(Write("Fot]lex", "LastPath", QStringLiteral("/a")));
-    EXPECT_FALSE(Write("Fotlex", "Last=Path", QStringLiteral("/a")));
-    EXPECT_FALSE(Write("", "LastPath", QStringLiteral("/a")));
-    EXPECT_FALSE(Write("Fotlex", "", QStringLiteral("/a")));
-    EXPECT_EQ(FileBytes(), QByteArray("[Fotlex]\nLastPath=/alt\n"));
+    ASSERT_TRUE(WriteBytes(file, "[Fotlex]\nLastPath=/alt\n"));
+    EXPECT_FALSE(Write("Fotlex", "LastPath", u"/a\n[Fotlex]\nLastPath=/b"_qs));
+    EXPECT_FALSE(Write("Fotlex", "LastPath", u"/a\r"_qs));
+    EXPECT_FALSE(Write("Fot]lex", "LastPath", u"/a"_qs));
+    EXPECT_FALSE(Write("Fotlex", "Last=Path", u"/a"_qs));
+    EXPECT_FALSE(Write("", "LastPath", u"/a"_qs));
+    EXPECT_FALSE(Write("Fotlex", "", u"/a"_qs));
+    EXPECT_EQ(ReadBytes(file), "[Fotlex]\nLastPath=/alt\n");
 }
 
 TEST_F(SettingsTest, ReadOnlyFolderAndFile)
 {
-    const QString folder = dir.filePath(QStringLiteral("nurlesen"));
-    ASSERT_TRUE(QDir().mkdir(folder));
-    const QString inside = folder + QStringLiteral("/fotlex.ini");
-    {
-        QFile out(inside);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write("[Fotlex]\nLastPath=/alt\n");
-    }
-    ::chmod(QFile::encodeName(inside).constData(), 0666);
-    ::chmod(QFile::encodeName(folder).constData(), 0555);
-    const QString missing = folder + QStringLiteral("/neu.ini");
+    const QString folder = dir.filePath(u"nurlesen"_qs);
+    const QString inside = folder + u"/fotlex.ini"_qs;
+    const QString missing = folder + u"/neu.ini"_qs;
+    ASSERT_TRUE(QDir().mkdir(folder) && WriteBytes(inside, "[Fotlex]\nLastPath=/alt\n"));
+    SetMode(inside, 0666);
+    SetMode(folder, 0555);
     EXPECT_TRUE(RunUnprivileged([&] {
         // The temporary file cannot be made beside the settings file.
-        return !WriteSetting(QStringLiteral("Fotlex"), QStringLiteral("LastPath"), QStringLiteral("/neu"), inside)
-            && !WriteSetting(QStringLiteral("Fotlex"), QStringLiteral("LastPath"), QStringLiteral("/neu"), missing)
-            && ReadSetting(QStringLiteral("Fotlex"), QStringLiteral("LastPath"), inside) == QStringLiteral("/alt");
+        return !Write("Fotlex", "LastPath", u"/neu"_qs, inside) && !Write("Fotlex", "LastPath", u"/neu"_qs, missing)
+            && Read("Fotlex", "LastPath", {}, inside) == u"/alt";
     }));
     EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"fotlex.ini"_qs});
+    SetMode(folder, 0755);
 
-    WriteFile("[Fotlex]\nLastPath=/alt\n");
-    ::chmod(QFile::encodeName(file).constData(), 0444);
-    EXPECT_TRUE(RunUnprivileged([&] { return !Write("Fotlex", "LastPath", QStringLiteral("/neu")); }));
-    EXPECT_EQ(Read("Fotlex", "LastPath"), QStringLiteral("/alt"));
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("fotlex.ini")});
-    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    ASSERT_TRUE(WriteBytes(file, "[Fotlex]\nLastPath=/alt\n"));
+    SetMode(file, 0444);
+    EXPECT_TRUE(RunUnprivileged([&] { return !Write("Fotlex", "LastPath", u"/neu"_qs); }));
+    EXPECT_EQ(Read("Fotlex", "LastPath"), u"/alt");
 }
 
 TEST_F(SettingsTest, RewriteKeepsPermissionsAndFollowsALink)
 {
-    WriteFile("[Fotlex]\nLastPath=/alt\n");
-    ::chmod(QFile::encodeName(file).constData(), 0600);
-    EXPECT_TRUE(Write("Fotlex", "LastPath", QStringLiteral("/neu")));
+    ASSERT_TRUE(WriteBytes(file, "[Fotlex]\nLastPath=/alt\n"));
+    SetMode(file, 0600);
+    EXPECT_TRUE(Write("Fotlex", "LastPath", u"/neu"_qs));
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0600u);
 
-    const QString link = dir.filePath(QStringLiteral("verweis.ini"));
+    const QString link = dir.filePath(u"verweis.ini"_qs);
     ASSERT_TRUE(QFile::link(file, link));
-    EXPECT_TRUE(WriteSetting(QStringLiteral("Fotlex"), QStringLiteral("LastPath"), QStringLiteral("/link"), link));
+    EXPECT_TRUE(Write("Fotlex", "LastPath", u"/link"_qs, link));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(Read("Fotlex", "LastPath"), QStringLiteral("/link"));
+    EXPECT_EQ(Read("Fotlex", "LastPath"), u"/link");
 }
 
 TEST_F(SettingsTest, FolderInsteadOfFile)
 {
     ASSERT_TRUE(QDir().mkdir(file));
-    EXPECT_EQ(Read("Fotlex", "LastPath", QStringLiteral("/std")), QStringLiteral("/std"));
-    EXPECT_FALSE(Write("Fotlex", "LastPath", QStringLiteral("/neu")));
-    EXPECT_FALSE(WriteSetting(QStringLiteral("Fotlex"), QStringLiteral("LastPath"), QStringLiteral("/neu"),
-                              dir.filePath(QStringLiteral("fehlt/fotlex.ini"))));
+    EXPECT_EQ(Read("Fotlex", "LastPath", u"/std"_qs), u"/std");
+    EXPECT_FALSE(Write("Fotlex", "LastPath", u"/neu"_qs));
+    EXPECT_FALSE(Write("Fotlex", "LastPath", u"/neu"_qs, dir.filePath(u"fehlt/fotlex.ini"_qs)));
 }

@@ -47,41 +47,31 @@ SeenBox ShowAndAnswer(const std::function<void()> &show)
 
 }
 
-TEST(ShowMessage, IconOfEachKind)
+TEST(ShowMessage, IconOfEachKindAndTheProgramNameAsDefaultTitle)
 {
-    const std::pair<int, QMessageBox::Icon> kinds[] = {{1, QMessageBox::Information},
-                                                      {2, QMessageBox::Warning},
-                                                      {3, QMessageBox::Critical},
-                                                      {4, QMessageBox::Question}};
+    const std::pair<int, QMessageBox::Icon> kinds[] = {{1, QMessageBox::Information}, {2, QMessageBox::Warning},
+                                                      {3, QMessageBox::Critical}, {4, QMessageBox::Question},
+                                                      {0, QMessageBox::NoIcon}, {5, QMessageBox::NoIcon},
+                                                      {-1, QMessageBox::NoIcon}, {64, QMessageBox::NoIcon}};
     for (const auto &[kind, icon] : kinds) {
         QString title = QStringLiteral("Umbenennen");
         const SeenBox seen = ShowAndAnswer([&] { ShowMessage(QStringLiteral("Datei existiert bereits.   "), kind, title); });
-        EXPECT_TRUE(seen.shown);
+        // Other kinds show nothing.
+        EXPECT_EQ(seen.shown, icon != QMessageBox::NoIcon) << kind;
+        if (!seen.shown)
+            continue;
         EXPECT_EQ(seen.icon, icon);
         EXPECT_EQ(seen.title, QStringLiteral("Umbenennen"));
         EXPECT_EQ(seen.text, QStringLiteral("Datei existiert bereits.   "));
         EXPECT_EQ(seen.buttons, 1);
     }
-}
-
-TEST(ShowMessage, EmptyTitleBecomesTheProgramName)
-{
-    QString title;
-    const SeenBox seen = ShowAndAnswer([&] { ShowMessage(QStringLiteral("Hallo"), 1, title); });
-    EXPECT_EQ(seen.title, QStringLiteral("Fotlex"));
-    EXPECT_EQ(title, QStringLiteral("Fotlex"));
-    const SeenBox plain = ShowAndAnswer([&] { ShowMessage(QStringLiteral("Hallo"), 2); });
-    EXPECT_EQ(plain.title, QStringLiteral("Fotlex"));
-}
-
-TEST(ShowMessage, OtherKindsShowNothing)
-{
-    for (int kind : {0, 5, -1, 64}) {
+    for (int kind : {1, 0, 5, -1, 64}) {
         QString title;
         const SeenBox seen = ShowAndAnswer([&] { ShowMessage(QStringLiteral("Hallo"), kind, title); });
-        EXPECT_FALSE(seen.shown);
+        EXPECT_EQ(seen.shown ? seen.title : title, QStringLiteral("Fotlex"));
         EXPECT_EQ(title, QStringLiteral("Fotlex"));
     }
+    EXPECT_EQ(ShowAndAnswer([] { ShowMessage(QStringLiteral("Hallo"), 2); }).title, QStringLiteral("Fotlex"));
 }
 
 TEST(CenterForm, CentresInTwipsAndKeepsOnScreen)

@@ -10,34 +10,18 @@ namespace {
 
 TEST(ButtonAccessKey, FirstSingleAmpersandGivesTheLowerCaseKey)
 {
-    EXPECT_EQ(AccessKeyOf(QStringLiteral("&OK")), QStringLiteral("o"));
-    EXPECT_EQ(AccessKeyOf(QStringLiteral("&Cancel")), QStringLiteral("c"));
-    EXPECT_EQ(AccessKeyOf(QStringLiteral("Neuer &Ordner")), QStringLiteral("o"));
-    EXPECT_EQ(AccessKeyOf(QStringLiteral("A&&B &Cd")), QStringLiteral("c"));
-    EXPECT_EQ(AccessKeyOf(QStringLiteral("&Übernehmen")), QStringLiteral("ü"));
+    const std::pair<const char *, const char *> cases[] = {
+        {"&OK", "o"}, {"&Cancel", "c"}, {"Neuer &Ordner", "o"}, {"A&&B &Cd", "c"}, {"&Übernehmen", "ü"},
+        // doubled, trailing or too short: no key
+        {"", ""}, {"&&", ""}, {"Fish && Chips", ""}, {"OK&", ""}, {"&A", ""}, {"...", ""}};
+    for (auto [caption, key] : cases)
+        EXPECT_EQ(AccessKeyOf(QString::fromUtf8(caption)), QString::fromUtf8(key)) << caption;
 }
 
-TEST(ButtonAccessKey, NoKeyForDoubledTrailingOrTooShort)
+// The sequence &OK, &Cancel, &Apply, own name is driven through real buttons
+// in FlatButtonPropertiesTest; here only that whole captions count.
+TEST(ButtonNewCaption, OnlyWholeCaptionsCount)
 {
-    EXPECT_EQ(AccessKeyOf(QString()), QString());
-    EXPECT_EQ(AccessKeyOf(QStringLiteral("&&")), QString());
-    EXPECT_EQ(AccessKeyOf(QStringLiteral("Fish && Chips")), QString());
-    EXPECT_EQ(AccessKeyOf(QStringLiteral("OK&")), QString());
-    EXPECT_EQ(AccessKeyOf(QStringLiteral("&A")), QString());
-    EXPECT_EQ(AccessKeyOf(QStringLiteral("...")), QString());
-}
-
-TEST(ButtonNewCaption, OkThenCancelThenApplyThenOwnName)
-{
-    EXPECT_EQ(NewButtonCaption({QString()}, QStringLiteral("FlatButton1")), QStringLiteral("&OK"));
-    EXPECT_EQ(NewButtonCaption({QStringLiteral("&OK"), QString()}, QStringLiteral("FlatButton2")),
-              QStringLiteral("&Cancel"));
-    EXPECT_EQ(NewButtonCaption({QStringLiteral("&Cancel"), QStringLiteral("&OK"), QString()}, QStringLiteral("B")),
-              QStringLiteral("&Apply"));
-    EXPECT_EQ(NewButtonCaption({QStringLiteral("&OK"), QStringLiteral("&Cancel"), QStringLiteral("&Apply"), QString()},
-                               QStringLiteral("FlatButton4")),
-              QStringLiteral("FlatButton4"));
-    // Only whole captions count.
     EXPECT_EQ(NewButtonCaption({QStringLiteral("&OKAY"), QString()}, QStringLiteral("B")), QStringLiteral("&OK"));
 }
 
@@ -53,11 +37,7 @@ TEST(ButtonPropertyBag, KeysIgnoreCaseAndDefaultsAreNotStored)
 
     bag.WriteProperty(QStringLiteral("enabled"), true, true);
     EXPECT_FALSE(bag.Contains(QStringLiteral("Enabled")));
-}
-
-TEST(ButtonPropertyBag, TextDefaultNeverEqualsAFont)
-{
-    ButtonPropertyBag bag;
+    // A text default never equals a font.
     bag.WriteProperty(QStringLiteral("Font"), QFont(QStringLiteral("Verdana")), QStringLiteral("Verdana"));
     EXPECT_TRUE(bag.Contains(QStringLiteral("font")));
 }

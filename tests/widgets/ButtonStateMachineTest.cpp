@@ -21,11 +21,7 @@ public:
     std::vector<ButtonState> draws;
     std::vector<int> activations;
     std::vector<bool> tabs;
-    int clicks = 0;
-    int dblClicks = 0;
-    int mouseMoves = 0;
-    int leaveRequests = 0;
-    int doEvents = 0;
+    int clicks = 0, dblClicks = 0, mouseMoves = 0, leaveRequests = 0, doEvents = 0;
 };
 
 constexpr float W = 77;
@@ -46,6 +42,7 @@ protected:
     }
     void MoveInside() { machine.MouseMove(0, 0, 10, 10, W, H); }
     void MoveOutside() { machine.MouseMove(1, 0, W + 5, 10, W, H); }
+    ButtonState State() const { return machine.CurrentState(); }
 
     RecordingSurface surface;
     ButtonStateMachine machine{surface};
@@ -68,9 +65,9 @@ TEST_F(ButtonStateMachineTest, MouseReleaseOutsideGivesNoClickAndMovingBackPress
 {
     MoveInside();
     machine.MouseDown(LeftButton);
-    EXPECT_EQ(machine.CurrentState(), StatePressed);
+    EXPECT_EQ(State(), StatePressed);
     MoveOutside();
-    EXPECT_EQ(machine.CurrentState(), StateFocused); // focused by the press
+    EXPECT_EQ(State(), StateFocused); // focused by the press
     machine.MouseUp(LeftButton);
     EXPECT_EQ(surface.clicks, 0);
     EXPECT_FALSE(machine.Armed());
@@ -79,34 +76,30 @@ TEST_F(ButtonStateMachineTest, MouseReleaseOutsideGivesNoClickAndMovingBackPress
     machine.MouseDown(LeftButton);
     MoveOutside();
     MoveInside();
-    EXPECT_EQ(machine.CurrentState(), StatePressed);
+    EXPECT_EQ(State(), StatePressed);
     machine.MouseUp(LeftButton);
     EXPECT_EQ(surface.clicks, 1);
-    EXPECT_EQ(machine.CurrentState(), StateHot);
+    EXPECT_EQ(State(), StateHot);
 }
 
-TEST_F(ButtonStateMachineTest, RightButtonNeitherPressesNorClicks)
+TEST_F(ButtonStateMachineTest, OnlyTheLeftButtonPressesAndADoubleClickClicksOnce)
 {
     MoveInside();
     machine.MouseDown(2);
     machine.MouseUp(2);
-    EXPECT_EQ(machine.CurrentState(), StateHot);
-    EXPECT_EQ(surface.clicks, 0);
+    EXPECT_EQ(State(), StateHot);
     machine.DoubleClick();
+    EXPECT_EQ(surface.clicks, 0);
     EXPECT_EQ(surface.dblClicks, 0);
-}
 
-TEST_F(ButtonStateMachineTest, DoubleClickShowsPressedAndClicksOnlyOnce)
-{
-    MoveInside();
     machine.MouseDown(LeftButton);
     machine.MouseUp(LeftButton);
     machine.DoubleClick();
-    EXPECT_EQ(machine.CurrentState(), StatePressed);
+    EXPECT_EQ(State(), StatePressed);
     machine.MouseUp(LeftButton);
     EXPECT_EQ(surface.clicks, 1);
     EXPECT_EQ(surface.dblClicks, 1);
-    EXPECT_EQ(machine.CurrentState(), StateHot);
+    EXPECT_EQ(State(), StateHot);
 }
 
 TEST_F(ButtonStateMachineTest, SpaceWhileMouseHoldsIsIgnored)
@@ -122,38 +115,32 @@ TEST_F(ButtonStateMachineTest, SpaceWhileMouseHoldsIsIgnored)
     EXPECT_EQ(surface.clicks, 1);
 }
 
-TEST_F(ButtonStateMachineTest, SpaceClicksOnReleaseAfterPressedLook)
+TEST_F(ButtonStateMachineTest, SpaceClicksOnReleaseEnterWithoutPressedLookArrowsMoveFocus)
 {
     machine.GotFocus();
     machine.KeyPressed(KeySpace);
-    EXPECT_EQ(machine.CurrentState(), StatePressed);
+    EXPECT_EQ(State(), StatePressed);
     EXPECT_EQ(surface.clicks, 0);
     // Mouse moves while Space holds the button change nothing and are not reported.
     MoveInside();
-    EXPECT_EQ(machine.CurrentState(), StatePressed);
+    EXPECT_EQ(State(), StatePressed);
     EXPECT_EQ(surface.mouseMoves, 0);
     machine.KeyReleased(KeySpace);
     EXPECT_EQ(surface.clicks, 1);
-    EXPECT_EQ(machine.CurrentState(), StateHot);
+    EXPECT_EQ(State(), StateHot);
     EXPECT_FALSE(machine.SpaceDown());
-}
 
-TEST_F(ButtonStateMachineTest, EnterClicksWithoutPressedLook)
-{
-    machine.GotFocus();
+    machine.MouseLeft();
     surface.draws.clear();
     machine.KeyPressed(KeyEnter);
-    EXPECT_EQ(surface.clicks, 1);
+    EXPECT_EQ(surface.clicks, 2);
     EXPECT_TRUE(surface.draws.empty());
-    EXPECT_EQ(machine.CurrentState(), StateFocused);
-}
+    EXPECT_EQ(State(), StateFocused);
 
-TEST_F(ButtonStateMachineTest, ArrowKeysMoveTheFocus)
-{
     for (int key : {KeyLeft, KeyUp, KeyRight, KeyDown, 65})
         machine.KeyPressed(key);
     EXPECT_EQ(surface.tabs, (std::vector<bool>{true, true, false, false}));
-    EXPECT_EQ(surface.clicks, 0);
+    EXPECT_EQ(surface.clicks, 2);
 }
 
 TEST_F(ButtonStateMachineTest, AccessKeyDuringSpaceCancelsThePress)
@@ -161,7 +148,7 @@ TEST_F(ButtonStateMachineTest, AccessKeyDuringSpaceCancelsThePress)
     machine.GotFocus();
     machine.KeyPressed(KeySpace);
     machine.AccessKeyPressed();
-    EXPECT_EQ(machine.CurrentState(), StateFocused);
+    EXPECT_EQ(State(), StateFocused);
     EXPECT_FALSE(machine.Armed());
     machine.KeyReleased(KeySpace);
     EXPECT_EQ(surface.clicks, 0);
@@ -171,15 +158,31 @@ TEST_F(ButtonStateMachineTest, AccessKeyDuringSpaceCancelsThePress)
     EXPECT_EQ(surface.clicks, 1);
 }
 
-TEST_F(ButtonStateMachineTest, DisabledButtonIgnoresAccessKeyAndFocusLoss)
+TEST_F(ButtonStateMachineTest, DisabledButtonIgnoresInputButReportsActivationAndReturnsToItsLook)
 {
     machine.SetEnabled(false);
-    EXPECT_EQ(machine.CurrentState(), StateDisabled);
+    EXPECT_EQ(State(), StateDisabled);
     machine.AccessKeyPressed();
     machine.LostFocus();
     machine.MouseLeft();
     EXPECT_EQ(surface.clicks, 0);
-    EXPECT_EQ(machine.CurrentState(), StateDisabled);
+    EXPECT_EQ(State(), StateDisabled);
+
+    surface.draws.clear();
+    machine.FormActivated(false);
+    machine.FormActivated(true);
+    EXPECT_TRUE(surface.draws.empty());
+    EXPECT_EQ(surface.activations, (std::vector<int>{0, 1}));
+
+    machine.AmbientChanged("DisplayAsDefault", true);
+    EXPECT_EQ(State(), StateDisabled);
+    machine.SetEnabled(true);
+    EXPECT_EQ(State(), StateFocused);
+    MoveInside();
+    machine.SetEnabled(false);
+    EXPECT_EQ(State(), StateDisabled);
+    machine.SetEnabled(true);
+    EXPECT_EQ(State(), StateHot);
 }
 
 TEST(ButtonStateMachineInactiveForm, NoHotLookNoMouseMoveNoClick)
@@ -205,7 +208,7 @@ TEST_F(ButtonStateMachineTest, DeactivationCancelsPressesAndShowsNormal)
     MoveInside();
     machine.MouseDown(LeftButton);
     machine.FormActivated(false);
-    EXPECT_EQ(machine.CurrentState(), StateNormal);
+    EXPECT_EQ(State(), StateNormal);
     EXPECT_FALSE(machine.Armed());
     EXPECT_FALSE(machine.LeftDown());
     machine.MouseUp(LeftButton);
@@ -220,55 +223,41 @@ TEST_F(ButtonStateMachineTest, DeactivationCancelsPressesAndShowsNormal)
     EXPECT_EQ(surface.activations, (std::vector<int>{0, 1, 0}));
 }
 
-TEST_F(ButtonStateMachineTest, DisabledButtonStillReportsActivation)
-{
-    machine.SetEnabled(false);
-    surface.draws.clear();
-    machine.FormActivated(false);
-    machine.FormActivated(true);
-    EXPECT_TRUE(surface.draws.empty());
-    EXPECT_EQ(surface.activations, (std::vector<int>{0, 1}));
-}
-
-TEST_F(ButtonStateMachineTest, LeavingShowsFocusOrNormalLook)
+TEST_F(ButtonStateMachineTest, LeavingShowsFocusOrNormalLookButKeepsASpacePress)
 {
     MoveInside();
-    EXPECT_EQ(machine.CurrentState(), StateHot);
+    EXPECT_EQ(State(), StateHot);
     EXPECT_EQ(surface.leaveRequests, 1);
     machine.MouseLeft();
-    EXPECT_EQ(machine.CurrentState(), StateNormal);
+    EXPECT_EQ(State(), StateNormal);
 
     machine.GotFocus();
     MoveInside();
     machine.MouseLeft();
-    EXPECT_EQ(machine.CurrentState(), StateFocused);
+    EXPECT_EQ(State(), StateFocused);
     EXPECT_FALSE(machine.IsHot());
-}
 
-TEST_F(ButtonStateMachineTest, LeavingWhileSpaceHoldsKeepsPressedLook)
-{
-    machine.GotFocus();
     MoveInside();
     machine.KeyPressed(KeySpace);
     machine.MouseLeft();
-    EXPECT_EQ(machine.CurrentState(), StatePressed);
+    EXPECT_EQ(State(), StatePressed);
 }
 
 TEST_F(ButtonStateMachineTest, FocusLossClearsPressAndFollowsDefaultLook)
 {
     machine.GotFocus();
-    EXPECT_EQ(machine.CurrentState(), StateFocused);
+    EXPECT_EQ(State(), StateFocused);
     machine.KeyPressed(KeySpace);
     machine.LostFocus();
     EXPECT_FALSE(machine.SpaceDown());
     EXPECT_FALSE(machine.Armed());
-    EXPECT_EQ(machine.CurrentState(), StateNormal);
+    EXPECT_EQ(State(), StateNormal);
 
     machine.AmbientChanged("DisplayAsDefault", true);
-    EXPECT_EQ(machine.CurrentState(), StateFocused);
+    EXPECT_EQ(State(), StateFocused);
     machine.GotFocus();
     machine.LostFocus();
-    EXPECT_EQ(machine.CurrentState(), StateFocused);
+    EXPECT_EQ(State(), StateFocused);
 }
 
 TEST_F(ButtonStateMachineTest, OnlyDisplayAsDefaultRedrawsButAnyAmbientChangeIsRead)
@@ -278,45 +267,29 @@ TEST_F(ButtonStateMachineTest, OnlyDisplayAsDefaultRedrawsButAnyAmbientChangeIsR
     EXPECT_TRUE(surface.draws.empty());
     machine.AmbientChanged("DisplayAsDefault", false);
     EXPECT_FALSE(machine.ShowDefault());
-    EXPECT_EQ(machine.CurrentState(), StateNormal);
+    EXPECT_EQ(State(), StateNormal);
 
     MoveInside();
     machine.AmbientChanged("DisplayAsDefault", true);
-    EXPECT_EQ(machine.CurrentState(), StateHot);
+    EXPECT_EQ(State(), StateHot);
 }
 
-TEST_F(ButtonStateMachineTest, EnablingFollowsHotAndDefault)
+TEST_F(ButtonStateMachineTest, MouseBoundsIncludeTheFarEdgesAndFocusRectRedrawsOnlyWithFocus)
 {
-    machine.SetEnabled(false);
-    machine.AmbientChanged("DisplayAsDefault", true);
-    EXPECT_EQ(machine.CurrentState(), StateDisabled);
-    machine.SetEnabled(true);
-    EXPECT_EQ(machine.CurrentState(), StateFocused);
-    MoveInside();
-    machine.SetEnabled(false);
-    EXPECT_EQ(machine.CurrentState(), StateDisabled);
-    machine.SetEnabled(true);
-    EXPECT_EQ(machine.CurrentState(), StateHot);
-}
+    machine.MouseMove(0, 0, W, H, W, H);
+    EXPECT_TRUE(machine.IsHot());
+    machine.MouseMove(0, 0, -0.5f, 0, W, H);
+    EXPECT_FALSE(machine.IsHot());
+    EXPECT_EQ(State(), StateNormal);
+    EXPECT_EQ(surface.mouseMoves, 2);
 
-TEST_F(ButtonStateMachineTest, FocusRectRedrawsOnlyWithFocus)
-{
+    surface.draws.clear();
     machine.SetFocusRect(false);
     EXPECT_TRUE(surface.draws.empty());
     machine.GotFocus();
     surface.draws.clear();
     machine.SetFocusRect(true);
     EXPECT_EQ(surface.draws, std::vector<ButtonState>{StateFocused});
-}
-
-TEST_F(ButtonStateMachineTest, MouseMoveBoundsIncludeTheFarEdges)
-{
-    machine.MouseMove(0, 0, W, H, W, H);
-    EXPECT_TRUE(machine.IsHot());
-    machine.MouseMove(0, 0, -0.5f, 0, W, H);
-    EXPECT_FALSE(machine.IsHot());
-    EXPECT_EQ(machine.CurrentState(), StateNormal);
-    EXPECT_EQ(surface.mouseMoves, 2);
 }
 
 } // namespace

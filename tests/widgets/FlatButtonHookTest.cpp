@@ -43,16 +43,10 @@ public:
     int activations = 0;
 };
 
-void SendActivation(QWidget &window, bool active)
+void Send(QWidget &window, QEvent::Type type)
 {
-    QEvent event(active ? QEvent::WindowActivate : QEvent::WindowDeactivate);
+    QEvent event(type);
     QApplication::sendEvent(&window, &event);
-}
-
-void SendLeave(QWidget &window)
-{
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&window, &leave);
 }
 
 // One window hooked for one message.
@@ -70,31 +64,28 @@ protected:
     MessageHook hook{&client};
 };
 
-TEST_F(ButtonMessageHook, ReportsOnlyListedMessagesWithWParam)
+TEST_F(ButtonMessageHook, ReportsOnlyListedMessagesWithWParamAndOneLeavePerTrackLeave)
 {
     Hook(WM_ACTIVATE, 1);
     hook.HookMessage(&window, WM_ACTIVATE, 1);
-    SendActivation(window, true);
-    SendActivation(window, false);
-    SendLeave(window);
+    Send(window, QEvent::WindowActivate);
+    Send(window, QEvent::WindowDeactivate);
+    Send(window, QEvent::Leave);
     ASSERT_EQ(client.messages.size(), 2u);
     EXPECT_EQ(client.messages[0].uMsg, WM_ACTIVATE);
     EXPECT_EQ(client.messages[0].wParam, 1u);
     EXPECT_EQ(client.messages[0].window, &window);
     EXPECT_EQ(client.messages[1].wParam, 0u);
     EXPECT_EQ(hook.Entries()[0].List[0], std::vector<quint32>{WM_ACTIVATE});
-}
 
-TEST_F(ButtonMessageHook, LeaveIsReportedOncePerTrackLeave)
-{
-    Hook(WM_MOUSELEAVE, 1);
-    SendLeave(window);
-    EXPECT_TRUE(client.messages.empty());
+    // The leave is reported once per TrackLeave.
+    hook.HookMessage(&window, WM_MOUSELEAVE, 1);
+    Send(window, QEvent::Leave);
     hook.TrackLeave(&window);
-    SendLeave(window);
-    SendLeave(window);
-    ASSERT_EQ(client.messages.size(), 1u);
-    EXPECT_EQ(client.messages[0].uMsg, WM_MOUSELEAVE);
+    Send(window, QEvent::Leave);
+    Send(window, QEvent::Leave);
+    ASSERT_EQ(client.messages.size(), 3u);
+    EXPECT_EQ(client.messages[2].uMsg, WM_MOUSELEAVE);
 }
 
 TEST_F(ButtonMessageHook, EveryMessageListAndHandledMessagesStopThere)
@@ -103,14 +94,14 @@ TEST_F(ButtonMessageHook, EveryMessageListAndHandledMessagesStopThere)
     window.installEventFilter(&counter);
     Hook(quint32(-1), 2);
     EXPECT_EQ(hook.Entries()[0].Count[1], -1);
-    SendActivation(window, true);
+    Send(window, QEvent::WindowActivate);
     // With every message listed, both activation messages are reported.
     ASSERT_EQ(client.messages.size(), 2u);
     EXPECT_EQ(client.messages[1].uMsg, WM_NCACTIVATE);
     EXPECT_EQ(counter.activations, 1);
 
     client.consume = true;
-    SendActivation(window, true);
+    Send(window, QEvent::WindowActivate);
     EXPECT_EQ(counter.activations, 1);
 }
 
@@ -127,7 +118,7 @@ TEST_F(ButtonMessageHook, FreedEntriesAreReusedFromTheTop)
     EXPECT_EQ(hook.Entries()[0].Window, nullptr);
     EXPECT_EQ(hook.Entries()[1].Window, &d);
     hook.HookMessage(&a, WM_ACTIVATE, 1); // not hooked any more: nothing happens
-    SendActivation(a, true);
+    Send(a, QEvent::WindowActivate);
     EXPECT_TRUE(client.messages.empty());
 }
 
@@ -141,7 +132,7 @@ TEST(ButtonMessageHooks, UnhookedClientIsNeverCalledAgain)
         hook->HookMessage(&window, WM_ACTIVATE, 1);
     }
     firstHook.UnhookWindow(&window);
-    SendActivation(window, true);
+    Send(window, QEvent::WindowActivate);
     EXPECT_TRUE(first.messages.empty());
     EXPECT_EQ(second.messages.size(), 1u);
 }

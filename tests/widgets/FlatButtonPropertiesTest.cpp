@@ -2,8 +2,6 @@
 
 #include "widgets/ButtonPropertyBag.h"
 
-#include <QSignalSpy>
-
 namespace {
 
 TEST_F(ButtonForm, NewButtonsTakeOkCancelApplyThenTheirName)
@@ -15,7 +13,7 @@ TEST_F(ButtonForm, NewButtonsTakeOkCancelApplyThenTheirName)
                                      QStringLiteral("FlatButton4")}));
 }
 
-TEST_F(ButtonForm, NewButtonHasDefaultsAndIsReadyToDraw)
+TEST_F(ButtonForm, NewButtonHasDefaultsStoresOnlyTheFontAndKeepsSixPixels)
 {
     FlatButton button(&form);
     EXPECT_EQ(button.size(), QSize(77, 34));
@@ -27,22 +25,14 @@ TEST_F(ButtonForm, NewButtonHasDefaultsAndIsReadyToDraw)
     EXPECT_DOUBLE_EQ(button.Font().pointSizeF(), 8.25);
     EXPECT_EQ(button.Font().weight(), QFont::Normal);
     EXPECT_FALSE(button.Font().italic());
-}
 
-TEST_F(ButtonForm, SidesNeverGoBelowSixPixels)
-{
-    FlatButton button(&form);
-    button.resize(1, 1);
-    EXPECT_EQ(button.size(), QSize(6, 6));
-    EXPECT_FALSE(button.PaintLock());
-}
-
-TEST_F(ButtonForm, DefaultsAreNotStoredButTheFontAlwaysIs)
-{
-    FlatButton button(&form);
     ButtonPropertyBag bag;
     button.WriteProperties(bag);
     EXPECT_EQ(bag.Keys(), QStringList{QStringLiteral("font")});
+
+    button.resize(1, 1);
+    EXPECT_EQ(button.size(), QSize(6, 6));
+    EXPECT_FALSE(button.PaintLock());
 }
 
 TEST_F(ButtonForm, StoredPropertiesComeBackInAnotherButton)
@@ -99,22 +89,6 @@ TEST_F(ButtonForm, EmptyOrJunkStoredPropertiesGiveTheDefaults)
     ButtonPropertyBag systemColour;
     systemColour.WriteProperty(QStringLiteral("forecolor"), 0x80000012u, 0u);
     EXPECT_EQ(FlatButton(systemColour, &form).ForeColor(), QColor(Qt::black));
-}
-
-TEST_F(ButtonForm, PropertySettersReportTheChange)
-{
-    FlatButton button(&form);
-    QSignalSpy changes(&button, &FlatButton::PropertyChanged);
-    button.setCaption(QStringLiteral("x"));
-    button.setForeColor(Qt::red);
-    button.setFocusRect(false);
-    button.setFont(QFont(QStringLiteral("Liberation Sans"), 11));
-    button.setEnabled(false);
-    QStringList names;
-    for (const auto &change : changes)
-        names.append(change.at(0).toString());
-    EXPECT_EQ(names, (QStringList{QStringLiteral("Caption"), QStringLiteral("ForeColor"), QStringLiteral("FocusRect"),
-                                  QStringLiteral("Font"), QStringLiteral("Enabled")}));
 }
 
 } // namespace
