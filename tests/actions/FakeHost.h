@@ -26,7 +26,7 @@ public:
         window.show();
     }
 
-    QByteArray Content(const QString &name) const { return ReadFile(dir.filePath(name)); }
+    QByteArray Content(const QString &name) const { return ReadBytes(dir.filePath(name)); }
     QStringList Entries() const { return ::Entries(*list); }
     QList<int> SelectedRows() const { return ::SelectedRows(*list); }
 

@@ -34,7 +34,7 @@ TEST_F(RenameInFolderTest, RenamesWithinTheFolder)
     const RenameResult result = RenameInFolder(folder, "IMG_0001.JPG", "Urlaub", ".jpg");
     EXPECT_EQ(result.outcome, RenameOutcome::Renamed);
     EXPECT_EQ(result.newName, "Urlaub.jpg");
-    EXPECT_EQ(ReadFile(folder + "Urlaub.jpg"), "first");
+    EXPECT_EQ(ReadBytes(folder + "Urlaub.jpg"), "first");
     EXPECT_FALSE(QFile::exists(folder + "IMG_0001.JPG"));
 }
 
@@ -62,8 +62,8 @@ TEST_F(RenameInFolderTest, NeverReplacesAnotherFileOrFolderInAnyLetterCase)
     }
     EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList({"Album.jpg", "IMG_0001.JPG", "other.jpg"}));
-    EXPECT_EQ(ReadFile(folder + "IMG_0001.JPG"), "first");
-    EXPECT_EQ(ReadFile(folder + "other.jpg"), "second");
+    EXPECT_EQ(ReadBytes(folder + "IMG_0001.JPG"), "first");
+    EXPECT_EQ(ReadBytes(folder + "other.jpg"), "second");
 }
 
 TEST_F(RenameInFolderTest, RefusalCarriesTheSystemsReason)
@@ -73,7 +73,7 @@ TEST_F(RenameInFolderTest, RefusalCarriesTheSystemsReason)
     EXPECT_FALSE(result.error.ok());
     EXPECT_FALSE(result.error.reason().isEmpty());
     EXPECT_TRUE(RenameFailureText(result).contains(result.error.reason()));
-    EXPECT_EQ(ReadFile(folder + "IMG_0001.JPG"), "first");
+    EXPECT_EQ(ReadBytes(folder + "IMG_0001.JPG"), "first");
 
     EXPECT_EQ(RenameInFolder(folder, "gone.jpg", "new", ".jpg").outcome, RenameOutcome::Failed);
     EXPECT_FALSE(QFile::exists(folder + "new.jpg"));

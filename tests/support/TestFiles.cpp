@@ -8,16 +8,8 @@
 
 QString WriteFile(const QString &path, const QByteArray &content)
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    EXPECT_EQ(file.write(content), content.size());
+    EXPECT_TRUE(WriteBytes(path, content)) << path.toStdString();
     return path;
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString CopyPhoto(const QString &photo, const QString &folder, const QString &name)

@@ -36,10 +36,8 @@ struct OpenTemporaryDir : QTemporaryDir
     OpenTemporaryDir() { SetMode(path(), 0777); }
 };
 
-// Writes `content` to `path`; returns the path.
+// Writes `content` to `path`, failing the test when it cannot; returns the path.
 QString WriteFile(const QString &path, const QByteArray &content = {});
-// Empty for a missing file.
-QByteArray ReadFile(const QString &path);
 // Copies a sample photo into `folder` under `name` (writable); returns its path.
 QString CopyPhoto(const QString &photo, const QString &folder, const QString &name);
 // Writes a grey JPEG of the given size; returns its path.
