@@ -43,7 +43,7 @@ TEST_F(RenameInFolderTest, UnchangedOrInvalidNamesTouchNothing)
     ASSERT_TRUE(QDir(folder).mkdir("sub"));
     const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     EXPECT_EQ(RenameInFolder(folder, "other.jpg", "other", ".jpg").outcome, RenameOutcome::Unchanged);
-    for (const QString &base : {"", "sub/moved", "..\\up", "a\nb"}) {
+    for (const QString &base : QStringList{"", "sub/moved", "..\\up", "a\nb"}) {
         const RenameResult result = RenameInFolder(folder, "IMG_0001.JPG", base, ".jpg");
         EXPECT_EQ(result.outcome, RenameOutcome::InvalidName) << base.toStdString();
         EXPECT_FALSE(RenameFailureText(result).isEmpty());
@@ -56,7 +56,7 @@ TEST_F(RenameInFolderTest, NeverReplacesAnotherFileOrFolderInAnyLetterCase)
 {
     ASSERT_TRUE(QDir(folder).mkdir("Album.jpg"));
     // A change of letter case only counts as taken too.
-    for (const QString &base : {"other", "OTHER", "Other", "album", "IMG_0001"}) {
+    for (const QString &base : QStringList{"other", "OTHER", "Other", "album", "IMG_0001"}) {
         const RenameResult result = RenameInFolder(folder, "IMG_0001.JPG", base, ".jpg");
         EXPECT_EQ(result.outcome, RenameOutcome::Taken) << base.toStdString();
     }

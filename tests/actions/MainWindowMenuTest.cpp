@@ -13,7 +13,7 @@ class MainWindowMenuTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        for (const QString &name : {"a1.jpg", "a2.jpg", "a3.jpg"})
+        for (const QString &name : QStringList{"a1.jpg", "a2.jpg", "a3.jpg"})
             CopyPhoto("Canon_40D.jpg", dir.path(), name);
         form = ShowMainWindow(dir.path());
     }
