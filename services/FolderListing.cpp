@@ -84,6 +84,26 @@ bool MatchesPattern(const QString &name, const QString &pattern)
     return MatchesAny(name, FoldedWildcards(pattern));
 }
 
+void SortLikeFileManager(QStringList &names)
+{
+    // A sort key per name once, then plain key comparisons: far quicker than
+    // the collator's compare() on every pair of a large folder.
+    QCollator collator{SortingLocale()};
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<std::pair<QCollatorSortKey, QString>> keyed;
+    keyed.reserve(names.size());
+    for (const QString &name : std::as_const(names))
+        keyed.emplace_back(collator.sortKey(name), name);
+    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
+        const int order = a.first.compare(b.first);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
+    names.clear();
+    for (auto &[key, name] : keyed)
+        names.append(std::move(name));
+}
+
 QStringList ListMatchingFiles(const QString &folder, const QString &pattern, bool *ok)
 {
     if (ok)
@@ -111,22 +131,7 @@ QStringList ListMatchingFiles(const QString &folder, const QString &pattern, boo
     if (!complete)
         return {};
 
-    // A sort key per name once, then plain key comparisons: far quicker than
-    // the collator's compare() on every pair of a large folder.
-    QCollator collator{SortingLocale()};
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::vector<std::pair<QCollatorSortKey, QString>> keyed;
-    keyed.reserve(names.size());
-    for (const QString &name : std::as_const(names))
-        keyed.emplace_back(collator.sortKey(name), name);
-    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
-        const int order = a.first.compare(b.first);
-        return order != 0 ? order < 0 : a.second < b.second;
-    });
-    names.clear();
-    for (auto &[key, name] : keyed)
-        names.append(std::move(name));
+    SortLikeFileManager(names);
     if (ok)
         *ok = true;
     return names;

@@ -9,6 +9,10 @@ inline const QString ImagePattern = QStringLiteral("*.jpg;*.jpeg;*.bmp;*.tif;*.g
 // True when `name` matches one of the ";"-separated wildcards, ignoring case.
 bool MatchesPattern(const QString &name, const QString &pattern);
 
+// Sorts names as a file manager does: ignoring case, numbers in natural
+// order, in the user's language (a plain language where that is "C").
+void SortLikeFileManager(QStringList &names);
+
 // The names of the folder's files (not folders) that match `pattern`, sorted
 // as a file manager sorts them: ignoring case, numbers in natural order.
 // Hidden (dot) files are left out, as a file manager does. Reads no file's

@@ -1,14 +1,12 @@
 #include "widgets/DirListBox.h"
 
-#include <QCollator>
+#include "services/FolderListing.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QStyle>
 #include <QStyledItemDelegate>
-
-#include <algorithm>
 
 namespace {
 
@@ -60,10 +58,7 @@ QStringList chainOf(const QString &folder)
 QStringList subfoldersOf(const QString &folder)
 {
     QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    QCollator collator{QLocale()};
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(names.begin(), names.end(), collator);
+    SortLikeFileManager(names);
     return names;
 }
 
