@@ -5,7 +5,7 @@ QString DeleteQuestionText(const QString &fileName)
     return QStringLiteral("Bild '%1' tatsächlich löschen ?").arg(fileName);
 }
 
-QString RenameFailureText(const RenameResult &result)
+QString RenameFailureText(const HandRenameResult &result)
 {
     switch (result.problem) {
     case NameProblem::Empty:

@@ -1,7 +1,7 @@
 #include "actions/DeleteQuestion.h"
 
 #include "actions/ActionTexts.h"
-#include "services/Ui.h"
+#include "ui/Ui.h"
 
 #include <QMessageBox>
 

@@ -6,7 +6,7 @@
 #include "actions/FileActionsHost.h"
 #include "actions/frmRename.h"
 #include "services/Paths.h"
-#include "services/Ui.h"
+#include "ui/Ui.h"
 #include "widgets/FileListBox.h"
 
 FileCommands::FileCommands(FileActionsHost &host, QObject *parent)

@@ -13,24 +13,24 @@ bool NameTakenInFolder(const QString &folder, const QString &name)
     return false;
 }
 
-RenameResult RenameInFolder(const QString &folder, const QString &currentName,
+HandRenameResult RenameInFolder(const QString &folder, const QString &currentName,
                             const QString &base, const QString &extension)
 {
-    RenameResult result;
+    HandRenameResult result;
     result.newName = base + extension;
     if (result.newName == currentName)
         return result;
 
     result.problem = CheckNewBaseName(base);
     if (result.problem != NameProblem::None) {
-        result.outcome = RenameOutcome::InvalidName;
+        result.outcome = HandRenameStatus::InvalidName;
         return result;
     }
     if (NameTakenInFolder(folder, result.newName)) {
-        result.outcome = RenameOutcome::Taken;
+        result.outcome = HandRenameStatus::Taken;
         return result;
     }
     result.error = SafeRename(folder + currentName, folder + result.newName);
-    result.outcome = result.error.ok() ? RenameOutcome::Renamed : RenameOutcome::Failed;
+    result.outcome = result.error.ok() ? HandRenameStatus::Renamed : HandRenameStatus::Failed;
     return result;
 }

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-enum class RenameOutcome {
+enum class HandRenameStatus {
     Unchanged,    // the new name is the current one: nothing was touched
     Renamed,
     InvalidName,  // see `problem`; nothing was touched
@@ -13,9 +13,9 @@ enum class RenameOutcome {
     Failed        // the system refused; see `error`
 };
 
-struct RenameResult
+struct HandRenameResult
 {
-    RenameOutcome outcome = RenameOutcome::Unchanged;
+    HandRenameStatus outcome = HandRenameStatus::Unchanged;
     QString newName;
     NameProblem problem = NameProblem::None;
     FileOpResult error;
@@ -28,5 +28,5 @@ bool NameTakenInFolder(const QString &folder, const QString &name);
 
 // Renames folder + currentName to folder + base + extension. `folder` ends in
 // a separator. Never replaces an existing file.
-RenameResult RenameInFolder(const QString &folder, const QString &currentName,
+HandRenameResult RenameInFolder(const QString &folder, const QString &currentName,
                             const QString &base, const QString &extension);

@@ -3,9 +3,9 @@
 #include "actions/ActionTexts.h"
 #include "actions/FileActionsHost.h"
 #include "actions/RenameInFolder.h"
-#include "services/FormLayout.h"
+#include "ui/FormLayout.h"
 #include "services/Paths.h"
-#include "services/Ui.h"
+#include "ui/Ui.h"
 #include "widgets/FileListBox.h"
 
 #include <QKeyEvent>
@@ -96,23 +96,23 @@ bool frmRename::eventFilter(QObject *watched, QEvent *event)
 
 void frmRename::Command2Click()
 {
-    const RenameResult result = RenameInFolder(folder_, currentName_, Text1->text(), Label2->text());
+    const HandRenameResult result = RenameInFolder(folder_, currentName_, Text1->text(), Label2->text());
     switch (result.outcome) {
-    case RenameOutcome::Unchanged:
+    case HandRenameStatus::Unchanged:
         close();
         return;
-    case RenameOutcome::Renamed:
+    case HandRenameStatus::Renamed:
         host_.Files().Refresh();
         SelectInList(result.newName);
         close();
         return;
-    case RenameOutcome::Taken:
+    case HandRenameStatus::Taken:
         ShowMessage(NameTakenText, 1);
         break;
-    case RenameOutcome::InvalidName:
+    case HandRenameStatus::InvalidName:
         ShowMessage(RenameFailureText(result), 2);
         break;
-    case RenameOutcome::Failed:
+    case HandRenameStatus::Failed:
         ShowMessage(RenameFailureText(result), 3);
         break;
     }

@@ -1,6 +1,6 @@
 #include "app/AppGlobals.h"
 
-#include "services/Ui.h"
+#include "ui/Ui.h"
 
 QString AppPath;
 QString ExeName;

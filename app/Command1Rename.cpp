@@ -1,10 +1,9 @@
 #include "app/Command1Rename.h"
 
-#include "app/BatchRename.h"
+#include "rename/BatchRename.h"
 #include "app/Form1.h"
-#include "app/RenamePlan.h"
+#include "rename/RenamePlan.h"
 #include "app/SelectionPanel.h"
-#include "metadata/ExifTimes.h"
 #include "services/Paths.h"
 #include "widgets/FileListBox.h"
 
@@ -55,12 +54,12 @@ void RenameSelectedFiles(Form1 &form)
     if (frozen) {
         // Without a usable frozen time the click ends after the first
         // selected file's panel reset, leaving list and check box as they are.
-        if (!IsRealExifTime(FrozenExifTime)) {
+        if (!IsRealExifTime(form.FrozenExifTime)) {
             if (!jobs.empty())
                 ResetPanel(form);
             return;
         }
-        options.frozenTime = FrozenExifTime;
+        options.frozenTime = form.FrozenExifTime;
     }
 
     const int total = int(jobs.size());
@@ -72,9 +71,7 @@ void RenameSelectedFiles(Form1 &form)
     progress.setValue(0);
     if (!jobs.empty())
         ResetPanel(form);
-    RunBatchRename(jobs, options, [&](const RenameOutcome &outcome, int done, int all) {
-        if (!frozen)
-            CurrentExifTime = outcome.time;
+    RunBatchRename(jobs, options, [&](const RenameOutcome &, int done, int all) {
         progress.setLabelText(DoneText(done, all));
         progress.setValue(done);
         if (done < all)

@@ -10,10 +10,10 @@
 #include "app/WidgetColour.h"
 #include "app/WindowIcon.h"
 #include "metadata/clsEXIF.h"
-#include "services/FolderListing.h"
-#include "services/FormLayout.h"
+#include "services/ImageTypes.h"
+#include "ui/FormLayout.h"
 #include "services/Paths.h"
-#include "services/Ui.h"
+#include "ui/Ui.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FlatButton.h"
 
@@ -129,7 +129,7 @@ void Form1::createControls()
     m_buttonBrowse->setFont(FormFont(QStringLiteral("Verdana"), 8.25));
 
     m_fileList = Place(new FileListBox(m_panel), "FileList", Twips(120, 2400, 3855, 5160));
-    m_fileList->setPattern(ImagePattern);
+    m_fileList->setPattern(ImagePattern());
 
     m_lblFileSize = MakeLabel(m_panel, "lblFileSize", Twips(120, 7605, 1875, 255), QString(),
                               Arial(9.75, true));
@@ -210,17 +210,6 @@ void Form1::openCurrentEntry()
         return;
     QString folder = m_txtPath->text();
     ShellOpen(this, AddBackslash(folder) + name);
-}
-
-void Form1::setLabelCaption(const QString &name, int, const QString &caption)
-{
-    if (auto *label = findChild<QLabel *>(name))
-        label->setText(caption);
-}
-
-int Form1::freezeValue() const
-{
-    return m_chkFreeze->isChecked() ? 1 : 0;
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "metadata/ExifSummaryView.h"
-
 #include <QWidget>
 
 #include <cstdint>
@@ -24,7 +22,7 @@ class QPushButton;
 // the list, the refresh symbol, the preview and the popup menu; the selection
 // panel's work is in SelectionPanel. Every control also carries its name as
 // object name. Other parts act on the window through the accessors below.
-class Form1 : public QWidget, public ExifSummaryView
+class Form1 : public QWidget
 {
     Q_OBJECT
 
@@ -66,10 +64,9 @@ public:
     // and resets the panel. The batch rename calls it as its last step.
     void RefreshList();
 
-    // ExifSummaryView: lblCam, lblBlende, lblExp, lblISO, lblTimeDate (any
-    // index, the arrays have one element) and lblEXIFTime.
-    void setLabelCaption(const QString &name, int index, const QString &caption) override;
-    int freezeValue() const override;
+    // The capture time "YYYY:MM:DD - HH:MM:SS" of the last photo shown while
+    // the freeze box was unchecked: the time freeze mode gives every file.
+    QString FrozenExifTime;
 
 protected:
     // The unload step: remembers the list's folder as LastPath.

@@ -5,7 +5,7 @@
 #include "app/WidgetColour.h"
 #include "metadata/clsEXIF.h"
 #include "services/Paths.h"
-#include "services/Thumbnail.h"
+#include "ui/Thumbnail.h"
 #include "widgets/FileListBox.h"
 
 #include <QCheckBox>
@@ -29,6 +29,29 @@ void ShowPreview(Form1 &form, const QString &path)
         form.ImageHeight = thumbnail.imageHeight;
     }
     form.lblSize()->setText(ImageSizeText(form.ImageHeight, form.ImageWidth));
+}
+
+void ShowSummary(Form1 &form, const clsEXIF &reader)
+{
+    const ExifSummary summary = reader.Summary();
+    if (summary.camera)
+        form.lblCam()->setText(*summary.camera);
+    if (summary.aperture)
+        form.lblBlende()->setText(QStringLiteral("Blende: f ") + *summary.aperture);
+    if (summary.exposure)
+        form.lblExp()->setText(QStringLiteral("Belichtung: 1/") + *summary.exposure + u's');
+    if (summary.iso)
+        form.lblISO()->setText(QStringLiteral("ISO ") + *summary.iso);
+    if (!summary.captureTime)
+        return;
+    const QString time = summary.captureTime->right(8);
+    const QString date = summary.captureTime->left(10);
+    form.lblTimeDate()->setText(date + QStringLiteral("  -  ") + time);
+    if (form.chkFreeze()->isChecked())
+        return;
+    // "YYYY:MM:DD" becomes "DD.MM.YYYY".
+    form.lblEXIFTime()->setText(date.right(2) + u'.' + date.mid(5, 2) + u'.' + date.left(4) + u' ' + time);
+    form.FrozenExifTime = reader.ExifTime();
 }
 
 void ShowFileFacts(Form1 &form, const QString &path)
@@ -64,13 +87,13 @@ void ShowSelectedFile(Form1 &form)
 
     ShowPreview(form, path);
     ResetSummary(form);
-    if (form.freezeValue() == 0)
+    if (!form.chkFreeze()->isChecked())
         form.lblEXIFTime()->setText(QStringLiteral("No EXIF Data"));
 
     clsEXIF &reader = form.ExifReader();
     reader.setImageFile(path);
     form.txtInfo()->setPlainText(reader.ListInfo());
-    reader.ListEXIF(form, 0);
+    ShowSummary(form, reader);
 
     ShowFileFacts(form, path);
 }

@@ -14,10 +14,6 @@ struct StartFolder
     QString commandPath;
 };
 
-// True when the path's last four characters, ignoring case, are ".jpg",
-// ".jpe", "jpeg", ".tif", ".bmp" or ".gif". Judged on the text alone.
-bool NamesImage(const QString &path);
-
 // commandLine is every argument joined by blanks. An image path opens its
 // folder and wants its file; a folder opens itself; anything else opens the
 // remembered folder, which is only read when needed.

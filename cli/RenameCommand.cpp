@@ -1,9 +1,10 @@
 #include "cli/RenameCommand.h"
 
-#include "app/BatchRename.h"
-#include "app/RenameMessages.h"
-#include "app/RenamePlan.h"
+#include "rename/BatchRename.h"
+#include "rename/RenameMessages.h"
+#include "rename/RenamePlan.h"
 #include "services/FolderListing.h"
+#include "services/ImageTypes.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -82,7 +83,7 @@ void AddItems(const QString &path, std::vector<Item> &items)
 {
     if (QFileInfo(path).isDir()) {
         bool ok = false;
-        const QStringList names = ListMatchingFiles(path, ImagePattern, &ok);
+        const QStringList names = ListMatchingFiles(path, ImagePattern(), &ok);
         if (!ok) {
             RenameOutcome failed =
                 Decided(path, RenameStatus::Failed, RenameReason::FolderUnreadable);
@@ -97,7 +98,7 @@ void AddItems(const QString &path, std::vector<Item> &items)
     }
     const qsizetype slash = path.lastIndexOf(u'/');
     const QString name = path.mid(slash + 1);
-    if (!MatchesPattern(name, ImagePattern))
+    if (!IsImageFileName(name))
         items.push_back({{}, Decided(path, RenameStatus::Skipped, RenameReason::NotAnImage)});
     else
         items.push_back({{path.left(slash + 1), name}, std::nullopt});

@@ -1,23 +1,16 @@
-# fotlex_library(<target> [EXCLUDE <file>...] DEPENDS <lib>...)
-# Builds the folder's sources into one static library. A folder whose code is
-# not written yet yields an interface library, so dependants still configure.
+# fotlex_library(<target> [EXCLUDE <file>...] [DEPENDS <lib>...] [PRIVATE <lib>...])
+# Builds the folder's sources into one static library. DEPENDS are the
+# libraries its headers need (public); PRIVATE the ones only its sources use,
+# so that a folder cannot include a layer it does not name.
 function(fotlex_library target)
-  cmake_parse_arguments(ARG "" "" "EXCLUDE;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "EXCLUDE;DEPENDS;PRIVATE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   foreach(file ${ARG_EXCLUDE})
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${file})
   endforeach()
   list(FILTER sources INCLUDE REGEX "\\.cpp$|\\.h$")
-  set(cpp_sources ${sources})
-  list(FILTER cpp_sources INCLUDE REGEX "\\.cpp$")
-  if(cpp_sources)
-    add_library(${target} STATIC ${sources})
-    target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
-    target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
-  else()
-    add_library(${target} INTERFACE)
-    target_include_directories(${target} INTERFACE ${CMAKE_SOURCE_DIR})
-    target_link_libraries(${target} INTERFACE ${ARG_DEPENDS})
-  endif()
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${target} PUBLIC ${ARG_DEPENDS} PRIVATE ${ARG_PRIVATE})
 endfunction()

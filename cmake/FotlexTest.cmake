@@ -1,7 +1,7 @@
 # fotlex_test(<name> [GUI] SOURCES <file>... DEPENDS <lib>...)
 # A GoogleTest executable registered with CTest. GUI tests get a QApplication
 # (offscreen unless a display is asked for) from tests/support.
-set(FOTLEX_TESTDATA "${CMAKE_SOURCE_DIR}/../shared/testdata/photos" CACHE PATH "Sample photographs")
+set(FOTLEX_TESTDATA "${CMAKE_SOURCE_DIR}/tests/data/photos" CACHE PATH "Sample photographs")
 
 function(fotlex_test name)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;DEPENDS" ${ARGN})

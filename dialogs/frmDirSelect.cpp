@@ -2,10 +2,10 @@
 
 #include "dialogs/DirSelectShared.h"
 #include "dialogs/NewFolderName.h"
-#include "services/FolderListing.h"
-#include "services/FormLayout.h"
+#include "services/ImageTypes.h"
+#include "ui/FormLayout.h"
 #include "services/Paths.h"
-#include "services/Ui.h"
+#include "ui/Ui.h"
 #include "widgets/DirListBox.h"
 #include "widgets/DriveListBox.h"
 #include "widgets/FileListBox.h"
@@ -73,7 +73,7 @@ void frmDirSelect::createControls()
     const QFont buttonFont = designFont(QStringLiteral("Verdana"));
 
     File1 = place(new FileListBox(this), "File1", Twips(2880, 60, 3255, 4770), listFont);
-    File1->setPattern(ImagePattern);
+    File1->setPattern(ImagePattern());
     Dir1 = place(new DirListBox(this), "Dir1", Twips(60, 420, 2715, 6090), listFont);
     Drive1 = place(new DriveListBox(this), "Drive1", Twips(60, 60, 2715, 330), listFont);
 

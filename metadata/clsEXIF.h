@@ -1,6 +1,6 @@
 #pragma once
 
-#include "metadata/ExifSummaryView.h"
+#include "metadata/ExifSummary.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -59,15 +59,16 @@ public:
     // One line "name: text" CR LF per entry, or the German reason there is none.
     QString ListInfo() const;
 
-    // Writes the summary labels of element `side` and, unless frozen,
-    // lblEXIFTime and FrozenExifTime.
-    void ListEXIF(ExifSummaryView &window, int side) const;
-    // Sets CurrentExifTime from DateTimeOriginal; writes no label.
-    void ListEXIF2() const;
+    // The summary's values; all missing without EXIF data.
+    ExifSummary Summary() const;
 
-    // What ListEXIF2 would leave in an emptied CurrentExifTime after parsing
-    // `path`, by the same walk but formatting only the entries it needs: the
-    // batch rename's fast road through thousands of files.
+    // The capture time "YYYY:MM:DD - HH:MM:SS" made from the last
+    // DateTimeOriginal; empty when there is none.
+    QString ExifTime() const;
+
+    // What ExifTime gives after parsing `path`, by the same walk but
+    // formatting only the entries it needs: the batch rename's fast road
+    // through thousands of files.
     static QString ExifTimeOf(const QString &path);
     // The same for the whole content of a file held in memory.
     static QString ExifTimeOfBytes(QByteArrayView file);

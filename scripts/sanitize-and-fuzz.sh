@@ -22,7 +22,7 @@ corpus=build-asan/fuzz-corpus
 mkdir -p "$corpus"
 # install, not cp: the samples are read-only, and a read-only copy from an
 # earlier run must neither block the copy nor the fuzzer's own writes.
-find ../shared/testdata/photos -type f ! -name '*.md' ! -name README -exec install -m 0644 -t "$corpus" {} +
+find tests/data -type f ! -name '*.md' ! -name README -exec install -m 0644 -t "$corpus" {} +
 mkdir -p build-asan/fuzz-findings
 # Short allocation stacks and a smaller quarantine: much of a run's time went
 # into recording the stack of, and recycling, every allocation of the

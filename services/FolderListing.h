@@ -3,9 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-// The file list's pattern: the image types the program lists.
-inline const QString ImagePattern = QStringLiteral("*.jpg;*.jpeg;*.bmp;*.tif;*.gif;*.png;*.jps");
-
 // True when `name` matches one of the ";"-separated wildcards, ignoring case.
 bool MatchesPattern(const QString &name, const QString &pattern);
 

@@ -4,6 +4,7 @@
 // bench_listing [count]   (QT_QPA_PLATFORM=offscreen unless set)
 
 #include "services/FolderListing.h"
+#include "services/ImageTypes.h"
 #include "widgets/FileListBox.h"
 
 #include "bench/BenchSupport.h"
@@ -51,7 +52,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     MakeFolder(dir.path(), count);
     FileListBox list;
-    list.setPattern(ImagePattern);
+    list.setPattern(ImagePattern());
     list.resize(257, 344);
     list.show();
     QApplication::processEvents();
@@ -59,7 +60,7 @@ int main(int argc, char **argv)
 
     QElapsedTimer timer;
     timer.start();
-    const QStringList names = ListMatchingFiles(dir.path(), ImagePattern);
+    const QStringList names = ListMatchingFiles(dir.path(), ImagePattern());
     const double readMs = timer.nsecsElapsed() / 1e6;
 
     timer.restart();

@@ -6,7 +6,7 @@
 // bench_preview [runs]   (QT_QPA_PLATFORM=offscreen unless set)
 
 #include "app/Form1.h"
-#include "services/Thumbnail.h"
+#include "ui/Thumbnail.h"
 #include "widgets/FileListBox.h"
 
 #include "bench/BenchSupport.h"

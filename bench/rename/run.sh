@@ -6,7 +6,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-photos=${FOTLEX_TESTDATA:-$root/../shared/testdata/photos}
+photos=${FOTLEX_TESTDATA:-$root/tests/data/photos}
 sizes=("$@")
 [ ${#sizes[@]} -eq 0 ] && sizes=(2000 20000)
 

@@ -5,6 +5,7 @@
 
 #include "actions/FileActionsHost.h"
 #include "services/FolderListing.h"
+#include "services/ImageTypes.h"
 
 #include <QTemporaryDir>
 #include <QWidget>
@@ -19,7 +20,7 @@ public:
         for (const QString &name : names)
             WriteFile(dir.filePath(name), name.toUtf8());
         list = new FileListBox(&window);
-        list->setPattern(ImagePattern);
+        list->setPattern(ImagePattern());
         list->setPath(dir.path());
         pathText = dir.path();
         window.resize(300, 300);

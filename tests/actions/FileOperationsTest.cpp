@@ -31,8 +31,8 @@ protected:
 
 TEST_F(RenameInFolderTest, RenamesWithinTheFolder)
 {
-    const RenameResult result = RenameInFolder(folder, "IMG_0001.JPG", "Urlaub", ".jpg");
-    EXPECT_EQ(result.outcome, RenameOutcome::Renamed);
+    const HandRenameResult result = RenameInFolder(folder, "IMG_0001.JPG", "Urlaub", ".jpg");
+    EXPECT_EQ(result.outcome, HandRenameStatus::Renamed);
     EXPECT_EQ(result.newName, "Urlaub.jpg");
     EXPECT_EQ(ReadBytes(folder + "Urlaub.jpg"), "first");
     EXPECT_FALSE(QFile::exists(folder + "IMG_0001.JPG"));
@@ -42,10 +42,10 @@ TEST_F(RenameInFolderTest, UnchangedOrInvalidNamesTouchNothing)
 {
     ASSERT_TRUE(QDir(folder).mkdir("sub"));
     const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    EXPECT_EQ(RenameInFolder(folder, "other.jpg", "other", ".jpg").outcome, RenameOutcome::Unchanged);
+    EXPECT_EQ(RenameInFolder(folder, "other.jpg", "other", ".jpg").outcome, HandRenameStatus::Unchanged);
     for (const QString &base : QStringList{"", "sub/moved", "..\\up", "a\nb"}) {
-        const RenameResult result = RenameInFolder(folder, "IMG_0001.JPG", base, ".jpg");
-        EXPECT_EQ(result.outcome, RenameOutcome::InvalidName) << base.toStdString();
+        const HandRenameResult result = RenameInFolder(folder, "IMG_0001.JPG", base, ".jpg");
+        EXPECT_EQ(result.outcome, HandRenameStatus::InvalidName) << base.toStdString();
         EXPECT_FALSE(RenameFailureText(result).isEmpty());
     }
     EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
@@ -57,8 +57,8 @@ TEST_F(RenameInFolderTest, NeverReplacesAnotherFileOrFolderInAnyLetterCase)
     ASSERT_TRUE(QDir(folder).mkdir("Album.jpg"));
     // A change of letter case only counts as taken too.
     for (const QString &base : QStringList{"other", "OTHER", "Other", "album", "IMG_0001"}) {
-        const RenameResult result = RenameInFolder(folder, "IMG_0001.JPG", base, ".jpg");
-        EXPECT_EQ(result.outcome, RenameOutcome::Taken) << base.toStdString();
+        const HandRenameResult result = RenameInFolder(folder, "IMG_0001.JPG", base, ".jpg");
+        EXPECT_EQ(result.outcome, HandRenameStatus::Taken) << base.toStdString();
     }
     EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList({"Album.jpg", "IMG_0001.JPG", "other.jpg"}));
@@ -68,14 +68,14 @@ TEST_F(RenameInFolderTest, NeverReplacesAnotherFileOrFolderInAnyLetterCase)
 
 TEST_F(RenameInFolderTest, RefusalCarriesTheSystemsReason)
 {
-    const RenameResult result = RenameInFolder(folder, "IMG_0001.JPG", QString(300, 'x'), ".jpg");
-    EXPECT_EQ(result.outcome, RenameOutcome::Failed);
+    const HandRenameResult result = RenameInFolder(folder, "IMG_0001.JPG", QString(300, 'x'), ".jpg");
+    EXPECT_EQ(result.outcome, HandRenameStatus::Failed);
     EXPECT_FALSE(result.error.ok());
     EXPECT_FALSE(result.error.reason().isEmpty());
     EXPECT_TRUE(RenameFailureText(result).contains(result.error.reason()));
     EXPECT_EQ(ReadBytes(folder + "IMG_0001.JPG"), "first");
 
-    EXPECT_EQ(RenameInFolder(folder, "gone.jpg", "new", ".jpg").outcome, RenameOutcome::Failed);
+    EXPECT_EQ(RenameInFolder(folder, "gone.jpg", "new", ".jpg").outcome, HandRenameStatus::Failed);
     EXPECT_FALSE(QFile::exists(folder + "new.jpg"));
 }
 

@@ -1,6 +1,7 @@
 #include "widgets/FileListBox.h"
 
 #include "MainWindow.h"
+#include "services/ImageTypes.h"
 #include "TestFiles.h"
 #include "services/FolderListing.h"
 
@@ -23,7 +24,7 @@ struct FileListBoxTest : ::testing::Test
                                  "b.png", "c.gif"})
             WriteFile(dir.filePath(QString::fromLatin1(name)), "0123456789");
         QDir(dir.path()).mkdir(QStringLiteral("folder.jpg"));
-        list.setPattern(ImagePattern);
+        list.setPattern(ImagePattern());
         list.resize(200, 300);
         ASSERT_TRUE(list.setPath(dir.path()));
     }

@@ -1,6 +1,5 @@
 #include "MainWindow.h"
 #include "TestFiles.h"
-#include "metadata/ExifTimes.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +44,7 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     EXPECT_EQ(form->lblISO()->text(), QStringLiteral("ISO 100"));
     EXPECT_EQ(form->lblTimeDate()->text(), QStringLiteral("2008:05:30  -  15:56:01"));
     EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("30.05.2008 15:56:01"));
-    EXPECT_EQ(FrozenExifTime, QStringLiteral("2008:05:30 - 15:56:01"));
+    EXPECT_EQ(form->FrozenExifTime, QStringLiteral("2008:05:30 - 15:56:01"));
     EXPECT_EQ(form->lblFileSize()->text(), QStringLiteral("7.958"));
     EXPECT_TRUE(form->txtInfo()->toPlainText().contains(QStringLiteral("Canon EOS 40D")));
 
@@ -61,7 +60,7 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     EXPECT_EQ(form->lblTimeDate()->text(), QStringLiteral("Datum & Zeit:"));
     EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 30 x 40"));
     EXPECT_EQ(fileTimeColour(), DarkRed);
-    EXPECT_EQ(FrozenExifTime, QStringLiteral("2008:05:30 - 15:56:01"));
+    EXPECT_EQ(form->FrozenExifTime, QStringLiteral("2008:05:30 - 15:56:01"));
 
     // An empty file: no picture, no bytes, the last size stays.
     click(3);
@@ -92,7 +91,7 @@ TEST_F(SelectionPanelTest, FreezeKeepsTheExifTimeAndComparesAgainstIt)
     EXPECT_EQ(form->lblCam()->text(), QStringLiteral("NIKON D70"));
     EXPECT_EQ(form->lblTimeDate()->text(), QStringLiteral("2008:03:15  -  09:52:01"));
     EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("30.05.2008 15:56:01"));
-    EXPECT_EQ(FrozenExifTime, QStringLiteral("2008:05:30 - 15:56:01"));
+    EXPECT_EQ(form->FrozenExifTime, QStringLiteral("2008:05:30 - 15:56:01"));
     EXPECT_EQ(fileTimeColour(), Black);
     click(2);
     EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("30.05.2008 15:56:01"));
@@ -177,7 +176,7 @@ TEST(Form1Layout, ControlsAtTheirPlacesAndCaptionsAreNeverMarkup)
     EXPECT_EQ(form.lblTimeDate()->text(), QStringLiteral("Datum & Zeit:"));
 
     // A camera may name itself in tags.
-    form.setLabelCaption(QStringLiteral("lblCam"), 0, QStringLiteral("<b>X</b>"));
+    form.lblCam()->setText(QStringLiteral("<b>X</b>"));
     EXPECT_EQ(form.lblCam()->textFormat(), Qt::PlainText);
     EXPECT_EQ(form.lblCam()->text(), QStringLiteral("<b>X</b>"));
 }

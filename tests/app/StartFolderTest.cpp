@@ -1,4 +1,6 @@
 #include "app/StartFolder.h"
+#include "services/FolderListing.h"
+#include "services/ImageTypes.h"
 
 #include "TestFiles.h"
 
@@ -6,12 +8,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(NamesImage, LooksAtTheLastFourCharactersOnly)
+TEST(ImageTypes, OneListForListStartAndRename)
 {
-    for (const char *name : {"a.jpg", "A.JPG", "b.jpe", "c.jpeg", "d.TIF", "e.bmp", "f.gif", "xjpeg"})
-        EXPECT_TRUE(NamesImage(QString::fromLatin1(name))) << name;
-    for (const char *name : {"a.png", "a.jps", "a.tiff", "folder", "", "jpg", "a.jpg "})
-        EXPECT_FALSE(NamesImage(QString::fromLatin1(name))) << name;
+    for (const char *name : {"a.jpg", "A.JPG", "b.jpe", "c.jpeg", "d.TIF", "d.tiff", "e.bmp", "f.gif", "g.PNG"})
+        EXPECT_TRUE(IsImageFileName(QString::fromLatin1(name))) << name;
+    for (const char *name : {"a.jps", "xjpeg", "folder", "", "jpg", ".jpg", "a.jpg "})
+        EXPECT_FALSE(IsImageFileName(QString::fromLatin1(name))) << name;
+    EXPECT_TRUE(MatchesPattern(QStringLiteral("x.JPE"), ImagePattern()));
 }
 
 TEST(DecideStartFolder, ImageOpensItsFolderFolderItselfAnythingElseTheRememberedOne)
@@ -20,7 +23,7 @@ TEST(DecideStartFolder, ImageOpensItsFolderFolderItselfAnythingElseTheRemembered
     const QString d = dir.path();
     const QString remembered = QStringLiteral("/remembered/folder");
     WriteFile(d + QStringLiteral("/Urlaub.jpg"));
-    WriteFile(d + QStringLiteral("/bild.png"));
+    WriteFile(d + QStringLiteral("/notiz.txt"));
     const struct
     {
         QString commandLine, folder, wanted, commandPath;
@@ -28,7 +31,7 @@ TEST(DecideStartFolder, ImageOpensItsFolderFolderItselfAnythingElseTheRemembered
         {QString(), remembered, QString(), QString()},
         {'"' + d + "/Bild 1.JPG\"", d, "Bild 1.JPG", d + "/Bild 1.JPG"},
         {d + "/Urlaub.jpg", d, "Urlaub.jpg", d + "/Urlaub.jpg"},
-        {d + "/bild.png", remembered, QString(), d + "/bild.png"},
+        {d + "/notiz.txt", remembered, QString(), d + "/notiz.txt"},
         {d, d, QString(), d},
         {d + "/gibt es nicht", remembered, QString(), d + "/gibt es nicht"},
     };

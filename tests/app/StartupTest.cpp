@@ -77,13 +77,12 @@ TEST_F(StartupTest, QuotedImagePathInOtherCaseSelectsAndShowsTheFile)
     EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
 }
 
-TEST_F(StartupTest, PngFolderOrMissingPathOpensAFolderWithNothingSelected)
+TEST_F(StartupTest, OtherFileFolderOrMissingPathOpensAFolderWithNothingSelected)
 {
-    const QString png = program.filePath(QStringLiteral("bild.png"));
-    QImage(4, 4, QImage::Format_RGB32).save(png);
-    // The png and the missing path fall back to the remembered photo folder;
-    // the folder path opens itself.
-    for (const auto &[argument, remembered] : {std::pair{png, photos.path()},
+    const QString text = WriteFile(program.filePath(QStringLiteral("notiz.txt")));
+    // A file of another type and a missing path fall back to the remembered
+    // photo folder; the folder path opens itself.
+    for (const auto &[argument, remembered] : {std::pair{text, photos.path()},
                                               {photos.filePath(QStringLiteral("weg")), photos.path()},
                                               {photos.path(), program.path()}}) {
         remember(remembered);

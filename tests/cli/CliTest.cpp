@@ -107,3 +107,20 @@ TEST(CliProgramTest, RunsWithoutADisplay)
 }
 
 }
+
+// The tool is linked without --as-needed, so its dynamic section lists every
+// library the link pulled in: none may be a display library.
+TEST(CliLinkTest, NeedsQtCoreOnly)
+{
+    QProcess readelf;
+    readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), QStringLiteral(FOTLEX_CLI)});
+    ASSERT_TRUE(readelf.waitForFinished());
+    ASSERT_EQ(readelf.exitCode(), 0);
+    QStringList qtLibraries;
+    for (const QString &line : QString::fromLocal8Bit(readelf.readAllStandardOutput()).split(u'\n')) {
+        const qsizetype at = line.indexOf(QStringLiteral("[libQt6"));
+        if (line.contains(QStringLiteral("(NEEDED)")) && at >= 0)
+            qtLibraries.append(line.mid(at + 1, line.indexOf(u'.', at) - at - 1));
+    }
+    EXPECT_EQ(qtLibraries, QStringList{QStringLiteral("libQt6Core")});
+}

@@ -1,4 +1,4 @@
-#include "../batchrename/TestPhotos.h"
+#include "TestPhotos.h"
 
 #include "cli/RenameCommand.h"
 

@@ -1,3 +1,1 @@
-fotlex_test(cli_rename_test
-  SOURCES RenameCommandTest.cpp ../batchrename/TestPhotos.cpp ../batchrename/TestPhotos.h
-  DEPENDS fotlex_cli)
+fotlex_test(cli_rename_test SOURCES RenameCommandTest.cpp DEPENDS fotlex_cli fotlex_test_files)

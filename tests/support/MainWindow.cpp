@@ -1,7 +1,5 @@
 #include "MainWindow.h"
 
-#include "metadata/ExifTimes.h"
-
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
@@ -11,7 +9,6 @@
 std::unique_ptr<Form1> ShowMainWindow(const QString &folder)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    FrozenExifTime.clear();
     auto form = std::make_unique<Form1>();
     form->txtPath()->setText(folder);
     EXPECT_TRUE(form->FileList()->setPath(folder));

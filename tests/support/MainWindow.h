@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GuiFiles.h"
 #include "app/Form1.h"
 #include "widgets/FileListBox.h"
 

@@ -1,8 +1,6 @@
 #include "TestFiles.h"
 
-#include <QDesktopServices>
 #include <QFile>
-#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -20,27 +18,9 @@ QString CopyPhoto(const QString &photo, const QString &folder, const QString &na
     return target;
 }
 
-QString WriteJpeg(const QString &path, int width, int height)
-{
-    QImage image(width, height, QImage::Format_Grayscale8);
-    image.fill(128);
-    EXPECT_TRUE(image.save(path, "JPEG"));
-    return path;
-}
-
 void SetModified(const QString &path, const QDateTime &time)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
-}
-
-OpenedUrls::OpenedUrls()
-{
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
-}
-
-OpenedUrls::~OpenedUrls()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }

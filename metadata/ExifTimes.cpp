@@ -1,4 +1,0 @@
-#include "metadata/ExifTimes.h"
-
-QString FrozenExifTime;
-QString CurrentExifTime;

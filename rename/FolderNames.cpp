@@ -1,0 +1,72 @@
+#include "rename/FolderNames.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <dirent.h>
+
+FolderNames FolderNames::read(const QString &folder, FileOpResult &error)
+{
+    FolderNames names;
+    error = {};
+    const QByteArray encoded = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
+    DIR *dir = opendir(encoded.constData());
+    if (!dir) {
+        error.error = errno;
+        return names;
+    }
+    for (;;) {
+        errno = 0;
+        const dirent *entry = readdir(dir);
+        if (!entry) {
+            error.error = errno;
+            break;
+        }
+        const char *n = entry->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+            continue;
+        names.add(QFile::decodeName(n));
+    }
+    closedir(dir);
+    return names;
+}
+
+QString FolderNames::key(const QString &name)
+{
+    // Photo names are nearly always ASCII, where folding is lowering; Qt's
+    // full folding costs as much as reading the file's EXIF block.
+    QString folded = name;
+    for (QChar &c : folded) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return name.toCaseFolded();
+        if (u >= u'A' && u <= u'Z')
+            c = QChar(char16_t(u + (u'a' - u'A')));
+    }
+    return folded;
+}
+
+bool FolderNames::contains(const QString &name) const
+{
+    return counts_.contains(key(name));
+}
+
+void FolderNames::add(const QString &name)
+{
+    ++counts_[key(name)];
+}
+
+void FolderNames::remove(const QString &name)
+{
+    const auto it = counts_.find(key(name));
+    if (it == counts_.end())
+        return;
+    if (--it.value() <= 0)
+        counts_.erase(it);
+}
+
+void FolderNames::renamed(const QString &from, const QString &to)
+{
+    remove(from);
+    add(to);
+}

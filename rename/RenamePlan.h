@@ -1,0 +1,42 @@
+#pragma once
+
+#include "rename/FolderNames.h"
+
+#include <QString>
+
+// The naming rules of the batch rename by EXIF time. Times come in the form
+// the EXIF summary keeps them: "YYYY:MM:DD - HH:MM:SS".
+
+// True only for that exact shape holding a real calendar date and time; the
+// cameras' "0000:00:00 - 00:00:00", empty and truncated values are not.
+bool IsRealExifTime(const QString &time);
+
+// "2016:08:28 02:24:00" (as EXIF stores it) -> "2016:08:28 - 02:24:00"; any
+// text of another length or without the blank gives an empty text.
+QString ExifTimeFromText(const QString &text);
+
+// The extension a renamed file gets: ".jpg" for every JPEG spelling (.jpg,
+// .jpeg, .jpe in any case), otherwise the file's own extension in lower case
+// (a PNG must not end up named .jpg), or nothing for a file without one.
+QString RenamedExtension(const QString &fileName);
+
+enum class PlanKind {
+    Rename,        // newName is free
+    AlreadyNamed,  // the file already bears newName (ignoring case)
+    NameTaken,     // another entry of the folder holds newName
+    LettersTaken,  // frozen mode: all 26 names are held by other entries
+};
+
+struct PlannedName
+{
+    PlanKind kind = PlanKind::Rename;
+    QString newName;
+};
+
+// Normal mode: the file's own time as its name. `time` must be real.
+PlannedName PlanByOwnTime(const QString &oldName, const QString &time, const FolderNames &names);
+
+// Frozen mode: the frozen time and the first letter "a" to "z" whose name is
+// free; with all 26 taken the name stays the one with "z".
+PlannedName PlanByFrozenTime(const QString &oldName, const QString &frozenTime,
+                             const FolderNames &names);

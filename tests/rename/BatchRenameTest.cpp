@@ -1,0 +1,223 @@
+#include "TestFiles.h"
+#include "TestPhotos.h"
+
+#include "rename/BatchRename.h"
+#include "rename/RenameMessages.h"
+#include "services/FolderListing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QByteArray First = "2016:08:28 02:24:00";
+const QByteArray Second = "2016:08:28 02:25:10";
+
+class BatchRenameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(temp.isValid());
+        folder = temp.path() + '/';
+    }
+
+    void photo(const QString &name, const std::optional<QByteArray> &time)
+    {
+        WriteExifJpeg(folder + name, time, name.toUtf8());
+    }
+
+    // Renames the named files in order and checks that no file was lost.
+    std::vector<RenameOutcome> rename(const QStringList &names, RenameOptions options = {})
+    {
+        const auto before = FolderContents(folder);
+        std::vector<RenameJob> jobs;
+        for (const QString &name : names)
+            jobs.push_back({folder, name});
+        auto outcomes = RunBatchRename(jobs, options);
+        EXPECT_TRUE(SameFilesRenamed(before, FolderContents(folder)));
+        return outcomes;
+    }
+
+    QStringList files() const { return QDir(folder).entryList(QDir::Files, QDir::Name); }
+
+    static RenameOptions frozen(const QString &time = "2016:08:28 - 02:24:00")
+    {
+        RenameOptions options;
+        options.frozenTime = time;
+        return options;
+    }
+
+    QTemporaryDir temp;
+    QString folder;
+};
+
+} // namespace
+
+TEST_F(BatchRenameTest, NormalModeNamesEachFileAfterItsOwnTimeAndType)
+{
+    photo("a.jpeg", First);
+    photo("b.PNG", Second);
+    photo("c.jpg", std::nullopt);
+    const auto outcomes = rename({"a.jpeg", "b.PNG", "c.jpg"});
+    ASSERT_EQ(outcomes.size(), 3u);
+    EXPECT_EQ(RenameOutcomeLine(outcomes[0]),
+              folder + "a.jpeg -> " + folder + "2016-08-28 - 02-24-00.jpg");
+    EXPECT_EQ(outcomes[1].status, RenameStatus::Renamed);
+    EXPECT_EQ(RenameOutcomeLine(outcomes[2]), folder + "c.jpg: übersprungen (keine EXIF-Zeit)");
+    EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00.jpg", "2016-08-28 - 02-25-10.png", "c.jpg"}));
+}
+
+TEST_F(BatchRenameTest, FrozenModeGivesEveryFileTheTimeAndTheNextLetter)
+{
+    photo("a.jpg", First);
+    photo("b.jpg", Second);
+    photo("c.jpg", std::nullopt);
+    rename({"a.jpg", "b.jpg", "c.jpg"}, frozen());
+    EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00a.jpg", "2016-08-28 - 02-24-00b.jpg",
+                                    "2016-08-28 - 02-24-00c.jpg"}));
+
+    // A second batch skips over the names the first one left.
+    photo("d.JPEG", std::nullopt);
+    photo("e.png", std::nullopt);
+    rename({"d.JPEG", "e.png"}, frozen());
+    EXPECT_TRUE(QFile::exists(folder + "2016-08-28 - 02-24-00d.jpg"));
+    EXPECT_TRUE(QFile::exists(folder + "2016-08-28 - 02-24-00a.png"));
+}
+
+TEST_F(BatchRenameTest, OnlyRealTimesNameAFile)
+{
+    photo("zero.jpg", QByteArray("0000:00:00 00:00:00"));
+    photo("empty.jpg", QByteArray(""));
+    photo("short.jpg", QByteArray("2016:08:28 02:2"));
+    photo("feb30.jpg", QByteArray("2016:02:30 10:00:00"));
+    const auto outcomes = rename({"zero.jpg", "empty.jpg", "short.jpg", "feb30.jpg"});
+    for (const RenameOutcome &outcome : outcomes) {
+        EXPECT_EQ(outcome.status, RenameStatus::Skipped) << outcome.oldPath.toStdString();
+        EXPECT_TRUE(outcome.reason == RenameReason::BadExifTime
+                    || outcome.reason == RenameReason::NoExifTime);
+    }
+    EXPECT_EQ(files().size(), 4);
+}
+
+TEST_F(BatchRenameTest, FileTimesGoOnlyToTheFileOfTheEntry)
+{
+    photo("a.jpg", First);
+    photo("2016-08-28 - 02-25-10.jpg", Second);
+    photo("same.jpg", First);
+    RenameOptions options;
+    options.fileTimes = true;
+    const auto outcomes = rename({"a.jpg", "2016-08-28 - 02-25-10.jpg", "same.jpg"}, options);
+    EXPECT_EQ(outcomes[0].status, RenameStatus::Renamed);
+    EXPECT_EQ(outcomes[1].reason, RenameReason::AlreadyNamed);
+    EXPECT_EQ(outcomes[2].reason, RenameReason::NameTaken);
+    EXPECT_EQ(ModificationTime(folder + "2016-08-28 - 02-24-00.jpg"), LocalMoment(First));
+    EXPECT_EQ(ModificationTime(folder + "2016-08-28 - 02-25-10.jpg"), LocalMoment(Second));
+
+    // The second photo of the same second keeps its name and its own time,
+    // and the first one's times are not set again on its behalf.
+    EXPECT_NE(ModificationTime(folder + "same.jpg"), LocalMoment(First));
+    const QDateTime stamp(QDate(2001, 1, 1), QTime(0, 0));
+    SetModified(folder + "2016-08-28 - 02-24-00.jpg", stamp);
+    rename({"same.jpg"}, options);
+    EXPECT_EQ(ModificationTime(folder + "2016-08-28 - 02-24-00.jpg"), stamp.toSecsSinceEpoch());
+}
+
+TEST_F(BatchRenameTest, TakenNamesInAnyLetterCaseBlockTheRenameAndStampNoOtherFile)
+{
+    for (char c = 'a'; c <= 'z'; ++c)
+        photo(QStringLiteral("2016-08-28 - 02-24-00%1.jpg").arg(QChar(c)), Second);
+    photo("2016-08-28 - 02-24-00.JPG", Second);
+    photo("x.jpg", First);
+    const qint64 zTime = ModificationTime(folder + "2016-08-28 - 02-24-00z.jpg");
+    EXPECT_EQ(RenameOutcomeLine(rename({"x.jpg"})[0]),
+              folder + "x.jpg: übersprungen (2016-08-28 - 02-24-00.jpg existiert bereits)");
+
+    RenameOptions options = frozen();
+    options.fileTimes = true;
+    EXPECT_EQ(rename({"x.jpg"}, options)[0].reason, RenameReason::LettersTaken);
+    EXPECT_TRUE(QFile::exists(folder + "x.jpg"));
+    EXPECT_EQ(ModificationTime(folder + "2016-08-28 - 02-24-00z.jpg"), zTime);
+}
+
+TEST_F(BatchRenameTest, ReadOnlyFolderAndVanishedFileFailWithTheSystemsReason)
+{
+    photo("a.jpg", First);
+    photo("gone.jpg", Second);
+    QFile::remove(folder + "gone.jpg");
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    std::vector<RenameOutcome> outcomes;
+    {
+        PermissionsEnforced enforced;
+        outcomes = rename({"gone.jpg", "a.jpg"});
+    }
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    ASSERT_EQ(outcomes.size(), 2u);
+    EXPECT_EQ(outcomes[0].status, RenameStatus::Failed);
+    EXPECT_EQ(outcomes[0].system.error, ENOENT);
+    EXPECT_EQ(outcomes[1].status, RenameStatus::Failed);
+    EXPECT_EQ(outcomes[1].system.error, EACCES);
+    EXPECT_TRUE(RenameOutcomeLine(outcomes[1]).startsWith(folder + "a.jpg: fehlgeschlagen ("));
+    EXPECT_FALSE(outcomes[1].system.reason().isEmpty());
+    EXPECT_EQ(files(), QStringList({"a.jpg"}));
+}
+
+TEST_F(BatchRenameTest, NonAsciiNamesAndFolders)
+{
+    folder = temp.path() + "/Übersee äöü/";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    photo("Straße 1.jpg", First);
+    const auto outcomes = rename({"Straße 1.jpg"});
+    EXPECT_EQ(outcomes[0].status, RenameStatus::Renamed);
+    EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00.jpg"}));
+}
+
+TEST_F(BatchRenameTest, DryRunChangesNothing)
+{
+    photo("a.jpg", First);
+    photo("b.jpg", First);
+    photo("c.png", std::nullopt);
+    const auto before = FolderContents(folder);
+    const qint64 aTime = ModificationTime(folder + "a.jpg");
+    RenameOptions options;
+    options.dryRun = true;
+    options.fileTimes = true;
+    const auto outcomes = rename({"a.jpg", "b.jpg", "c.png"}, options);
+    EXPECT_EQ(outcomes[0].status, RenameStatus::Renamed);
+    // The plan still sees the name a.jpg would have taken.
+    EXPECT_EQ(outcomes[1].reason, RenameReason::NameTaken);
+    EXPECT_EQ(FolderContents(folder), before);
+    EXPECT_EQ(ModificationTime(folder + "a.jpg"), aTime);
+}
+
+TEST_F(BatchRenameTest, CancelStopsAfterTheFileInHand)
+{
+    photo("a.jpg", First);
+    photo("b.jpg", Second);
+    int calls = 0;
+    const auto outcomes = RunBatchRename({{folder, "a.jpg"}, {folder, "b.jpg"}}, {},
+                                         [&](const RenameOutcome &, int done, int total) {
+                                             ++calls;
+                                             EXPECT_EQ(done, 1);
+                                             EXPECT_EQ(total, 2);
+                                             return false;
+                                         });
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(outcomes.size(), 1u);
+    EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00.jpg", "b.jpg"}));
+}
+
+TEST_F(BatchRenameTest, RealCameraPhotos)
+{
+    for (const char *name : {"Canon_40D.jpg", "Nikon_D70.jpg", "Canon_40D_photoshop_import.jpg"})
+        CopyPhoto(name, folder, name);
+    const auto outcomes = rename({"Canon_40D.jpg", "Nikon_D70.jpg", "Canon_40D_photoshop_import.jpg"});
+    EXPECT_EQ(files(), QStringList({"2008-03-15 - 09-52-01.jpg", "2008-05-30 - 15-56-01.jpg",
+                                    "Canon_40D_photoshop_import.jpg"}));
+    EXPECT_EQ(outcomes[2].reason, RenameReason::NoExifTime);
+}

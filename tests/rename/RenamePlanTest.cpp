@@ -1,0 +1,71 @@
+#include "rename/FolderNames.h"
+#include "rename/RenamePlan.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+FolderNames NamesOf(std::initializer_list<const char *> names)
+{
+    FolderNames set;
+    for (const char *name : names)
+        set.add(QString::fromUtf8(name));
+    return set;
+}
+
+} // namespace
+
+TEST(RenamePlan, AcceptsOnlyRealWellFormedTimes)
+{
+    EXPECT_TRUE(IsRealExifTime("2016:08:28 - 02:24:00"));
+    EXPECT_TRUE(IsRealExifTime("2016:02:29 - 23:59:59"));
+    for (const char *bad : {"0000:00:00 - 00:00:00", " - ", "", "2016:08:28 - 02:24", "2016:08:28",
+                            "2015:02:29 - 10:00:00", "2016:13:01 - 10:00:00",
+                            "2016:08:28 - 24:00:00", "2016:08:28 - 10:60:00",
+                            "2016-08-28 - 02:24:00", "2016:08:28 - 02:24:0x",
+                            "2016:08:28   02:24:00", "2016:08:28 - 02:24:00 "})
+        EXPECT_FALSE(IsRealExifTime(bad)) << bad;
+    EXPECT_EQ(ExifTimeFromText("2016:08:28 02:24:00"), "2016:08:28 - 02:24:00");
+    EXPECT_EQ(ExifTimeFromText("2016:08:28"), "");
+    EXPECT_EQ(ExifTimeFromText("2016:08:28T02:24:00"), "");
+}
+
+TEST(RenamePlan, JpegSpellingsBecomeJpgOtherTypesKeepTheirOwn)
+{
+    for (const auto &[name, extension] : {std::pair{"a.jpg", ".jpg"}, {"a.JPG", ".jpg"}, {"a.jpeg", ".jpg"},
+                                          {"a.JPEG", ".jpg"}, {"a.Jpe", ".jpg"}, {"x.y.jpg", ".jpg"},
+                                          {"a.PNG", ".png"}, {"a.gif", ".gif"}, {"a.TIF", ".tif"},
+                                          {"a.Jps", ".jps"}, {"noext", ""}, {".jpg", ""}})
+        EXPECT_EQ(RenamedExtension(name), extension) << name;
+}
+
+TEST(RenamePlan, FrozenModeTakesTheFirstFreeLetterFromA)
+{
+    const QString time = "2016:08:28 - 02:24:00";
+    EXPECT_EQ(PlanByFrozenTime("x.jpg", time, NamesOf({"x.jpg"})).newName,
+              "2016-08-28 - 02-24-00a.jpg");
+    const PlannedName plan = PlanByFrozenTime(
+        "x.png", time, NamesOf({"x.png", "2016-08-28 - 02-24-00A.PNG", "2016-08-28 - 02-24-00b.png"}));
+    EXPECT_EQ(plan.kind, PlanKind::Rename);
+    EXPECT_EQ(plan.newName, "2016-08-28 - 02-24-00c.png");
+
+    FolderNames all = NamesOf({"x.jpg"});
+    for (char c = 'a'; c <= 'z'; ++c)
+        all.add(QStringLiteral("2016-08-28 - 02-24-00%1.jpg").arg(QChar(c)));
+    EXPECT_EQ(PlanByFrozenTime("x.jpg", time, all).kind, PlanKind::LettersTaken);
+    EXPECT_EQ(PlanByFrozenTime("2016-08-28 - 02-24-00z.jpg", time, all).kind,
+              PlanKind::AlreadyNamed);
+}
+
+TEST(FolderNamesTest, CountsNamesThatFoldAlike)
+{
+    FolderNames names = NamesOf({"X.JPG", "x.jpg", "Ärger.jpg"});
+    names.remove("x.jpg");
+    EXPECT_TRUE(names.contains("x.Jpg"));
+    names.remove("X.JPG");
+    EXPECT_FALSE(names.contains("x.jpg"));
+    EXPECT_TRUE(names.contains("ÄRGER.JPG"));
+    names.renamed("Ärger.jpg", "b.jpg");
+    EXPECT_FALSE(names.contains("ärger.jpg"));
+    EXPECT_TRUE(names.contains("B.jpg"));
+}
