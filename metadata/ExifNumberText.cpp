@@ -1,6 +1,7 @@
 #include "metadata/ExifNumberText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 const QLocale &ExifNumberText::locale()
@@ -8,20 +9,52 @@ const QLocale &ExifNumberText::locale()
     if (!m_locale) {
         m_locale.emplace();
         m_locale->setNumberOptions(QLocale::OmitGroupSeparator);
+        m_decimalPoint = m_locale->decimalPoint();
+        m_negativeSign = m_locale->negativeSign();
+        m_asciiDigits = m_locale->zeroDigit() == u"0";
     }
     return *m_locale;
 }
 
 QString ExifNumberText::Fixed(double x, int decimals)
 {
+    QString text;
+    AppendFixed(text, x, decimals);
+    return text;
+}
+
+void ExifNumberText::AppendFixed(QString &text, double x, int decimals)
+{
     if (!std::isfinite(x))
-        return {};
+        return;
     const double scale = std::pow(10.0, decimals);
     // std::round takes halves away from zero; QLocale would take them to even.
-    double rounded = std::round(x * scale) / scale;
+    const double scaled = std::round(x * scale);
+    locale();
+    // Digits made by hand where the locale writes ASCII digits: a list of
+    // thousands of rationals is made in a moment rather than in a tenth of a
+    // second of locale formatting.
+    if (std::fabs(scaled) < 1e15 && m_asciiDigits && decimals < 15) {
+        const auto units = static_cast<qint64>(std::fabs(scaled));
+        const auto whole = static_cast<qint64>(scale);
+        char digits[40];
+        char *end = std::to_chars(digits, digits + 20, units / whole).ptr;
+        if (scaled < 0)
+            text += m_negativeSign;
+        text += QLatin1StringView(digits, end - digits);
+        if (decimals > 0) {
+            // The fraction with its leading zeros: units % whole + whole has
+            // one digit more than wanted, a 1 that is dropped.
+            end = std::to_chars(digits, digits + 20, units % whole + whole).ptr;
+            text += m_decimalPoint;
+            text += QLatin1StringView(digits + 1, end - digits - 1);
+        }
+        return;
+    }
+    double rounded = scaled / scale;
     if (rounded == 0)
         rounded = 0; // no "-0.0"
-    return locale().toString(rounded, 'f', decimals);
+    text += locale().toString(rounded, 'f', decimals);
 }
 
 QString ExifNumberText::Decimal(double x)

@@ -14,6 +14,8 @@ public:
     // locale's decimal separator, no group separators. Empty for infinities
     // and NaN, which have no such text.
     QString Fixed(double x, int decimals);
+    // The same text appended to `text`: long lists without a string per number.
+    void AppendFixed(QString &text, double x, int decimals);
     // Decimal(x): plain digits for whole numbers below 10^15, beyond that
     // 15 significant digits with an exponent ("1,84467440737096E+19").
     QString Decimal(double x);
@@ -22,6 +24,9 @@ private:
     const QLocale &locale();
 
     std::optional<QLocale> m_locale;
+    QString m_decimalPoint;
+    QString m_negativeSign;
+    bool m_asciiDigits = false;
 };
 
 // The number at the start of a text, as a classic Val() reads it: optional

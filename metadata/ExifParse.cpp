@@ -6,14 +6,47 @@
 
 namespace {
 
-// Walks one directory after another into the same list.
+// The entries the summary and the capture time read get their text whatever
+// the budget, when they have the type the camera writes: each is then one
+// short text or one number, so thousands of them still cost little.
+bool isNeeded(int32_t id, int32_t type)
+{
+    using namespace ExifTagId;
+    switch (id) {
+    case Model:
+    case DateTimeOriginal:
+        return type == 2;
+    case ExposureTime:
+    case FNumber:
+    case ApertureValue:
+        return type == 5;
+    case ShutterSpeedValue:
+        return type == 10;
+    case ISOSpeedRatings:
+        return type == 3;
+    default:
+        return false;
+    }
+}
+
+// Enough for any text the summary or the capture time reads, and for the
+// number of an offset entry.
+constexpr qsizetype kNeededChars = 64;
+
+// Walks one directory after another into the same list. The list's texts
+// share one budget of four characters per byte of EXIF data: a 64 KiB block
+// whose thousands of entries all claim huge values (or all point at the same
+// bytes) still costs a few hundred kilobytes of text. Entries past the budget
+// are kept, uncounted in `listed`, with texts only where they are needed.
 class DirectoryWalk
 {
 public:
     DirectoryWalk(const ExifData &data, ExifWalkScope scope, ExifNumberText &numbers, std::vector<ExifTag> &tags)
-        : m_data(data), m_scope(scope), m_numbers(numbers), m_tags(tags)
+        : m_data(data), m_scope(scope), m_numbers(numbers), m_tags(tags), m_budget(4 * data.bytes.size())
     {
     }
+
+    size_t listed() const { return m_listed; }
 
     // Directory layout: a 2-byte entry count, then 12-byte entries of
     // id (2), type (2), count (4), value or offset (4); the offset of the next
@@ -32,17 +65,25 @@ public:
         // add more than the data holds (at most 5461 in a 64 KiB segment).
         for (int64_t i = 0; i < n && p < m_data.bytes.size(); ++i, p += 12) {
             const auto id = static_cast<int32_t>(ReadUnsigned(m_data.bytes, p, 2, le));
-            if (m_scope == ExifWalkScope::TimeOnly && id != searchTag && id != ExifTagId::DateTimeOriginal)
+            const auto type = static_cast<int32_t>(ReadUnsigned(m_data.bytes, p + 2, 2, le));
+            const bool offsetEntry = id == searchTag && (type == 3 || type == 4);
+            const bool needed = offsetEntry || isNeeded(id, type);
+            if (m_scope == ExifWalkScope::TimeOnly && !offsetEntry && !(id == ExifTagId::DateTimeOriginal && needed))
                 continue;
             ExifTag &tag = m_tags.emplace_back();
             tag.id = id;
-            tag.type = static_cast<int32_t>(ReadUnsigned(m_data.bytes, p + 2, 2, le));
+            tag.type = type;
             const double count = ReadUnsigned(m_data.bytes, p + 4, 4, le);
             tag.count = count < 2147483648.0 ? static_cast<int32_t>(count) : 0;
             tag.value = ReadUnsigned(m_data.bytes, p + 8, 4, le);
             tag.name = ExifTagName(id);
-            FormatTagValue(m_data, tag, p, m_numbers);
-            if (id == searchTag) {
+            if (needed || m_budget > 0)
+                FormatTagValue(m_data, tag, p, m_numbers, needed ? kNeededChars : m_budget);
+            if (m_budget > 0) {
+                ++m_listed;
+                m_budget -= tag.name.size() + tag.text.size() + 4;
+            }
+            if (offsetEntry) {
                 if (const auto number = RoundToInt32(LeadingNumber(tag.text)))
                     result = *number;
             }
@@ -55,6 +96,8 @@ private:
     ExifWalkScope m_scope;
     ExifNumberText &m_numbers;
     std::vector<ExifTag> &m_tags;
+    qsizetype m_budget;
+    size_t m_listed = 0;
 };
 
 ExifError readError(const QString &description)
@@ -104,18 +147,31 @@ ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText 
     // read the TIFF header itself as one.
     if (exifOffset != 0)
         walk.readIfd(exifOffset, ExifTagId::ExifInteroperabilityOffset);
+    parse.listed = walk.listed();
     parse.status = 0;
     return parse;
 }
 
+const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags)
+{
+    const ExifTag *found = nullptr;
+    for (size_t i = 1; i < tags.size(); ++i) {
+        if (tags[i].id == ExifTagId::DateTimeOriginal && tags[i].type == 2)
+            found = &tags[i];
+    }
+    return found;
+}
+
 std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags)
 {
-    std::optional<QString> time;
-    for (size_t i = 1; i < tags.size(); ++i) {
-        if (tags[i].name.left(16).compare(u"datetimeoriginal", Qt::CaseInsensitive) != 0)
-            continue;
-        const QString &x = tags[i].text;
-        time = x.left(10) + QStringLiteral(" - ") + x.right(8);
-    }
-    return time;
+    const ExifTag *tag = CaptureTimeTag(tags);
+    if (!tag)
+        return std::nullopt;
+    // Cameras pad the text with blanks; the zero bytes already ended it.
+    QString text = tag->text;
+    while (text.endsWith(u' '))
+        text.chop(1);
+    if (text.size() == 19 && text.at(10) == u' ')
+        return text.left(10) + QStringLiteral(" - ") + text.right(8);
+    return text;
 }

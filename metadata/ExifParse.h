@@ -17,10 +17,17 @@ struct ExifParse
     uint8_t status = 0;
     std::optional<bool> intelByteAlignment; // set once the header was read
     std::vector<ExifTag> tags;              // index 0 empty; valid when status is 0
+    size_t listed = 0;                      // entries from index 1 whose texts fit the budget
     std::optional<ExifError> error;         // why status is 2
 };
 
 ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers);
 
-// "YYYY:MM:DD - HH:MM:SS" made from the last DateTimeOriginal of the list.
+// The last DateTimeOriginal entry of ASCII type, or null: a value of any
+// other type is no capture time.
+const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags);
+
+// "YYYY:MM:DD - HH:MM:SS" made from the capture time tag when its text (less
+// trailing blanks) has exactly the shape "YYYY:MM:DD HH:MM:SS"; a text of
+// any other shape comes back as it is, for the caller to refuse.
 std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags);

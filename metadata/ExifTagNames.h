@@ -12,6 +12,7 @@ constexpr int32_t Model = 272;
 constexpr int32_t XResolution = 282;
 constexpr int32_t YResolution = 283;
 constexpr int32_t ExifOffset = 34665;
+constexpr int32_t ISOSpeedRatings = 34855;
 constexpr int32_t ExposureTime = 33434;
 constexpr int32_t FNumber = 33437;
 constexpr int32_t ExifVersion = 36864;

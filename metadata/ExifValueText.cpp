@@ -67,20 +67,52 @@ QString latin1(QByteArrayView bytes)
     return QString::fromLatin1(bytes);
 }
 
+bool isControl(char c)
+{
+    const auto u = static_cast<uint8_t>(c);
+    return u < 32 || u == 127;
+}
+
+// An ASCII value ends at its first zero byte; a control character inside
+// (a line break in a camera name) becomes a blank so the list keeps one line
+// per tag.
+QString asciiText(QByteArrayView bytes)
+{
+    const qsizetype end = bytes.indexOf('\0');
+    QString text = latin1(end < 0 ? bytes : bytes.first(end));
+    for (QChar &c : text) {
+        if (isControl(char(c.unicode())))
+            c = u' ';
+    }
+    return text;
+}
+
+// Binary data (PrintIM, a thumbnail, a maker's block) has no text: its size
+// stands for it. Zero bytes are padding and do not count as binary.
+QString undefinedBytesText(QByteArrayView bytes, const ExifTag &tag)
+{
+    const bool binary = std::any_of(bytes.begin(), bytes.end(), [](char c) { return c != 0 && isControl(c); });
+    if (binary)
+        return QStringLiteral("(%1 Bytes)").arg(tag.count);
+    QString text = latin1(bytes);
+    text.remove(QChar(0));
+    return text;
+}
+
 // Several rationals: "q1/q2/..." with three decimals each. An element without
 // a quotient (denominator 0, or cut off by the end of the data) stays empty.
 QString rationalList(QByteArrayView bytes, const ExifTag &tag, bool littleEndian, bool isSigned,
-                     ExifNumberText &numbers)
+                     ExifNumberText &numbers, qsizetype maxChars)
 {
     const int64_t present = (bytes.size() + 7) / 8;
     const int64_t elements = std::min<int64_t>(tag.count, present);
     QString text;
-    for (int64_t i = 0; i < elements; ++i) {
+    for (int64_t i = 0; i < elements && text.size() < maxChars; ++i) {
         if (i > 0)
             text += u'/';
         const auto q = readRational(bytes.sliced(i * 8), littleEndian, isSigned).quotient();
         if (q)
-            text += numbers.Fixed(*q, 3);
+            numbers.AppendFixed(text, *q, 3);
     }
     return text;
 }
@@ -122,7 +154,7 @@ QuotientText oneNumberRule(int32_t id, bool isSigned)
 }
 
 QString rationalValueText(QByteArrayView bytes, ExifTag &tag, bool littleEndian, bool isSigned,
-                          ExifNumberText &numbers)
+                          ExifNumberText &numbers, qsizetype maxChars)
 {
     const RationalValue r = readRational(bytes, littleEndian, isSigned);
     const auto q = r.quotient();
@@ -133,7 +165,7 @@ QString rationalValueText(QByteArrayView bytes, ExifTag &tag, bool littleEndian,
         return rule(*q, numbers);
     }
     if (tag.count >= 2)
-        return rationalList(bytes, tag, littleEndian, isSigned, numbers);
+        return rationalList(bytes, tag, littleEndian, isSigned, numbers, maxChars);
     if (q)
         tag.value = *q;
     return rationalText(r, numbers);
@@ -165,7 +197,7 @@ QString undefinedText(QByteArrayView bytes, const ExifTag &tag, ExifNumberText &
     case SceneType:
         return numbers.Decimal(ReadUnsigned(bytes, 0, 1, false));
     default:
-        return latin1(bytes);
+        return undefinedBytesText(bytes, tag);
     }
 }
 
@@ -184,26 +216,29 @@ QString PrintableText(QByteArrayView bytes)
     text.reserve(bytes.size());
     for (const char b : bytes) {
         const auto c = static_cast<uint8_t>(b);
-        if (c >= 32 && c <= 127)
+        if (c >= 32 && c <= 126)
             text += QChar(c);
     }
     return text;
 }
 
-void FormatTagValue(const ExifData &data, ExifTag &tag, int64_t entryPosition, ExifNumberText &numbers)
+void FormatTagValue(const ExifData &data, ExifTag &tag, int64_t entryPosition, ExifNumberText &numbers,
+                    qsizetype maxChars)
 {
     const int size = ExifTypeSize(tag.type);
-    if (size < 0)
+    if (size < 0 || tag.count == 0)
         return;
     const QByteArrayView bytes = valueBytes(data, tag, entryPosition, size);
+    // Byte-wise texts need no more bytes than characters.
+    const QByteArrayView textBytes = bytes.first(std::min(bytes.size(), maxChars));
     const bool le = data.littleEndian;
     switch (tag.type) {
     case Ascii:
-        tag.text = latin1(bytes);
+        tag.text = asciiText(textBytes);
         break;
     case Rational:
     case SRational:
-        tag.text = rationalValueText(bytes, tag, le, tag.type == SRational, numbers);
+        tag.text = rationalValueText(bytes, tag, le, tag.type == SRational, numbers, maxChars);
         break;
     case SByte:
     case SShort:
@@ -211,7 +246,7 @@ void FormatTagValue(const ExifData &data, ExifTag &tag, int64_t entryPosition, E
         tag.text = numbers.Decimal(ReadSigned(bytes, 0, size, le));
         break;
     case Undefined:
-        tag.text = undefinedText(bytes, tag, numbers);
+        tag.text = undefinedText(textBytes, tag, numbers);
         break;
     default:
         // BYTE, SHORT, LONG and also FLOAT and DOUBLE: the first value as an
@@ -220,5 +255,5 @@ void FormatTagValue(const ExifData &data, ExifTag &tag, int64_t entryPosition, E
             tag.text = numbers.Decimal(ReadUnsigned(bytes, 0, size, le));
         break;
     }
-    tag.text.remove(QChar(0));
+    tag.text.truncate(maxChars);
 }

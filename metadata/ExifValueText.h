@@ -18,8 +18,11 @@ struct ExifData
 int ExifTypeSize(int32_t type);
 
 // Fills tag.text (and for rationals shown as one number tag.value) from the
-// entry that starts at entryPosition; id, type, count and value are set.
-void FormatTagValue(const ExifData &data, ExifTag &tag, int64_t entryPosition, ExifNumberText &numbers);
+// entry that starts at entryPosition; id, type, count and value are set. The
+// text is one line of at most maxChars characters, and its making costs no
+// more than that: a corrupt count cannot make a value expensive.
+void FormatTagValue(const ExifData &data, ExifTag &tag, int64_t entryPosition, ExifNumberText &numbers,
+                    qsizetype maxChars);
 
-// The characters of `bytes` from 32 to 127 inclusive, in their order.
+// The characters of `bytes` from 32 to 126 inclusive, in their order.
 QString PrintableText(QByteArrayView bytes);

@@ -43,8 +43,10 @@ void clsEXIF::takeParse(const ExifBlock &block)
     m_readStatus = parse.status;
     if (parse.intelByteAlignment)
         m_intelByteAlignment = *parse.intelByteAlignment;
-    if (parse.status == 0)
+    if (parse.status == 0) {
         m_tags = std::move(parse.tags);
+        m_listed = parse.listed;
+    }
 }
 
 bool clsEXIF::IntelByteAlignment() const
@@ -90,8 +92,11 @@ QString clsEXIF::ListInfo() const
     if (m_readStatus == 2)
         return QStringLiteral("Error.");
     QString list;
-    for (size_t i = 1; i < m_tags.size(); ++i)
+    for (size_t i = 1; i <= m_listed && i < m_tags.size(); ++i)
         list += m_tags[i].name + QStringLiteral(": ") + m_tags[i].text + QStringLiteral("\r\n");
+    const size_t rest = m_tags.size() - 1 - std::min(m_listed, m_tags.size() - 1);
+    if (rest > 0)
+        list += QStringLiteral("… %1 weitere Einträge\r\n").arg(rest);
     return list;
 }
 

@@ -56,7 +56,9 @@ public:
     // data an error and `text` untouched.
     std::variant<int32_t, ExifError> MetaInfo(int32_t id, QString &text) const;
     QString GetTagName(int32_t id) const;
-    // One line "name: text" CR LF per entry, or the German reason there is none.
+    // One line "name: text" CR LF per entry, or the German reason there is
+    // none. Past the file's text budget a last line "… N weitere Einträge"
+    // stands for the rest.
     QString ListInfo() const;
 
     // The summary's values; all missing without EXIF data.
@@ -80,4 +82,5 @@ private:
     bool m_intelByteAlignment = false;
     uint8_t m_readStatus = 0;
     std::vector<ExifTag> m_tags;
+    size_t m_listed = 0;  // the leading entries ListInfo shows
 };

@@ -111,6 +111,31 @@ private:
     std::vector<Entry> m_exif;
 };
 
+// A JPEG whose EXIF segment, as large as a segment can be, holds one IFD0 of
+// as many entries as fit, each with `id` and `type` and claiming `count`
+// values at the same offset: the shared bytes after the directory.
+inline QByteArray CostBombJpeg(uint16_t id, uint16_t type, uint32_t count)
+{
+    const int entries = 5000;
+    const int dataAt = 8 + 2 + 12 * entries + 4;
+    QByteArray tiff("II\x2A\0\x08\0\0\0", 8);
+    auto le = [&tiff](uint32_t v, int size) {
+        for (int k = 0; k < size; ++k)
+            tiff += char((v >> (8 * k)) & 0xFF);
+    };
+    le(entries, 2);
+    for (int i = 0; i < entries; ++i) {
+        le(id, 2);
+        le(type, 2);
+        le(count, 4);
+        le(dataAt, 4);
+    }
+    le(0, 4);
+    tiff += QByteArray(65533 - 6 - tiff.size(), '7');
+    const QByteArray app1 = QByteArray("\xFF\xE1\xFF\xFF" "Exif\0\0", 10) + tiff;
+    return QByteArray("\xFF\xD8", 2) + app1 + QByteArray("\xFF\xDA\0\2\xFF\xD9", 6);
+}
+
 // "Exif", two zero bytes and the TIFF data, as found in a file that is no JPEG.
 inline QByteArray ExifMark(const QByteArray &tiff)
 {

@@ -193,6 +193,22 @@ TEST_F(ReaderTest, EntryCountsAndDirectoriesOutsideTheData)
     EXPECT_EQ(read(ExifMark(b.tiff().replace(4, 4, b.u32(0x80000000u)))).ReadStatus(), 2);
 }
 
+// Whatever a block's 5000 entries claim, the list costs at most four
+// characters per byte of the block, and only an ASCII entry is a capture time.
+TEST_F(ReaderTest, CostBombsStayWithinTheTextBudget)
+{
+    const struct { uint16_t id, type; } bombs[] = {{318, 5}, {270, 2}, {37510, 7}, {36867, 5}, {36867, 2}};
+    for (const auto &bomb : bombs) {
+        const QString path = write(CostBombJpeg(bomb.id, bomb.type, 65000));
+        reader.setImageFile(path);
+        const QString list = reader.ListInfo();
+        EXPECT_LE(list.size(), 4 * 65536 + 100) << bomb.id;
+        EXPECT_TRUE(list.endsWith(u" weitere Einträge\r\n")) << bomb.id;
+        EXPECT_EQ(clsEXIF::ExifTimeOf(path), reader.ExifTime());
+        EXPECT_EQ(reader.ExifTime().isEmpty(), bomb.id != 36867 || bomb.type != 2) << bomb.id;
+    }
+}
+
 TEST_F(ReaderTest, ExifOffsetLeadsTheSecondWalk)
 {
     B without(false);

@@ -110,7 +110,10 @@ TEST_F(ValueTextTest, AsciiAndIntegerTypes)
 {
     EXPECT_EQ(text([](B &b) { b.ascii(B::Ifd0, 271, "CAM"); }), u"CAM");
     EXPECT_EQ(text([](B &b) { b.ascii(B::Exif, 36867, "2006:07:15 14:23:05"); }), u"2006:07:15 14:23:05");
-    EXPECT_EQ(text([](B &b) { b.entry(B::Exif, 270, 2, 7, QByteArray("ab\0cd\0e", 7)); }), u"abcde");
+    // Text ends at its first zero byte, stays on one line, and has no bytes when its count is 0.
+    EXPECT_EQ(text([](B &b) { b.entry(B::Exif, 270, 2, 7, QByteArray("ab\0cd\0e", 7)); }), u"ab");
+    EXPECT_EQ(text([](B &b) { b.ascii(B::Ifd0, 271, "A\nB\tC"); }), u"A B C");
+    EXPECT_EQ(text([](B &b) { b.entry(B::Exif, 270, 2, 0, QByteArray("abcd", 4)); }), u"");
     // Integer types show the first value.
     EXPECT_EQ(text([](B &b) { b.shorts(B::Exif, 34855, {100, 100}); }), u"100");
     EXPECT_EQ(text([](B &b) { b.shorts(B::Ifd0, 274, {6}); }), u"6");
@@ -136,8 +139,10 @@ TEST_F(ValueTextTest, UndefinedByTag)
     EXPECT_EQ(undefined(37121, QByteArray("\4\5\6\7", 4)), u"RGB");
     EXPECT_EQ(undefined(41728, QByteArray("\3", 1)), u"3");
     EXPECT_EQ(undefined(41729, QByteArray("\1", 1)), u"1");
-    EXPECT_EQ(undefined(37500, QByteArray("A\x1F" "B\x7F\x80\0C", 7)), QString::fromLatin1("AB\x7F" "C"));
+    EXPECT_EQ(undefined(37500, QByteArray("A\x1F" "B\x7F\x80\0C", 7)), u"ABC");
     EXPECT_EQ(undefined(37510, QByteArray("ASCII\0\0\0hi", 10)), u"ASCIIhi");
+    // Binary data stands as its size, never raw.
+    EXPECT_EQ(undefined(50341, QByteArray("PrintIM\0\3\n", 10)), u"(10 Bytes)");
 }
 
 }
