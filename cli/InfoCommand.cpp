@@ -2,6 +2,8 @@
 
 #include "cli/CliCommand.h"
 #include "metadata/clsEXIF.h"
+#include "rename/RenameMessages.h"
+#include "services/RegularFile.h"
 
 int RunInfo(const QStringList &args, QTextStream &out, QTextStream &err)
 {
@@ -23,9 +25,13 @@ int RunInfo(const QStringList &args, QTextStream &out, QTextStream &err)
         listing.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         if (!listing.isEmpty() && !listing.endsWith(u'\n'))
             listing += u'\n';
-        out << QStringLiteral("== ") << file << u'\n' << listing;
-        if (reader.ReadStatus() == 2)
+        out << QStringLiteral("== ") << OneLineName(file) << u'\n' << listing;
+        if (reader.ReadStatus() == 2) {
+            const QString reason = RegularFile(file).error().reason();
+            err << OneLineName(file) << QStringLiteral(": ")
+                << (reason.isEmpty() ? QStringLiteral("nicht lesbar") : reason) << u'\n';
             status = 1;
+        }
     }
     return status;
 }

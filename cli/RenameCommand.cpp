@@ -7,10 +7,14 @@
 #include "services/ImageTypes.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 #include <QTextStream>
 
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -77,32 +81,94 @@ RenameOutcome Decided(const QString &path, RenameStatus status, RenameReason rea
     return outcome;
 }
 
-// A folder PATH stands for its listed image files in list order; any other
-// PATH for itself. Folder texts keep the user's spelling, plus a separator.
-void AddItems(const QString &path, std::vector<Item> &items)
+// The items of the PATHs in order, each file once however often it is named
+// (a folder and a file in it, "d" and "./d/").
+class ItemList
 {
-    if (QFileInfo(path).isDir()) {
+public:
+    // A folder PATH stands for its listed image files in list order; any
+    // other PATH for itself. Folder texts keep the user's spelling, plus a
+    // separator.
+    void add(const QString &path)
+    {
+        struct stat st {};
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+            // Qt turns bytes that are no UTF-8 into U+FFFD, so such a name
+            // typed on the command line cannot be found by its text.
+            const bool notUtf8 = path.contains(QChar::ReplacementCharacter);
+            RenameOutcome outcome = Decided(path, notUtf8 ? RenameStatus::Skipped : RenameStatus::Failed,
+                                            notUtf8 ? RenameReason::NameNotUtf8 : RenameReason::Missing);
+            outcome.system = {errno};
+            items_.push_back({{}, outcome});
+            return;
+        }
+        if (S_ISDIR(st.st_mode)) {
+            addFolder(path);
+            return;
+        }
+        const qsizetype slash = path.lastIndexOf(u'/');
+        const QString name = path.mid(slash + 1);
+        if (!IsImageFileName(name))
+            items_.push_back({{}, Decided(path, RenameStatus::Skipped, RenameReason::NotAnImage)});
+        else
+            addFile(path.left(slash + 1), name);
+    }
+
+    const std::vector<Item> &items() const { return items_; }
+
+private:
+    void addFolder(const QString &path)
+    {
         bool ok = false;
-        const QStringList names = ListMatchingFiles(path, ImagePattern(), &ok);
+        QStringList notUtf8;
+        const QStringList names = ListMatchingFiles(path, ImagePattern(), &ok, &notUtf8);
         if (!ok) {
-            RenameOutcome failed =
-                Decided(path, RenameStatus::Failed, RenameReason::FolderUnreadable);
+            RenameOutcome failed = Decided(path, RenameStatus::Failed, RenameReason::FolderUnreadable);
             FolderNames::read(path, failed.system);
-            items.push_back({{}, failed});
+            items_.push_back({{}, failed});
             return;
         }
         const QString folder = path.endsWith(u'/') ? path : path + u'/';
-        for (const QString &name : names)
-            items.push_back({{folder, name}, std::nullopt});
-        return;
+        for (const QString &name : names) {
+            if (firstTime(folder, name))
+                items_.push_back({{folder, name}, std::nullopt});
+        }
+        for (const QString &name : notUtf8) {
+            if (firstTime(folder, name))
+                items_.push_back({{}, Decided(folder + name, RenameStatus::Skipped, RenameReason::NameNotUtf8)});
+        }
     }
-    const qsizetype slash = path.lastIndexOf(u'/');
-    const QString name = path.mid(slash + 1);
-    if (!IsImageFileName(name))
-        items.push_back({{}, Decided(path, RenameStatus::Skipped, RenameReason::NotAnImage)});
-    else
-        items.push_back({{path.left(slash + 1), name}, std::nullopt});
-}
+
+    void addFile(const QString &folder, const QString &name)
+    {
+        if (firstTime(folder, name))
+            items_.push_back({{folder, name}, std::nullopt});
+    }
+
+    bool firstTime(const QString &folder, const QString &name)
+    {
+        const QString key = canonicalFolder(folder) + name;
+        if (seen_.contains(key))
+            return false;
+        seen_.insert(key);
+        return true;
+    }
+
+    QString canonicalFolder(const QString &folder)
+    {
+        auto known = canonical_.constFind(folder);
+        if (known == canonical_.constEnd()) {
+            const QFileInfo info(folder.isEmpty() ? QStringLiteral(".") : folder);
+            const QString path = info.canonicalFilePath();
+            known = canonical_.insert(folder, (path.isEmpty() ? info.absoluteFilePath() : path) + u'/');
+        }
+        return known.value();
+    }
+
+    std::vector<Item> items_;
+    QHash<QString, QString> canonical_;
+    QSet<QString> seen_;
+};
 
 // "\r123 von 20000 Dateien" on a terminal, redrawn at most ten times a second
 // and wiped before each report line so that the two never share a line.
@@ -146,24 +212,19 @@ int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
         return 2;
     }
 
-    std::vector<Item> items;
+    ItemList list;
     for (const QString &path : parsed.paths)
-        AddItems(path, items);
+        list.add(path);
+    const std::vector<Item> &items = list.items();
 
-    int renamed = 0, skipped = 0, failed = 0;
+    RenameCounts counts;
     ProgressLine progress(err, progressOnErr);
+    // Each line is flushed at once, so that the log of a run that is killed
+    // tells what happened on disk up to that moment.
     const auto report = [&](const RenameOutcome &outcome) {
-        switch (outcome.status) {
-        case RenameStatus::Renamed: ++renamed; break;
-        case RenameStatus::Skipped: ++skipped; break;
-        case RenameStatus::Failed: ++failed; break;
-        }
-        if (progressOnErr) {
-            progress.wipe();
-            out << RenameOutcomeLine(outcome) << Qt::endl;
-        } else {
-            out << RenameOutcomeLine(outcome) << '\n';
-        }
+        counts.add(outcome);
+        progress.wipe();
+        out << RenameOutcomeLine(outcome) << Qt::endl;
     };
     BatchRename batch(parsed.options);
     const int total = int(items.size());
@@ -173,8 +234,8 @@ int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
         progress.show(done + 1, total);
     }
     progress.wipe();
-    out << RenameSummaryLine(renamed, skipped, failed) << Qt::endl;
-    return failed == 0 ? 0 : 1;
+    out << RenameSummaryLine(counts, parsed.options.dryRun) << Qt::endl;
+    return counts.allWell() ? 0 : 1;
 }
 
 int RunRename(const QStringList &arguments, QTextStream &out, QTextStream &err)

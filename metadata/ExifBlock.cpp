@@ -1,8 +1,7 @@
 #include "metadata/ExifBlock.h"
 
-#include <QFile>
+#include "services/RegularFile.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -85,23 +84,6 @@ private:
     qint64 m_start = 0;
 };
 
-class FileDescriptor
-{
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 class MemoryImage : public ByteSource
 {
 public:
@@ -174,19 +156,19 @@ ExifBlock locateExifBlock(ByteSource &source, const QByteArray &head)
 
 ExifBlock ReadExifBlock(const QString &path)
 {
-    const FileDescriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0)
-        return {errno == ENOENT || errno == ENOTDIR || path.isEmpty() ? ExifBlock::Outcome::Missing
-                                                                      : ExifBlock::Outcome::Unreadable,
+    const RegularFile file(path);
+    if (file.fd() < 0) {
+        const int error = file.error().error;
+        return {error == ENOENT || error == ENOTDIR ? ExifBlock::Outcome::Missing : ExifBlock::Outcome::Unreadable,
                 {}, 0};
-    // A folder opens but does not read: unreadable. An empty file reads as
-    // missing, as it has no bytes to look at.
-    auto head = readAt(file.get(), 0, kHeadSize);
+    }
+    // An empty file reads as missing, as it has no bytes to look at.
+    auto head = readAt(file.fd(), 0, kHeadSize);
     if (!head)
         return {ExifBlock::Outcome::Unreadable, {}, 0};
     if (head->isEmpty())
         return {ExifBlock::Outcome::Missing, {}, 0};
-    FileWindow window(file.get(), *head);
+    FileWindow window(file.fd(), *head);
     return locateExifBlock(window, *head);
 }
 

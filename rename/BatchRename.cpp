@@ -3,6 +3,8 @@
 #include "rename/RenamePlan.h"
 #include "metadata/clsEXIF.h"
 
+#include "services/RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,11 +18,7 @@ namespace {
 // only the first costs this second look.
 FileOpResult ReadableCheck(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return {errno};
-    ::close(fd);
-    return {};
+    return RegularFile(path).error();
 }
 
 RenameReason SkipReasonOf(PlanKind kind)
@@ -68,11 +66,8 @@ void BatchRename::setTimes(RenameOutcome &outcome, const QString &path)
     errno = 0;
     outcome.timeResult = SetFileTimes(path, t.mid(0, 4), t.mid(5, 2), t.mid(8, 2), t.mid(13, 2),
                                       t.mid(16, 2), t.right(2));
-    if (outcome.timeResult == FileTimeResult::Set)
-        return;
-    outcome.system = {outcome.timeResult == FileTimeResult::Failed ? errno : 0};
-    outcome.status = RenameStatus::Failed;
-    outcome.reason = RenameReason::TimesNotSet;
+    if (outcome.timeResult == FileTimeResult::Failed)
+        outcome.system = {errno};
 }
 
 RenameOutcome BatchRename::renameFile(const QString &folder, const QString &name)
@@ -97,9 +92,11 @@ RenameOutcome BatchRename::renameFile(const QString &folder, const QString &name
         outcome.time = clsEXIF::ExifTimeOf(outcome.oldPath);
         if (outcome.time.isEmpty()) {
             const FileOpResult readable = ReadableCheck(outcome.oldPath);
-            if (!readable.ok()) {
+            if (readable.error == FileOpResult::NotRegularFile) {
+                outcome.reason = RenameReason::NotRegularFile;
+            } else if (!readable.ok()) {
                 outcome.status = RenameStatus::Failed;
-                outcome.reason = RenameReason::Unreadable;
+                outcome.reason = readable.error == ENOENT ? RenameReason::Missing : RenameReason::Unreadable;
                 outcome.system = readable;
             } else {
                 outcome.reason = RenameReason::NoExifTime;
@@ -121,7 +118,16 @@ RenameOutcome BatchRename::renameFile(const QString &folder, const QString &name
         return outcome;
     }
 
-    if (!options_.dryRun) {
+    if (options_.dryRun) {
+        // What a real run would meet first: a folder the user may not change.
+        const QByteArray path = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
+        if (::faccessat(AT_FDCWD, path.constData(), W_OK | X_OK, AT_EACCESS) != 0) {
+            outcome.status = RenameStatus::Failed;
+            outcome.reason = RenameReason::FolderNotWritable;
+            outcome.system = {errno};
+            return outcome;
+        }
+    } else {
         outcome.system = SafeRename(outcome.oldPath, outcome.newPath);
         if (!outcome.system.ok()) {
             outcome.status = RenameStatus::Failed;
@@ -133,7 +139,6 @@ RenameOutcome BatchRename::renameFile(const QString &folder, const QString &name
     }
     names->renamed(name, plan.newName);
     outcome.status = RenameStatus::Renamed;
-    outcome.renamed = true;
     if (options_.fileTimes && !options_.dryRun)
         setTimes(outcome, outcome.newPath);
     return outcome;

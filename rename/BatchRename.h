@@ -26,15 +26,18 @@ enum class RenameStatus { Renamed, Skipped, Failed };
 enum class RenameReason {
     None,
     NotAnImage,     // skipped: not one of the file list's image types
+    NotRegularFile, // skipped: a FIFO, device or socket named like a photo
+    NameNotUtf8,    // skipped: the name's bytes are no UTF-8, so it cannot be named safely
     NoExifTime,     // skipped: no DateTimeOriginal
     BadExifTime,    // skipped: a time that is no real date and time
     AlreadyNamed,   // skipped: the file already bears its new name
     NameTaken,      // skipped: another entry holds the new name
     LettersTaken,   // skipped: frozen mode found all 26 letters taken
     Unreadable,     // failed: the file could not be read
+    Missing,        // failed: no such file or folder
     FolderUnreadable,  // failed: the folder could not be listed
+    FolderNotWritable, // failed (predicted by a dry run): no right to rename in the folder
     RenameRefused,  // failed: the system refused the rename
-    TimesNotSet,    // failed: renamed or already named, but its times not set
 };
 
 struct RenameOutcome
@@ -44,9 +47,12 @@ struct RenameOutcome
     RenameStatus status = RenameStatus::Skipped;
     RenameReason reason = RenameReason::None;
     QString time;           // the EXIF time used or found
-    FileOpResult system;    // the system's error for a failure
+    FileOpResult system;    // the system's error for a failure or for the times
+    // Set unless asked file times could not be set: the file keeps its new
+    // (or existing) name all the same.
     FileTimeResult timeResult = FileTimeResult::Set;
-    bool renamed = false;   // the file now bears newPath (also with TimesNotSet)
+
+    bool timesNotSet() const { return timeResult != FileTimeResult::Set; }
 };
 
 // Renames files one at a time after their EXIF time, never replacing a file.

@@ -14,6 +14,7 @@ QString TimeReason(const RenameOutcome &outcome)
     switch (outcome.timeResult) {
     case FileTimeResult::NoFile: return QStringLiteral("Datei nicht gefunden");
     case FileTimeResult::InvalidTime: return QStringLiteral("ungültige Zeit");
+    case FileTimeResult::OutOfRange: return QStringLiteral("außerhalb des Bereichs des Dateisystems");
     case FileTimeResult::Failed:
     case FileTimeResult::Set: break;
     }
@@ -22,11 +23,33 @@ QString TimeReason(const RenameOutcome &outcome)
 
 } // namespace
 
+QString OneLineName(const QString &name)
+{
+    QString line;
+    line.reserve(name.size());
+    for (const QChar c : name) {
+        if (c == u'\n')
+            line += QStringLiteral("\\n");
+        else if (c == u'\t')
+            line += QStringLiteral("\\t");
+        else if (c == u'\r')
+            line += QStringLiteral("\\r");
+        else if (c.unicode() < 32 || c.unicode() == 127)
+            line += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            line += c;
+    }
+    return line;
+}
+
 QString RenameReasonText(const RenameOutcome &outcome)
 {
     switch (outcome.reason) {
     case RenameReason::None: return {};
     case RenameReason::NotAnImage: return QStringLiteral("kein Bildtyp der Dateiliste");
+    case RenameReason::NotRegularFile: return QStringLiteral("keine normale Datei");
+    case RenameReason::NameNotUtf8:
+        return QStringLiteral("Dateiname ist kein gültiges UTF-8; bitte zuerst umbenennen");
     case RenameReason::NoExifTime: return QStringLiteral("keine EXIF-Zeit");
     case RenameReason::BadExifTime:
         return QStringLiteral("keine gültige EXIF-Zeit: \"%1\"").arg(outcome.time);
@@ -37,35 +60,61 @@ QString RenameReasonText(const RenameOutcome &outcome)
         return QStringLiteral("alle Namen mit a bis z existieren bereits");
     case RenameReason::Unreadable:
         return QStringLiteral("nicht lesbar: %1").arg(SystemReason(outcome.system));
+    case RenameReason::Missing: return SystemReason(outcome.system);
     case RenameReason::FolderUnreadable:
         return QStringLiteral("Ordner nicht lesbar: %1").arg(SystemReason(outcome.system));
+    case RenameReason::FolderNotWritable:
+        return QStringLiteral("Ordner nicht änderbar: %1").arg(SystemReason(outcome.system));
     case RenameReason::RenameRefused: return SystemReason(outcome.system);
-    case RenameReason::TimesNotSet:
-        if (outcome.renamed)
-            return QStringLiteral("umbenannt in %1, Dateizeit nicht gesetzt: %2")
-                .arg(outcome.newPath, TimeReason(outcome));
-        return QStringLiteral("Dateizeit nicht gesetzt: %1").arg(TimeReason(outcome));
     }
     return {};
+}
+
+QString TimesNotSetText(const RenameOutcome &outcome)
+{
+    return QStringLiteral("Dateizeit nicht gesetzt: %1").arg(TimeReason(outcome));
 }
 
 QString RenameOutcomeLine(const RenameOutcome &outcome)
 {
+    const QString oldPath = OneLineName(outcome.oldPath);
+    QString line;
     switch (outcome.status) {
     case RenameStatus::Renamed:
-        return outcome.oldPath + QStringLiteral(" -> ") + outcome.newPath;
+        line = oldPath + QStringLiteral(" -> ") + OneLineName(outcome.newPath);
+        if (outcome.timesNotSet())
+            line += QStringLiteral(" (%1)").arg(TimesNotSetText(outcome));
+        return line;
     case RenameStatus::Skipped:
-        return outcome.oldPath + QStringLiteral(": übersprungen (%1)").arg(RenameReasonText(outcome));
+        line = RenameReasonText(outcome);
+        if (outcome.timesNotSet())
+            line += QStringLiteral("; ") + TimesNotSetText(outcome);
+        return oldPath + QStringLiteral(": übersprungen (%1)").arg(line);
     case RenameStatus::Failed:
-        return outcome.oldPath + QStringLiteral(": fehlgeschlagen (%1)").arg(RenameReasonText(outcome));
+        return oldPath + QStringLiteral(": fehlgeschlagen (%1)").arg(RenameReasonText(outcome));
     }
     return {};
 }
 
-QString RenameSummaryLine(int renamed, int skipped, int failed)
+QString RenameSummaryLine(const RenameCounts &counts, bool dryRun)
 {
-    return QStringLiteral("%1 umbenannt, %2 übersprungen, %3 fehlgeschlagen")
-        .arg(renamed)
-        .arg(skipped)
-        .arg(failed);
+    const QString form = dryRun ? QStringLiteral("%1 würden umbenannt, %2 übersprungen, %3 fehlgeschlagen")
+                                : QStringLiteral("%1 umbenannt, %2 übersprungen, %3 fehlgeschlagen");
+    QString line = form.arg(counts.renamed)
+                       .arg(counts.skipped)
+                       .arg(counts.failed);
+    if (counts.withoutTimes > 0)
+        line += QStringLiteral(", %1 ohne Dateizeit").arg(counts.withoutTimes);
+    return line;
+}
+
+void RenameCounts::add(const RenameOutcome &outcome)
+{
+    switch (outcome.status) {
+    case RenameStatus::Renamed: ++renamed; break;
+    case RenameStatus::Skipped: ++skipped; break;
+    case RenameStatus::Failed: ++failed; break;
+    }
+    if (outcome.timesNotSet())
+        ++withoutTimes;
 }

@@ -4,12 +4,32 @@
 
 #include <QString>
 
+// A path as one line of a report: line breaks, tabs and other control
+// characters in it are written as \n, \t, \r and \xNN.
+QString OneLineName(const QString &path);
+
 // The German reason of a skipped or failed file, for the user.
 QString RenameReasonText(const RenameOutcome &outcome);
+// "Dateizeit nicht gesetzt: GRUND", for a file whose times could not be set.
+QString TimesNotSetText(const RenameOutcome &outcome);
 
 // One report line: "ALT -> NEU", "ALT: übersprungen (GRUND)" or
-// "ALT: fehlgeschlagen (GRUND)".
+// "ALT: fehlgeschlagen (GRUND)", with times not set added in brackets. A
+// line break or tab in a name is escaped, so one file stays one line.
 QString RenameOutcomeLine(const RenameOutcome &outcome);
 
-// "N umbenannt, M übersprungen, K fehlgeschlagen".
-QString RenameSummaryLine(int renamed, int skipped, int failed);
+// How a batch ended, file by file.
+struct RenameCounts
+{
+    int renamed = 0;
+    int skipped = 0;
+    int failed = 0;
+    int withoutTimes = 0;  // renamed or kept, but asked file times not set
+
+    void add(const RenameOutcome &outcome);
+    bool allWell() const { return failed == 0 && withoutTimes == 0; }
+};
+
+// "N umbenannt, M übersprungen, K fehlgeschlagen" (a dry run: "N würden
+// umbenannt, ..."), plus ", T ohne Dateizeit" where times were not set.
+QString RenameSummaryLine(const RenameCounts &counts, bool dryRun = false);

@@ -75,6 +75,14 @@ PlannedName PlanByFrozenTime(const QString &oldName, const QString &frozenTime,
     QString base = frozenTime;
     ColonsToDashes(base);
     const QString ext = RenamedExtension(oldName);
+    // A file that already bears the frozen time with a letter keeps it, so a
+    // second run over the folder leaves the first run's order alone.
+    const QString oldKey = FolderNames::key(oldName);
+    for (char16_t letter = u'a'; letter <= u'z'; ++letter) {
+        const QString named = base + QChar(letter) + ext;
+        if (oldKey == FolderNames::key(named))
+            return {PlanKind::AlreadyNamed, named};
+    }
     QString candidate;
     for (char16_t letter = u'a'; letter <= u'z'; ++letter) {
         candidate = base + QChar(letter) + ext;

@@ -37,6 +37,7 @@ struct PlannedName
 PlannedName PlanByOwnTime(const QString &oldName, const QString &time, const FolderNames &names);
 
 // Frozen mode: the frozen time and the first letter "a" to "z" whose name is
-// free; with all 26 taken the name stays the one with "z".
+// free; with all 26 taken the name stays the one with "z". A file that
+// already bears the time with a letter keeps its name.
 PlannedName PlanByFrozenTime(const QString &oldName, const QString &frozenTime,
                              const FolderNames &names);

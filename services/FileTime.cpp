@@ -121,7 +121,19 @@ FileTimeResult SetFileTimes(const QString &path, const QString &year, const QStr
     // Only access and modification time can be set: Linux gives programs no
     // way to set a file's creation (birth) time.
     const struct timespec times[2] = {{*moment, 0}, {*moment, 0}};
-    if (::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) != 0)
+    const QByteArray name = QFile::encodeName(path);
+    if (::utimensat(AT_FDCWD, name.constData(), times, 0) != 0)
         return FileTimeResult::Failed;
-    return FileTimeResult::Set;
+    // A file system clamps a time it cannot hold (ext4 before 1901, FAT
+    // before 1980) and reports success: only reading it back tells.
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return FileTimeResult::Failed;
+    return ModificationTimeHeld(*moment, st.st_mtim.tv_sec) ? FileTimeResult::Set : FileTimeResult::OutOfRange;
+}
+
+bool ModificationTimeHeld(std::time_t wanted, std::time_t readBack)
+{
+    // FAT and exFAT keep modification times in 2-second steps.
+    return std::llabs(static_cast<long long>(wanted) - static_cast<long long>(readBack)) <= 2;
 }

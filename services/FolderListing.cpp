@@ -104,7 +104,7 @@ void SortLikeFileManager(QStringList &names)
         names.append(std::move(name));
 }
 
-QStringList ListMatchingFiles(const QString &folder, const QString &pattern, bool *ok)
+QStringList ListMatchingFiles(const QString &folder, const QString &pattern, bool *ok, QStringList *notUtf8)
 {
     if (ok)
         *ok = false;
@@ -123,8 +123,12 @@ QStringList ListMatchingFiles(const QString &folder, const QString &pattern, boo
         if (entry->d_name[0] == '.')
             continue;
         const QString name = QFile::decodeName(entry->d_name);
-        if (MatchesAny(name, wildcards) && IsRegularFile(folderFd, entry))
+        if (!MatchesAny(name, wildcards) || !IsRegularFile(folderFd, entry))
+            continue;
+        if (QByteArrayView(entry->d_name).isValidUtf8())
             names.append(name);
+        else if (notUtf8)
+            notUtf8->append(name);
     }
     const bool complete = errno == 0;
     ::closedir(dir);

@@ -13,5 +13,9 @@ void SortLikeFileManager(QStringList &names);
 // The names of the folder's files (not folders) that match `pattern`, sorted
 // as a file manager sorts them: ignoring case, numbers in natural order.
 // Hidden (dot) files are left out, as a file manager does. Reads no file's
-// contents. `ok` is false when the folder cannot be listed.
-QStringList ListMatchingFiles(const QString &folder, const QString &pattern, bool *ok = nullptr);
+// contents. `ok` is false when the folder cannot be listed. A name whose
+// bytes are not UTF-8 (Latin-1 from an old card) has no exact text, so
+// nothing could open it by that text: it is left out of the list and goes,
+// decoded for display only, to `notUtf8`.
+QStringList ListMatchingFiles(const QString &folder, const QString &pattern, bool *ok = nullptr,
+                              QStringList *notUtf8 = nullptr);

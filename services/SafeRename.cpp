@@ -8,11 +8,6 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-QString FileOpResult::reason() const
-{
-    return error == 0 ? QString() : qt_error_string(error);
-}
-
 // link() fails with EEXIST where the new name is taken, so together with the
 // unlink of the old name it is a rename that never replaces a file.
 static FileOpResult LinkThenUnlink(const QByteArray &from, const QByteArray &to)

@@ -1,15 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "services/FileOpResult.h"
 
-// The result of a file operation: 0 or the system's error number.
-struct FileOpResult
-{
-    int error = 0;
-    bool ok() const { return error == 0; }
-    // The system's reason, for messages ("Datei oder Verzeichnis nicht gefunden" ...).
-    QString reason() const;
-};
+#include <QString>
 
 // Renames a file and never replaces an existing one, not even one whose
 // name differs only in letter case on a case-insensitive file system.

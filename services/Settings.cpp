@@ -30,7 +30,9 @@ struct ParsedLine
 
 ParsedLine Parse(const QByteArray &raw)
 {
-    const QByteArray line = raw.trimmed();
+    // Editors on Windows start a UTF-8 file with a byte-order mark; it is
+    // no part of the first line's text (and stays in the file as it was).
+    const QByteArray line = (raw.startsWith("\xEF\xBB\xBF") ? raw.mid(3) : raw).trimmed();
     ParsedLine parsed;
     if (line.startsWith('[')) {
         const qsizetype close = line.indexOf(']');

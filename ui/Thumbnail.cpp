@@ -1,5 +1,8 @@
 #include "ui/Thumbnail.h"
 
+#include "services/RegularFile.h"
+
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
@@ -37,7 +40,13 @@ ThumbnailSize ThumbnailSizeFor(int32_t imageWidth, int32_t imageHeight, int32_t 
 Thumbnail LoadThumbnail(const QString &path, int32_t boxHeight)
 {
     Thumbnail result;
-    QImageReader reader(path);
+    RegularFile regular(path);
+    if (regular.fd() < 0)
+        return result;
+    QFile file(path);
+    if (!file.open(regular.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return result;
+    QImageReader reader(&file);
     const QSize full = reader.size();
     if (!full.isValid())
         return result;

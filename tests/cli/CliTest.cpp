@@ -1,9 +1,12 @@
 #include "cli/CliDispatch.h"
 #include "metadata/clsEXIF.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -43,14 +46,19 @@ TEST(CliInfoTest, ListsEachFileAsListInfoWithPlainLineEnds)
     EXPECT_TRUE(r.out.contains("\nDateTimeOriginal: 2008:05:30 15:56:01\n"));
 }
 
-TEST(CliInfoTest, MissingFileIsListedAndFailsAtTheEnd)
+TEST(CliInfoTest, UnreadableFilesAreListedSaidWhyAndFailAtTheEnd)
 {
     QTemporaryDir dir;
     const QString missing = dir.path() + "/fehlt.jpg";
+    const QString fifo = dir.path() + "/rohr.jpg";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
     const QString canon = kPhotos + "/Canon_40D.jpg";
-    const CliRun r = run({"info", missing, canon});
+    const CliRun r = run({"info", missing, fifo, dir.path(), canon});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.out.startsWith("== " + missing + "\nError.\n== " + canon + "\nMake: Canon\n"));
+    EXPECT_TRUE(r.out.startsWith("== " + missing + "\nError.\n== " + fifo + "\nError.\n== " + dir.path()
+                                 + "\nError.\n== " + canon + "\nMake: Canon\n"));
+    EXPECT_EQ(r.err, missing + ": Datei oder Ordner nicht gefunden\n" + fifo + ": keine normale Datei\n" + dir.path()
+                         + ": ist ein Ordner\n");
 }
 
 TEST(CliInfoTest, FileNamesAfterDoubleDash)

@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class RenameCommandTest : public ::testing::Test
@@ -59,7 +63,7 @@ TEST_F(RenameCommandTest, DryRunPrintsTheSameAndChangesNothing)
     const auto before = FolderContents(dir);
     EXPECT_EQ(run({"--dry-run", "--file-times", dir + "/"}), 0);
     EXPECT_EQ(lines().first(), dir + "/IMG_1.JPEG -> " + dir + "/2016-08-28 - 02-24-00.jpg");
-    EXPECT_EQ(lines().last(), "2 umbenannt, 1 übersprungen, 0 fehlgeschlagen");
+    EXPECT_EQ(lines().last(), "2 würden umbenannt, 1 übersprungen, 0 fehlgeschlagen");
     EXPECT_EQ(FolderContents(dir), before);
 }
 
@@ -74,11 +78,60 @@ TEST_F(RenameCommandTest, FreezeNamesGivenFilesWithLetters)
                                     "2 umbenannt, 1 übersprungen, 0 fehlgeschlagen"}));
 }
 
-TEST_F(RenameCommandTest, FailureSetsExitStatusOne)
+// Odd and hostile paths, each said for what it is: a FIFO is never opened,
+// a name of Latin-1 bytes is not "unreadable", a missing folder fails, a line
+// break in a name stays on its line, and a file named twice is handled once.
+TEST_F(RenameCommandTest, OddPathsAreReportedForWhatTheyAre)
 {
-    EXPECT_EQ(run({dir + "/fehlt.jpg", dir + "/IMG_2.jpg"}), 1);
-    EXPECT_TRUE(lines().first().startsWith(dir + "/fehlt.jpg: fehlgeschlagen (nicht lesbar: "));
-    EXPECT_EQ(lines().last(), "1 umbenannt, 0 übersprungen, 1 fehlgeschlagen");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir + "/rohr.jpg").constData(), 0644), 0);
+    const QByteArray latin1 = QFile::encodeName(dir) + "/Urlaub \xe4.jpg";
+    const int fd = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    WriteExifJpeg(dir + "/zwei\nZeilen.jpg", QByteArray("2016:08:28 02:26:00"), "z");
+    WriteExifJpeg(dir + "/kurz.jpg", QByteArray("2021:06:01"), "k");
+    const QString missing = dir + "/gibt/es/nicht";
+    EXPECT_EQ(run({"--dry-run", dir, dir + "/./", dir + "/IMG_2.jpg", dir + "/rohr.jpg", missing}), 1);
+    EXPECT_EQ(lines(), QStringList({dir + "/IMG_1.JPEG -> " + dir + "/2016-08-28 - 02-24-00.jpg",
+                                    dir + "/IMG_2.jpg -> " + dir + "/2016-08-28 - 02-25-10.jpg",
+                                    dir + "/kurz.jpg: übersprungen (keine gültige EXIF-Zeit: \"2021:06:01\")",
+                                    dir + "/ohne.jpg: übersprungen (keine EXIF-Zeit)",
+                                    dir + "/zwei\\nZeilen.jpg -> " + dir + "/2016-08-28 - 02-26-00.jpg",
+                                    dir + "/Urlaub \uFFFD.jpg: übersprungen (Dateiname ist kein gültiges UTF-8; "
+                                          "bitte zuerst umbenennen)",
+                                    dir + "/rohr.jpg: übersprungen (keine normale Datei)",
+                                    missing + ": fehlgeschlagen (Datei oder Ordner nicht gefunden)",
+                                    "3 würden umbenannt, 4 übersprungen, 1 fehlgeschlagen"}));
+    // Qt could not remove the folder: it cannot name that file.
+    ::unlink(latin1.constData());
+}
+
+TEST_F(RenameCommandTest, TimesTheFileSystemCannotHoldCountAsRenamedWithoutFileTime)
+{
+    WriteExifJpeg(dir + "/alt.jpg", QByteArray("1885:06:01 12:00:00"), "alt");
+    const int status = run({"--file-times", dir + "/alt.jpg"});
+    const QString renamed = dir + "/1885-06-01 - 12-00-00.jpg";
+    ASSERT_TRUE(QFile::exists(renamed));
+    // Whether the time is out of range depends on the file system under the test.
+    const bool held = ModificationTime(renamed) == LocalMoment("1885:06:01 12:00:00");
+    EXPECT_EQ(status, held ? 0 : 1);
+    EXPECT_EQ(lines().last(), held ? "1 umbenannt, 0 übersprungen, 0 fehlgeschlagen"
+                                   : "1 umbenannt, 0 übersprungen, 0 fehlgeschlagen, 1 ohne Dateizeit");
+    EXPECT_EQ(lines().first().endsWith(" (Dateizeit nicht gesetzt: außerhalb des Bereichs des Dateisystems)"), !held);
+}
+
+TEST_F(RenameCommandTest, DryRunForeseesAFolderItMayNotChange)
+{
+    ::chmod(QFile::encodeName(dir).constData(), 0555);
+    int status = 0;
+    {
+        PermissionsEnforced enforced;
+        status = run({"--dry-run", dir + "/IMG_2.jpg"});
+    }
+    ::chmod(QFile::encodeName(dir).constData(), 0755);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(lines(), QStringList({dir + "/IMG_2.jpg: fehlgeschlagen (Ordner nicht änderbar: keine Berechtigung)",
+                                    "0 würden umbenannt, 0 übersprungen, 1 fehlgeschlagen"}));
 }
 
 TEST_F(RenameCommandTest, WrongUsageIsStatusTwoAndTouchesNothing)

@@ -8,6 +8,9 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 class ListingTest : public ::testing::Test
@@ -91,6 +94,19 @@ TEST_F(ListingTest, UnlistableFolders)
         return ListMatchingFiles(closed, ImagePattern(), &listed).isEmpty() && !listed;
     }));
     SetMode(closed, 0755);
+}
+
+TEST_F(ListingTest, NamesThatAreNoUtf8AreSetApart)
+{
+    const QByteArray latin1 = QFile::encodeName(dir.path()) + "/Urlaub \xe4.jpg";
+    const int fd = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    ASSERT_TRUE(WriteBytes(dir.filePath(u"Urlaub ä.jpg"_qs)));
+    QStringList notUtf8;
+    EXPECT_EQ(ListMatchingFiles(dir.path(), ImagePattern(), nullptr, &notUtf8), QStringList{u"Urlaub ä.jpg"_qs});
+    EXPECT_EQ(notUtf8, QStringList{QStringLiteral("Urlaub \uFFFD.jpg")});
+    ::unlink(latin1.constData());
 }
 
 TEST_F(ListingTest, TwentyThousandFiles)

@@ -103,6 +103,12 @@ TEST_F(SettingsTest, JunkFiles)
     EXPECT_TRUE(Write("Fotlex", "LastPath", u"/neu"_qs));
     EXPECT_EQ(ReadBytes(file), "LastPath=/ohne\n[Fotlex]\nLastPath=/neu\nLastPath=/zweite\n[fotlex]\nLastPath=/dritte\n");
 
+    // A byte-order mark before the first section is no part of its name.
+    ASSERT_TRUE(WriteBytes(file, "\xEF\xBB\xBF[Fotlex]\nLastPath=/bom\n"));
+    EXPECT_EQ(Read("Fotlex", "LastPath"), u"/bom");
+    EXPECT_TRUE(Write("Fotlex", "LastPath", u"/neu"_qs));
+    EXPECT_EQ(ReadBytes(file), "\xEF\xBB\xBF[Fotlex]\nLastPath=/neu\n");
+
     const QByteArray line(10 * 1024 * 1024, 'z');
     ASSERT_TRUE(WriteBytes(file, "[Fotlex]\nGross=" + line + "\nLastPath=/hier\n"));
     EXPECT_EQ(Read("Fotlex", "Gross").size(), 2047);

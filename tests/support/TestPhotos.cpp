@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <linux/capability.h>
@@ -82,7 +83,11 @@ QMap<QString, QByteArray> FolderContents(const QString &folder)
     const QDir dir(folder);
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         QFile file(dir.filePath(name));
-        contents.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("?"));
+        // A FIFO among the files stands as what it is; opening it would block.
+        if (!QFileInfo(file).isFile())
+            contents.insert(name, "<fifo>");
+        else
+            contents.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("?"));
     }
     return contents;
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "services/FileOpResult.h"
+
+#include <QString>
+
+// A file opened for reading only when it is a regular file. The open does not
+// block (a FIFO named like a photo would wait for a writer for ever), and a
+// FIFO, device or socket is closed again at once. The reader, the preview
+// and the rename all open files through this.
+class RegularFile
+{
+public:
+    explicit RegularFile(const QString &path);
+    ~RegularFile();
+    RegularFile(const RegularFile &) = delete;
+    RegularFile &operator=(const RegularFile &) = delete;
+
+    // The open descriptor, or -1 when the file is not open.
+    int fd() const { return m_fd; }
+    // Why the file is not open: the system's error (EISDIR for a folder) or
+    // FileOpResult::NotRegularFile.
+    FileOpResult error() const { return m_error; }
+    // Hands the descriptor over to the caller, who closes it.
+    int release();
+
+private:
+    int m_fd = -1;
+    FileOpResult m_error;
+};
