@@ -4,7 +4,7 @@
 # AppStream file passing their validators, the manual page rendering cleanly,
 # and fotlex-cli and its bash completion working from the unpacked package.
 set -euo pipefail
-cd "$(dirname "$0")/../build"
+cd "$(dirname "$0")/../../build"
 fail() { echo "check-package: $*" >&2; exit 1; }
 
 rm -f fotlex_*.deb
