@@ -13,12 +13,12 @@ const QString LastPathKey = QStringLiteral("LastPath");
 
 }
 
-QString SettingsFileLocation(const QString &executable, bool executableFolderWritable,
+QString SettingsFileLocation(const QString &executable, bool besideExecutable,
                              const QString &section, const QString &xdgConfigHome,
                              const QString &home)
 {
     const QFileInfo exe(LongNameOf(executable));
-    if (executableFolderWritable)
+    if (besideExecutable)
         return exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName()
                + QStringLiteral(".ini");
     const QString configHome = QDir::isAbsolutePath(xdgConfigHome)
@@ -28,10 +28,21 @@ QString SettingsFileLocation(const QString &executable, bool executableFolderWri
                            + QStringLiteral(".ini"));
 }
 
+bool RunsFromBuildTree(const QString &executable, const QString &buildTree)
+{
+    const QString tree = QDir::cleanPath(buildTree) + QLatin1Char('/');
+    return QDir::cleanPath(executable).startsWith(tree);
+}
+
 QString SettingsFileFor(const QString &executable, const QString &section)
 {
-    const bool writable = QFileInfo(QFileInfo(executable).absolutePath()).isWritable();
-    return SettingsFileLocation(executable, writable, section,
+    const QFileInfo exe(executable);
+    // Canonical paths on both sides, so a symlinked build folder still counts.
+    const QString buildTree = QFileInfo(QStringLiteral(FOTLEX_BUILD_TREE)).canonicalFilePath();
+    const bool beside = !buildTree.isEmpty()
+                        && RunsFromBuildTree(exe.canonicalFilePath(), buildTree)
+                        && QFileInfo(exe.absolutePath()).isWritable();
+    return SettingsFileLocation(executable, beside, section,
                                 qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath());
 }
 

@@ -3,7 +3,9 @@
 #include <QPainter>
 #include <QPixmap>
 
-QIcon WindowIcon()
+namespace {
+
+QPixmap DrawnIcon()
 {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
@@ -19,5 +21,12 @@ QIcon WindowIcon()
     painter.drawPolygon(QPolygon({QPoint(4, 26), QPoint(13, 13), QPoint(19, 21), QPoint(22, 18),
                                   QPoint(28, 26)}));
     painter.end();
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+}
+
+QIcon WindowIcon()
+{
+    return QIcon::fromTheme(QStringLiteral(FOTLEX_APP_ID), DrawnIcon());
 }

@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "app/QtTranslations.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
 
@@ -7,6 +8,10 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // Names the installed desktop entry, so the shell shows the window under
+    // the launcher's entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(FOTLEX_APP_ID));
+    InstallQtGermanTranslations(app);
     SingleInstance instance;
     if (!instance.TryAcquire())
         return 0;

@@ -4,11 +4,13 @@
 #include "app/AppGlobals.h"
 #include "services/Settings.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-TEST(SettingsLocation, BesideAWritableExecutableElseInTheConfigHome)
+TEST(SettingsLocation, BesideAnExecutableInTheBuildTreeElseInTheConfigHome)
 {
     const QString section = QStringLiteral("Fotlex");
     const QString home = QStringLiteral("/home/u");
@@ -21,8 +23,27 @@ TEST(SettingsLocation, BesideAWritableExecutableElseInTheConfigHome)
     // A relative XDG_CONFIG_HOME is invalid and ignored.
     EXPECT_EQ(SettingsFileLocation(exe, false, section, "cfg", home), "/home/u/.config/fotlex/Fotlex.ini");
 
+    const struct {
+        const char *executable;
+        bool inTree;
+    } cases[] = {
+        {"/src/build/app/fotlex", true},
+        {"/src/build/../build/app/fotlex", true},
+        {"/src/build-asan/app/fotlex", false},
+        {"/src/build/../app/fotlex", false},
+        {"/usr/bin/fotlex", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(RunsFromBuildTree(c.executable, "/src/build/"), c.inTree) << c.executable;
+
+    // This test program lies in the build tree, a copy elsewhere does not.
+    const QString self = QCoreApplication::applicationFilePath();
+    EXPECT_EQ(SettingsFileFor(self, section), QFileInfo(self).absolutePath() + "/" + QFileInfo(self).completeBaseName() + ".ini");
     QTemporaryDir dir;
-    EXPECT_EQ(SettingsFileFor(WriteFile(dir.filePath("Fotlex")), section), dir.filePath("Fotlex.ini"));
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    EXPECT_EQ(SettingsFileFor(WriteFile(dir.filePath("fotlex")), section), dir.filePath("fotlex/Fotlex.ini"));
+    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 TEST(SettingsLocation, LastPathRoundTripCreatesTheFolder)

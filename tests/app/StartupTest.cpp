@@ -5,6 +5,7 @@
 #include "app/AppGlobals.h"
 #include "services/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QLocale>
@@ -13,11 +14,11 @@
 
 namespace {
 
-// A program folder of its own (settings file beside a stand-in executable)
-// and a photo folder.
+// A program folder of its own inside the build tree (settings file beside a
+// stand-in executable run from its build folder) and a photo folder.
 struct StartupTest : ::testing::Test
 {
-    QTemporaryDir program;
+    QTemporaryDir program{QCoreApplication::applicationDirPath() + QStringLiteral("/program-XXXXXX")};
     QTemporaryDir photos;
     QString executable;
 
