@@ -49,17 +49,23 @@ QString RenameReasonText(const RenameOutcome &outcome)
     return {};
 }
 
-QString RenameOutcomeLine(const RenameOutcome &outcome)
+QString RenameStatusText(const RenameOutcome &outcome)
 {
     switch (outcome.status) {
-    case RenameStatus::Renamed:
-        return outcome.oldPath + QStringLiteral(" -> ") + outcome.newPath;
+    case RenameStatus::Renamed: return QStringLiteral("umbenannt");
     case RenameStatus::Skipped:
-        return outcome.oldPath + QStringLiteral(": übersprungen (%1)").arg(RenameReasonText(outcome));
+        return QStringLiteral("übersprungen (%1)").arg(RenameReasonText(outcome));
     case RenameStatus::Failed:
-        return outcome.oldPath + QStringLiteral(": fehlgeschlagen (%1)").arg(RenameReasonText(outcome));
+        return QStringLiteral("fehlgeschlagen (%1)").arg(RenameReasonText(outcome));
     }
     return {};
+}
+
+QString RenameOutcomeLine(const RenameOutcome &outcome)
+{
+    if (outcome.status == RenameStatus::Renamed)
+        return outcome.oldPath + QStringLiteral(" -> ") + outcome.newPath;
+    return outcome.oldPath + QStringLiteral(": ") + RenameStatusText(outcome);
 }
 
 QString RenameSummaryLine(int renamed, int skipped, int failed)

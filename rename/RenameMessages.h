@@ -7,6 +7,9 @@
 // The German reason of a skipped or failed file, for the user.
 QString RenameReasonText(const RenameOutcome &outcome);
 
+// "umbenannt", "übersprungen (GRUND)" or "fehlgeschlagen (GRUND)".
+QString RenameStatusText(const RenameOutcome &outcome);
+
 // One report line: "ALT -> NEU", "ALT: übersprungen (GRUND)" or
 // "ALT: fehlgeschlagen (GRUND)".
 QString RenameOutcomeLine(const RenameOutcome &outcome);
