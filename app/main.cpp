@@ -1,5 +1,9 @@
 #include "app/Form1.h"
+#include "app/HandOver.h"
+#include "app/OpenFolder.h"
+#include "app/QtTranslations.h"
 #include "app/SingleInstance.h"
+#include "app/StartFolder.h"
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -7,10 +11,15 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
     SingleInstance instance;
     if (!instance.TryAcquire())
-        return 0;
-    const auto form = StartMainWindow(QCoreApplication::applicationFilePath(),
-                                      QCoreApplication::arguments().mid(1));
+        return HandOver(SingleInstance::SocketPath(), AbsoluteCommandPath(arguments)) ? 0 : 1;
+    LoadQtTranslations(app);
+    const auto form = StartMainWindow(QCoreApplication::applicationFilePath(), arguments);
+    HandOverServer handOver;
+    QObject::connect(&handOver, &HandOverServer::pathReceived, form.get(),
+                     [&form](const QString &path) { ShowHandedOver(*form, path); });
+    handOver.Listen(SingleInstance::SocketPath());
     return app.exec();
 }
