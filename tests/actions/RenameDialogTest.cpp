@@ -138,7 +138,7 @@ TEST_F(RenameDialogTest, UnchangedNameClosesAndTouchesNothing)
     QTest::keyClick(dlg->Text1, Qt::Key_Return);
     EXPECT_TRUE(DialogClosed());
     EXPECT_TRUE(answer.boxes.isEmpty());
-    EXPECT_EQ(QDir(host->dir.path()).entryList(QDir::Files), QStringList({"B.JPG", "a.jpg"}));
+    EXPECT_EQ(QDir(host->dir.path()).entryList(QDir::Files), QStringList({"a.jpg", "B.JPG"}));
     EXPECT_EQ(host->Content("B.JPG"), "B.JPG");
 }
 
