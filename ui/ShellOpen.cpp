@@ -30,6 +30,8 @@ void ShellOpen(const QString &path)
     opener->setProgram(ShellOpenProgram);
     opener->setArguments({path});
     opener->setStandardInputFile(QProcess::nullDevice());
+    // The viewer inherits these; its chatter must not pile up unread in here.
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
     QObject::connect(opener, &QProcess::finished, opener, [opener, path](int exitCode, QProcess::ExitStatus status) {
         opener->deleteLater();
         if (status == QProcess::NormalExit && exitCode == 0)
