@@ -22,6 +22,11 @@ std::unique_ptr<Form1> StartMainWindow(const QString &executable, const QStringL
     SettingsFile = SettingsFileFor(executable, SettingsSection);
 
     auto form = std::make_unique<Form1>();
+    // Before the first preview, which is drawn for the preview's size.
+    // restoreGeometry puts a window that would lie off every screen back on one.
+    const QByteArray geometry = RememberedWindowGeometry();
+    if (!geometry.isEmpty())
+        form->restoreGeometry(geometry);
     const StartFolder start = DecideStartFolder(arguments.join(QLatin1Char(' ')),
                                                 &RememberedLastPath);
     form->txtPath()->setText(start.folder);
@@ -29,10 +34,6 @@ std::unique_ptr<Form1> StartMainWindow(const QString &executable, const QStringL
     if (!start.commandPath.isEmpty())
         SelectEntryNamed(*form->FileList(), start.wanted);
 
-    // restoreGeometry puts a window that would lie off every screen back on one.
-    const QByteArray geometry = RememberedWindowGeometry();
-    if (!geometry.isEmpty())
-        form->restoreGeometry(geometry);
     form->show();
     QApplication::restoreOverrideCursor();
     return form;
