@@ -1,8 +1,11 @@
 #include "actions/ActionTexts.h"
 
-QString DeleteQuestionText(const QString &fileName)
+QString DeleteQuestionText(const QStringList &fileNames, DeleteWay way)
 {
-    return QStringLiteral("Bild '%1' tatsächlich löschen ?").arg(fileName);
+    const QString what = fileNames.size() == 1 ? QStringLiteral("Bild '%1'").arg(fileNames.front())
+                                                : QStringLiteral("%1 Bilder").arg(fileNames.size());
+    return way == DeleteWay::ToTrash ? what + QStringLiteral(" in den Papierkorb verschieben?")
+                                     : what + QStringLiteral(" endgültig löschen?");
 }
 
 QString RenameFailureText(const HandRenameResult &result)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actions/DeleteQuestion.h"
 #include "actions/RenameInFolder.h"
 
 #include <QString>
@@ -8,7 +9,8 @@
 
 inline const QString NameTakenText = QStringLiteral("Datei existiert bereits.   ");
 
-QString DeleteQuestionText(const QString &fileName);
+// "Bild 'X' in den Papierkorb verschieben?" or "3 Bilder endgültig löschen?".
+QString DeleteQuestionText(const QStringList &fileNames, DeleteWay way);
 // The message for a rename that did not happen: an invalid name or a refusal.
 QString RenameFailureText(const HandRenameResult &result);
 QString DeleteFailureText(const QString &fileName, const FileOpResult &error);

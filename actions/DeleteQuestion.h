@@ -1,9 +1,14 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 class QWidget;
 
-// Asks "Bild '<name>' tatsächlich löschen ?" with Yes (the default) and No.
-// True for Yes.
-bool AskDelete(QWidget *owner, const QString &fileName);
+enum class DeleteWay {
+    ToTrash,  // "Bild 'X' in den Papierkorb verschieben?", "Ja" preselected
+    ForGood   // "Bild 'X' endgültig löschen?", "Nein" preselected
+};
+
+// Asks whether to delete the named files (one name, or the count of
+// several) the given way. True for "Ja".
+bool AskDelete(QWidget *owner, const QStringList &fileNames, DeleteWay way);

@@ -9,8 +9,6 @@ class QWidget;
 class FileActionsHost
 {
 public:
-    // The text of the path field; the show command takes its folder from it.
-    virtual QString PathText() const = 0;
     virtual FileListBox &Files() = 0;
     // Owner of the dialogs and message boxes.
     virtual QWidget &Owner() = 0;

@@ -6,8 +6,11 @@
 #include "actions/FileActionsHost.h"
 #include "actions/frmRename.h"
 #include "services/Paths.h"
+#include "ui/ShellOpen.h"
 #include "ui/Ui.h"
 #include "widgets/FileListBox.h"
+
+#include <algorithm>
 
 FileCommands::FileCommands(FileActionsHost &host, QObject *parent)
     : QObject(parent), host_(host)
@@ -26,10 +29,12 @@ QString FullPathOf(QString pathText, const QString &fileName)
 
 void FileCommands::mnuShowClick()
 {
-    const QString name = host_.Files().FileName();
+    FileListBox &list = host_.Files();
+    const QString name = list.FileName();
     if (name.isEmpty())
         return;
-    ShellOpen(&host_.Owner(), FullPathOf(host_.PathText(), name));
+    // The list's folder: the path field may have been edited since.
+    ShellOpen(FullPathOf(list.Path(), name));
 }
 
 void FileCommands::mnuRenameClick()
@@ -48,26 +53,44 @@ void FileCommands::mnuRenameClick()
 void FileCommands::mnuDeleteClick()
 {
     FileListBox &list = host_.Files();
-    const QString name = list.FileName();
-    if (name.isEmpty())
-        return;
-    // The file the user picked is in the list's folder; the path field may
-    // have been edited since it was filled.
-    const QString path = FullPathOf(list.Path(), name);
-    if (!AskDelete(&host_.Owner(), name))
+    QStringList names;
+    for (int i = 0; i < list.ListCount(); ++i) {
+        if (list.Selected(i))
+            names << list.List(i);
+    }
+    if (names.isEmpty() && !list.FileName().isEmpty())
+        names << list.FileName();
+    if (names.isEmpty() || !AskDelete(&host_.Owner(), names, DeleteWay::ToTrash))
         return;
 
     int position = list.ListIndex();
-    const FileOpResult result = DeleteFromDisk(path);
-    if (!result.ok()) {
-        ShowMessage(DeleteFailureText(name, result), 3);
-        return;
+    QStringList withoutTrash;
+    for (const QString &name : names) {
+        if (!MoveToTrash(FullPathOf(list.Path(), name)))
+            withoutTrash << name;
     }
-    list.Refresh();
-    if (position > list.ListCount() - 1)
-        --position;
-    if (position >= 0) {
-        list.setListIndex(position);
-        list.setSelected(position, true);
+    // Only where no trash is possible (another file system without one) is
+    // a file deleted for good, after a question of its own.
+    qsizetype gone = names.size() - withoutTrash.size();
+    QStringList failures;
+    if (!withoutTrash.isEmpty() && AskDelete(&host_.Owner(), withoutTrash, DeleteWay::ForGood)) {
+        for (const QString &name : withoutTrash) {
+            const FileOpResult result = DeleteFromDisk(FullPathOf(list.Path(), name));
+            if (result.ok())
+                ++gone;
+            else
+                failures << DeleteFailureText(name, result);
+        }
     }
+    // With nothing gone, list and selection stay as they were.
+    if (gone > 0) {
+        list.Refresh();
+        position = std::min(position, list.ListCount() - 1);
+        if (position >= 0) {
+            list.setListIndex(position);
+            list.setSelected(position, true);
+        }
+    }
+    if (!failures.isEmpty())
+        ShowMessage(failures.join(u'\n'), 3);
 }

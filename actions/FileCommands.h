@@ -8,7 +8,7 @@ class FileActionsHost;
 class frmRename;
 
 // The commands of the file list's popup menu. Each acts on the list's
-// current entry and does nothing when there is none.
+// current entry (delete: on the selection) and does nothing when there is none.
 class FileCommands : public QObject
 {
     Q_OBJECT
@@ -16,13 +16,13 @@ class FileCommands : public QObject
 public:
     explicit FileCommands(FileActionsHost &host, QObject *parent = nullptr);
 
-    // Opens the file, in the folder the path field names, in the desktop's
-    // default program.
+    // Opens the file, in the list's folder, in the desktop's default program.
     void mnuShowClick();
     // Opens the rename dialog, or refills it when it is open.
     void mnuRenameClick();
-    // Deletes the file from the list's folder after a question and selects
-    // its neighbour.
+    // Moves the selected files (or the current one) to the trash after a
+    // question, or deletes them for good, after another question, where no
+    // trash is possible; then selects the neighbour.
     void mnuDeleteClick();
 
     // The open rename dialog, null when it is closed.

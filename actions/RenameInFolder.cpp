@@ -2,12 +2,36 @@
 
 #include <QDir>
 
-bool NameTakenInFolder(const QString &folder, const QString &name)
+#include <cerrno>
+
+namespace {
+
+// A change of letter case only. A file system that ignores case sees the new
+// name taken by the file itself and refuses the no-replace rename; a detour
+// over a free name gets there.
+FileOpResult RenameLetterCase(const QString &folder, const QString &from, const QString &to)
+{
+    const FileOpResult direct = SafeRename(folder + from, folder + to);
+    if (direct.error != EEXIST)
+        return direct;
+    const QString detour = folder + QStringLiteral(".%1.fotlex-umbenennen").arg(from);
+    const FileOpResult away = SafeRename(folder + from, detour);
+    if (!away.ok())
+        return away;
+    const FileOpResult back = SafeRename(detour, folder + to);
+    if (!back.ok())
+        SafeRename(detour, folder + from);
+    return back;
+}
+
+}
+
+bool NameTakenInFolder(const QString &folder, const QString &name, const QString &self)
 {
     const QStringList entries = QDir(folder).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+        if (entry != self && entry.compare(name, Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
@@ -18,7 +42,10 @@ HandRenameResult RenameInFolder(const QString &folder, const QString &currentNam
 {
     HandRenameResult result;
     result.newName = base + extension;
-    if (result.newName == currentName)
+    // The offered extension is in lower case; confirming the offered name of
+    // "IMG.JPG" unchanged is no rename.
+    if (currentName.startsWith(base)
+        && currentName.mid(base.size()).compare(extension, Qt::CaseInsensitive) == 0)
         return result;
 
     result.problem = CheckNewBaseName(base);
@@ -26,11 +53,11 @@ HandRenameResult RenameInFolder(const QString &folder, const QString &currentNam
         result.outcome = HandRenameStatus::InvalidName;
         return result;
     }
-    if (NameTakenInFolder(folder, result.newName)) {
+    if (NameTakenInFolder(folder, result.newName, currentName)) {
         result.outcome = HandRenameStatus::Taken;
         return result;
     }
-    result.error = SafeRename(folder + currentName, folder + result.newName);
+    result.error = RenameLetterCase(folder, currentName, result.newName);
     result.outcome = result.error.ok() ? HandRenameStatus::Renamed : HandRenameStatus::Failed;
     return result;
 }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -49,6 +50,9 @@ frmRename::frmRename(FileActionsHost &host)
     Command1 = new QPushButton(QStringLiteral("Abbrechen"), this);
     Command1->setGeometry(Twips(120, 660, 1395, 375));
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
 
     setTabOrder(Text1, Command2);
     setTabOrder(Command2, Command1);

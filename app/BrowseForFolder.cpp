@@ -1,12 +1,10 @@
 #include "app/BrowseForFolder.h"
 
 #include "app/Form1.h"
-#include "app/SelectionPanel.h"
+#include "app/OpenFolder.h"
 #include "dialogs/DirSelectShared.h"
 #include "dialogs/frmDirSelect.h"
-#include "widgets/FileListBox.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 void BrowseForFolder(Form1 &form)
@@ -23,8 +21,5 @@ void BrowseForFolder(Form1 &form)
     if (DirSelectPath == old)
         return;
     // A folder that cannot be listed leaves the list as it was.
-    form.FileList()->setPath(DirSelectPath);
-    form.picPreview()->clear();
-    form.lblSize()->setText(QStringLiteral("Bildgrösse: "));
-    ResetSummary(form);
+    OpenFolder(form, DirSelectPath);
 }

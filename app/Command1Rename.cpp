@@ -1,10 +1,13 @@
 #include "app/Command1Rename.h"
 
-#include "rename/BatchRename.h"
 #include "app/Form1.h"
-#include "rename/RenamePlan.h"
 #include "app/SelectionPanel.h"
+#include "dialogs/BatchReportDialog.h"
+#include "rename/BatchRename.h"
+#include "rename/BatchReport.h"
+#include "rename/RenamePlan.h"
 #include "services/Paths.h"
+#include "ui/Ui.h"
 #include "widgets/FileListBox.h"
 
 #include <QCheckBox>
@@ -23,6 +26,20 @@ void ResetPanel(Form1 &form)
 QString DoneText(int done, int total)
 {
     return QStringLiteral("%1 von %2 Dateien erledigt").arg(done).arg(total);
+}
+
+// Selects the entries the batch left alone, so that the user sees them.
+void SelectLeftAlone(FileListBox &list, const std::vector<RenameOutcome> &outcomes)
+{
+    for (const RenameOutcome &outcome : outcomes) {
+        if (outcome.status == RenameStatus::Renamed)
+            continue;
+        const QString name = FileNamePart(outcome.oldPath);
+        for (int i = 0; i < list.ListCount(); ++i) {
+            if (list.List(i) == name)
+                list.setSelected(i, true);
+        }
+    }
 }
 
 } // namespace
@@ -52,11 +69,10 @@ void RenameSelectedFiles(Form1 &form)
     options.fileTimes = form.chkFileTime()->isChecked();
     const bool frozen = form.chkFreeze()->isChecked();
     if (frozen) {
-        // Without a usable frozen time the click ends after the first
-        // selected file's panel reset, leaving list and check box as they are.
+        // Without a usable frozen time nothing is renamed, and the user is told why.
         if (!IsRealExifTime(form.FrozenExifTime)) {
             if (!jobs.empty())
-                ResetPanel(form);
+                ShowMessage(NoFrozenTimeText, 2);
             return;
         }
         options.frozenTime = form.FrozenExifTime;
@@ -71,7 +87,7 @@ void RenameSelectedFiles(Form1 &form)
     progress.setValue(0);
     if (!jobs.empty())
         ResetPanel(form);
-    RunBatchRename(jobs, options, [&](const RenameOutcome &, int done, int all) {
+    const std::vector<RenameOutcome> outcomes = RunBatchRename(jobs, options, [&](const RenameOutcome &, int done, int all) {
         progress.setLabelText(DoneText(done, all));
         progress.setValue(done);
         if (done < all)
@@ -85,4 +101,10 @@ void RenameSelectedFiles(Form1 &form)
     form.lblEXIFTime()->setText(QString());
     form.lblFileSize()->setText(QString());
     form.lblFileTime()->setText(QString());
+
+    const BatchReport report = MakeBatchReport(outcomes);
+    if (!report.worthShowing())
+        return;
+    SelectLeftAlone(list, outcomes);
+    BatchReportDialog(report.summary, report.problems, &form).exec();
 }

@@ -1,13 +1,20 @@
 #pragma once
 
+#include <QString>
+
 class Form1;
+
+inline const QString NoFrozenTimeText =
+    QStringLiteral("Keine EXIF-Zeit zum Einfrieren: bitte zuerst ein Foto mit EXIF-Zeit anzeigen.");
 
 // Connects Command1 ("EXIF-Zeit als Dateiname") to RenameSelectedFiles.
 void ConnectBatchRename(Form1 &form);
 
 // Command1's click: renames the list's selected entries after their EXIF
 // time (or the frozen time with a letter), then re-reads the folder, unchecks
-// chkFreeze and empties the three bottom labels. A batch that runs longer
+// chkFreeze and empties the three bottom labels. Files left alone stay
+// selected and are listed, with their reasons, in a report. Freeze mode
+// without a frozen time renames nothing and says so. A batch that runs longer
 // than half a second shows a progress dialog whose cancel stops after the
 // file in hand; the closing steps run all the same.
 void RenameSelectedFiles(Form1 &form);

@@ -4,8 +4,10 @@
 #include "actions/FileCommands.h"
 #include "app/Form1.h"
 
+#include "widgets/FileListBox.h"
+
 #include <QAction>
-#include <QLineEdit>
+#include <QShortcut>
 
 namespace {
 
@@ -15,7 +17,6 @@ class Form1ActionsHost : public QObject, public FileActionsHost
 public:
     explicit Form1ActionsHost(Form1 &form) : QObject(&form), form_(form), commands_(*this) {}
 
-    QString PathText() const override { return form_.txtPath()->text(); }
     FileListBox &Files() override { return *form_.FileList(); }
     QWidget &Owner() override { return form_; }
 
@@ -37,4 +38,15 @@ void ConnectFileActions(Form1 &form)
     QObject::connect(form.mnuDelete(), &QAction::triggered, commands, &FileCommands::mnuDeleteClick);
     for (QAction *item : {form.mnuShow(), form.mnuRename(), form.mnuDelete()})
         item->setEnabled(true);
+    QObject::connect(form.FileList(), &FileListBox::entryDoubleClicked, commands,
+                     &FileCommands::mnuShowClick);
+
+    // The keys act only while the list has the focus; in the path field
+    // Delete edits the text.
+    const auto listKey = [&form, commands](QKeySequence key, void (FileCommands::*command)()) {
+        auto *shortcut = new QShortcut(key, form.FileList(), commands, command);
+        shortcut->setContext(Qt::WidgetShortcut);
+    };
+    listKey(QKeySequence(Qt::Key_F2), &FileCommands::mnuRenameClick);
+    listKey(QKeySequence(Qt::Key_Delete), &FileCommands::mnuDeleteClick);
 }

@@ -5,6 +5,7 @@
 #include "app/ClickLabel.h"
 #include "app/Command1Rename.h"
 #include "app/FileActionsWiring.h"
+#include "app/OpenFolder.h"
 #include "app/SelectionPanel.h"
 #include "app/SettingsLocation.h"
 #include "app/WidgetColour.h"
@@ -12,7 +13,6 @@
 #include "metadata/clsEXIF.h"
 #include "services/ImageTypes.h"
 #include "ui/FormLayout.h"
-#include "services/Paths.h"
 #include "ui/Ui.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FlatButton.h"
@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -45,6 +46,7 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QRect &place, const Q
 }
 
 const QColor Navy(0, 0, 128);
+const QSize DesignSize = Twips(0, 0, 8295, 8985).size();
 
 }
 
@@ -53,7 +55,9 @@ Form1::Form1(QWidget *parent)
 {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     setObjectName(QStringLiteral("Form1"));
-    setFixedSize(Twips(0, 0, 8295, 8985).size());
+    // The design size is the first size and the smallest.
+    setMinimumSize(DesignSize);
+    resize(DesignSize);
     setWindowIcon(WindowIcon());
     // The font of the controls that name none of their own: the list and txtInfo.
     setFont(Arial(8.25));
@@ -61,9 +65,9 @@ Form1::Form1(QWidget *parent)
     createPopupMenu();
     ConnectFileActions(*this);
     setTabOrder();
+    stretchControls();
 
     connect(m_fileList, &FileListBox::currentEntryChanged, this, [this] { ShowSelectedFile(*this); });
-    connect(m_fileList, &FileListBox::entryDoubleClicked, this, &Form1::openCurrentEntry);
     connect(m_fileList, &FileListBox::mouseDown, this,
             [this](int button, Qt::KeyboardModifiers, const QPoint &globalPos) {
                 if (button == 2)
@@ -73,6 +77,16 @@ Form1::Form1(QWidget *parent)
     connect(m_buttonBrowse, &FlatButton::Click, this, [this] { BrowseForFolder(*this); });
     ConnectBatchRename(*this);
     connect(m_picPreview, &ClickLabel::clicked, m_picPreview, &QLabel::clear);
+    // Ticked, the box shows the time the batch will give every file.
+    connect(m_chkFreeze, &QCheckBox::toggled, this, [this](bool frozen) {
+        if (frozen)
+            ShowFrozenTime(*this);
+        else
+            ShowSelectedFile(*this);
+    });
+    connect(m_txtPath, &QLineEdit::returnPressed, this, [this] { OpenTypedFolder(*this); });
+    auto *reread = new QShortcut(QKeySequence(Qt::Key_F5), m_fileList, this, &Form1::RefreshList);
+    reread->setContext(Qt::WidgetShortcut);
 
     // Load step.
     CenterForm(*this);
@@ -203,17 +217,43 @@ void Form1::RefreshList()
     ResetSummary(*this);
 }
 
-void Form1::openCurrentEntry()
+void Form1::stretchControls()
 {
-    const QString name = m_fileList->FileName();
-    if (name.isEmpty())
-        return;
-    QString folder = m_txtPath->text();
-    ShellOpen(this, AddBackslash(folder) + name);
+    // The left column (preview, path, list) and txtInfo share the extra
+    // width; the preview takes a quarter of the extra height, the list the
+    // rest; the summary follows the preview's right edge; the bottom row
+    // stays at the bottom.
+    const struct
+    {
+        const char *name;
+        Stretch::Shares shares;
+    } rules[] = {
+        {"Panel", {0, 0, 1, 1}},          {"picPreview", {0, 0, 0.5, 0.25}},
+        {"lblSize", {0.5, 0, 0, 0}},      {"Label3", {0.5, 0, 0, 0}},
+        {"Line1", {0.5, 0, 0, 0}},        {"lblCam", {0.5, 0, 0, 0}},
+        {"lblBlende", {0.5, 0, 0, 0}},    {"lblExp", {0.5, 0, 0, 0}},
+        {"lblISO", {0.5, 0, 0, 0}},       {"lblTimeDate", {0.5, 0, 0, 0}},
+        {"Label1", {0, 0.25, 0, 0}},      {"lblRefresh", {0.5, 0.25, 0, 0}},
+        {"txtPath", {0, 0.25, 0.5, 0}},   {"ButtonBrowse", {0.5, 0.25, 0, 0}},
+        {"FileList", {0, 0.25, 0.5, 0.75}}, {"lblFileSize", {0, 1, 0, 0}},
+        {"lblFileTime", {0.5, 1, 0, 0}},  {"txtInfo", {0.5, 0, 0.5, 1}},
+        {"Command1", {0, 1, 1, 0}},       {"chkFileTime", {0, 1, 0, 0}},
+        {"chkFreeze", {0, 1, 0, 0}},      {"Label2", {0, 1, 0, 0}},
+        {"lblEXIFTime", {0, 1, 0, 0}},
+    };
+    for (const auto &rule : rules)
+        m_stretch.add(findChild<QWidget *>(QLatin1String(rule.name)), rule.shares);
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_stretch.apply(size() - DesignSize);
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
     RememberLastPath(m_fileList->Path());
+    RememberWindowGeometry(saveGeometry());
     event->accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Stretch.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -18,7 +20,8 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
-// The main window. It builds its controls at their fixed places and wires
+// The main window. It builds its controls at their design places, moves and
+// grows them when the window is resized, and wires
 // the list, the refresh symbol, the preview and the popup menu; the selection
 // panel's work is in SelectionPanel. Every control also carries its name as
 // object name. Other parts act on the window through the accessors below.
@@ -69,14 +72,16 @@ public:
     QString FrozenExifTime;
 
 protected:
-    // The unload step: remembers the list's folder as LastPath.
+    // The unload step: remembers the list's folder as LastPath, and the
+    // window's size, place and maximised state.
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
     void createPopupMenu();
     void setTabOrder();
-    void openCurrentEntry();
+    void stretchControls();
 
     QFrame *m_panel = nullptr;
     ClickLabel *m_picPreview = nullptr;
@@ -102,4 +107,5 @@ private:
     QAction *m_mnuRename = nullptr;
     QAction *m_mnuDelete = nullptr;
     std::unique_ptr<clsEXIF> m_exifReader;
+    Stretch m_stretch;
 };

@@ -1,8 +1,35 @@
 #include "app/PanelTexts.h"
 
-QString ImageSizeText(int32_t height, int32_t width)
+#include <cmath>
+
+namespace {
+
+// One decimal, halves away from zero, and none when it would be ".0".
+QString OneDecimal(double x, const QLocale &locale)
 {
-    return QStringLiteral("Bildgrösse: %1 x %2").arg(height).arg(width);
+    const double rounded = std::round(x * 10) / 10;
+    return locale.toString(rounded, 'f', rounded == std::trunc(rounded) ? 0 : 1);
+}
+
+}
+
+QString ImageSizeText(int32_t width, int32_t height, int orientation)
+{
+    if (orientation >= 5 && orientation <= 8)
+        std::swap(width, height);
+    return QStringLiteral("Bildgrösse: %1 x %2").arg(width).arg(height);
+}
+
+QString ApertureText(double fNumber, const QLocale &locale)
+{
+    return QStringLiteral("Blende: f ") + locale.toString(std::round(fNumber * 10) / 10, 'f', 1);
+}
+
+QString ExposureText(double seconds, const QLocale &locale)
+{
+    if (seconds >= 0.5)
+        return QStringLiteral("Belichtung: ") + OneDecimal(seconds, locale) + u's';
+    return QStringLiteral("Belichtung: 1/%1s").arg(std::llround(1 / seconds));
 }
 
 QString FileSizeText(qint64 bytes, const QLocale &locale)
@@ -17,6 +44,11 @@ QString FileSizeText(qint64 bytes, const QLocale &locale)
 QString FileTimeText(const QDateTime &modified)
 {
     return modified.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+}
+
+QString ExifTimeText(const QString &date, const QString &time)
+{
+    return date.right(2) + u'.' + date.mid(5, 2) + u'.' + date.left(4) + u' ' + time;
 }
 
 QColor FileTimeColour(const QString &fileTime, const QString &exifTime)

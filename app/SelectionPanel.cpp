@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/PanelTexts.h"
 #include "app/WidgetColour.h"
+#include "metadata/ExifTagNames.h"
 #include "metadata/clsEXIF.h"
 #include "services/Paths.h"
 #include "ui/Thumbnail.h"
@@ -19,16 +20,28 @@ namespace {
 void ShowPreview(Form1 &form, const QString &path)
 {
     QLabel *preview = form.picPreview();
-    const Thumbnail thumbnail = LoadThumbnail(path, preview->contentsRect().height());
-    if (thumbnail.image.isNull())
+    // Drawn at the screen's own pixel density, so a scaled desktop shows it sharp.
+    const qreal density = preview->devicePixelRatioF();
+    const Thumbnail thumbnail = LoadThumbnail(path, qRound(preview->contentsRect().height() * density));
+    if (thumbnail.image.isNull()) {
         preview->clear();
-    else
-        preview->setPixmap(QPixmap::fromImage(thumbnail.image));
+    } else {
+        QPixmap pixmap = QPixmap::fromImage(thumbnail.image);
+        pixmap.setDevicePixelRatio(density);
+        preview->setPixmap(pixmap);
+    }
     if (thumbnail.sizeKnown) {
         form.ImageWidth = thumbnail.imageWidth;
         form.ImageHeight = thumbnail.imageHeight;
     }
-    form.lblSize()->setText(ImageSizeText(form.ImageHeight, form.ImageWidth));
+}
+
+void ShowImageSize(Form1 &form, const clsEXIF &reader)
+{
+    QString text;
+    const auto orientation = reader.MetaInfo(ExifTagId::Orientation, text);
+    const int32_t *value = std::get_if<int32_t>(&orientation);
+    form.lblSize()->setText(ImageSizeText(form.ImageWidth, form.ImageHeight, value ? *value : 1));
 }
 
 void ShowSummary(Form1 &form, const clsEXIF &reader)
@@ -36,10 +49,10 @@ void ShowSummary(Form1 &form, const clsEXIF &reader)
     const ExifSummary summary = reader.Summary();
     if (summary.camera)
         form.lblCam()->setText(*summary.camera);
-    if (summary.aperture)
-        form.lblBlende()->setText(QStringLiteral("Blende: f ") + *summary.aperture);
-    if (summary.exposure)
-        form.lblExp()->setText(QStringLiteral("Belichtung: 1/") + *summary.exposure + u's');
+    if (summary.fNumber)
+        form.lblBlende()->setText(ApertureText(*summary.fNumber));
+    if (summary.exposureSeconds)
+        form.lblExp()->setText(ExposureText(*summary.exposureSeconds));
     if (summary.iso)
         form.lblISO()->setText(QStringLiteral("ISO ") + *summary.iso);
     if (!summary.captureTime)
@@ -49,8 +62,7 @@ void ShowSummary(Form1 &form, const clsEXIF &reader)
     form.lblTimeDate()->setText(date + QStringLiteral("  -  ") + time);
     if (form.chkFreeze()->isChecked())
         return;
-    // "YYYY:MM:DD" becomes "DD.MM.YYYY".
-    form.lblEXIFTime()->setText(date.right(2) + u'.' + date.mid(5, 2) + u'.' + date.left(4) + u' ' + time);
+    form.lblEXIFTime()->setText(ExifTimeText(date, time));
     form.FrozenExifTime = reader.ExifTime();
 }
 
@@ -77,6 +89,14 @@ void ResetSummary(Form1 &form)
     form.lblTimeDate()->setText(QStringLiteral("Datum & Zeit:"));
 }
 
+void ShowFrozenTime(Form1 &form)
+{
+    if (form.FrozenExifTime.isEmpty())
+        form.lblEXIFTime()->setText(QStringLiteral("No EXIF Data"));
+    else
+        form.lblEXIFTime()->setText(ExifTimeText(form.FrozenExifTime.left(10), form.FrozenExifTime.right(8)));
+}
+
 void ShowSelectedFile(Form1 &form)
 {
     const QString name = form.FileList()->FileName();
@@ -92,6 +112,7 @@ void ShowSelectedFile(Form1 &form)
 
     clsEXIF &reader = form.ExifReader();
     reader.setImageFile(path);
+    ShowImageSize(form, reader);
     form.txtInfo()->setPlainText(reader.ListInfo());
     ShowSummary(form, reader);
 

@@ -10,6 +10,13 @@
 namespace {
 
 const QString LastPathKey = QStringLiteral("LastPath");
+const QString WindowKey = QStringLiteral("Window");
+
+bool WriteKey(const QString &key, const QString &value)
+{
+    QDir().mkpath(QFileInfo(SettingsFile).absolutePath());
+    return WriteSetting(SettingsSection, key, value, SettingsFile);
+}
 
 }
 
@@ -53,6 +60,15 @@ QString RememberedLastPath()
 
 bool RememberLastPath(const QString &folder)
 {
-    QDir().mkpath(QFileInfo(SettingsFile).absolutePath());
-    return WriteSetting(SettingsSection, LastPathKey, folder, SettingsFile);
+    return WriteKey(LastPathKey, folder);
+}
+
+QByteArray RememberedWindowGeometry()
+{
+    return QByteArray::fromBase64(ReadSetting(SettingsSection, WindowKey, SettingsFile, QString()).toLatin1());
+}
+
+bool RememberWindowGeometry(const QByteArray &geometry)
+{
+    return WriteKey(WindowKey, QString::fromLatin1(geometry.toBase64()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Where the settings file lives. A program run from its build folder keeps it
@@ -23,3 +24,8 @@ QString SettingsFileFor(const QString &executable, const QString &section);
 QString RememberedLastPath();
 // Writes LastPath into SettingsFile, creating its folder if needed.
 bool RememberLastPath(const QString &folder);
+
+// The main window's size, place and maximised state (QWidget::saveGeometry)
+// in SettingsFile beside LastPath, under the key "Window"; empty when missing.
+QByteArray RememberedWindowGeometry();
+bool RememberWindowGeometry(const QByteArray &geometry);

@@ -20,6 +20,13 @@ QString SingleInstance::LockPath()
     return folder + QStringLiteral("/fotlex-%1-%2.lock").arg(getuid()).arg(display);
 }
 
+QString SingleInstance::SocketPath()
+{
+    QString path = LockPath();
+    path.chop(int(qstrlen(".lock")));
+    return path + QStringLiteral(".socket");
+}
+
 bool SingleInstance::TryAcquire(const QString &lockPath)
 {
     auto lock = std::make_unique<QLockFile>(lockPath);

@@ -14,6 +14,8 @@ public:
     // The lock file of this user on this display, in $XDG_RUNTIME_DIR (or the
     // temporary folder when that is unset).
     static QString LockPath();
+    // The hand-over socket beside it: the same name ending in ".socket".
+    static QString SocketPath();
 
     // True when this process now holds the lock; false when another holds it.
     bool TryAcquire(const QString &lockPath = LockPath());

@@ -3,6 +3,8 @@
 #include "services/ImageTypes.h"
 #include "services/Paths.h"
 
+#include <QFileInfo>
+
 StartFolder DecideStartFolder(const QString &commandLine,
                               const std::function<QString()> &rememberedFolder)
 {
@@ -23,4 +25,11 @@ StartFolder DecideStartFolder(const QString &commandLine,
         start.folder = rememberedFolder();
     }
     return start;
+}
+
+QString AbsoluteCommandPath(const QStringList &arguments)
+{
+    QString path = arguments.join(QLatin1Char(' '));
+    StripQuotes(path);
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
 }

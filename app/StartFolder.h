@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,3 +20,7 @@ struct StartFolder
 // remembered folder, which is only read when needed.
 StartFolder DecideStartFolder(const QString &commandLine,
                               const std::function<QString()> &rememberedFolder);
+
+// What a second start hands over: its arguments joined by blanks, without
+// double quotes, made absolute against the working folder; empty for none.
+QString AbsoluteCommandPath(const QStringList &arguments);

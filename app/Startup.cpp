@@ -2,6 +2,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/Form1.h"
+#include "app/OpenFolder.h"
 #include "app/SettingsLocation.h"
 #include "app/StartFolder.h"
 #include "services/Paths.h"
@@ -10,21 +11,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
-
-namespace {
-
-void SelectWanted(FileListBox &list, const QString &wanted)
-{
-    const QString upper = wanted.toUpper();
-    for (int i = 0; i < list.ListCount(); ++i) {
-        if (list.List(i).toUpper() == upper) {
-            list.setListIndex(i);
-            return;
-        }
-    }
-}
-
-}
 
 std::unique_ptr<Form1> StartMainWindow(const QString &executable, const QStringList &arguments)
 {
@@ -36,12 +22,17 @@ std::unique_ptr<Form1> StartMainWindow(const QString &executable, const QStringL
     SettingsFile = SettingsFileFor(executable, SettingsSection);
 
     auto form = std::make_unique<Form1>();
+    // Before the first preview, which is drawn for the preview's size.
+    // restoreGeometry puts a window that would lie off every screen back on one.
+    const QByteArray geometry = RememberedWindowGeometry();
+    if (!geometry.isEmpty())
+        form->restoreGeometry(geometry);
     const StartFolder start = DecideStartFolder(arguments.join(QLatin1Char(' ')),
                                                 &RememberedLastPath);
     form->txtPath()->setText(start.folder);
     form->FileList()->setPath(start.folder);
     if (!start.commandPath.isEmpty())
-        SelectWanted(*form->FileList(), start.wanted);
+        SelectEntryNamed(*form->FileList(), start.wanted);
 
     form->show();
     QApplication::restoreOverrideCursor();

@@ -1,6 +1,9 @@
 #include "app/Form1.h"
+#include "app/HandOver.h"
+#include "app/OpenFolder.h"
 #include "app/QtTranslations.h"
 #include "app/SingleInstance.h"
+#include "app/StartFolder.h"
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -11,11 +14,15 @@ int main(int argc, char **argv)
     // Names the installed desktop entry, so the shell shows the window under
     // the launcher's entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(FOTLEX_APP_ID));
-    InstallQtGermanTranslations(app);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
     SingleInstance instance;
     if (!instance.TryAcquire())
-        return 0;
-    const auto form = StartMainWindow(QCoreApplication::applicationFilePath(),
-                                      QCoreApplication::arguments().mid(1));
+        return HandOver(SingleInstance::SocketPath(), AbsoluteCommandPath(arguments)) ? 0 : 1;
+    InstallQtGermanTranslations(app);
+    const auto form = StartMainWindow(QCoreApplication::applicationFilePath(), arguments);
+    HandOverServer handOver;
+    QObject::connect(&handOver, &HandOverServer::pathReceived, form.get(),
+                     [&form](const QString &path) { ShowHandedOver(*form, path); });
+    handOver.Listen(SingleInstance::SocketPath());
     return app.exec();
 }

@@ -103,6 +103,11 @@ void frmDirSelect::createControls()
 
     connect(Drive1, &DriveListBox::driveChanged, this, &frmDirSelect::Drive1_Change);
     connect(Dir1, &DirListBox::pathChanged, this, &frmDirSelect::Dir1_Change);
+    // A single click highlights a folder: its images show at once, and OK takes it.
+    connect(Dir1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            File1->setPath(Dir1->List(row));
+    });
     connect(FlatButton1, &FlatButton::Click, this, &frmDirSelect::FlatButton1_Click);
     connect(FlatButton4, &FlatButton::Click, this, &frmDirSelect::FlatButton4_Click);
     connect(FlatButton2, &FlatButton::Click, this, &frmDirSelect::FlatButton2_Click);
@@ -147,7 +152,7 @@ void frmDirSelect::Dir1_Change()
 
 void frmDirSelect::FlatButton1_Click()
 {
-    QString folder = Dir1->Path();
+    QString folder = Dir1->ListIndex() >= 0 ? Dir1->List(Dir1->ListIndex()) : Dir1->Path();
     DirSelectPath = AddBackslash(folder);
     DirSelectBusy = 0;
     accept();

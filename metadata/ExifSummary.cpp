@@ -2,26 +2,49 @@
 #include "metadata/ExifTagNames.h"
 #include "metadata/clsEXIF.h"
 
+#include <cmath>
+
 ExifSummary clsEXIF::Summary() const
 {
     ExifSummary summary;
     if (m_readStatus != 0)
         return summary;
     using namespace ExifTagId;
+    std::optional<double> apexFNumber, apexSeconds;
     for (size_t i = 1; i < m_tags.size(); ++i) {
-        const QString &x = m_tags[i].text;
-        switch (m_tags[i].id) {
-        case Model: summary.camera = x; break;
+        const ExifTag &tag = m_tags[i];
+        // One rational, as the standard has the four exposure values; a zero
+        // denominator leaves the text empty and the value unset.
+        const bool rational = (tag.type == 5 || tag.type == 10) && tag.count == 1 && !tag.text.isEmpty();
+        switch (tag.id) {
+        case Model: summary.camera = tag.text; break;
+        case ISOSpeedRatings: summary.iso = tag.text; break;
+        case FNumber:
+            if (rational)
+                summary.fNumber = tag.value;
+            break;
+        case ExposureTime:
+            if (rational && tag.value > 0)
+                summary.exposureSeconds = tag.value;
+            break;
+        // APEX: f-number = sqrt(2)^Av, exposure time = 2^-Tv seconds.
         case ApertureValue:
-        case FNumber: summary.aperture = x; break;
+            if (rational)
+                apexFNumber = std::pow(std::sqrt(2.0), tag.value);
+            break;
         case ShutterSpeedValue:
-        case ExposureTime: summary.exposure = x; break;
-        case ISOSpeedRatings: summary.iso = x; break;
+            if (rational)
+                apexSeconds = std::exp2(-tag.value);
+            break;
         default: break;
         }
     }
     if (const ExifTag *time = CaptureTimeTag(m_tags))
         summary.captureTime = time->text;
+    if (!summary.fNumber)
+        summary.fNumber = apexFNumber;
+    if (!summary.exposureSeconds)
+        summary.exposureSeconds = apexSeconds;
     return summary;
 }
 

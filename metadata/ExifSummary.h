@@ -4,14 +4,18 @@
 
 #include <optional>
 
-// The few values the window's summary shows, as texts of the tag list; a
-// value is missing when the photo has no such entry. Where a tag appears
-// more than once, the last entry counts.
+// The few values the window's summary shows; a value is missing when the
+// photo has no such entry. Where a tag appears more than once, the last
+// entry counts.
 struct ExifSummary
 {
     std::optional<QString> camera;       // Model
-    std::optional<QString> aperture;     // ApertureValue or FNumber
-    std::optional<QString> exposure;     // ShutterSpeedValue or ExposureTime
+    // The f-number and the exposure time in seconds as the camera recorded
+    // them (FNumber, ExposureTime). The APEX values (ApertureValue,
+    // ShutterSpeedValue) are rounded by the camera and serve only where the
+    // exact ones are missing.
+    std::optional<double> fNumber;
+    std::optional<double> exposureSeconds;
     std::optional<QString> iso;          // ISOSpeedRatings
     std::optional<QString> captureTime;  // DateTimeOriginal as stored
 };

@@ -9,6 +9,7 @@ QString ExifTagName(int32_t id);
 
 namespace ExifTagId {
 constexpr int32_t Model = 272;
+constexpr int32_t Orientation = 274;
 constexpr int32_t XResolution = 282;
 constexpr int32_t YResolution = 283;
 constexpr int32_t ExifOffset = 34665;

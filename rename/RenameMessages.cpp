@@ -75,25 +75,35 @@ QString TimesNotSetText(const RenameOutcome &outcome)
     return QStringLiteral("Dateizeit nicht gesetzt: %1").arg(TimeReason(outcome));
 }
 
+QString RenameStatusText(const RenameOutcome &outcome)
+{
+    QString text;
+    switch (outcome.status) {
+    case RenameStatus::Renamed:
+        text = QStringLiteral("umbenannt");
+        if (outcome.timesNotSet())
+            text += QStringLiteral(" (%1)").arg(TimesNotSetText(outcome));
+        return text;
+    case RenameStatus::Skipped:
+        text = RenameReasonText(outcome);
+        if (outcome.timesNotSet())
+            text += QStringLiteral("; ") + TimesNotSetText(outcome);
+        return QStringLiteral("übersprungen (%1)").arg(text);
+    case RenameStatus::Failed:
+        return QStringLiteral("fehlgeschlagen (%1)").arg(RenameReasonText(outcome));
+    }
+    return {};
+}
+
 QString RenameOutcomeLine(const RenameOutcome &outcome)
 {
     const QString oldPath = OneLineName(outcome.oldPath);
-    QString line;
-    switch (outcome.status) {
-    case RenameStatus::Renamed:
-        line = oldPath + QStringLiteral(" -> ") + OneLineName(outcome.newPath);
-        if (outcome.timesNotSet())
-            line += QStringLiteral(" (%1)").arg(TimesNotSetText(outcome));
-        return line;
-    case RenameStatus::Skipped:
-        line = RenameReasonText(outcome);
-        if (outcome.timesNotSet())
-            line += QStringLiteral("; ") + TimesNotSetText(outcome);
-        return oldPath + QStringLiteral(": übersprungen (%1)").arg(line);
-    case RenameStatus::Failed:
-        return oldPath + QStringLiteral(": fehlgeschlagen (%1)").arg(RenameReasonText(outcome));
-    }
-    return {};
+    if (outcome.status != RenameStatus::Renamed)
+        return oldPath + QStringLiteral(": ") + RenameStatusText(outcome);
+    QString line = oldPath + QStringLiteral(" -> ") + OneLineName(outcome.newPath);
+    if (outcome.timesNotSet())
+        line += QStringLiteral(" (%1)").arg(TimesNotSetText(outcome));
+    return line;
 }
 
 QString RenameSummaryLine(const RenameCounts &counts, bool dryRun)

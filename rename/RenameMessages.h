@@ -13,6 +13,9 @@ QString RenameReasonText(const RenameOutcome &outcome);
 // "Dateizeit nicht gesetzt: GRUND", for a file whose times could not be set.
 QString TimesNotSetText(const RenameOutcome &outcome);
 
+// "umbenannt", "übersprungen (GRUND)" or "fehlgeschlagen (GRUND)".
+QString RenameStatusText(const RenameOutcome &outcome);
+
 // One report line: "ALT -> NEU", "ALT: übersprungen (GRUND)" or
 // "ALT: fehlgeschlagen (GRUND)", with times not set added in brackets. A
 // line break or tab in a name is escaped, so one file stays one line.

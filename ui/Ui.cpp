@@ -3,11 +3,8 @@
 #include "ui/FormLayout.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QFile>
 #include <QMessageBox>
 #include <QScreen>
-#include <QUrl>
 #include <QWidget>
 
 #include <cmath>
@@ -68,9 +65,4 @@ void MakeTopmost(QWidget &form)
     if (visible)
         form.show();
     QApplication::processEvents();
-}
-
-bool ShellOpen(QWidget *, const QString &path)
-{
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

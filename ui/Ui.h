@@ -14,5 +14,3 @@ void ShowMessage(const QString &message, int kind, QString &title);
 void ShowMessage(const QString &message, int kind);
 void CenterForm(QWidget &form);
 void MakeTopmost(QWidget &form);
-// Opens the file in the desktop's default program; false when that failed.
-bool ShellOpen(QWidget *owner, const QString &path);

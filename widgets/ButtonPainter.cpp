@@ -117,8 +117,11 @@ void PaintButton(QImage &surface, ButtonState s, const ButtonLook &look)
 
     DrawCorners(surface, w, h, c.CornerOuterColour[s], c.CornerMiddleColour[s], c.CornerInnerColour[s]);
 
-    const QRect textRect(QPoint(3, 3), QPoint(w - 4, h - 4));
-    if (textRect.isValid()) {
+    // The lines above are in buffer pixels; the painter works in the
+    // widget's units, which a scaled screen makes larger than a pixel.
+    const qreal density = surface.devicePixelRatio();
+    const QRectF textRect(3 / density, 3 / density, (w - 7) / density, (h - 7) / density);
+    if (w > 7 && h > 7) {
         QPainter painter(&surface);
         painter.setFont(look.Font);
         painter.setPen(QColor::fromRgb(look.TextColour));

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QStringListModel>
@@ -24,6 +25,15 @@ FileListBox::FileListBox(QWidget *parent)
     // A new list stands on the process's working folder; it is read once a
     // pattern is set.
     m_path = QDir::currentPath();
+
+    // Another program's changes arrive as a burst of notices; one re-read
+    // after the burst is enough.
+    m_watcher = new QFileSystemWatcher(this);
+    m_diskChanged.setSingleShot(true);
+    m_diskChanged.setInterval(150);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, &m_diskChanged,
+            qOverload<>(&QTimer::start));
+    connect(&m_diskChanged, &QTimer::timeout, this, &FileListBox::followDisk);
 }
 
 QString FileListBox::Path() const
@@ -39,8 +49,43 @@ bool FileListBox::setPath(const QString &folder)
     if (!ok)
         return false;
     m_path = QDir::cleanPath(absolute);
+    watch();
     setEntries(names);
     return true;
+}
+
+void FileListBox::watch()
+{
+    if (!m_watcher->directories().isEmpty())
+        m_watcher->removePaths(m_watcher->directories());
+    m_watcher->addPath(m_path);
+}
+
+void FileListBox::followDisk()
+{
+    bool ok = false;
+    const QStringList names = ListMatchingFiles(m_path, m_pattern, &ok);
+    if (!ok || names == static_cast<QStringListModel *>(model())->stringList())
+        return;
+    const QString current = FileName();
+    QStringList selected;
+    for (int i = 0; i < ListCount(); ++i) {
+        if (Selected(i))
+            selected << List(i);
+    }
+    {
+        // The entry shown stays current; the panel need not load it again.
+        const QSignalBlocker quiet(selectionModel());
+        setEntries(names);
+        for (const QString &name : selected)
+            setSelected(int(names.indexOf(name)), true);
+        const QModelIndex entry = model()->index(int(names.indexOf(current)), 0);
+        if (entry.isValid())
+            selectionModel()->setCurrentIndex(entry, QItemSelectionModel::NoUpdate);
+    }
+    viewport()->update();
+    if (!current.isEmpty() && !names.contains(current))
+        emit currentEntryChanged();
 }
 
 QString FileListBox::Pattern() const
@@ -133,9 +178,17 @@ void FileListBox::mousePressEvent(QMouseEvent *event)
     case Qt::MiddleButton: button = 4; break;
     default: break;
     }
+    // A right press makes the entry under the pointer current before the
+    // popup menu opens, so that the menu acts on what the user pointed at; an
+    // entry outside the selection becomes the only one selected.
+    if (event->button() == Qt::RightButton) {
+        const QModelIndex entry = indexAt(event->position().toPoint());
+        if (entry.isValid())
+            selectionModel()->setCurrentIndex(entry, selectionModel()->isSelected(entry)
+                                                         ? QItemSelectionModel::NoUpdate
+                                                         : QItemSelectionModel::ClearAndSelect);
+    }
     emit mouseDown(button, event->modifiers(), event->globalPosition().toPoint());
-    // Only the left button selects; a right press opens the popup menu for
-    // the current entry, as a classic list box does.
     if (event->button() != Qt::LeftButton) {
         event->accept();
         return;

@@ -2,12 +2,18 @@
 
 #include <QListView>
 #include <QString>
+#include <QTimer>
+
+class QFileSystemWatcher;
 
 class QStringListModel;
 
 // A list of the files of one folder that match a pattern, in the order a
 // file manager shows them, with extended multi-selection. The main window's
-// FileList and the folder dialog's File1 are such lists.
+// FileList and the folder dialog's File1 are such lists. The list follows
+// the disk: files another program adds, removes or renames in the folder
+// appear and go without a re-read, and the selection and the current entry
+// stay where their files still exist.
 class FileListBox : public QListView
 {
     Q_OBJECT
@@ -47,7 +53,11 @@ protected:
 
 private:
     void setEntries(const QStringList &names);
+    void watch();
+    void followDisk();
 
     QString m_path;
     QString m_pattern = QStringLiteral("*");
+    QFileSystemWatcher *m_watcher = nullptr;
+    QTimer m_diskChanged;
 };

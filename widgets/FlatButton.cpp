@@ -366,8 +366,14 @@ void FlatButton::focusOutEvent(QFocusEvent *event)
 void FlatButton::DrawState(ButtonState s)
 {
     const QSize size = this->size();
-    if (surface_.size() != size)
-        surface_ = QImage(size, QImage::Format_RGB32);
+    // One buffer pixel per screen pixel, so that a scaled desktop shows the
+    // button sharp rather than stretched.
+    const qreal density = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size) * density).toSize();
+    if (surface_.size() != pixels || surface_.devicePixelRatio() != density) {
+        surface_ = QImage(pixels, QImage::Format_RGB32);
+        surface_.setDevicePixelRatio(density);
+    }
     ButtonLook look;
     look.Caption = caption_;
     look.Font = font();

@@ -28,7 +28,7 @@ void RunDeleteCase(const DeleteCase &c)
     commands.mnuDeleteClick();
 
     ASSERT_EQ(answer.boxes.size(), 1);
-    EXPECT_EQ(answer.boxes[0].text, "Bild '" + name + "' tatsächlich löschen ?");
+    EXPECT_EQ(answer.boxes[0].text, "Bild '" + name + "' in den Papierkorb verschieben?");
     EXPECT_EQ(answer.boxes[0].title, "Fotlex");
     EXPECT_EQ(answer.boxes[0].icon, QMessageBox::Question);
     EXPECT_EQ(answer.boxes[0].defaultButton, QMessageBox::Yes);
@@ -48,53 +48,44 @@ TEST(DeleteCommand, SelectsTheNeighbourAfterDeleting)
     RunDeleteCase({{"only.jpg"}, 0, {}, -1});
 }
 
-TEST(DeleteCommand, AnsweringNoChangesNothing)
+TEST(DeleteCommand, ActsOnTheWholeSelectionAndNamesTheCount)
 {
-    FakeHost host(Five);
-    FileCommands commands(host);
-    host.Choose(1);
-    host.list->setSelected(3, true);
+    for (const bool yes : {false, true}) {
+        FakeHost host(Five);
+        FileCommands commands(host);
+        host.Choose(1);
+        host.list->setSelected(3, true);
 
-    ModalAnswer answer(ModalAnswer::ClickNo);
-    commands.mnuDeleteClick();
-    ASSERT_EQ(answer.boxes.size(), 1);
-    EXPECT_EQ(host.Content("a2.jpg"), "a2.jpg");
-    EXPECT_EQ(host.Entries(), Five);
-    EXPECT_EQ(host.list->ListIndex(), 1);
-    EXPECT_EQ(host.SelectedRows(), QList<int>({1, 3}));
+        ModalAnswer answer(yes ? ModalAnswer::PressEnter : ModalAnswer::ClickNo);
+        commands.mnuDeleteClick();
+        ASSERT_EQ(answer.boxes.size(), 1);
+        EXPECT_EQ(answer.boxes[0].text, "2 Bilder in den Papierkorb verschieben?");
+        EXPECT_EQ(host.Entries(), yes ? QStringList({"a1.jpg", "a3.jpg", "a5.jpg"}) : Five);
+        EXPECT_EQ(host.list->ListIndex(), 1);
+        EXPECT_EQ(host.SelectedRows(), yes ? QList<int>({1}) : QList<int>({1, 3}));
+    }
 }
 
-TEST(DeleteCommand, PathFieldCanEndInASeparatorButCannotRedirectTheDelete)
-{
-    FakeHost host(Five);
-    FakeHost elsewhere(Five);
-    FileCommands commands(host);
-    ModalAnswer answer;
-    host.pathText = host.dir.path() + "/";
-    host.Choose(0);
-    commands.mnuDeleteClick();
-    EXPECT_FALSE(QFile::exists(host.dir.filePath("a1.jpg")));
-    EXPECT_EQ(host.Entries().size(), 4);
-
-    host.pathText = elsewhere.dir.path();
-    host.Choose(1);
-    commands.mnuDeleteClick();
-    EXPECT_FALSE(QFile::exists(host.dir.filePath("a3.jpg")));
-    EXPECT_EQ(elsewhere.Content("a3.jpg"), "a3.jpg");
-}
-
-TEST(DeleteCommand, FailedDeleteSaysSoAndKeepsListAndSelection)
+TEST(DeleteCommand, WithoutATrashAsksAgainAndSaysWhatFailed)
 {
     FakeHost host(Five);
     FileCommands commands(host);
     host.Choose(1);
+    // A file that is gone cannot reach the trash; deleting it for good fails too.
     ASSERT_TRUE(QFile::remove(host.dir.filePath("a2.jpg")));
 
-    ModalAnswer answer;
+    ModalAnswer answer([](QMessageBox &box) {
+        if (QAbstractButton *yes = box.button(QMessageBox::Yes))
+            QTest::mouseClick(yes, Qt::LeftButton);
+        else
+            ModalAnswer::PressEnter(box);
+    });
     commands.mnuDeleteClick();
-    ASSERT_EQ(answer.boxes.size(), 2);
-    EXPECT_TRUE(answer.boxes[1].text.startsWith("Das Bild 'a2.jpg' konnte nicht gelöscht werden."));
-    EXPECT_EQ(answer.boxes[1].icon, QMessageBox::Critical);
+    ASSERT_EQ(answer.boxes.size(), 3);
+    EXPECT_EQ(answer.boxes[1].text, "Bild 'a2.jpg' endgültig löschen?");
+    EXPECT_EQ(answer.boxes[1].defaultButton, QMessageBox::No);
+    EXPECT_TRUE(answer.boxes[2].text.startsWith("Das Bild 'a2.jpg' konnte nicht gelöscht werden."));
+    EXPECT_EQ(answer.boxes[2].icon, QMessageBox::Critical);
     EXPECT_EQ(host.Entries(), Five);
     EXPECT_EQ(host.list->ListIndex(), 1);
     EXPECT_EQ(host.SelectedRows(), QList<int>({1}));

@@ -22,7 +22,6 @@ public:
         list = new FileListBox(&window);
         list->setPattern(ImagePattern());
         list->setPath(dir.path());
-        pathText = dir.path();
         window.resize(300, 300);
         window.show();
     }
@@ -37,12 +36,10 @@ public:
         list->setSelected(index, true);
     }
 
-    QString PathText() const override { return pathText; }
     FileListBox &Files() override { return *list; }
     QWidget &Owner() override { return window; }
 
     QTemporaryDir dir;
     QWidget window;
     FileListBox *list = nullptr;
-    QString pathText;
 };

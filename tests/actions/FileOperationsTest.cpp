@@ -43,6 +43,8 @@ TEST_F(RenameInFolderTest, UnchangedOrInvalidNamesTouchNothing)
     ASSERT_TRUE(QDir(folder).mkdir("sub"));
     const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     EXPECT_EQ(RenameInFolder(folder, "other.jpg", "other", ".jpg").outcome, HandRenameStatus::Unchanged);
+    // The offered name of IMG_0001.JPG (its extension offered in lower case), confirmed.
+    EXPECT_EQ(RenameInFolder(folder, "IMG_0001.JPG", "IMG_0001", ".jpg").outcome, HandRenameStatus::Unchanged);
     for (const QString &base : QStringList{"", "sub/moved", "..\\up", "a\nb"}) {
         const HandRenameResult result = RenameInFolder(folder, "IMG_0001.JPG", base, ".jpg");
         EXPECT_EQ(result.outcome, HandRenameStatus::InvalidName) << base.toStdString();
@@ -55,8 +57,7 @@ TEST_F(RenameInFolderTest, UnchangedOrInvalidNamesTouchNothing)
 TEST_F(RenameInFolderTest, NeverReplacesAnotherFileOrFolderInAnyLetterCase)
 {
     ASSERT_TRUE(QDir(folder).mkdir("Album.jpg"));
-    // A change of letter case only counts as taken too.
-    for (const QString &base : QStringList{"other", "OTHER", "Other", "album", "IMG_0001"}) {
+    for (const QString &base : QStringList{"other", "OTHER", "Other", "album"}) {
         const HandRenameResult result = RenameInFolder(folder, "IMG_0001.JPG", base, ".jpg");
         EXPECT_EQ(result.outcome, HandRenameStatus::Taken) << base.toStdString();
     }
@@ -64,6 +65,14 @@ TEST_F(RenameInFolderTest, NeverReplacesAnotherFileOrFolderInAnyLetterCase)
               QStringList({"Album.jpg", "IMG_0001.JPG", "other.jpg"}));
     EXPECT_EQ(ReadBytes(folder + "IMG_0001.JPG"), "first");
     EXPECT_EQ(ReadBytes(folder + "other.jpg"), "second");
+}
+
+TEST_F(RenameInFolderTest, ChangeOfLetterCaseOnlyIsARename)
+{
+    const HandRenameResult result = RenameInFolder(folder, "IMG_0001.JPG", "img_0001", ".jpg");
+    EXPECT_EQ(result.outcome, HandRenameStatus::Renamed);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"img_0001.jpg", "other.jpg"}));
+    EXPECT_EQ(ReadBytes(folder + "img_0001.jpg"), "first");
 }
 
 TEST_F(RenameInFolderTest, RefusalCarriesTheSystemsReason)

@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 
 #include "actions/frmRename.h"
+#include "ui/ShellOpen.h"
 
 #include <gtest/gtest.h>
 
@@ -69,17 +70,36 @@ TEST_F(MainWindowMenuTest, ShowFromTheMenuOpensTheFile)
 {
     OpenedUrls opened;
     PickFromMenu(2, form->mnuShow());
-    ASSERT_EQ(opened.urls.size(), 1);
-    EXPECT_EQ(opened.urls.first().toLocalFile(), dir.filePath("a3.jpg"));
+    EXPECT_EQ(opened.paths(1), QStringList({dir.filePath("a3.jpg")}));
+}
+
+TEST_F(MainWindowMenuTest, ShowSaysSoWhenNoProgramOpensTheFile)
+{
+    // A stand-in that ends as xdg-open does when no program is set up for
+    // the type; `opened` puts the opener back afterwards.
+    OpenedUrls opened;
+    ShellOpenProgram = QStringLiteral("sh");
+    const QString failing = dir.filePath("exit3");
+    WriteFile(failing, "exit 3\n");
+    ShellOpen(failing);
+    ModalAnswer answer;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answer.boxes.isEmpty(); }, 5000));
+    EXPECT_EQ(answer.boxes[0].text, "Das Bild 'exit3' konnte nicht angezeigt werden.\n"
+                                    "Für diesen Dateityp ist kein Programm eingerichtet.");
+    EXPECT_EQ(answer.boxes[0].icon, QMessageBox::Critical);
 }
 
 TEST_F(MainWindowMenuTest, DeleteFromTheMenu)
 {
+    const QByteArray photo = ReadBytes(dir.filePath("a1.jpg"));
     ModalAnswer answer;
     PickFromMenu(0, form->mnuDelete());
     ASSERT_EQ(answer.boxes.size(), 1);
-    EXPECT_EQ(answer.boxes[0].text, "Bild 'a1.jpg' tatsächlich löschen ?");
+    EXPECT_EQ(answer.boxes[0].text, "Bild 'a1.jpg' in den Papierkorb verschieben?");
+    EXPECT_EQ(answer.boxes[0].defaultButton, QMessageBox::Yes);
     EXPECT_FALSE(QFile::exists(dir.filePath("a1.jpg")));
+    // The tests' own trash (see gui_main) holds it whole.
+    EXPECT_EQ(ReadBytes(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files/a1.jpg"), photo);
     EXPECT_EQ(form->FileList()->ListCount(), 2);
     EXPECT_EQ(form->FileList()->FileName(), "a2.jpg");
 }
@@ -95,5 +115,5 @@ TEST_F(MainWindowMenuTest, CommandsDoNothingOnAnEmptyFolder)
         item->trigger();
     EXPECT_TRUE(answer.boxes.isEmpty());
     EXPECT_EQ(form->findChild<frmRename *>(), nullptr);
-    EXPECT_TRUE(opened.urls.isEmpty());
+    EXPECT_TRUE(opened.paths(0).isEmpty());
 }

@@ -131,14 +131,15 @@ TEST_F(RenameDialogTest, OffersTheExtensionInLowerCase)
 
 TEST_F(RenameDialogTest, UnchangedNameClosesAndTouchesNothing)
 {
-    Use({"a.jpg", "b.jpg"});
-    frmRename *dlg = OpenFor("b.jpg");
+    // Offered as "B" with ".jpg": the file never collides with itself.
+    Use({"a.jpg", "B.JPG"});
+    frmRename *dlg = OpenFor("B.JPG");
     ModalAnswer answer;
     QTest::keyClick(dlg->Text1, Qt::Key_Return);
     EXPECT_TRUE(DialogClosed());
     EXPECT_TRUE(answer.boxes.isEmpty());
-    EXPECT_EQ(QDir(host->dir.path()).entryList(QDir::Files), QStringList({"a.jpg", "b.jpg"}));
-    EXPECT_EQ(host->Content("b.jpg"), "b.jpg");
+    EXPECT_EQ(QDir(host->dir.path()).entryList(QDir::Files), QStringList({"a.jpg", "B.JPG"}));
+    EXPECT_EQ(host->Content("B.JPG"), "B.JPG");
 }
 
 TEST_F(RenameDialogTest, ButtonRenamesAndCancelDoesNot)

@@ -1,12 +1,34 @@
 #include "MainWindow.h"
 #include "TestPhotos.h"
-
+#include "app/Command1Rename.h"
+#include "dialogs/BatchReportDialog.h"
+#include "tests/actions/ModalAnswer.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// Notes what the batch report showed, if one came, and closes it.
+struct ReportWatch
+{
+    QString summary;
+    QStringList lines;
+    QTimer timer;
+
+    ReportWatch()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto *report = qobject_cast<BatchReportDialog *>(QApplication::activeModalWidget())) {
+                summary = report->Summary();
+                lines = report->Lines();
+                report->accept();
+            }
+        });
+        timer.start(10);
+    }
+};
 
 // The main window on a folder of three photos, driven by real clicks.
 struct Command1Test : ::testing::Test
@@ -42,8 +64,13 @@ TEST_F(Command1Test, RenamesTheSelectionAndEndsWithTheClosingSteps)
     click(0);
     click(2, Qt::ShiftModifier);
     form->chkFileTime()->setChecked(true);
+    ReportWatch report;
     clickCommand1();
     EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00.jpg", "2016-08-28 - 02-25-10.jpg", "c.jpg"}));
+    // The file left alone is reported with its reason and stays selected.
+    EXPECT_EQ(report.summary, "2 umbenannt, 1 übersprungen, 0 fehlgeschlagen");
+    EXPECT_EQ(report.lines, QStringList({"c.jpg: übersprungen (keine EXIF-Zeit)"}));
+    EXPECT_EQ(SelectedRows(*form->FileList()), QList<int>({2}));
     EXPECT_EQ(ModificationTime(dir.filePath("2016-08-28 - 02-24-00.jpg")),
               LocalMoment("2016:08:28 02:24:00"));
     EXPECT_EQ(form->FileList()->ListCount(), 3);
@@ -60,9 +87,13 @@ TEST_F(Command1Test, FrozenModeKeepsTheTimeOfTheLastFileThatHadOne)
     click(2);
     EXPECT_EQ(form->lblEXIFTime()->text(), "No EXIF Data");
     EXPECT_EQ(form->FrozenExifTime, "2016:08:28 - 02:24:00");
+    // Ticked, the box shows the time every file will get.
     form->chkFreeze()->setChecked(true);
+    EXPECT_EQ(form->lblEXIFTime()->text(), "28.08.2016 02:24:00");
     click(1, Qt::ControlModifier);
+    ReportWatch report;
     clickCommand1();
+    EXPECT_TRUE(report.summary.isEmpty());
     EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00a.jpg", "2016-08-28 - 02-24-00b.jpg", "a.jpg"}));
     EXPECT_FALSE(form->chkFreeze()->isChecked());
 }
@@ -73,7 +104,10 @@ TEST_F(Command1Test, FrozenModeWithoutATimeChangesNothing)
     click(2);
     click(0, Qt::ControlModifier);
     form->FrozenExifTime = "0000:00:00 - 00:00:00";
+    ModalAnswer answer;
     clickCommand1();
+    ASSERT_EQ(answer.boxes.size(), 1);
+    EXPECT_EQ(answer.boxes[0].text, NoFrozenTimeText);
     EXPECT_EQ(files(), QStringList({"a.jpg", "b.jpg", "c.jpg"}));
     EXPECT_TRUE(form->chkFreeze()->isChecked());
 }

@@ -97,16 +97,40 @@ TEST_F(FileListBoxTest, FocusByKeyboardMakesNoEntryCurrent)
     list.setParent(nullptr);
 }
 
-TEST_F(FileListBoxTest, RightButtonReportsButLeavesTheSelection)
+TEST_F(FileListBoxTest, RightButtonMakesTheEntryPointedAtCurrent)
 {
     showList();
     QSignalSpy down(&list, &FileListBox::mouseDown);
     ClickEntry(list, 0);
-    ClickEntry(list, 2, {}, Qt::RightButton);
-    ClickEntry(list, 2, {}, Qt::MiddleButton);
-    ASSERT_EQ(down.count(), 3);
-    EXPECT_EQ(down.at(0).at(0).toInt(), 1);
-    EXPECT_EQ(down.at(1).at(0).toInt(), 2);
-    EXPECT_EQ(down.at(2).at(0).toInt(), 4);
+    ClickEntry(list, 1, {}, Qt::MiddleButton);
     EXPECT_EQ(list.ListIndex(), 0);
+    // Outside the selection: it alone; inside: the selection stays.
+    ClickEntry(list, 2, {}, Qt::RightButton);
+    EXPECT_EQ(list.ListIndex(), 2);
+    EXPECT_EQ(SelectedRows(list), QList<int>({2}));
+    ClickEntry(list, 0, Qt::ControlModifier);
+    ClickEntry(list, 2, {}, Qt::RightButton);
+    EXPECT_EQ(list.ListIndex(), 2);
+    EXPECT_EQ(SelectedRows(list), QList<int>({0, 2}));
+    ASSERT_EQ(down.count(), 5);
+    EXPECT_EQ(down.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(down.at(1).at(0).toInt(), 4);
+    EXPECT_EQ(down.at(2).at(0).toInt(), 2);
+}
+
+TEST_F(FileListBoxTest, FollowsTheDiskKeepingSelectionAndCurrentEntry)
+{
+    showList();
+    ClickEntry(list, 1);
+    ClickEntry(list, 3, Qt::ControlModifier);
+    QSignalSpy current(&list, &FileListBox::currentEntryChanged);
+    // Another program adds one photo, renames one and removes one.
+    WriteFile(dir.filePath("a.jpg"));
+    QFile::rename(dir.filePath("b.png"), dir.filePath("z.png"));
+    QFile::remove(dir.filePath("c.gif"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Entries(list).contains("z.png"); }, 5000));
+    EXPECT_EQ(Entries(list), (QStringList{"a.jpg", "Bild 1.jpeg", "img_9.jpg", "IMG_10.JPG", "scan.TIF", "z.png"}));
+    EXPECT_EQ(list.FileName(), "img_9.jpg");
+    EXPECT_EQ(SelectedRows(list), (QList<int>{1, 2}));
+    EXPECT_EQ(current.count(), 0);
 }

@@ -4,8 +4,10 @@
 
 TEST(PanelTexts, SizesAndTimes)
 {
-    EXPECT_EQ(ImageSizeText(3000, 4000), QStringLiteral("Bildgrösse: 3000 x 4000"));
-    EXPECT_EQ(ImageSizeText(400, 40000), QStringLiteral("Bildgrösse: 400 x 40000"));
+    // Width first, as the photo stands upright.
+    EXPECT_EQ(ImageSizeText(6000, 4000, 1), QStringLiteral("Bildgrösse: 6000 x 4000"));
+    EXPECT_EQ(ImageSizeText(6000, 4000, 6), QStringLiteral("Bildgrösse: 4000 x 6000"));
+    EXPECT_EQ(ImageSizeText(6000, 4000, 0), QStringLiteral("Bildgrösse: 6000 x 4000"));
 
     const QDateTime local(QDate(2006, 7, 15), QTime(14, 23, 5));
     EXPECT_EQ(FileTimeText(local), QStringLiteral("15.07.2006 14:23:05"));
@@ -34,4 +36,16 @@ TEST(PanelTexts, FileTimeIsDarkRedUnlessEqual)
     EXPECT_EQ(FileTimeColour(QString(), QString()), QColor(0, 0, 0));
     EXPECT_EQ(FileTimeColour(QStringLiteral("15.07.2006 14:23:06"), time), QColor(192, 0, 0));
     EXPECT_EQ(FileTimeColour(time, QStringLiteral("No EXIF Data")), QColor(192, 0, 0));
+}
+
+TEST(PanelTexts, ExposureAndApertureAsTheCameraShowsThem)
+{
+    const QLocale c = QLocale::c();
+    struct Case { double seconds; const char *text; };
+    for (const Case &x : {Case{1.0 / 160, "Belichtung: 1/160s"}, Case{2, "Belichtung: 2s"},
+                          Case{1.3, "Belichtung: 1.3s"}, Case{1, "Belichtung: 1s"},
+                          Case{0.8, "Belichtung: 0.8s"}, Case{1.0 / 3, "Belichtung: 1/3s"}})
+        EXPECT_EQ(ExposureText(x.seconds, c), QString::fromUtf8(x.text));
+    EXPECT_EQ(ApertureText(7.1, c), QStringLiteral("Blende: f 7.1"));
+    EXPECT_EQ(ApertureText(8, QLocale(QLocale::German)), QStringLiteral("Blende: f 8,0"));
 }

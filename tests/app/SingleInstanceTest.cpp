@@ -74,6 +74,10 @@ TEST_F(SingleInstanceTest, SecondProgramEndsAtOnceAndACrashedOnesLockDoesNotBloc
     auto next = startProgram();
     EXPECT_FALSE(next->waitForFinished(1500));
     EXPECT_EQ(next->state(), QProcess::Running);
+    // It took over the crashed one's socket too: a further start hands over and ends.
+    auto further = startProgram();
+    EXPECT_TRUE(further->waitForFinished(10000));
+    EXPECT_EQ(further->exitCode(), 0);
     next->kill();
     next->waitForFinished();
 

@@ -150,6 +150,18 @@ TEST_F(DirSelectTest, OkReturnsThePathWithOneTrailingSeparatorEvenOnTheRoot)
     EXPECT_EQ(DirSelectBusy, 0);
 }
 
+TEST_F(DirSelectTest, OkTakesTheHighlightedFolderWhoseImagesShowAtOnce)
+{
+    makeFile(fotos + "/Juni/juni.jpg");
+    open();
+    clickItem(*Dir1, Dir1->OpenIndex() + 1);
+    EXPECT_EQ(Dir1->Path(), fotos);
+    EXPECT_EQ(File1->Path(), fotos + "/Juni");
+    EXPECT_EQ(File1->List(0), "juni.jpg");
+    click(FlatButton1);
+    EXPECT_EQ(DirSelectPath, fotos + "/Juni/");
+}
+
 TEST_F(DirSelectTest, CancelAndClosingLeaveThePathAsTheCallerSetIt)
 {
     DirSelectPath = fotos + "//";

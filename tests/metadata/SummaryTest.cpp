@@ -24,12 +24,13 @@ protected:
         return path;
     }
 
-    // Reads a camera's photo, with the APEX exposure tags when asked.
-    void readCamera(bool apex)
+    // Reads a camera's photo with the exact exposure tags, the APEX ones, or both.
+    void readCamera(bool exact, bool apex)
     {
         B b(true);
         b.ascii(B::Ifd0, 272, "CAM1");
-        b.rationals(B::Exif, 33434, {{1, 250}}).rationals(B::Exif, 33437, {{28, 10}});
+        if (exact)
+            b.rationals(B::Exif, 33434, {{1, 250}}).rationals(B::Exif, 33437, {{28, 10}});
         b.shorts(B::Exif, 34855, {200});
         b.ascii(B::Exif, 36867, "2006:07:15 14:23:05");
         if (apex)
@@ -42,25 +43,45 @@ protected:
     clsEXIF reader;
 };
 
-TEST_F(SummaryTest, TakesTheLastOfEachValue)
+TEST_F(SummaryTest, TakesTheValuesTheCameraRecorded)
 {
-    readCamera(false);
+    readCamera(true, false);
     ExifSummary summary = reader.Summary();
     EXPECT_EQ(summary.camera, u"CAM1");
-    EXPECT_EQ(summary.aperture, u"2.8");
-    EXPECT_EQ(summary.exposure, u"250");
+    EXPECT_EQ(summary.fNumber, 2.8);
+    EXPECT_EQ(summary.exposureSeconds, 1.0 / 250);
     EXPECT_EQ(summary.iso, u"200");
     EXPECT_EQ(summary.captureTime, u"2006:07:15 14:23:05");
     EXPECT_EQ(reader.ExifTime(), u"2006:07:15 - 14:23:05");
 
-    // The APEX tags come later and win.
-    readCamera(true);
-    EXPECT_EQ(reader.Summary().exposure, u"251");
+    // FNumber and ExposureTime win over the later APEX values...
+    readCamera(true, true);
+    EXPECT_EQ(reader.Summary().fNumber, 2.8);
+    EXPECT_EQ(reader.Summary().exposureSeconds, 1.0 / 250);
+    // ...which serve only without them.
+    readCamera(false, true);
+    EXPECT_NEAR(*reader.Summary().fNumber, 2.8, 0.01);
+    EXPECT_NEAR(1 / *reader.Summary().exposureSeconds, 251, 0.5);
 
     reader.setImageFile(file(QByteArray(50, 'n')));
     summary = reader.Summary();
-    EXPECT_FALSE(summary.camera || summary.aperture || summary.exposure || summary.iso || summary.captureTime);
+    EXPECT_FALSE(summary.camera || summary.fNumber || summary.exposureSeconds || summary.iso
+                 || summary.captureTime);
     EXPECT_TRUE(reader.ExifTime().isEmpty());
+}
+
+TEST_F(SummaryTest, RealPhotosShowTheirExactApertureAndExposure)
+{
+    struct Case { const char *photo; double fNumber; double reciprocal; };
+    // ExifTool's values, to the decimal the window shows; the APEX ones would
+    // give f/7.0 1/166, f/4.0, f/5.0 1/501.
+    for (const Case &c : {Case{"Canon_40D.jpg", 7.1, 160}, Case{"Ricoh_Caplio_RR330.jpg", 2.9, 33},
+                          Case{"Canon_PowerShot_S40.jpg", 4.9, 500}}) {
+        reader.setImageFile(QStringLiteral(FOTLEX_TESTDATA "/") + c.photo);
+        const ExifSummary summary = reader.Summary();
+        EXPECT_NEAR(summary.fNumber.value_or(0), c.fNumber, 0.05) << c.photo;
+        EXPECT_NEAR(1 / summary.exposureSeconds.value_or(1), c.reciprocal, 0.01) << c.photo;
+    }
 }
 
 TEST_F(SummaryTest, ExifTimeOfMatchesTheFullParseOnOddFiles)

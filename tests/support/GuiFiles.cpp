@@ -1,7 +1,9 @@
 #include "GuiFiles.h"
 
-#include <QDesktopServices>
+#include "ui/ShellOpen.h"
+
 #include <QImage>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -15,10 +17,24 @@ QString WriteJpeg(const QString &path, int width, int height)
 
 OpenedUrls::OpenedUrls()
 {
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+    const QString script = dir_.filePath(QStringLiteral("open"));
+    WriteFile(script, "#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$0.log\"\n");
+    SetMode(script, 0755);
+    ShellOpenProgram = script;
 }
 
 OpenedUrls::~OpenedUrls()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ShellOpenProgram = QStringLiteral("xdg-open");
+}
+
+QStringList OpenedUrls::paths(int expected)
+{
+    const QString log = dir_.filePath(QStringLiteral("open.log"));
+    const auto read = [&] { return QString::fromUtf8(ReadBytes(log)).split(u'\n', Qt::SkipEmptyParts); };
+    if (expected == 0)
+        QTest::qWait(300);
+    else
+        (void)QTest::qWaitFor([&] { return QFile::exists(log) && read().size() >= expected; }, 5000);
+    return QFile::exists(log) ? read() : QStringList();
 }

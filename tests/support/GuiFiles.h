@@ -2,25 +2,25 @@
 
 #include "TestFiles.h"
 
-#include <QList>
-#include <QObject>
-#include <QUrl>
+#include <QStringList>
+#include <QTemporaryDir>
 
 // Test files and stand-ins that need Qt Gui.
 
 // Writes a grey JPEG of the given size; returns its path.
 QString WriteJpeg(const QString &path, int width, int height);
 
-// Stands in for the desktop's "open" while it lives: records the URLs.
-class OpenedUrls : public QObject
+// Stands in for the desktop's opener while it lives: a script that notes
+// each path it is handed.
+class OpenedUrls
 {
-    Q_OBJECT
-
 public:
     OpenedUrls();
-    ~OpenedUrls() override;
-    QList<QUrl> urls;
+    ~OpenedUrls();
+    // The paths opened so far, once `expected` of them have come (or after
+    // five seconds); with 0 expected, after a short wait for any stray one.
+    QStringList paths(int expected);
 
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
+private:
+    QTemporaryDir dir_;
 };

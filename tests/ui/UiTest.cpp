@@ -2,12 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -110,23 +108,3 @@ TEST(MakeTopmost, StaysShownAndOnTop)
     EXPECT_FALSE(hidden.isVisible());
 }
 
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
-
-TEST(ShellOpen, HandsTheFileToTheDesktop)
-{
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-    EXPECT_TRUE(ShellOpen(nullptr, QStringLiteral("/home/anna/Fotos/bild 1.jpg")));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    ASSERT_EQ(catcher.urls.size(), 1);
-    EXPECT_EQ(catcher.urls.front().toLocalFile(), QStringLiteral("/home/anna/Fotos/bild 1.jpg"));
-}
-
-#include "UiTest.moc"

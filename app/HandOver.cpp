@@ -1,0 +1,52 @@
+#include "app/HandOver.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocalSocket>
+#include <QThread>
+
+#include <memory>
+
+bool HandOverServer::Listen(const QString &name)
+{
+    QLocalServer::removeServer(name);
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&server_, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = server_.nextPendingConnection()) {
+            const auto received = std::make_shared<QByteArray>();
+            connect(socket, &QLocalSocket::readyRead, socket,
+                    [socket, received] { received->append(socket->readAll()); });
+            connect(socket, &QLocalSocket::disconnected, this, [this, socket, received] {
+                received->append(socket->readAll());
+                socket->deleteLater();
+                emit pathReceived(QFile::decodeName(*received));
+            });
+        }
+    });
+    return server_.listen(name);
+}
+
+bool HandOver(const QString &name, const QString &path, int patienceMs)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        QLocalSocket socket;
+        socket.connectToServer(name);
+        if (socket.waitForConnected(500)) {
+            socket.write(bytes);
+            while (socket.bytesToWrite() > 0) {
+                if (!socket.waitForBytesWritten(2000))
+                    return false;
+            }
+            socket.disconnectFromServer();
+            if (socket.state() != QLocalSocket::UnconnectedState)
+                socket.waitForDisconnected(2000);
+            return true;
+        }
+        if (clock.elapsed() >= patienceMs)
+            return false;
+        QThread::msleep(100);
+    }
+}

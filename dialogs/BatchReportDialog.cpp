@@ -1,0 +1,59 @@
+#include "dialogs/BatchReportDialog.h"
+
+#include "ui/Ui.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+BatchReportDialog::BatchReportDialog(const QString &summary, const QStringList &lines, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("BatchReport"));
+    setWindowTitle(ProgramName + QStringLiteral(" - Umbenennen"));
+    resize(520, 300);
+
+    summary_ = new QLabel(summary, this);
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = summary_->font();
+    bold.setBold(true);
+    summary_->setFont(bold);
+
+    // File names come from the disk; plain text keeps them from being read as markup.
+    lines_ = new QPlainTextEdit(this);
+    lines_->setReadOnly(true);
+    lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    lines_->setPlainText(lines.join(u'\n'));
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *copy = buttons->addButton(QStringLiteral("Kopieren"), QDialogButtonBox::ActionRole);
+    QPushButton *close = buttons->addButton(QStringLiteral("Schließen"), QDialogButtonBox::AcceptRole);
+    close->setDefault(true);
+    connect(copy, &QPushButton::clicked, this, &BatchReportDialog::CopyAll);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(lines_);
+    layout->addWidget(buttons);
+}
+
+QString BatchReportDialog::Summary() const
+{
+    return summary_->text();
+}
+
+QStringList BatchReportDialog::Lines() const
+{
+    return lines_->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+}
+
+void BatchReportDialog::CopyAll() const
+{
+    QApplication::clipboard()->setText(Summary() + u'\n' + lines_->toPlainText() + u'\n');
+}

@@ -1,0 +1,16 @@
+#include "rename/BatchReport.h"
+
+#include "rename/RenameMessages.h"
+#include "services/Paths.h"
+
+BatchReport MakeBatchReport(const std::vector<RenameOutcome> &outcomes)
+{
+    BatchReport report;
+    for (const RenameOutcome &outcome : outcomes) {
+        report.counts.add(outcome);
+        if (outcome.status != RenameStatus::Renamed || outcome.timesNotSet())
+            report.problems << FileNamePart(outcome.oldPath) + QStringLiteral(": ") + RenameStatusText(outcome);
+    }
+    report.summary = RenameSummaryLine(report.counts);
+    return report;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "rename/BatchRename.h"
+#include "rename/RenameMessages.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// What a batch did, for the user: the closing line and one line per file
+// that was left alone.
+struct BatchReport
+{
+    RenameCounts counts;
+    // "N umbenannt, M übersprungen, K fehlgeschlagen".
+    QString summary;
+    // "NAME: übersprungen (GRUND)", "NAME: fehlgeschlagen (GRUND)" or
+    // "NAME: umbenannt (Dateizeit nicht gesetzt: GRUND)", in batch order.
+    QStringList problems;
+
+    // A batch that renamed every file as asked needs no report.
+    bool worthShowing() const { return counts.skipped + counts.failed > 0 || !counts.allWell(); }
+};
+
+BatchReport MakeBatchReport(const std::vector<RenameOutcome> &outcomes);
