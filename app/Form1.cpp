@@ -68,6 +68,12 @@ Form1::Form1(QWidget *parent)
     stretchControls();
 
     connect(m_fileList, &FileListBox::currentEntryChanged, this, [this] { ShowSelectedFile(*this); });
+    connect(m_fileList, &FileListBox::namesNotShown, this, [](const QStringList &names) {
+        ShowMessage(QStringLiteral("Nicht angezeigt, da der Dateiname kein gültiges UTF-8 ist "
+                                   "(bitte zuerst umbenennen):\n")
+                        + names.join(u'\n'),
+                    2);
+    });
     connect(m_fileList, &FileListBox::mouseDown, this,
             [this](int button, Qt::KeyboardModifiers, const QPoint &globalPos) {
                 if (button == 2)

@@ -45,12 +45,15 @@ bool FileListBox::setPath(const QString &folder)
 {
     const QString absolute = QFileInfo(folder).absoluteFilePath();
     bool ok = false;
-    const QStringList names = ListMatchingFiles(absolute, m_pattern, &ok);
+    QStringList notUtf8;
+    const QStringList names = ListMatchingFiles(absolute, m_pattern, &ok, &notUtf8);
     if (!ok)
         return false;
     m_path = QDir::cleanPath(absolute);
     watch();
     setEntries(names);
+    if (!notUtf8.isEmpty())
+        emit namesNotShown(notUtf8);
     return true;
 }
 

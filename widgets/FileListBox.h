@@ -44,6 +44,9 @@ signals:
     // The current entry changed, by mouse, keyboard or program.
     void currentEntryChanged();
     void entryDoubleClicked();
+    // setPath left out files whose names are no UTF-8 (shown here decoded
+    // for display only): nothing could open them by that text.
+    void namesNotShown(const QStringList &names);
     // A mouse button went down over the list: 1 left, 2 right, 4 middle.
     void mouseDown(int button, Qt::KeyboardModifiers shift, const QPoint &globalPos);
 
