@@ -2,8 +2,6 @@
 
 #include "services/RegularFile.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <optional>
 
@@ -28,28 +26,6 @@ public:
     virtual QByteArray take(qint64 pos, qint64 n) { return at(pos, n).toByteArray(); }
 };
 
-// The bytes at pos, or fewer where the file ends; nullopt on a failed read.
-// Plain pread: the batch rename reads thousands of files, and a QFile costs
-// two stat calls and a seek per file besides the read itself.
-std::optional<QByteArray> readAt(int fd, qint64 pos, qint64 n)
-{
-    QByteArray bytes(n, Qt::Uninitialized);
-    qint64 got = 0;
-    while (got < n) {
-        const ssize_t r = ::pread(fd, bytes.data() + got, size_t(n - got), off_t(pos + got));
-        if (r == 0)
-            break;
-        if (r < 0) {
-            if (errno == EINTR)
-                continue;
-            return std::nullopt;
-        }
-        got += r;
-    }
-    bytes.truncate(got);
-    return bytes;
-}
-
 // A window onto the file, refilled with one read at the position asked for.
 class FileWindow : public ByteSource
 {
@@ -59,7 +35,7 @@ public:
     QByteArrayView at(qint64 pos, qint64 n) override
     {
         if (pos < m_start || pos + n > m_start + m_bytes.size()) {
-            auto bytes = readAt(m_fd, pos, std::max(n, kHeadSize));
+            auto bytes = ReadAt(m_fd, pos, std::max(n, kHeadSize));
             if (!bytes)
                 return {};
             m_start = pos;
@@ -75,7 +51,7 @@ public:
     {
         if (pos >= m_start && pos + n <= m_start + m_bytes.size())
             return ByteSource::take(pos, n);
-        return readAt(m_fd, pos, n).value_or(QByteArray());
+        return ReadAt(m_fd, pos, n).value_or(QByteArray());
     }
 
 private:
@@ -163,7 +139,7 @@ ExifBlock ReadExifBlock(const QString &path)
                 {}, 0};
     }
     // An empty file reads as missing, as it has no bytes to look at.
-    auto head = readAt(file.fd(), 0, kHeadSize);
+    auto head = ReadAt(file.fd(), 0, kHeadSize);
     if (!head)
         return {ExifBlock::Outcome::Unreadable, {}, 0};
     if (head->isEmpty())

@@ -42,3 +42,22 @@ int RegularFile::release()
     m_fd = -1;
     return fd;
 }
+
+std::optional<QByteArray> ReadAt(int fd, qint64 pos, qint64 n)
+{
+    QByteArray bytes(n, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < n) {
+        const ssize_t r = ::pread(fd, bytes.data() + got, size_t(n - got), off_t(pos + got));
+        if (r == 0)
+            break;
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;
+        }
+        got += r;
+    }
+    bytes.truncate(got);
+    return bytes;
+}

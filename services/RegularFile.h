@@ -2,7 +2,10 @@
 
 #include "services/FileOpResult.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 // A file opened for reading only when it is a regular file. The open does not
 // block (a FIFO named like a photo would wait for a writer for ever), and a
@@ -28,3 +31,7 @@ private:
     int m_fd = -1;
     FileOpResult m_error;
 };
+
+// The n bytes at pos of an open file, or fewer where it ends; nullopt when a
+// read fails. Plain pread: no stat calls or seeks besides the read.
+std::optional<QByteArray> ReadAt(int fd, qint64 pos, qint64 n);

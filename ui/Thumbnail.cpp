@@ -1,73 +1,126 @@
 #include "ui/Thumbnail.h"
 
+#include "metadata/JpegPreviews.h"
 #include "services/RegularFile.h"
+#include "ui/PreviewFit.h"
+#include "ui/Upright.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// std::nearbyint rounds ties to even in the default rounding mode.
-int64_t RoundToEven(double value)
+// Enough for the APP1 EXIF segment (at most 64 KiB), the MPF segment and
+// the tables before the frame header.
+constexpr qint64 kHeadSize = 192 * 1024;
+// Where an embedded JPEG's frame header is looked for, when it lay beyond the head.
+constexpr qint64 kFrameSearch = 64 * 1024;
+// A larger one would cost more to read than the photo's reduced decode.
+constexpr qint64 kMaxEmbedded = 16 * 1024 * 1024;
+
+bool sameProportions(JpegFrame a, JpegFrame b)
 {
-    return static_cast<int64_t>(std::nearbyint(value));
+    const double ratioA = double(a.width) / a.height;
+    const double ratioB = double(b.width) / b.height;
+    return std::abs(ratioA - ratioB) <= 0.02 * ratioB;
 }
 
-int32_t ScaledSide(int32_t side, int32_t percent)
+// The smallest embedded JPEG that covers `needed` stored pixels and has the
+// photo's proportions; frames beyond the head are read here.
+const EmbeddedJpeg *chooseEmbedded(int fd, JpegLayout &layout, QSize needed)
 {
-    const int64_t scaled = RoundToEven(static_cast<double>(side) * percent) / 100;
-    return static_cast<int32_t>(std::clamp<int64_t>(scaled, 1, INT32_MAX));
+    const EmbeddedJpeg *best = nullptr;
+    for (EmbeddedJpeg &candidate : layout.previews) {
+        if (candidate.length > kMaxEmbedded)
+            continue;
+        if (!candidate.frame) {
+            const auto bytes = ReadAt(fd, candidate.offset, std::min<qint64>(candidate.length, kFrameSearch));
+            candidate.frame = bytes ? ReadJpegFrame(*bytes) : std::nullopt;
+        }
+        const auto frame = candidate.frame;
+        if (!frame || frame->width < needed.width() || frame->height < needed.height() || frame->height <= 0
+            || !sameProportions(*frame, *layout.frame))
+            continue;
+        if (!best || qint64(frame->width) * frame->height < qint64(best->frame->width) * best->frame->height)
+            best = &candidate;
+    }
+    return best;
 }
 
-}
-
-ThumbnailSize ThumbnailSizeFor(int32_t imageWidth, int32_t imageHeight, int32_t boxHeight)
+QImage decodeEmbedded(int fd, const EmbeddedJpeg &jpeg, QSize target)
 {
-    ThumbnailSize size;
-    if (imageWidth <= 0 || imageHeight <= 0)
-        return size;
-    const double percent = 100.0 / imageHeight * boxHeight;
-    size.percent = static_cast<int32_t>(std::clamp<int64_t>(RoundToEven(percent), 0, INT32_MAX));
-    size.width = ScaledSide(imageWidth, size.percent);
-    size.height = ScaledSide(imageHeight, size.percent);
-    return size;
+    auto bytes = ReadAt(fd, jpeg.offset, jpeg.length);
+    if (!bytes)
+        return {};
+    QBuffer buffer(&*bytes);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoTransform(false);
+    reader.setScaledSize(target);
+    return reader.read();
 }
 
-Thumbnail LoadThumbnail(const QString &path, int32_t boxHeight)
+QImage withoutAlpha(const QImage &decoded)
+{
+    if (!decoded.hasAlphaChannel())
+        return decoded;
+    QImage opaque(decoded.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::black);
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, decoded);
+    return opaque;
+}
+
+QSize storedTarget(QSize stored, int orientation, QSize box)
+{
+    const QSize upright = FitPreview(stored, orientation, box);
+    return TurnsByQuarter(orientation) ? upright.transposed() : upright;
+}
+
+}
+
+Thumbnail LoadThumbnail(const QString &path, QSize box)
 {
     Thumbnail result;
     RegularFile regular(path);
     if (regular.fd() < 0)
         return result;
+    const auto head = ReadAt(regular.fd(), 0, kHeadSize);
+    if (!head)
+        return result;
+    JpegLayout layout = ReadJpegLayout(*head);
+    result.orientation = layout.orientation;
+
+    if (layout.frame && layout.frame->width > 0 && layout.frame->height > 0) {
+        const QSize stored(layout.frame->width, layout.frame->height);
+        const QSize target = storedTarget(stored, layout.orientation, box);
+        if (const EmbeddedJpeg *jpeg = chooseEmbedded(regular.fd(), layout, target)) {
+            const QImage image = decodeEmbedded(regular.fd(), *jpeg, target);
+            if (!image.isNull()) {
+                result = {Upright(image, layout.orientation), true, stored.width(), stored.height(),
+                          layout.orientation, true};
+                return result;
+            }
+        }
+    }
+
     QFile file(path);
     if (!file.open(regular.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return result;
     QImageReader reader(&file);
-    const QSize full = reader.size();
-    if (!full.isValid())
+    reader.setAutoTransform(false);
+    const QSize stored = reader.size();
+    if (!stored.isValid())
         return result;
     result.sizeKnown = true;
-    result.imageWidth = full.width();
-    result.imageHeight = full.height();
-
-    const ThumbnailSize size = ThumbnailSizeFor(full.width(), full.height(), boxHeight);
-    reader.setScaledSize(QSize(size.width, size.height));
+    result.imageWidth = stored.width();
+    result.imageHeight = stored.height();
+    reader.setScaledSize(storedTarget(stored, layout.orientation, box));
     const QImage decoded = reader.read();
-    if (decoded.isNull())
-        return result;
-    if (!decoded.hasAlphaChannel()) {
-        result.image = decoded;
-        return result;
-    }
-    QImage opaque(decoded.size(), QImage::Format_RGB32);
-    opaque.fill(Qt::black);
-    QPainter painter(&opaque);
-    painter.drawImage(0, 0, decoded);
-    painter.end();
-    result.image = opaque;
+    if (!decoded.isNull())
+        result.image = Upright(withoutAlpha(decoded), layout.orientation);
     return result;
 }

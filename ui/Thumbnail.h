@@ -1,35 +1,29 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
 
-// The preview's size rule. Only the height is fitted: the scale is a whole
-// percent, so the thumbnail's height is the box height give or take half a
-// percent of the image height, and its width follows the image's proportions.
-struct ThumbnailSize
-{
-    int32_t percent = 0;
-    int32_t width = 0;
-    int32_t height = 0;
-};
-
-// percent = 100 / height * boxHeight, ties to even; each side = side * percent
-// (ties to even) / 100, fraction dropped, and never below one pixel.
-ThumbnailSize ThumbnailSizeFor(int32_t imageWidth, int32_t imageHeight, int32_t boxHeight);
-
 struct Thumbnail
 {
-    // The picture for the preview box; null when the file could not be decoded.
+    // The whole photo upright, fitted into the box; null when it could not
+    // be decoded. Transparent parts come out black.
     QImage image;
-    // The image's full pixel size, set whenever its header could be read.
+    // The photo's pixel size as stored, set whenever its header could be read.
     bool sizeKnown = false;
     int32_t imageWidth = 0;
     int32_t imageHeight = 0;
+    int orientation = 1;
+    // Made from a JPEG the camera embedded, not from the photo itself.
+    bool embedded = false;
 };
 
-// Reads the pixel size from the file's header, then decodes straight to the
-// thumbnail size (JPEG files decode scaled inside libjpeg, so the full image
-// is never held in memory). Transparent parts come out black.
-Thumbnail LoadThumbnail(const QString &path, int32_t boxHeight);
+// The preview of one file for a box of `box` device pixels. A JPEG's
+// embedded previews come first: the smallest that covers what the box shows
+// and has the photo's proportions (within 2%; a letterboxed or stale one has
+// not). Otherwise the file is decoded straight to the fitted size (JPEG files
+// scale inside libjpeg, so the full image is never held). The EXIF
+// orientation is applied here, once. Runs on any thread.
+Thumbnail LoadThumbnail(const QString &path, QSize box);

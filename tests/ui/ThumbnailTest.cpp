@@ -2,32 +2,112 @@
 
 #include "GuiFiles.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
-TEST(LoadThumbnail, DecodesGreyJpegsAtTheThumbnailSize)
+namespace {
+
+QByteArray Jpeg(QSize size, QColor colour)
 {
+    QImage image(size, QImage::Format_RGB32);
+    // A white top-left corner shows which way the preview was turned.
+    image.fill(colour);
+    QPainter(&image).fillRect(0, 0, size.width() / 4, size.height() / 4, Qt::white);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    image.save(&buffer, "JPEG", 100);
+    return bytes;
+}
+
+QByteArray Number(uint32_t value, int size, bool little)
+{
+    QByteArray bytes(size, '\0');
+    for (int k = 0; k < size; ++k)
+        bytes[little ? k : size - 1 - k] = char((value >> (8 * k)) & 0xFF);
+    return bytes;
+}
+
+QByteArray Segment(uint8_t marker, const QByteArray &data)
+{
+    return QByteArray(1, '\xFF') + char(marker) + Number(data.size() + 2, 2, false) + data;
+}
+
+// A camera's file: a red photo with the orientation and an IFD1 thumbnail
+// (little-endian EXIF), and an MPF preview after the photo (big-endian).
+QByteArray CameraJpeg(QSize photo, int orientation, QSize thumbnail, QSize large)
+{
+    const QByteArray thumb = thumbnail.isEmpty() ? QByteArray() : Jpeg(thumbnail, Qt::blue);
+    // TIFF: header (8), IFD0 with Orientation (18), IFD1 with the thumbnail's
+    // offset and length (30), the thumbnail.
+    QByteArray tiff = "II" + Number(42, 2, true) + Number(8, 4, true);
+    tiff += Number(1, 2, true) + Number(0x112, 2, true) + Number(3, 2, true) + Number(1, 4, true)
+            + Number(orientation, 4, true) + Number(thumb.isEmpty() ? 0 : 26, 4, true);
+    if (!thumb.isEmpty())
+        tiff += Number(2, 2, true) + Number(0x201, 2, true) + Number(4, 2, true) + Number(1, 4, true)
+                + Number(56, 4, true) + Number(0x202, 2, true) + Number(4, 2, true) + Number(1, 4, true)
+                + Number(thumb.size(), 4, true) + Number(0, 4, true) + thumb;
+    const QByteArray main = Jpeg(photo, Qt::red);
+    QByteArray file = QByteArray("\xFF\xD8", 2) + Segment(0xE1, QByteArray("Exif\0\0", 6) + tiff);
+    if (large.isEmpty())
+        return file + main.mid(2);
+    // MPF: header (8), an IFD of one MPEntry (18), two 16-byte entries.
+    const QByteArray preview = Jpeg(large, Qt::green);
+    const int mpfLength = 4 + 8 + 18 + 32;
+    const int afterMpf = file.size() + 4 + mpfLength;
+    QByteArray mpf = "MPF" + QByteArray(1, '\0') + "MM" + Number(42, 2, false) + Number(8, 4, false);
+    mpf += Number(1, 2, false) + Number(0xB002, 2, false) + Number(7, 2, false) + Number(32, 4, false)
+           + Number(26, 4, false) + Number(0, 4, false);
+    const int previewAt = afterMpf + main.size() - 2;
+    mpf += Number(0, 4, false) + Number(main.size(), 4, false) + Number(0, 4, false) + Number(0, 4, false);
+    mpf += Number(0, 4, false) + Number(preview.size(), 4, false)
+           + Number(previewAt - (file.size() + 8), 4, false) + Number(0, 4, false);
+    return file + Segment(0xE2, mpf) + main.mid(2) + preview;
+}
+
+}
+
+TEST(LoadThumbnail, EmbeddedPreviewOnlyWhenItIsThePhotosAndLargeEnough)
+{
+    const QColor red(Qt::red), blue(Qt::blue), green(Qt::green);
     const struct
     {
-        int width, height, box;
-        QSize thumbnail;
+        const char *what;
+        int orientation;
+        QSize thumbnail, large, box;
+        QColor shown;
+        QSize fitted;
+        QPoint marked; // where the stored top-left corner ends up
     } cases[] = {
-        {4000, 3000, 105, {160, 120}},
-        {100, 50, 105, {210, 105}},
-        {40000, 400, 100, {10000, 100}},   // a panorama over 16 bits keeps its true size
-        {100, 21000, 105, {1, 1}},         // a very tall one still gives a picture
+        {"3:2 thumbnail", 1, {180, 120}, {}, {133, 105}, blue, {133, 89}, {0, 0}},
+        {"letterboxed 4:3", 1, {160, 120}, {}, {133, 105}, red, {133, 89}, {0, 0}},
+        {"none", 1, {}, {}, {133, 105}, red, {133, 89}, {0, 0}},
+        {"smaller than the box", 1, {90, 60}, {}, {133, 105}, red, {133, 89}, {0, 0}},
+        {"stale, turned", 1, {120, 180}, {}, {133, 105}, red, {133, 89}, {0, 0}},
+        {"box too big for the thumbnail", 1, {180, 120}, {450, 300}, {266, 210}, green, {266, 177}, {0, 0}},
+        {"thumbnail before the larger", 1, {180, 120}, {450, 300}, {133, 105}, blue, {133, 89}, {0, 0}},
+        {"turned a quarter clockwise", 6, {180, 120}, {}, {133, 105}, blue, {70, 105}, {69, 0}},
+        {"decoded and turned back", 8, {}, {}, {133, 105}, red, {70, 105}, {0, 104}},
     };
     QTemporaryDir dir;
     for (const auto &c : cases) {
-        const Thumbnail thumbnail = LoadThumbnail(WriteJpeg(dir.filePath("photo.jpg"), c.width, c.height), c.box);
-        ASSERT_TRUE(thumbnail.sizeKnown) << c.width << " x " << c.height;
-        EXPECT_EQ(thumbnail.imageWidth, c.width);
-        EXPECT_EQ(thumbnail.imageHeight, c.height);
-        EXPECT_EQ(thumbnail.image.size(), c.thumbnail) << c.width << " x " << c.height;
+        const QString path =
+            WriteFile(dir.filePath("photo.jpg"), CameraJpeg({600, 400}, c.orientation, c.thumbnail, c.large));
+        const Thumbnail thumbnail = LoadThumbnail(path, c.box);
+        EXPECT_EQ(thumbnail.image.size(), c.fitted) << c.what;
+        EXPECT_EQ(thumbnail.embedded, c.shown != red) << c.what;
+        const QColor centre = thumbnail.image.pixelColor(c.fitted.width() / 2, c.fitted.height() / 2);
+        EXPECT_LT(std::abs(centre.red() - c.shown.red()) + std::abs(centre.green() - c.shown.green())
+                      + std::abs(centre.blue() - c.shown.blue()),
+                  60)
+            << c.what;
+        EXPECT_GT(qGray(thumbnail.image.pixel(c.marked)), 150) << c.what;
+        EXPECT_EQ(QSize(thumbnail.imageWidth, thumbnail.imageHeight), QSize(600, 400)) << c.what;
     }
 }
 
@@ -39,7 +119,7 @@ TEST(LoadThumbnail, TransparentPartsTurnBlack)
     clear.setPixel(0, 0, qRgba(255, 255, 255, 255));
     ASSERT_TRUE(clear.save(dir.filePath("clear.png")));
 
-    const Thumbnail thumbnail = LoadThumbnail(dir.filePath("clear.png"), 40);
+    const Thumbnail thumbnail = LoadThumbnail(dir.filePath("clear.png"), {50, 40});
     ASSERT_EQ(thumbnail.image.size(), QSize(50, 40));
     EXPECT_FALSE(thumbnail.image.hasAlphaChannel());
     EXPECT_EQ(thumbnail.image.pixel(49, 39), qRgb(0, 0, 0));
@@ -48,23 +128,23 @@ TEST(LoadThumbnail, TransparentPartsTurnBlack)
 
 TEST(LoadThumbnail, SamplePhotosTheDamagedOneAndNoImage)
 {
-    const Thumbnail canon = LoadThumbnail(QStringLiteral(FOTLEX_TESTDATA "/Canon_40D.jpg"), 105);
+    const Thumbnail canon = LoadThumbnail(QStringLiteral(FOTLEX_TESTDATA "/Canon_40D.jpg"), {133, 105});
     EXPECT_EQ(canon.imageWidth, 100);
     EXPECT_EQ(canon.imageHeight, 68);
-    EXPECT_EQ(canon.image.size(), QSize(154, 104));
+    EXPECT_EQ(canon.image.size(), QSize(133, 90));
 
     // Its header is whole (3648 x 2736, as ExifTool reads it); the data is not.
-    const Thumbnail damaged = LoadThumbnail(QStringLiteral(FOTLEX_TESTDATA "/corrupted.jpg"), 105);
+    const Thumbnail damaged = LoadThumbnail(QStringLiteral(FOTLEX_TESTDATA "/corrupted.jpg"), {133, 105});
     EXPECT_TRUE(damaged.sizeKnown);
     EXPECT_EQ(damaged.imageWidth, 3648);
     EXPECT_EQ(damaged.imageHeight, 2736);
 
     QTemporaryDir dir;
-    const Thumbnail text = LoadThumbnail(WriteFile(dir.filePath("text.jpg"), QByteArray(100, '\0')), 105);
+    const Thumbnail text = LoadThumbnail(WriteFile(dir.filePath("text.jpg"), QByteArray(100, '\0')), {133, 105});
     EXPECT_FALSE(text.sizeKnown);
     EXPECT_TRUE(text.image.isNull());
-    EXPECT_FALSE(LoadThumbnail(dir.filePath("missing.jpg"), 105).sizeKnown);
+    EXPECT_FALSE(LoadThumbnail(dir.filePath("missing.jpg"), {133, 105}).sizeKnown);
     // A FIFO is never opened: a blocking open would wait for a writer for ever.
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("rohr.jpg")).constData(), 0644), 0);
-    EXPECT_FALSE(LoadThumbnail(dir.filePath("rohr.jpg"), 105).sizeKnown);
+    EXPECT_FALSE(LoadThumbnail(dir.filePath("rohr.jpg"), {133, 105}).sizeKnown);
 }
