@@ -19,7 +19,7 @@ namespace {
 
 void ResetPanel(Form1 &form)
 {
-    form.picPreview()->clear();
+    ClearPreview(form);
     ResetSummary(form);
 }
 

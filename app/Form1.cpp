@@ -13,6 +13,7 @@
 #include "metadata/clsEXIF.h"
 #include "services/ImageTypes.h"
 #include "ui/FormLayout.h"
+#include "ui/PreviewLoader.h"
 #include "ui/Ui.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FlatButton.h"
@@ -61,6 +62,7 @@ Form1::Form1(QWidget *parent)
     setWindowIcon(WindowIcon());
     // The font of the controls that name none of their own: the list and txtInfo.
     setFont(Arial(8.25));
+    m_previews = new PreviewLoader(this);
     createControls();
     createPopupMenu();
     ConnectFileActions(*this);
@@ -82,7 +84,8 @@ Form1::Form1(QWidget *parent)
     connect(m_lblRefresh, &ClickLabel::clicked, this, &Form1::RefreshList);
     connect(m_buttonBrowse, &FlatButton::Click, this, [this] { BrowseForFolder(*this); });
     ConnectBatchRename(*this);
-    connect(m_picPreview, &ClickLabel::clicked, m_picPreview, &QLabel::clear);
+    connect(m_picPreview, &ClickLabel::clicked, this, [this] { ClearPreview(*this); });
+    connect(m_previews, &PreviewLoader::ready, this, [this](const Thumbnail &thumbnail) { ShowPreview(*this, thumbnail); });
     // Ticked, the box shows the time the batch will give every file.
     connect(m_chkFreeze, &QCheckBox::toggled, this, [this](bool frozen) {
         if (frozen)
@@ -111,7 +114,7 @@ void Form1::createControls()
 
     m_picPreview = Place(new ClickLabel(m_panel), "picPreview", Twips(120, 240, 1995, 1575));
     m_picPreview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_picPreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picPreview->setAlignment(Qt::AlignCenter);
     m_picPreview->setAutoFillBackground(true);
     SetColour(m_picPreview, QPalette::Window, QColor(128, 128, 128));
     m_picPreview->setFocusPolicy(Qt::TabFocus);
@@ -218,7 +221,7 @@ clsEXIF &Form1::ExifReader()
 void Form1::RefreshList()
 {
     m_fileList->Refresh();
-    m_picPreview->clear();
+    ClearPreview(*this);
     m_lblSize->setText(QStringLiteral("Bildgrösse: "));
     ResetSummary(*this);
 }
@@ -255,6 +258,7 @@ void Form1::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_stretch.apply(size() - DesignSize);
+    RefitPreview(*this);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

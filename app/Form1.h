@@ -11,6 +11,7 @@ class ClickLabel;
 class clsEXIF;
 class FileListBox;
 class FlatButton;
+class PreviewLoader;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -59,6 +60,10 @@ public:
 
     // The window's EXIF reader, made on first use.
     clsEXIF &ExifReader();
+    // Makes the previews off the user-interface thread.
+    PreviewLoader &Previews() const { return *m_previews; }
+    // The list row previewed last: the direction of travel starts there.
+    int PreviewRow = 0;
     // Pixel size of the image last previewed; 0 before the first.
     int32_t ImageWidth = 0;
     int32_t ImageHeight = 0;
@@ -107,5 +112,6 @@ private:
     QAction *m_mnuRename = nullptr;
     QAction *m_mnuDelete = nullptr;
     std::unique_ptr<clsEXIF> m_exifReader;
+    PreviewLoader *m_previews = nullptr;
     Stretch m_stretch;
 };

@@ -17,7 +17,7 @@ bool OpenFolder(Form1 &form, const QString &folder)
     form.txtPath()->setText(folder);
     if (!form.FileList()->setPath(folder))
         return false;
-    form.picPreview()->clear();
+    ClearPreview(form);
     form.lblSize()->setText(QStringLiteral("Bildgrösse: "));
     ResetSummary(form);
     return true;

@@ -3,10 +3,9 @@
 #include "app/Form1.h"
 #include "app/PanelTexts.h"
 #include "app/WidgetColour.h"
-#include "metadata/ExifTagNames.h"
 #include "metadata/clsEXIF.h"
 #include "services/Paths.h"
-#include "ui/Thumbnail.h"
+#include "ui/PreviewLoader.h"
 #include "widgets/FileListBox.h"
 
 #include <QCheckBox>
@@ -17,31 +16,31 @@
 
 namespace {
 
-void ShowPreview(Form1 &form, const QString &path)
+// How many neighbours in the direction of travel are prepared ahead.
+constexpr int kAhead = 6;
+
+QString EntryPath(const Form1 &form, int row)
 {
-    QLabel *preview = form.picPreview();
-    // Drawn at the screen's own pixel density, so a scaled desktop shows it sharp.
-    const qreal density = preview->devicePixelRatioF();
-    const Thumbnail thumbnail = LoadThumbnail(path, qRound(preview->contentsRect().height() * density));
-    if (thumbnail.image.isNull()) {
-        preview->clear();
-    } else {
-        QPixmap pixmap = QPixmap::fromImage(thumbnail.image);
-        pixmap.setDevicePixelRatio(density);
-        preview->setPixmap(pixmap);
-    }
-    if (thumbnail.sizeKnown) {
-        form.ImageWidth = thumbnail.imageWidth;
-        form.ImageHeight = thumbnail.imageHeight;
-    }
+    QString folder = form.FileList()->Path();
+    return AddBackslash(folder) + form.FileList()->List(row);
 }
 
-void ShowImageSize(Form1 &form, const clsEXIF &reader)
+// Asks for the current entry's preview at the box's own pixel density, and
+// for the next entries the way the user is moving through the list.
+void WantPreview(Form1 &form)
 {
-    QString text;
-    const auto orientation = reader.MetaInfo(ExifTagId::Orientation, text);
-    const int32_t *value = std::get_if<int32_t>(&orientation);
-    form.lblSize()->setText(ImageSizeText(form.ImageWidth, form.ImageHeight, value ? *value : 1));
+    const FileListBox &list = *form.FileList();
+    const int row = list.ListIndex();
+    if (row < 0)
+        return;
+    const int step = row >= form.PreviewRow ? 1 : -1;
+    form.PreviewRow = row;
+    QStringList ahead;
+    for (int next = row + step; ahead.size() < kAhead && next >= 0 && next < list.ListCount(); next += step)
+        ahead << EntryPath(form, next);
+    const QLabel *preview = form.picPreview();
+    const qreal density = preview->devicePixelRatioF();
+    form.Previews().want(EntryPath(form, row), (QSizeF(preview->contentsRect().size()) * density).toSize(), ahead);
 }
 
 void ShowSummary(Form1 &form, const clsEXIF &reader)
@@ -79,6 +78,36 @@ void ShowFileFacts(Form1 &form, const QString &path)
 
 }
 
+void ShowPreview(Form1 &form, const Thumbnail &thumbnail)
+{
+    QLabel *preview = form.picPreview();
+    if (thumbnail.image.isNull()) {
+        preview->clear();
+    } else {
+        // Drawn at the screen's own pixel density, so a scaled desktop shows it sharp.
+        QPixmap pixmap = QPixmap::fromImage(thumbnail.image);
+        pixmap.setDevicePixelRatio(preview->devicePixelRatioF());
+        preview->setPixmap(pixmap);
+    }
+    if (thumbnail.sizeKnown) {
+        form.ImageWidth = thumbnail.imageWidth;
+        form.ImageHeight = thumbnail.imageHeight;
+        form.lblSize()->setText(ImageSizeText(form.ImageWidth, form.ImageHeight, thumbnail.orientation));
+    }
+}
+
+void RefitPreview(Form1 &form)
+{
+    if (!form.picPreview()->pixmap().isNull() || form.Previews().waiting())
+        WantPreview(form);
+}
+
+void ClearPreview(Form1 &form)
+{
+    form.Previews().cancel();
+    form.picPreview()->clear();
+}
+
 void ResetSummary(Form1 &form)
 {
     form.txtInfo()->clear();
@@ -105,14 +134,13 @@ void ShowSelectedFile(Form1 &form)
     QString folder = form.FileList()->Path();
     const QString path = AddBackslash(folder) + name;
 
-    ShowPreview(form, path);
+    WantPreview(form);
     ResetSummary(form);
     if (!form.chkFreeze()->isChecked())
         form.lblEXIFTime()->setText(QStringLiteral("No EXIF Data"));
 
     clsEXIF &reader = form.ExifReader();
     reader.setImageFile(path);
-    ShowImageSize(form, reader);
     form.txtInfo()->setPlainText(reader.ListInfo());
     ShowSummary(form, reader);
 

@@ -64,6 +64,12 @@ void PreviewLoader::cancel()
     m_wanted.clear();
 }
 
+bool PreviewLoader::busy()
+{
+    const std::lock_guard lock(m_mutex);
+    return !m_jobs.empty() || !m_running.isEmpty();
+}
+
 void PreviewLoader::work()
 {
     std::unique_lock lock(m_mutex);

@@ -33,6 +33,8 @@ public:
     void cancel();
     // A wanted preview has not come yet.
     bool waiting() const { return !m_wanted.isEmpty(); }
+    // Work is queued or being done; its results may still be on their way.
+    bool busy();
 
 signals:
     void ready(const Thumbnail &thumbnail);

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 #include "TestFiles.h"
+#include "ui/PreviewLoader.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,11 @@ struct SelectionPanelTest : ::testing::Test
         form = ShowMainWindow(dir.path());
     }
 
-    void click(int row, Qt::KeyboardModifiers modifiers = {}) { ClickEntry(*form->FileList(), row, modifiers); }
+    void click(int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        ClickEntry(*form->FileList(), row, modifiers);
+        WaitForPreview(*form);
+    }
 
     QColor fileTimeColour() const { return form->lblFileTime()->palette().color(QPalette::WindowText); }
 };
@@ -36,7 +41,8 @@ struct SelectionPanelTest : ::testing::Test
 TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
 {
     click(0);
-    EXPECT_EQ(form->picPreview()->pixmap().height(), 102);
+    // The landscape photo takes the box's whole width.
+    EXPECT_EQ(form->picPreview()->pixmap().width(), form->picPreview()->contentsRect().width());
     // Width first; the camera's own f-number and exposure, not the APEX ones.
     EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 100 x 68"));
     EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
@@ -68,6 +74,24 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     EXPECT_TRUE(form->picPreview()->pixmap().isNull());
     EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
     EXPECT_TRUE(form->lblFileSize()->text().isEmpty());
+}
+
+TEST_F(SelectionPanelTest, APreviewComingLateNeverReplacesTheNewerSelections)
+{
+    WriteJpeg(dir.filePath(QStringLiteral("e_large.jpg")), 6000, 1000);
+    form->RefreshList();
+    click(0);
+    const QSize canon = form->picPreview()->pixmap().size();
+    // Everything ahead is prepared; the large photo changes and is no longer.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Previews().busy(); }));
+    SetModified(dir.filePath(QStringLiteral("e_large.jpg")), QDateTime(QDate(2020, 1, 1), QTime(12, 0)));
+
+    ClickEntry(*form->FileList(), 4);
+    ClickEntry(*form->FileList(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Previews().busy(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->picPreview()->pixmap().size(), canon);
+    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 100 x 68"));
 }
 
 TEST_F(SelectionPanelTest, FileTimeIsBlackOnlyWhenItMatchesTheExifTime)

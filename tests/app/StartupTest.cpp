@@ -74,6 +74,7 @@ TEST_F(StartupTest, QuotedImagePathInOtherCaseSelectsAndShowsTheFile)
     EXPECT_EQ(form->FileList()->ListIndex(), 0);
     EXPECT_EQ(SelectedRows(*form->FileList()), QList<int>{0});
     EXPECT_EQ(form->FileList()->FileName(), QStringLiteral("Bild 1.jpg"));
+    WaitForPreview(*form);
     EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 100 x 68"));
     EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
 }

@@ -1,4 +1,5 @@
 #include "DialogDriving.h"
+#include "MainWindow.h"
 #include "app/Form1.h"
 #include "dialogs/DirSelectShared.h"
 #include "dialogs/frmDirSelect.h"
@@ -42,6 +43,7 @@ protected:
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->FileList()->setListIndex(0);
+        WaitForPreview(*form);
         ASSERT_FALSE(form->picPreview()->pixmap().isNull());
         ASSERT_NE(form->lblCam()->text(), "Camera:");
         ASSERT_FALSE(form->lblFileSize()->text().isEmpty());

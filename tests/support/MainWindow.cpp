@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include "ui/PreviewLoader.h"
+
 #include <gtest/gtest.h>
 
 std::unique_ptr<Form1> ShowMainWindow(const QString &folder)
@@ -21,6 +23,11 @@ void ClickEntry(FileListBox &list, int row, Qt::KeyboardModifiers modifiers, Qt:
 {
     QTest::mouseClick(list.viewport(), button, modifiers,
                       list.visualRect(list.model()->index(row, 0)).center());
+}
+
+void WaitForPreview(const Form1 &form)
+{
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.Previews().waiting(); }));
 }
 
 QStringList Entries(const FileListBox &list)

@@ -25,5 +25,8 @@ std::unique_ptr<Form1> ShowMainWindow(const QString &folder);
 void ClickEntry(FileListBox &list, int row, Qt::KeyboardModifiers modifiers = {},
                 Qt::MouseButton button = Qt::LeftButton);
 
+// Lets the event loop run until the preview asked for last has come.
+void WaitForPreview(const Form1 &form);
+
 QStringList Entries(const FileListBox &list);
 QList<int> SelectedRows(const FileListBox &list);
