@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-// The 54 tags the reader knows by name; any other id is "Tag #<id>".
+// The 54 tags the reader knows by name, and the two video times; any other
+// id is "Tag #<id>".
 QString ExifTagName(int32_t id);
 
 namespace ExifTagId {
@@ -32,4 +33,7 @@ constexpr int32_t FocalPlaneXResolution = 41486;
 constexpr int32_t FocalPlaneYResolution = 41487;
 constexpr int32_t FileSource = 41728;
 constexpr int32_t SceneType = 41729;
+// A video's times have no EXIF tag; their ids lie beyond the 16-bit range.
+constexpr int32_t CreateDate = 0x10001;   // the movie header's creation time
+constexpr int32_t CreationDate = 0x10002; // QuickTime's creationdate
 }

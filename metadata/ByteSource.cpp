@@ -1,0 +1,101 @@
+#include "metadata/ByteSource.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+constexpr int64_t kWindowSize = 4096;
+
+// Plain pread: the batch rename reads thousands of files, and a QFile costs
+// two stat calls and a seek per file besides the read itself.
+std::optional<QByteArray> readFile(int fd, int64_t pos, int64_t n)
+{
+    QByteArray bytes(n, Qt::Uninitialized);
+    int64_t got = 0;
+    while (got < n) {
+        const ssize_t r = ::pread(fd, bytes.data() + got, size_t(n - got), off_t(pos + got));
+        if (r == 0)
+            break;
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;
+        }
+        got += r;
+    }
+    bytes.truncate(got);
+    return bytes;
+}
+
+}
+
+ByteSource ByteSource::ofFile(int fd, int64_t size)
+{
+    return ByteSource(fd, {}, size);
+}
+
+ByteSource ByteSource::ofMemory(QByteArrayView file)
+{
+    return ByteSource(-1, file, file.size());
+}
+
+std::optional<QByteArray> ByteSource::read(int64_t pos, int64_t n)
+{
+    if (pos < 0 || n < 0 || pos >= m_size)
+        return QByteArray();
+    n = std::min({n, m_size - pos, kMaxBytes - m_bytes});
+    if (m_reads >= kMaxReads || n <= 0)
+        return std::nullopt;
+    ++m_reads;
+    m_bytes += n;
+    if (m_fd < 0)
+        return m_memory.sliced(pos, n).toByteArray();
+    return readFile(m_fd, pos, n);
+}
+
+// The window holds [pos, pos + n) or all of it that lies before the file's end.
+bool ByteSource::inWindow(int64_t pos, int64_t n) const
+{
+    const int64_t wanted = std::min(n, m_size - pos);
+    return pos >= m_windowStart && wanted <= m_window.size() && pos - m_windowStart <= m_window.size() - wanted;
+}
+
+QByteArrayView ByteSource::at(int64_t pos, int64_t n)
+{
+    if (pos < 0 || n <= 0 || pos >= m_size)
+        return {};
+    if (!inWindow(pos, n)) {
+        auto bytes = read(pos, std::max(n, kWindowSize));
+        if (!bytes)
+            return {};
+        m_windowStart = pos;
+        m_window = std::move(*bytes);
+    }
+    const int64_t from = pos - m_windowStart;
+    return QByteArrayView(m_window).sliced(from, std::min<int64_t>(n, m_window.size() - from));
+}
+
+QByteArray ByteSource::take(int64_t pos, int64_t n)
+{
+    if (pos >= 0 && pos < m_size && n > 0 && inWindow(pos, n))
+        return at(pos, n).toByteArray();
+    return read(pos, n).value_or(QByteArray());
+}
+
+uint64_t ReadInteger(QByteArrayView bytes, int64_t pos, int n, bool littleEndian)
+{
+    uint64_t value = 0;
+    for (int k = 0; k < n; ++k) {
+        const int64_t i = littleEndian ? pos + n - 1 - k : pos + k;
+        value = (value << 8) | (i >= 0 && i < bytes.size() ? uint8_t(bytes[i]) : 0u);
+    }
+    return value;
+}
+
+uint64_t ReadBigEndian(QByteArrayView bytes, int64_t pos, int n)
+{
+    return ReadInteger(bytes, pos, n, false);
+}
