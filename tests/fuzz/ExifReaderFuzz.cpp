@@ -2,9 +2,10 @@
 
 #include <cstdlib>
 
-// Each input is read as the content of a photo, in memory: the JPEG walk, the
-// directory walk, every value text, the summary, and the fast EXIF time,
-// which must equal the full parse's.
+// Each input is read as the content of a photo, in memory: the container
+// walks (JPEG, TIFF, RAF, PNG, HEIF, CR3, video), the directory walk, every
+// value text, the summary, and the fast EXIF time, which must equal the full
+// parse's.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView file(data, qsizetype(size));
