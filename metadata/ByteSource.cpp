@@ -56,31 +56,33 @@ std::optional<QByteArray> ByteSource::read(int64_t pos, int64_t n)
     return readFile(m_fd, pos, n);
 }
 
-// The window holds [pos, pos + n) or all of it that lies before the file's end.
-bool ByteSource::inWindow(int64_t pos, int64_t n) const
+bool ByteSource::Window::holds(int64_t pos, int64_t n, int64_t fileSize) const
 {
-    const int64_t wanted = std::min(n, m_size - pos);
-    return pos >= m_windowStart && wanted <= m_window.size() && pos - m_windowStart <= m_window.size() - wanted;
+    const int64_t wanted = std::min(n, fileSize - pos);
+    return pos >= start && wanted <= bytes.size() && pos - start <= bytes.size() - wanted;
 }
 
 QByteArrayView ByteSource::at(int64_t pos, int64_t n)
 {
     if (pos < 0 || n <= 0 || pos >= m_size)
         return {};
-    if (!inWindow(pos, n)) {
-        auto bytes = read(pos, std::max(n, kWindowSize));
-        if (!bytes)
-            return {};
-        m_windowStart = pos;
-        m_window = std::move(*bytes);
+    if (!m_window.holds(pos, n, m_size)) {
+        if (m_previous.holds(pos, n, m_size)) {
+            std::swap(m_window, m_previous);
+        } else {
+            auto bytes = read(pos, std::max(n, kWindowSize));
+            if (!bytes)
+                return {};
+            m_previous = std::exchange(m_window, Window{std::move(*bytes), pos});
+        }
     }
-    const int64_t from = pos - m_windowStart;
-    return QByteArrayView(m_window).sliced(from, std::min<int64_t>(n, m_window.size() - from));
+    const int64_t from = pos - m_window.start;
+    return QByteArrayView(m_window.bytes).sliced(from, std::min<int64_t>(n, m_window.bytes.size() - from));
 }
 
 QByteArray ByteSource::take(int64_t pos, int64_t n)
 {
-    if (pos >= 0 && pos < m_size && n > 0 && inWindow(pos, n))
+    if (pos >= 0 && pos < m_size && n > 0 && (m_window.holds(pos, n, m_size) || m_previous.holds(pos, n, m_size)))
         return at(pos, n).toByteArray();
     return read(pos, n).value_or(QByteArray());
 }

@@ -23,8 +23,9 @@ public:
 
     int64_t size() const { return m_size; }
     // The n bytes at pos, or fewer; valid until the next call. Served from
-    // the window of the last read when they lie in it, otherwise from one new
-    // read of at least 4 KiB.
+    // the windows of the last two reads when they lie in one, otherwise from
+    // one new read of at least 4 KiB (a walk of boxes often comes back to
+    // the one before the last it read).
     QByteArrayView at(int64_t pos, int64_t n);
     // The same bytes as a buffer of their own; a range beyond the window is
     // read straight into it.
@@ -34,15 +35,21 @@ private:
     ByteSource(int fd, QByteArrayView memory, int64_t size) : m_fd(fd), m_memory(memory), m_size(size) {}
     // Counts against the budget; nullopt once it is spent or a read fails.
     std::optional<QByteArray> read(int64_t pos, int64_t n);
-    bool inWindow(int64_t pos, int64_t n) const;
+    struct Window
+    {
+        QByteArray bytes;
+        int64_t start = 0;
+        // Holds [pos, pos + n), or all of it that lies before the file's end.
+        bool holds(int64_t pos, int64_t n, int64_t fileSize) const;
+    };
 
     int m_fd;
     QByteArrayView m_memory;
     int64_t m_size;
     int m_reads = 0;
     int64_t m_bytes = 0;
-    QByteArray m_window;
-    int64_t m_windowStart = 0;
+    Window m_window;
+    Window m_previous;
 };
 
 // The n-byte unsigned integer at pos (n at most 8); missing bytes count as 0.

@@ -40,6 +40,7 @@ std::vector<IsoBox> ReadBoxes(ByteSource &source, int64_t from, int64_t to)
             break;
         box.payload = pos + header;
         box.end = pos + int64_t(size);
+        box.head = head.first(std::min<int64_t>(head.size(), box.end - pos)).toByteArray();
         pos = box.end;
         boxes.push_back(std::move(box));
     }

@@ -2,6 +2,7 @@
 
 #include "metadata/ByteSource.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -17,8 +18,14 @@ struct IsoBox
     int64_t payload = 0; // the first byte after the header
     int64_t end = 0;
     QByteArray userType; // the 16 bytes of a "uuid" box
+    QByteArray head;     // the box's first 32 bytes (fewer when it is smaller), read with its header
 
     int64_t payloadSize() const { return end - payload; }
+    // The first bytes of the payload as far as `head` holds them.
+    QByteArrayView payloadHead() const
+    {
+        return QByteArrayView(head).sliced(std::min<qsizetype>(payload - start, head.size()));
+    }
 };
 
 constexpr uint32_t FourCc(const char (&code)[5])
