@@ -1,6 +1,7 @@
 #include "metadata/EmbeddedPreview.h"
 
 #include "metadata/ContainerExif.h"
+#include "metadata/ExifTagNames.h"
 #include "metadata/HeifMeta.h"
 #include "metadata/TiffFile.h"
 
@@ -17,11 +18,8 @@ namespace {
 constexpr int kMaxDirectories = 16;
 constexpr int kMaxDepth = 4;
 constexpr int kMaxSegments = 32;
-constexpr uint16_t kNewSubfileType = 254;
-constexpr uint16_t kPhotometric = 262;
 // Canon's "uuid" box at the top level of a CR3 that holds the PRVW box.
 constexpr QByteArrayView kCanonPreviewUuid("\xea\xf4\x2b\x5e\x1c\x98\x4b\x88\xb9\xfb\xb7\xdc\x40\x6e\x4d\x16", 16);
-constexpr QByteArrayView kCanonUuid("\x85\xc0\xb6\x87\x82\x0f\x11\xe0\x81\x11\xf4\xce\x46\x2b\x6a\x48", 16);
 
 struct Candidate
 {
@@ -73,7 +71,7 @@ void pickLargest(ByteSource &source, std::vector<Candidate> candidates, Embedded
     }
 }
 
-const TiffEntry *entry(const TiffDirectory &dir, uint16_t id)
+const TiffEntry *entry(const TiffDirectory &dir, int32_t id)
 {
     for (const TiffEntry &e : dir.entries) {
         if (e.id == id)
@@ -108,7 +106,7 @@ private:
             if (!dir)
                 return;
             look(*dir, depth == 0 && m_seen.size() == 1);
-            if (const TiffEntry *sub = entry(*dir, TiffTag::SubIfds))
+            if (const TiffEntry *sub = entry(*dir, ExifTagId::SubIfds))
                 walkSubIfds(*sub, depth + 1);
             if (!chain)
                 return;
@@ -132,29 +130,29 @@ private:
     void look(const TiffDirectory &dir, bool isIfd0)
     {
         const bool le = m_tiff.littleEndian;
-        const auto number = [&](uint16_t id) -> std::optional<uint32_t> {
+        const auto number = [&](int32_t id) -> std::optional<uint32_t> {
             const TiffEntry *e = entry(dir, id);
             return e ? std::optional(e->number(le)) : std::nullopt;
         };
-        const auto jpegOffset = number(TiffTag::JpegOffset);
-        const auto jpegLength = number(TiffTag::JpegLength);
+        const auto jpegOffset = number(ExifTagId::JpegOffset);
+        const auto jpegLength = number(ExifTagId::JpegLength);
         if (jpegOffset && jpegLength)
             m_candidates.push_back({m_tiff.start + *jpegOffset, *jpegLength});
-        const auto compression = number(TiffTag::Compression);
-        const auto photometric = number(kPhotometric);
-        const TiffEntry *strips = entry(dir, TiffTag::StripOffsets);
+        const auto compression = number(ExifTagId::Compression);
+        const auto photometric = number(ExifTagId::Photometric);
+        const TiffEntry *strips = entry(dir, ExifTagId::StripOffsets);
         const bool raw = photometric == 32803u || photometric == 34892u;
         if ((compression == 6u || compression == 7u) && !raw && strips && strips->count == 1) {
-            if (const auto bytes = number(TiffTag::StripByteCounts))
+            if (const auto bytes = number(ExifTagId::StripByteCounts))
                 m_candidates.push_back({m_tiff.start + strips->number(le), *bytes});
         }
-        const auto width = number(TiffTag::ImageWidth);
-        const auto height = number(TiffTag::ImageLength);
+        const auto width = number(ExifTagId::ImageWidth);
+        const auto height = number(ExifTagId::ImageLength);
         if (!width || !height)
             return;
-        if ((isIfd0 && !m_fullSizeSeen) || (number(kNewSubfileType) == 0u && !m_fullSizeSeen)) {
+        if ((isIfd0 && !m_fullSizeSeen) || (number(ExifTagId::NewSubfileType) == 0u && !m_fullSizeSeen)) {
             m_size = {int32_t(*width), int32_t(*height)};
-            m_fullSizeSeen = number(kNewSubfileType) == 0u;
+            m_fullSizeSeen = number(ExifTagId::NewSubfileType) == 0u;
         }
     }
 
@@ -170,10 +168,10 @@ private:
 void cr2Size(ByteSource &source, const TiffHeader &tiff, EmbeddedPreview &preview)
 {
     const auto ifd0 = ReadTiffDirectory(source, tiff, tiff.ifd0);
-    const TiffEntry *exifLink = ifd0 ? entry(*ifd0, TiffTag::ExifOffset) : nullptr;
+    const TiffEntry *exifLink = ifd0 ? entry(*ifd0, ExifTagId::ExifOffset) : nullptr;
     const auto exif = exifLink ? ReadTiffDirectory(source, tiff, exifLink->number(tiff.littleEndian)) : std::nullopt;
-    const TiffEntry *w = exif ? entry(*exif, TiffTag::ExifImageWidth) : nullptr;
-    const TiffEntry *h = exif ? entry(*exif, TiffTag::ExifImageHeight) : nullptr;
+    const TiffEntry *w = exif ? entry(*exif, ExifTagId::ExifImageWidth) : nullptr;
+    const TiffEntry *h = exif ? entry(*exif, ExifTagId::ExifImageHeight) : nullptr;
     if (w && h) {
         preview.imageWidth = int32_t(w->number(tiff.littleEndian));
         preview.imageHeight = int32_t(h->number(tiff.littleEndian));
@@ -197,7 +195,7 @@ void cr3Preview(ByteSource &source, const std::vector<IsoBox> &top, EmbeddedPrev
     }
     if (const auto moov = FindBox(top, FourCc("moov"))) {
         for (const IsoBox &box : ReadChildren(source, *moov)) {
-            if (box.type != FourCc("uuid") || box.userType != kCanonUuid)
+            if (box.type != FourCc("uuid") || box.userType != kCanonMetadataUuid)
                 continue;
             const std::vector<IsoBox> children = ReadChildren(source, box);
             if (const auto thmb = FindBox(children, FourCc("THMB")))
@@ -205,8 +203,8 @@ void cr3Preview(ByteSource &source, const std::vector<IsoBox> &top, EmbeddedPrev
             const auto cmt1 = FindBox(children, FourCc("CMT1"));
             if (const auto tiff = cmt1 ? ReadTiffHeader(source, cmt1->payload) : std::nullopt) {
                 if (const auto ifd0 = ReadTiffDirectory(source, *tiff, tiff->ifd0)) {
-                    const TiffEntry *w = entry(*ifd0, TiffTag::ImageWidth);
-                    const TiffEntry *h = entry(*ifd0, TiffTag::ImageLength);
+                    const TiffEntry *w = entry(*ifd0, ExifTagId::ImageWidth);
+                    const TiffEntry *h = entry(*ifd0, ExifTagId::ImageLength);
                     if (w && h) {
                         preview.imageWidth = int32_t(w->number(tiff->littleEndian));
                         preview.imageHeight = int32_t(h->number(tiff->littleEndian));

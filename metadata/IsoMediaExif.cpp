@@ -5,11 +5,6 @@
 
 namespace {
 
-// The user type of the "uuid" box in a CR3's "moov" that holds Canon's
-// metadata boxes: CMT1 (IFD0) and CMT2 (the Exif directory), each a TIFF
-// structure of its own.
-constexpr QByteArrayView kCanonUuid("\x85\xc0\xb6\x87\x82\x0f\x11\xe0\x81\x11\xf4\xce\x46\x2b\x6a\x48", 16);
-
 // The item's data: a 4-byte big-endian offset to the TIFF header, counted
 // from the end of these 4 bytes (usually 6, past "Exif\0\0").
 ExifBlock heifExif(ByteSource &source, const HeifMeta &meta)
@@ -32,7 +27,7 @@ ExifBlock heifExif(ByteSource &source, const HeifMeta &meta)
 std::optional<ExifBlock> canonExif(ByteSource &source, const std::vector<IsoBox> &moov, ExifWalkScope scope)
 {
     for (const IsoBox &box : moov) {
-        if (box.type != FourCc("uuid") || box.userType != kCanonUuid)
+        if (box.type != FourCc("uuid") || box.userType != kCanonMetadataUuid)
             continue;
         const std::vector<IsoBox> children = ReadChildren(source, box);
         const auto cmt1 = FindBox(children, FourCc("CMT1"));

@@ -1,11 +1,12 @@
 #include "metadata/TiffExifBlock.h"
 
+#include "metadata/ExifTagNames.h"
+
 #include <algorithm>
 #include <map>
 
 namespace {
 
-constexpr int32_t kDateTimeOriginal = 36867;
 // A value the block does not hold points past its end and reads as empty.
 constexpr uint32_t kNoValue = 0xFFFFFFFF;
 // Maker notes are the largest values; the text of one beyond this is no use.
@@ -41,7 +42,7 @@ void readValues(ByteSource &source, const TiffHeader &tiff, Placed &placed, bool
     std::vector<std::pair<uint32_t, size_t>> order;
     for (size_t i = 0; i < placed.dir.entries.size(); ++i) {
         const TiffEntry &e = placed.dir.entries[i];
-        if (e.valueSize() > 4 && (!timeOnly || e.id == kDateTimeOriginal) && !placed.values.count(i))
+        if (e.valueSize() > 4 && (!timeOnly || e.id == ExifTagId::DateTimeOriginal) && !placed.values.count(i))
             order.emplace_back(e.number(tiff.littleEndian), i);
     }
     std::sort(order.begin(), order.end());
@@ -60,9 +61,9 @@ ExifBlock assemble(const TiffHeader &tiff, Placed ifd0, std::optional<Placed> ex
     const bool le = tiff.littleEndian;
     const Assembly put(le);
     const bool addLink = exif && std::none_of(ifd0.dir.entries.begin(), ifd0.dir.entries.end(),
-                                              [](const TiffEntry &e) { return e.id == TiffTag::ExifOffset; });
+                                              [](const TiffEntry &e) { return e.id == ExifTagId::ExifOffset; });
     if (addLink)
-        ifd0.dir.entries.push_back({TiffTag::ExifOffset, 4, 1, QByteArray(4, '\0')});
+        ifd0.dir.entries.push_back({ExifTagId::ExifOffset, 4, 1, QByteArray(4, '\0')});
     const auto exifPos = uint32_t(8 + 2 + 12 * ifd0.dir.entries.size() + 4);
     const auto dataPos = uint32_t(exifPos + (exif ? 2 + 12 * exif->dir.entries.size() + 4 : 0));
 
@@ -74,7 +75,7 @@ ExifBlock assemble(const TiffHeader &tiff, Placed ifd0, std::optional<Placed> ex
         put.u16(out, uint32_t(placed.dir.entries.size()));
         for (size_t i = 0; i < placed.dir.entries.size(); ++i) {
             const TiffEntry &e = placed.dir.entries[i];
-            const bool link = isIfd0 && e.id == TiffTag::ExifOffset;
+            const bool link = isIfd0 && e.id == ExifTagId::ExifOffset;
             put.u16(out, e.id);
             put.u16(out, link ? 4 : e.type); // an IFD-typed link becomes a LONG the walk follows
             put.u32(out, e.count);
@@ -124,7 +125,7 @@ ExifBlock AssembleTiffExif(ByteSource &source, const TiffHeader &tiff, ExifWalkS
     Placed ifd0 = readDirectory(source, tiff, tiff.ifd0);
     std::optional<Placed> exif;
     for (const TiffEntry &e : ifd0.dir.entries) {
-        if (e.id == TiffTag::ExifOffset && (e.type == 4 || e.type == 13) && e.count >= 1) {
+        if (e.id == ExifTagId::ExifOffset && (e.type == 4 || e.type == 13) && e.count >= 1) {
             exif = readDirectory(source, tiff, e.number(tiff.littleEndian));
             break;
         }

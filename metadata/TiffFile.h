@@ -43,17 +43,3 @@ bool IsTiffHeader(QByteArrayView bytes);
 // The directory at `offset` from the header; entries cut off by the file's
 // end (or the read budget) are left out.
 std::optional<TiffDirectory> ReadTiffDirectory(ByteSource &source, const TiffHeader &tiff, uint32_t offset);
-
-namespace TiffTag {
-constexpr uint16_t ImageWidth = 256;
-constexpr uint16_t ImageLength = 257;
-constexpr uint16_t Compression = 259;
-constexpr uint16_t StripOffsets = 273;
-constexpr uint16_t StripByteCounts = 279;
-constexpr uint16_t SubIfds = 330;
-constexpr uint16_t JpegOffset = 513;
-constexpr uint16_t JpegLength = 514;
-constexpr uint16_t ExifOffset = 34665;
-constexpr uint16_t ExifImageWidth = 40962;
-constexpr uint16_t ExifImageHeight = 40963;
-}
