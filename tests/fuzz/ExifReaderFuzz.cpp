@@ -1,11 +1,13 @@
+#include "metadata/EmbeddedPreview.h"
 #include "metadata/clsEXIF.h"
 
 #include <cstdlib>
 
 // Each input is read as the content of a photo, in memory: the container
 // walks (JPEG, TIFF, RAF, PNG, HEIF, CR3, video), the directory walk, every
-// value text, the summary, and the fast EXIF time, which must equal the full
-// parse's.
+// value text, the summary, the fast EXIF time, which must equal the full
+// parse's, and the search for an embedded preview, which must lie inside the
+// input.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView file(data, qsizetype(size));
@@ -16,6 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     (void)reader.MetaInfo(33437, text);
     (void)reader.Summary();
     if (clsEXIF::ExifTimeOfBytes(file) != reader.ExifTime())
+        std::abort();
+    const EmbeddedPreview preview = FindEmbeddedPreviewInMemory(file);
+    if (preview.length > 0 && (preview.offset < 0 || preview.offset > file.size() - preview.length))
         std::abort();
     return 0;
 }

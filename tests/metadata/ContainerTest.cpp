@@ -1,4 +1,5 @@
 #include "ExifBuilder.h"
+#include "metadata/EmbeddedPreview.h"
 #include "metadata/clsEXIF.h"
 #include "tests/support/TestFiles.h"
 
@@ -105,9 +106,11 @@ QByteArray quickTimeMeta(const QByteArray &creationDate)
     return box("meta", fullBox("hdlr", 0, be(0, 4) + "mdta" + QByteArray(13, '\0')) + keys + ilst);
 }
 
-QByteArray video(const QByteArray &moovContent)
+// `moovSize` replaces the moov box's true size when given.
+QByteArray video(const QByteArray &moovContent, std::optional<uint32_t> moovSize = std::nullopt)
 {
-    return box("ftyp", QByteArray("qt  ") + be(0, 4) + "qt  ") + box("moov", moovContent);
+    const QByteArray moov = moovSize ? be(*moovSize, 4) + "moov" + moovContent : box("moov", moovContent);
+    return box("ftyp", QByteArray("qt  ") + be(0, 4) + "qt  ") + moov;
 }
 
 // 2021-05-12 10:21:21 UTC, in seconds since 1904.
@@ -159,7 +162,9 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
         {"creationdate", video(mvhd(0, kMay2021) + quickTimeMeta("2021-05-12T18:01:02-0500")),
          "2021:05:12 - 18:01:02", nullptr},
         {"creationdate, no mvhd time", video(mvhd(0, 0) + quickTimeMeta("2021-05-12T18:01:02+0930")),
-         "2021:05:12 - 18:01:02", nullptr}};
+         "2021:05:12 - 18:01:02", nullptr},
+        {"moov to the end (size 0)", video(mvhd(0, kMay2021), 0), "2021:05:12 - 12:21:21", nullptr},
+        {"moov larger than the file", video(mvhd(0, kMay2021), 4096), "", nullptr}};
     clsEXIF reader;
     for (const auto &c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
@@ -174,6 +179,18 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
         else
             EXPECT_TRUE(std::holds_alternative<ExifError>(found) || model.startsWith(u"Tag ")) << c.name;
     }
+}
+
+// A directory chain that leads back to IFD0, through the next-directory
+// offset and through SubIFDs, ends; the preview search finds nothing.
+TEST_F(ContainerTest, DirectoryLoopsEnd)
+{
+    ExifBuilder b(true);
+    b.ascii(ExifBuilder::Ifd0, 272, "CAM1").entry(ExifBuilder::Ifd0, 330, 4, 1, b.u32(8));
+    QByteArray loop = b.tiff();
+    loop.replace(8 + 2 + 2 * 12, 4, b.u32(8));
+    EXPECT_EQ(FindEmbeddedPreviewInMemory(loop).length, 0);
+    EXPECT_EQ(clsEXIF::ExifTimeOfBytes(loop), QString());
 }
 
 // The tag list of a video shows the times it read.
