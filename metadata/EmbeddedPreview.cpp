@@ -18,6 +18,7 @@ namespace {
 constexpr int kMaxDirectories = 16;
 constexpr int kMaxDepth = 4;
 constexpr int kMaxSegments = 32;
+constexpr int32_t kJpgFromRaw = 0x2E;
 // Canon's "uuid" box at the top level of a CR3 that holds the PRVW box.
 constexpr QByteArrayView kCanonPreviewUuid("\xea\xf4\x2b\x5e\x1c\x98\x4b\x88\xb9\xfb\xb7\xdc\x40\x6e\x4d\x16", 16);
 
@@ -81,8 +82,8 @@ const TiffEntry *entry(const TiffDirectory &dir, int32_t id)
 }
 
 // IFD0 and the chain after it, each with its SubIFDs, guarded against loops
-// and depth. Previews: a JPEG given by JpegOffset/JpegLength, or a single
-// JPEG strip that is not raw sensor data (CFA or linear raw). The real size
+// and depth. Previews: a JPEG given by JpegOffset/JpegLength or JpgFromRaw,
+// or a single JPEG strip that is not raw sensor data (CFA or linear raw). The real size
 // is that of the directory marked as the full-resolution image (new subfile
 // type 0), else IFD0's; Canon's CR2 gives it in the Exif directory.
 class TiffPreviewWalk
@@ -138,6 +139,9 @@ private:
         const auto jpegLength = number(ExifTagId::JpegLength);
         if (jpegOffset && jpegLength)
             m_candidates.push_back({m_tiff.start + *jpegOffset, *jpegLength});
+        // Panasonic's RW2 keeps its preview as the UNDEFINED value JpgFromRaw.
+        if (const TiffEntry *e = entry(dir, kJpgFromRaw); e && e->type == 7)
+            m_candidates.push_back({m_tiff.start + e->number(le), e->count});
         const auto compression = number(ExifTagId::Compression);
         const auto photometric = number(ExifTagId::Photometric);
         const TiffEntry *strips = entry(dir, ExifTagId::StripOffsets);
