@@ -5,11 +5,9 @@
 #include "metadata/HeifMeta.h"
 #include "metadata/TiffFile.h"
 
-#include <QFile>
+#include "services/RegularFile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <set>
 
@@ -265,17 +263,12 @@ EmbeddedPreview find(ByteSource &source)
 
 EmbeddedPreview FindEmbeddedPreview(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return {};
+    const RegularFile file(path);
     struct stat status {};
-    EmbeddedPreview preview;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        ByteSource source = ByteSource::ofFile(fd, status.st_size);
-        preview = find(source);
-    }
-    ::close(fd);
-    return preview;
+    if (file.fd() < 0 || ::fstat(file.fd(), &status) != 0)
+        return {};
+    ByteSource source = ByteSource::ofFile(file.fd(), status.st_size);
+    return find(source);
 }
 
 EmbeddedPreview FindEmbeddedPreviewInMemory(QByteArrayView file)
