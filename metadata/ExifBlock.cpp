@@ -1,6 +1,12 @@
 #include "metadata/ExifBlock.h"
 
+#include "metadata/ByteSource.h"
+#include "metadata/ContainerExif.h"
+#include "metadata/IsoBoxes.h"
+#include "metadata/TiffExifBlock.h"
 #include "services/RegularFile.h"
+
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <optional>
@@ -13,75 +19,12 @@ constexpr qint64 kHeadSize = 4096;
 constexpr int kMaxSegments = 256;
 constexpr QByteArrayView kExifMark("Exif\0", 5);
 
-// Where the search takes a file's bytes from: the file itself, read at
-// offsets, or its whole content in memory.
-class ByteSource
-{
-public:
-    virtual ~ByteSource() = default;
-    // The n bytes at pos, or fewer when the file ends earlier (none on a
-    // failed read); valid until the next call.
-    virtual QByteArrayView at(qint64 pos, qint64 n) = 0;
-    // The same bytes as a buffer of their own.
-    virtual QByteArray take(qint64 pos, qint64 n) { return at(pos, n).toByteArray(); }
-};
-
-// A window onto the file, refilled with one read at the position asked for.
-class FileWindow : public ByteSource
-{
-public:
-    FileWindow(int fd, QByteArray head) : m_fd(fd), m_bytes(std::move(head)) {}
-
-    QByteArrayView at(qint64 pos, qint64 n) override
-    {
-        if (pos < m_start || pos + n > m_start + m_bytes.size()) {
-            auto bytes = ReadAt(m_fd, pos, std::max(n, kHeadSize));
-            if (!bytes)
-                return {};
-            m_start = pos;
-            m_bytes = std::move(*bytes);
-        }
-        const qint64 from = pos - m_start;
-        return QByteArrayView(m_bytes).sliced(from, std::min(n, m_bytes.size() - from));
-    }
-
-    // A segment beyond the window is read straight into its own buffer
-    // rather than through the window and copied out of it.
-    QByteArray take(qint64 pos, qint64 n) override
-    {
-        if (pos >= m_start && pos + n <= m_start + m_bytes.size())
-            return ByteSource::take(pos, n);
-        return ReadAt(m_fd, pos, n).value_or(QByteArray());
-    }
-
-private:
-    int m_fd;
-    QByteArray m_bytes;
-    qint64 m_start = 0;
-};
-
-class MemoryImage : public ByteSource
-{
-public:
-    explicit MemoryImage(QByteArrayView file) : m_file(file) {}
-
-    QByteArrayView at(qint64 pos, qint64 n) override
-    {
-        if (pos >= m_file.size())
-            return {};
-        return m_file.sliced(pos, std::min(n, m_file.size() - pos));
-    }
-
-private:
-    QByteArrayView m_file;
-};
-
 // JPEG layout: FF D8, then segments FF <marker> <length hi> <length lo>
 // <length - 2 bytes of data>, up to SOS (FF DA) where the image data starts.
 // FF fill bytes may stand before a marker; RSTn and TEM (FF 01) have no length.
-std::optional<QByteArray> findExifSegment(ByteSource &source)
+std::optional<QByteArray> findExifSegment(ByteSource &source, int64_t start)
 {
-    qint64 pos = 2;
+    qint64 pos = start + 2;
     for (int segment = 0; segment < kMaxSegments; ++segment) {
         const QByteArrayView marker = source.at(pos, 4);
         if (marker.size() < 2 || uint8_t(marker[0]) != 0xFF)
@@ -109,49 +52,72 @@ std::optional<QByteArray> findExifSegment(ByteSource &source)
     return std::nullopt;
 }
 
-bool isJpeg(const QByteArray &head)
+bool isJpeg(QByteArrayView head)
 {
     return head.size() >= 2 && uint8_t(head[0]) == 0xFF && uint8_t(head[1]) == 0xD8;
 }
 
-// `head` is the file's first 4096 bytes (or all of a shorter file).
-ExifBlock locateExifBlock(ByteSource &source, const QByteArray &head)
+ExifBlock searchHead(const QByteArray &head)
 {
-    if (isJpeg(head)) {
-        // The segment holds "Exif\0", one pad byte, then the TIFF header.
-        if (auto segment = findExifSegment(source))
-            return {ExifBlock::Outcome::Found, std::move(*segment), 6};
-    }
     const qsizetype mark = head.indexOf(kExifMark);
     if (mark < 0)
-        return {ExifBlock::Outcome::NotFound, {}, 0};
-    return {ExifBlock::Outcome::Found, head, mark + 6};
+        return {};
+    return {ExifBlock::Outcome::Found, head, mark + 6, {}};
+}
+
+// `head` is the file's first 4096 bytes (or all of a shorter file).
+ExifBlock locateExifBlock(ByteSource &source, const QByteArray &head, ExifWalkScope scope)
+{
+    if (isJpeg(head)) {
+        ExifBlock block = LocateJpegExif(source, 0);
+        return block.outcome == ExifBlock::Outcome::Found ? block : searchHead(head);
+    }
+    if (auto tiff = ReadTiffHeader(source, 0))
+        return AssembleTiffExif(source, *tiff, scope);
+    if (IsRaf(head))
+        return LocateRafExif(source);
+    if (IsPng(head))
+        return LocatePngExif(source);
+    if (IsIsoMedia(head))
+        return LocateIsoMediaExif(source, scope);
+    return searchHead(head);
 }
 
 }
 
-ExifBlock ReadExifBlock(const QString &path)
+ExifBlock LocateJpegExif(ByteSource &source, int64_t start)
+{
+    // The segment holds "Exif\0", one pad byte, then the TIFF header.
+    if (auto segment = findExifSegment(source, start))
+        return {ExifBlock::Outcome::Found, std::move(*segment), 6, {}};
+    return {};
+}
+
+ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope)
 {
     const RegularFile file(path);
     if (file.fd() < 0) {
         const int error = file.error().error;
         return {error == ENOENT || error == ENOTDIR ? ExifBlock::Outcome::Missing : ExifBlock::Outcome::Unreadable,
-                {}, 0};
+                {}, 0, {}};
     }
+    struct stat status {};
+    if (::fstat(file.fd(), &status) != 0)
+        return {ExifBlock::Outcome::Unreadable, {}, 0, {}};
     // An empty file reads as missing, as it has no bytes to look at.
-    auto head = ReadAt(file.fd(), 0, kHeadSize);
-    if (!head)
-        return {ExifBlock::Outcome::Unreadable, {}, 0};
-    if (head->isEmpty())
-        return {ExifBlock::Outcome::Missing, {}, 0};
-    FileWindow window(file.fd(), *head);
-    return locateExifBlock(window, *head);
+    if (status.st_size == 0)
+        return {ExifBlock::Outcome::Missing, {}, 0, {}};
+    ByteSource source = ByteSource::ofFile(file.fd(), status.st_size);
+    const QByteArrayView head = source.at(0, kHeadSize);
+    if (head.isEmpty())
+        return {ExifBlock::Outcome::Unreadable, {}, 0, {}};
+    return locateExifBlock(source, head.toByteArray(), scope);
 }
 
-ExifBlock ReadExifBlockInMemory(QByteArrayView file)
+ExifBlock ReadExifBlockInMemory(QByteArrayView file, ExifWalkScope scope)
 {
     if (file.isEmpty())
-        return {ExifBlock::Outcome::Missing, {}, 0};
-    MemoryImage image(file);
-    return locateExifBlock(image, file.first(std::min(file.size(), kHeadSize)).toByteArray());
+        return {ExifBlock::Outcome::Missing, {}, 0, {}};
+    ByteSource source = ByteSource::ofMemory(file);
+    return locateExifBlock(source, source.at(0, kHeadSize).toByteArray(), scope);
 }

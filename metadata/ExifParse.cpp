@@ -125,6 +125,14 @@ ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText 
     case ExifBlock::Outcome::Found:
         break;
     }
+    if (!block.values.empty()) {
+        parse.tags.emplace_back();
+        for (const ContainerValue &value : block.values)
+            parse.tags.push_back({value.id, ExifTagName(value.id), 2, int32_t(value.text.size() + 1), 0,
+                                  QString::fromLatin1(value.text)});
+        parse.listed = block.values.size();
+        return parse;
+    }
 
     // TIFF header: "II" (little-endian) or anything else (big-endian),
     // 42 (not checked), 4-byte offset of IFD0.
@@ -156,7 +164,10 @@ const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags)
 {
     const ExifTag *found = nullptr;
     for (size_t i = 1; i < tags.size(); ++i) {
-        if (tags[i].id == ExifTagId::DateTimeOriginal && tags[i].type == 2)
+        const int32_t id = tags[i].id;
+        const bool time = id == ExifTagId::DateTimeOriginal || id == ExifTagId::CreateDate
+                          || id == ExifTagId::CreationDate;
+        if (time && tags[i].type == 2)
             found = &tags[i];
     }
     return found;

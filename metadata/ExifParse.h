@@ -7,10 +7,6 @@
 #include <optional>
 #include <vector>
 
-// Which entries the walk keeps: every entry with its text (the tag list), or
-// only those the EXIF time needs (the batch rename's road).
-enum class ExifWalkScope { AllEntries, TimeOnly };
-
 // The outcome of one parse of one file's EXIF block.
 struct ExifParse
 {
@@ -23,8 +19,8 @@ struct ExifParse
 
 ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers);
 
-// The last DateTimeOriginal entry of ASCII type, or null: a value of any
-// other type is no capture time.
+// The last DateTimeOriginal entry of ASCII type (or a video's creation
+// time), or null: a value of any other type is no capture time.
 const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags);
 
 // "YYYY:MM:DD - HH:MM:SS" made from the capture time tag when its text (less

@@ -67,6 +67,10 @@ const std::array<std::pair<int32_t, QStringView>, 54> kTagNames{{
 
 QString ExifTagName(int32_t id)
 {
+    if (id == ExifTagId::CreateDate)
+        return QStringLiteral("CreateDate");
+    if (id == ExifTagId::CreationDate)
+        return QStringLiteral("CreationDate");
     for (const auto &[tagId, name] : kTagNames) {
         if (tagId == id)
             // Static UTF-16 literal data: the text is shared, not copied.

@@ -4,12 +4,23 @@
 
 #include <cstdint>
 
-// The 54 tags the reader knows by name; any other id is "Tag #<id>".
+// The 54 tags the reader knows by name, and the two video times; any other
+// id is "Tag #<id>".
 QString ExifTagName(int32_t id);
 
 namespace ExifTagId {
+constexpr int32_t ImageWidth = 256;
+constexpr int32_t ImageLength = 257;
+constexpr int32_t Compression = 259;
+constexpr int32_t Photometric = 262;
+constexpr int32_t NewSubfileType = 254;
 constexpr int32_t Model = 272;
+constexpr int32_t StripOffsets = 273;
 constexpr int32_t Orientation = 274;
+constexpr int32_t StripByteCounts = 279;
+constexpr int32_t SubIfds = 330;
+constexpr int32_t JpegOffset = 513;
+constexpr int32_t JpegLength = 514;
 constexpr int32_t XResolution = 282;
 constexpr int32_t YResolution = 283;
 constexpr int32_t ExifOffset = 34665;
@@ -27,9 +38,14 @@ constexpr int32_t SubjectDistance = 37382;
 constexpr int32_t FocalLength = 37386;
 constexpr int32_t MakerNote = 37500;
 constexpr int32_t FlashPixVersion = 40960;
+constexpr int32_t ExifImageWidth = 40962;
+constexpr int32_t ExifImageHeight = 40963;
 constexpr int32_t ExifInteroperabilityOffset = 40965;
 constexpr int32_t FocalPlaneXResolution = 41486;
 constexpr int32_t FocalPlaneYResolution = 41487;
 constexpr int32_t FileSource = 41728;
 constexpr int32_t SceneType = 41729;
+// A video's times have no EXIF tag; their ids lie beyond the 16-bit range.
+constexpr int32_t CreateDate = 0x10001;   // the movie header's creation time
+constexpr int32_t CreationDate = 0x10002; // QuickTime's creationdate
 }

@@ -102,10 +102,10 @@ QString clsEXIF::ListInfo() const
 
 QString clsEXIF::ExifTimeOf(const QString &path)
 {
-    return exifTimeOf(ReadExifBlock(path));
+    return exifTimeOf(ReadExifBlock(path, ExifWalkScope::TimeOnly));
 }
 
 QString clsEXIF::ExifTimeOfBytes(QByteArrayView file)
 {
-    return exifTimeOf(ReadExifBlockInMemory(file));
+    return exifTimeOf(ReadExifBlockInMemory(file, ExifWalkScope::TimeOnly));
 }

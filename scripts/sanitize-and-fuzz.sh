@@ -2,7 +2,8 @@
 # Builds the EXIF reader with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-asan/, runs its unit tests once more
 # there, then fuzzes it for FUZZ_SECONDS (default 60), seeded with the sample
-# photos. Any sanitizer report or fuzzer finding fails the run.
+# photos and the files of today's cameras and phones (RAW, HEIC, CR3,
+# videos). Any sanitizer report or fuzzer finding fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}

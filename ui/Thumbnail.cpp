@@ -1,7 +1,9 @@
 #include "ui/Thumbnail.h"
 
+#include "metadata/EmbeddedPreview.h"
 #include "metadata/JpegPreviews.h"
 #include "services/RegularFile.h"
+#include "ui/HeifThumbnail.h"
 #include "ui/PreviewFit.h"
 #include "ui/Upright.h"
 
@@ -80,6 +82,23 @@ QSize storedTarget(QSize stored, int orientation, QSize box)
     return TurnsByQuarter(orientation) ? upright.transposed() : upright;
 }
 
+// A RAW, RAF, CR3 or HEIF file shows its largest embedded JPEG, or what
+// libheif decodes (already turned by the container), fitted like any photo;
+// null when it has neither.
+QImage rawOrHeifImage(int fd, const QString &path, const EmbeddedPreview &preview, QSize box)
+{
+    if (preview.length > 0 && preview.length <= 4 * kMaxEmbedded) {
+        const EmbeddedJpeg jpeg{preview.offset, preview.length, std::nullopt};
+        return decodeEmbedded(fd, jpeg, FitPreview(QSize(preview.width, preview.height), 1, box));
+    }
+    if (!preview.isHeif)
+        return {};
+    const QImage image = DecodeHeif(path);
+    if (image.isNull())
+        return image;
+    return image.scaled(FitPreview(image.size(), 1, box), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 }
 
 Thumbnail LoadThumbnail(const QString &path, QSize box)
@@ -105,6 +124,21 @@ Thumbnail LoadThumbnail(const QString &path, QSize box)
                 return result;
             }
         }
+    }
+
+    // The size label shows the real image size where the file tells it: a
+    // RAW's first directory, which Qt's TIFF reader would show, is often a
+    // thumbnail.
+    if (!layout.frame) {
+        const EmbeddedPreview preview = FindEmbeddedPreview(path);
+        result.image = withoutAlpha(rawOrHeifImage(regular.fd(), path, preview, box));
+        result.embedded = !result.image.isNull();
+        if (preview.imageWidth > 0)
+            result = {result.image, true, preview.imageWidth, preview.imageHeight, 1, result.embedded};
+        else if (result.embedded)
+            result = {result.image, true, preview.width, preview.height, 1, true};
+        if (result.embedded)
+            return result;
     }
 
     QFile file(path);

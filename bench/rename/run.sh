@@ -2,13 +2,21 @@
 # Times the batch rename by EXIF time against jhead, exiv2, ExifTool and a
 # bare C loop (open, read 4 KiB, close, rename) on N = 2,000 and 20,000 photos
 # with distinct capture times, each tool on a fresh copy of the same folder.
-# Usage: bench/rename/run.sh [N...]
+# With "mixed", a folder of today's cameras instead (JPEG, CR2-like RAW,
+# HEIC, MOV with its moov after 50 MB of media; make_mixed.py), against the
+# floor and ExifTool only, on N = 2,000.
+# Usage: bench/rename/run.sh [mixed] [N...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 photos=${FOTLEX_TESTDATA:-$root/tests/data/photos}
+mixed=false
+if [ "${1:-}" = mixed ]; then
+  mixed=true
+  shift
+fi
 sizes=("$@")
-[ ${#sizes[@]} -eq 0 ] && sizes=(2000 20000)
+[ ${#sizes[@]} -eq 0 ] && { $mixed && sizes=(2000) || sizes=(2000 20000); }
 
 need=()
 for pkg in jhead exiv2 libimage-exiftool-perl gcc python3 cmake g++ qt6-base-dev libgtest-dev; do
@@ -28,7 +36,7 @@ trap 'rm -rf "$work"' EXIT
 gcc -O2 -o "$work/floor" "$here/floor.c"
 
 # Seeds: the samples that have a capture time, small enough to copy in bulk.
-(cd "$photos" && exiftool -q -m -s3 -T -FileName -DateTimeOriginal -- *.jpg) \
+$mixed || (cd "$photos" && exiftool -q -m -s3 -T -FileName -DateTimeOriginal -- *.jpg) \
   | awk -F'\t' '$2 ~ /^[0-9][0-9][0-9][0-9]:/ && $1 != "corrupted.jpg"' > "$work/seeds.tsv"
 
 run_one() {  # label folder command...
@@ -45,6 +53,20 @@ run_one() {  # label folder command...
     "$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')" "$renamed"
   rm -rf "$dir"
 }
+
+if $mixed; then
+  for n in "${sizes[@]}"; do
+    master="$work/mixed-$n"
+    python3 "$here/make_mixed.py" "$master" "$n"
+    echo "== $n mixed files (JPEG, CR2, HEIC, MOV)"
+    run_one fotlex  "$master" "$cli" rename .
+    run_one floor   "$master" "$work/floor" .
+    run_one exiftool "$master" exiftool -q '-FileName<DateTimeOriginal' '-FileName<CreationDate' \
+      -d '%Y-%m-%d - %H-%M-%S%%-c.%%le' .
+    rm -rf "$master"
+  done
+  exit 0
+fi
 
 for n in "${sizes[@]}"; do
   master="$work/master-$n"

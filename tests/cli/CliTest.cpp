@@ -35,14 +35,14 @@ const QString kPhotos = QStringLiteral(FOTLEX_TESTDATA);
 TEST(CliInfoTest, ListsEachFileAsListInfoWithPlainLineEnds)
 {
     const QString canon = kPhotos + "/Canon_40D.jpg";
-    const QString tiff = kPhotos + "/tiff/BSG1.tiff";
-    const CliRun r = run({"info", canon, tiff});
+    const QString plain = kPhotos + "/../formats/sample_640x360.mov"; // no creation time
+    const CliRun r = run({"info", canon, plain});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.isEmpty());
     clsEXIF reader;
     reader.setImageFile(canon);
     const QString listing = reader.ListInfo().replace("\r\n", "\n");
-    EXPECT_EQ(r.out, "== " + canon + "\n" + listing + "== " + tiff + "\nKeine EXIF-Daten vorhanden.\n");
+    EXPECT_EQ(r.out, "== " + canon + "\n" + listing + "== " + plain + "\nKeine EXIF-Daten vorhanden.\n");
     EXPECT_TRUE(r.out.contains("\nDateTimeOriginal: 2008:05:30 15:56:01\n"));
 }
 

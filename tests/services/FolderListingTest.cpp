@@ -35,7 +35,7 @@ TEST(MatchesPattern, IgnoresCaseAndChecksEveryWildcard)
     const struct { const char16_t *name; QString pattern; bool matches; } cases[] = {
         {u"bild.jpg", ImagePattern(), true}, {u"BILD.JPG", ImagePattern(), true}, {u"scan.Tif", ImagePattern(), true},
         {u"x.jps", ImagePattern(), false}, {u".jpg", ImagePattern(), true}, {u"bild.jpg.txt", ImagePattern(), false},
-        {u"bildjpg", ImagePattern(), false}, {u"bild.tiff", ImagePattern(), true},
+        {u"bildjpg", ImagePattern(), false}, {u"bild.tiff", ImagePattern(), true}, {u"IMG_1.CR3", ImagePattern(), true},
         {u"ÄRGER.JPG", u"ärger.*"_qs, true}, {u"a1.jpg", u" ?1.jpg ; *.png"_qs, true},
         {u"ab1.jpg", u"?1.jpg"_qs, false}, {u"ohne", u"*.*"_qs, true}, {u"a*b", u"a**b"_qs, true},
         {u"aXbYb", u"a*b"_qs, true}, {u"aXbYc", u"a*b"_qs, false}, {u"bild.jpg", QString(), false},

@@ -148,3 +148,20 @@ TEST(LoadThumbnail, SamplePhotosTheDamagedOneAndNoImage)
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("rohr.jpg")).constData(), 0644), 0);
     EXPECT_FALSE(LoadThumbnail(dir.filePath("rohr.jpg"), {133, 105}).sizeKnown);
 }
+
+// Qt decodes none of these: the preview is the largest embedded JPEG (CR3),
+// libheif's decoding (HEIC, AVIF), or none where the preview lies outside
+// the pruned file (DNG) or the file is a video; the size is the real one.
+TEST(LoadThumbnail, FilesOfTodaysCameras)
+{
+    const struct { const char *file; int width, height; bool image; } cases[] = {
+        {"Canon-R6-pruned.CR3", 3408, 2272, true}, {"IMG_5195.HEIC", 2566, 3313, true},
+        {"avif_exif_xmp.avif", 120, 120, true},    {"IMG_1361.dng", 4032, 3024, false},
+        {"small_video.mp4", 0, 0, false}};
+    for (const auto &c : cases) {
+        const Thumbnail t = LoadThumbnail(QStringLiteral(FOTLEX_FORMATS "/") + QLatin1String(c.file), {133, 105});
+        EXPECT_EQ(t.imageWidth, c.width) << c.file;
+        EXPECT_EQ(t.imageHeight, c.height) << c.file;
+        EXPECT_EQ(!t.image.isNull(), c.image) << c.file;
+    }
+}

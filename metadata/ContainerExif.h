@@ -1,0 +1,29 @@
+#pragma once
+
+#include "metadata/ExifBlock.h"
+
+#include <optional>
+#include <utility>
+
+// The EXIF blocks of the containers that are neither JPEG nor TIFF, each
+// told from the file's first bytes.
+
+// Fujifilm RAF: "FUJIFILMCCD-RAW", the block of its embedded JPEG.
+bool IsRaf(QByteArrayView head);
+ExifBlock LocateRafExif(ByteSource &source);
+// The offset and length of a RAF's embedded JPEG.
+std::optional<std::pair<int64_t, int64_t>> RafJpeg(ByteSource &source);
+
+// PNG: the "eXIf" chunk.
+bool IsPng(QByteArrayView head);
+ExifBlock LocatePngExif(ByteSource &source);
+
+// The user type of the "uuid" box in a CR3's "moov" that holds Canon's
+// metadata boxes: CMT1 (IFD0) and CMT2 (the Exif directory), each a TIFF
+// structure of its own, and THMB (a small JPEG).
+inline constexpr QByteArrayView kCanonMetadataUuid(
+    "\x85\xc0\xb6\x87\x82\x0f\x11\xe0\x81\x11\xf4\xce\x46\x2b\x6a\x48", 16);
+
+// ISO base media files: a HEIF/AVIF "Exif" item, Canon CR3's CMT1 and CMT2
+// boxes, or a video's creation times.
+ExifBlock LocateIsoMediaExif(ByteSource &source, ExifWalkScope scope);

@@ -1,0 +1,238 @@
+#include "ExifBuilder.h"
+#include "metadata/EmbeddedPreview.h"
+#include "metadata/clsEXIF.h"
+#include "tests/support/TestFiles.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+namespace {
+
+QByteArray be(uint64_t v, int size)
+{
+    QByteArray b(size, '\0');
+    for (int k = 0; k < size; ++k)
+        b[size - 1 - k] = char((v >> (8 * k)) & 0xFF);
+    return b;
+}
+
+QByteArray box(const char *type, const QByteArray &payload)
+{
+    return be(8 + payload.size(), 4) + type + payload;
+}
+
+QByteArray fullBox(const char *type, int version, const QByteArray &payload)
+{
+    return box(type, be(uint32_t(version) << 24, 4) + payload);
+}
+
+// A TIFF structure with a Model and a capture time.
+QByteArray photoTiff(bool littleEndian)
+{
+    return ExifBuilder(littleEndian)
+        .ascii(ExifBuilder::Ifd0, 272, "CAM1")
+        .ascii(ExifBuilder::Exif, 36867, "2021:05:12 12:21:21")
+        .tiff();
+}
+
+// HEIF: ftyp, meta (hdlr, iinf with one "Exif" item, iloc of the given
+// version locating it in two extents), mdat with the item's data.
+QByteArray heif(int ilocVersion)
+{
+    const QByteArray item = be(6, 4) + ExifMark(photoTiff(true));
+    const QByteArray infe = fullBox("infe", 2, be(1, 2) + be(0, 2) + "Exif" + QByteArray(1, '\0'));
+    const QByteArray iinf = fullBox("iinf", 0, be(1, 2) + infe);
+    const int idSize = ilocVersion == 2 ? 4 : 2;
+    auto iloc = [&](uint32_t base) {
+        QByteArray p = QByteArray("\x44\x40", 2) + be(1, idSize) + be(1, idSize);
+        if (ilocVersion > 0)
+            p += be(0, 2); // construction method 0: file offsets
+        p += be(0, 2) + be(base, 4) + be(2, 2) + be(0, 4) + be(10, 4) + be(10, 4) + be(item.size() - 10, 4);
+        return fullBox("iloc", ilocVersion, p);
+    };
+    const QByteArray hdlr = fullBox("hdlr", 0, be(0, 4) + "pict" + QByteArray(13, '\0'));
+    const QByteArray ftyp = box("ftyp", QByteArray("heic") + be(0, 4) + "mif1heic");
+    const int metaSize = fullBox("meta", 0, hdlr + iinf + iloc(0)).size();
+    const auto dataStart = uint32_t(ftyp.size() + metaSize + 8);
+    return ftyp + fullBox("meta", 0, hdlr + iinf + iloc(dataStart)) + box("mdat", item);
+}
+
+// Canon CR3: IFD0 in CMT1 and the Exif directory as the IFD0 of CMT2, in
+// the "uuid" box of "moov".
+QByteArray cr3()
+{
+    const QByteArray uuid("\x85\xc0\xb6\x87\x82\x0f\x11\xe0\x81\x11\xf4\xce\x46\x2b\x6a\x48", 16);
+    const QByteArray cmt1 = ExifBuilder(true).ascii(ExifBuilder::Ifd0, 272, "CAM1").tiff();
+    const QByteArray cmt2 = ExifBuilder(true).ascii(ExifBuilder::Ifd0, 36867, "2021:05:12 12:21:21").tiff();
+    const QByteArray canon = box("uuid", uuid + box("CMT1", cmt1) + box("CMT2", cmt2));
+    return box("ftyp", QByteArray("crx ") + be(1, 4) + "crx isom") + box("moov", canon);
+}
+
+// Fujifilm RAF: the header points at an embedded JPEG at offset 100.
+QByteArray raf()
+{
+    const QByteArray jpeg = ExifBuilder(false)
+                                .ascii(ExifBuilder::Ifd0, 272, "CAM1")
+                                .ascii(ExifBuilder::Exif, 36867, "2021:05:12 12:21:21")
+                                .jpeg();
+    QByteArray header = QByteArray("FUJIFILMCCD-RAW 0201FF129502") + QByteArray(32, 'X') + "0100";
+    header += QByteArray(84 - header.size(), '\0') + be(100, 4) + be(jpeg.size(), 4);
+    return header + QByteArray(100 - header.size() - 8, '\0') + be(0, 8) + jpeg;
+}
+
+QByteArray png()
+{
+    auto chunk = [](const char *type, const QByteArray &data) { return be(data.size(), 4) + type + data + be(0, 4); };
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", QByteArray(13, '\1')) + chunk("eXIf", photoTiff(false))
+           + chunk("IEND", {});
+}
+
+// mvhd version 0 (32-bit times) or 1 (64-bit); seconds since 1904 UTC.
+QByteArray mvhd(int version, uint64_t created)
+{
+    const int size = version == 1 ? 8 : 4;
+    return fullBox("mvhd", version, be(created, size) + be(created, size) + QByteArray(88, '\0'));
+}
+
+// QuickTime metadata: a plain "meta" box with hdlr, keys and ilst.
+QByteArray quickTimeMeta(const QByteArray &creationDate)
+{
+    const QByteArray key("com.apple.quicktime.creationdate");
+    const QByteArray keys = fullBox("keys", 0, be(2, 4) + be(8 + 4, 4) + "mdtaname" + be(8 + key.size(), 4) + "mdta" + key);
+    const QByteArray value = box("data", be(1, 4) + be(0, 4) + creationDate);
+    const QByteArray ilst = box("ilst", be(8 + value.size(), 4) + be(2, 4) + value);
+    return box("meta", fullBox("hdlr", 0, be(0, 4) + "mdta" + QByteArray(13, '\0')) + keys + ilst);
+}
+
+// `moovSize` replaces the moov box's true size when given.
+QByteArray video(const QByteArray &moovContent, std::optional<uint32_t> moovSize = std::nullopt)
+{
+    const QByteArray moov = moovSize ? be(*moovSize, 4) + "moov" + moovContent : box("moov", moovContent);
+    return box("ftyp", QByteArray("qt  ") + be(0, 4) + "qt  ") + moov;
+}
+
+// 2021-05-12 10:21:21 UTC, in seconds since 1904.
+constexpr uint64_t kMay2021 = 3703659681;
+
+class ContainerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // Summer time in Berlin: UTC + 2.
+        m_tz = qgetenv("TZ");
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+    }
+    void TearDown() override
+    {
+        qputenv("TZ", m_tz);
+        tzset();
+    }
+
+    QTemporaryDir dir;
+    QByteArray m_tz;
+};
+
+// Each container built by hand yields the capture time (from the file and
+// from memory alike) and, where it has EXIF, the Model.
+TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
+{
+    const QByteArray tiffLe = photoTiff(true);
+    const QByteArray tiffBe = photoTiff(false);
+    auto magic = [&](const char *four) { return QByteArray(four, 4) + tiffLe.mid(4); };
+    const struct { const char *name; QByteArray bytes; const char *time; const char *model; } cases[] = {
+        {"TIFF II", tiffLe, "2021:05:12 - 12:21:21", "CAM1"},
+        {"TIFF MM", tiffBe, "2021:05:12 - 12:21:21", "CAM1"},
+        {"Olympus IIRO", magic("IIRO"), "2021:05:12 - 12:21:21", "CAM1"},
+        {"Olympus IIRS", magic("IIRS"), "2021:05:12 - 12:21:21", "CAM1"},
+        {"Panasonic IIU", magic("IIU\0"), "2021:05:12 - 12:21:21", "CAM1"},
+        {"not TIFF II+", magic("II+\0"), "", nullptr},
+        {"RAF", raf(), "2021:05:12 - 12:21:21", "CAM1"},
+        {"PNG eXIf", png(), "2021:05:12 - 12:21:21", "CAM1"},
+        {"HEIF iloc 0", heif(0), "2021:05:12 - 12:21:21", "CAM1"},
+        {"HEIF iloc 1", heif(1), "2021:05:12 - 12:21:21", "CAM1"},
+        {"HEIF iloc 2", heif(2), "2021:05:12 - 12:21:21", "CAM1"},
+        {"CR3", cr3(), "2021:05:12 - 12:21:21", "CAM1"},
+        {"mvhd 0", video(mvhd(0, kMay2021)), "2021:05:12 - 12:21:21", nullptr},
+        {"mvhd 1", video(mvhd(1, kMay2021)), "2021:05:12 - 12:21:21", nullptr},
+        {"mvhd unset", video(mvhd(0, 0)), "", nullptr},
+        {"creationdate", video(mvhd(0, kMay2021) + quickTimeMeta("2021-05-12T18:01:02-0500")),
+         "2021:05:12 - 18:01:02", nullptr},
+        {"creationdate, no mvhd time", video(mvhd(0, 0) + quickTimeMeta("2021-05-12T18:01:02+0930")),
+         "2021:05:12 - 18:01:02", nullptr},
+        {"moov to the end (size 0)", video(mvhd(0, kMay2021), 0), "2021:05:12 - 12:21:21", nullptr},
+        {"moov larger than the file", video(mvhd(0, kMay2021), 4096), "", nullptr}};
+    clsEXIF reader;
+    for (const auto &c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(WriteBytes(path, c.bytes));
+        EXPECT_EQ(clsEXIF::ExifTimeOf(path), QLatin1String(c.time)) << c.name;
+        EXPECT_EQ(clsEXIF::ExifTimeOfBytes(c.bytes), QLatin1String(c.time)) << c.name;
+        reader.setImageFile(path);
+        QString model;
+        const auto found = reader.MetaInfo(272, model);
+        if (c.model)
+            EXPECT_EQ(model, QLatin1String(c.model)) << c.name;
+        else
+            EXPECT_TRUE(std::holds_alternative<ExifError>(found) || model.startsWith(u"Tag ")) << c.name;
+    }
+}
+
+// A directory chain that leads back to IFD0, through the next-directory
+// offset and through SubIFDs, ends; the preview search finds nothing.
+TEST_F(ContainerTest, DirectoryLoopsEnd)
+{
+    ExifBuilder b(true);
+    b.ascii(ExifBuilder::Ifd0, 272, "CAM1").entry(ExifBuilder::Ifd0, 330, 4, 1, b.u32(8));
+    QByteArray loop = b.tiff();
+    loop.replace(8 + 2 + 2 * 12, 4, b.u32(8));
+    EXPECT_EQ(FindEmbeddedPreviewInMemory(loop).length, 0);
+    EXPECT_EQ(clsEXIF::ExifTimeOfBytes(loop), QString());
+}
+
+// The tag list of a video shows the times it read.
+TEST_F(ContainerTest, VideoListsItsTimes)
+{
+    clsEXIF reader;
+    reader.setImageBytes(video(mvhd(0, kMay2021) + quickTimeMeta("2021-05-12T18:01:02-0500")));
+    EXPECT_EQ(reader.ListInfo(), u"CreateDate: 2021:05:12 12:21:21\r\nCreationDate: 2021:05:12 18:01:02\r\n"_qs);
+}
+
+// Directories far into a large file, and a video's moov after 5 GB of
+// mdat, cost a few reads (both files are sparse).
+TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
+{
+    const QString tiffPath = dir.filePath(QStringLiteral("far.dng"));
+    {
+        // The Exif directory at 40 MB: one entry whose value follows it.
+        const uint32_t far = 40'000'000;
+        ExifBuilder b(true);
+        b.ascii(ExifBuilder::Ifd0, 272, "CAM1").entry(ExifBuilder::Ifd0, 34665, 4, 1, b.u32(far));
+        const QByteArray exif = b.u16(1) + b.u16(36867) + b.u16(2) + b.u32(20) + b.u32(far + 18) + b.u32(0)
+                                + QByteArray("2021:05:12 12:21:21", 20);
+        QFile file(tiffPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(b.tiff());
+        ASSERT_TRUE(file.seek(far));
+        file.write(exif);
+    }
+    EXPECT_EQ(clsEXIF::ExifTimeOf(tiffPath), u"2021:05:12 - 12:21:21"_qs);
+
+    const QString moviePath = dir.filePath(QStringLiteral("late.mov"));
+    {
+        const uint64_t mdatSize = 5'000'000'000ULL;
+        QFile file(moviePath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(box("ftyp", QByteArray("qt  ") + be(0, 4) + "qt  "));
+        const qint64 mdat = file.pos();
+        file.write(be(1, 4) + "mdat" + be(mdatSize, 8));
+        ASSERT_TRUE(file.seek(mdat + qint64(mdatSize)));
+        file.write(box("moov", mvhd(0, kMay2021)));
+    }
+    EXPECT_EQ(clsEXIF::ExifTimeOf(moviePath), u"2021:05:12 - 12:21:21"_qs);
+}
+
+}
