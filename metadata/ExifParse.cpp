@@ -76,9 +76,12 @@ public:
             const double count = ReadUnsigned(m_data.bytes, p + 4, 4, le);
             tag.count = count < 2147483648.0 ? static_cast<int32_t>(count) : 0;
             tag.value = ReadUnsigned(m_data.bytes, p + 8, 4, le);
-            tag.name = ExifTagName(id);
-            if (needed || m_budget > 0)
+            // Entries past the budget are never listed: no name or text is
+            // made for them, which a hostile block would ask thousands of.
+            if (needed || m_budget > 0) {
+                tag.name = ExifTagName(id);
                 FormatTagValue(m_data, tag, p, m_numbers, needed ? kNeededChars : m_budget);
+            }
             if (m_budget > 0) {
                 ++m_listed;
                 m_budget -= tag.name.size() + tag.text.size() + 4;

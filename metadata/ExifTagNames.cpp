@@ -1,5 +1,6 @@
 #include "metadata/ExifTagNames.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -71,10 +72,16 @@ QString ExifTagName(int32_t id)
         return QStringLiteral("CreateDate");
     if (id == ExifTagId::CreationDate)
         return QStringLiteral("CreationDate");
-    for (const auto &[tagId, name] : kTagNames) {
-        if (tagId == id)
-            // Static UTF-16 literal data: the text is shared, not copied.
-            return QString::fromRawData(reinterpret_cast<const QChar *>(name.utf16()), name.size());
-    }
+    // Sorted once by id: every entry of every file is named through here.
+    static const auto byId = [] {
+        auto sorted = kTagNames;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted;
+    }();
+    const auto found = std::lower_bound(byId.begin(), byId.end(), id,
+                                        [](const auto &entry, int32_t key) { return entry.first < key; });
+    if (found != byId.end() && found->first == id)
+        // Static UTF-16 literal data: the text is shared, not copied.
+        return QString::fromRawData(reinterpret_cast<const QChar *>(found->second.utf16()), found->second.size());
     return QStringLiteral("Tag #") + QString::number(id);
 }
