@@ -63,9 +63,14 @@ private:
         return it.value();
     }
 
+    static QString claimKey(const QString &folder, const QString &name)
+    {
+        return folder + u'\n' + FolderNames::key(name);
+    }
+
     bool claim(const QString &folder, const QString &name)
     {
-        const QString key = folder + u'\n' + FolderNames::key(name);
+        const QString key = claimKey(folder, name);
         if (claimed_.contains(key))
             return false;
         claimed_.insert(key);
@@ -81,11 +86,11 @@ private:
             units_.push_back(unit);
             return;
         }
-        if (!claim(job.folder, job.name))
+        // Only shots of several files are remembered: a later job may be one of them.
+        if (!claimed_.isEmpty() && claimed_.contains(claimKey(job.folder, job.name)))
             return;
         unit.members << job.name;
-        const RenameOptions &options = batch_.options();
-        if (options.companions) {
+        if (batch_.options().companions) {
             const FolderShots &shots = shotsOf(job.folder);
             for (const QString &partner : shots.partnersOf(job.name)) {
                 if (claim(job.folder, partner))
@@ -95,6 +100,8 @@ private:
                 if (claim(job.folder, companion))
                     unit.companions << companion;
             }
+            if (unit.members.size() > 1 || !unit.companions.isEmpty())
+                claim(job.folder, job.name);
         }
         readTime(unit);
         units_.push_back(unit);

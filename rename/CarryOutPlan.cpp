@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 
 namespace {
 
@@ -14,13 +15,6 @@ int64_t StampOf(const QString &time)
 {
     const QDateTime local = QDateTime::fromString(time, QStringLiteral("yyyy:MM:dd - HH:mm:ss"));
     return local.isValid() ? local.toSecsSinceEpoch() * 1000000000 : 0;
-}
-
-// Undo may run from another working folder.
-QString AbsoluteFolder(const QString &folder)
-{
-    const QString absolute = QFileInfo(folder.isEmpty() ? QStringLiteral(".") : folder).absoluteFilePath();
-    return absolute.endsWith(u'/') ? absolute : absolute + u'/';
 }
 
 class PlanRun
@@ -50,6 +44,17 @@ public:
     }
 
 private:
+    // Undo may run from another working folder.
+    const QString &absoluteFolder(const QString &folder)
+    {
+        auto it = absolute_.find(folder);
+        if (it == absolute_.end()) {
+            QString path = QFileInfo(folder.isEmpty() ? QStringLiteral(".") : folder).absoluteFilePath();
+            it = absolute_.insert(folder, path.endsWith(u'/') ? path : path + u'/');
+        }
+        return it.value();
+    }
+
     bool journaling() const { return !plan_.options.dryRun; }
 
     bool changes(const PlannedFile &file) const
@@ -80,7 +85,7 @@ private:
                 const QString &oldPath = file.outcome.oldPath;
                 const qsizetype slash = oldPath.lastIndexOf(u'/');
                 const QString newPath = file.outcome.newPath.isEmpty() ? oldPath : file.outcome.newPath;
-                intents.push_back({AbsoluteFolder(oldPath.left(slash + 1)), oldPath.mid(slash + 1),
+                intents.push_back({absoluteFolder(oldPath.left(slash + 1)), oldPath.mid(slash + 1),
                                    newPath.mid(slash + 1), *identity,
                                    plan_.options.fileTimes && !file.companion ? StampOf(file.outcome.time) : 0});
             }
@@ -152,6 +157,7 @@ private:
     JournalWriter journal_{JournalKind::Rename};
     std::vector<std::vector<PlannedFile>> pending_;
     std::vector<RenameOutcome> outcomes_;
+    QHash<QString, QString> absolute_;
     bool stopped_ = false;
 };
 

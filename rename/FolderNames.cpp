@@ -45,7 +45,18 @@ FolderNames FolderNames::read(const QString &folder, FileOpResult &error)
 QString FolderNames::key(const QString &name)
 {
     // Photo names are nearly always ASCII, where folding is lowering; Qt's
-    // full folding costs as much as reading the file's EXIF block.
+    // full folding costs as much as reading the file's EXIF block. A name
+    // already folded is handed back without a copy.
+    qsizetype first = 0;
+    for (; first < name.size(); ++first) {
+        const char16_t u = name.at(first).unicode();
+        if (u >= 0x80)
+            return name.toCaseFolded();
+        if (u >= u'A' && u <= u'Z')
+            break;
+    }
+    if (first == name.size())
+        return name;
     QString folded = name;
     for (QChar &c : folded) {
         const char16_t u = c.unicode();

@@ -36,9 +36,22 @@ std::vector<int> JournalNumbers()
     return numbers;
 }
 
+// Bytes that could break a record (tabs, line breaks, other controls, "%")
+// and all beyond ASCII as %XX.
 QByteArray Encoded(const QString &text)
 {
-    return QFile::encodeName(text).toPercentEncoding();
+    const QByteArray bytes = QFile::encodeName(text);
+    const auto plain = [](char c) { return c >= ' ' && c < 0x7f && c != '%'; };
+    if (std::all_of(bytes.begin(), bytes.end(), plain))
+        return bytes;
+    QByteArray encoded;
+    for (const char c : bytes) {
+        if (plain(c))
+            encoded += c;
+        else
+            encoded += '%' + QByteArray::number(uchar(c) | 0x100, 16).mid(1).toUpper();
+    }
+    return encoded;
 }
 
 QString Decoded(const QByteArray &field)
@@ -172,12 +185,21 @@ void JournalWriter::add(const JournalIntent &intent)
     if (pendingCount_ == 0)
         chunkClock_.start();
     const FileIdentity &id = intent.identity;
-    pending_ += "I\t" + Encoded(intent.folder) + '\t' + Encoded(intent.from) + '\t'
-        + Encoded(intent.to) + '\t' + QByteArray::number(id.device) + '\t'
-        + QByteArray::number(id.inode) + '\t' + QByteArray::number(qint64(id.size)) + '\t'
-        + QByteArray::number(qint64(id.accessNs)) + '\t' + QByteArray::number(qint64(id.modifiedNs))
-        + '\t' + QByteArray::number(id.headHash, 16) + '\t'
-        + QByteArray::number(qint64(intent.stampedNs)) + '\n';
+    const auto field = [this](const QByteArray &text) { pending_.append(text).append('\t'); };
+    field("I");
+    if (intent.folder != folder_) {
+        folder_ = intent.folder;
+        encodedFolder_ = Encoded(folder_);
+    }
+    field(encodedFolder_);
+    field(Encoded(intent.from));
+    field(Encoded(intent.to));
+    field(QByteArray::number(quint64(id.device)));
+    field(QByteArray::number(quint64(id.inode)));
+    for (const qint64 number : {qint64(id.size), qint64(id.accessNs), qint64(id.modifiedNs)})
+        field(QByteArray::number(number));
+    field(QByteArray::number(id.headHash, 16));
+    pending_.append(QByteArray::number(qint64(intent.stampedNs))).append('\n');
     ++pendingCount_;
     ++files_;
 }

@@ -78,6 +78,8 @@ private:
     int files_ = 0;
     QByteArray pending_;
     int pendingCount_ = 0;
+    QString folder_;  // of the last intent, and its encoding
+    QByteArray encodedFolder_;
     QElapsedTimer chunkClock_;
 };
 

@@ -41,11 +41,17 @@ FolderShots::FolderShots(const QStringList &entries)
 {
     for (const QString &name : entries)
         byStem_[FolderNames::key(NameStem(name))] << name;
+    // Most photos stand alone; only stems shared or named by a companion matter.
+    byStem_.removeIf([](const auto &group) {
+        return group.value().size() < 2 && !IsCompanionName(group.value().first());
+    });
 }
 
 QStringList FolderShots::partnersOf(const QString &name) const
 {
     QStringList partners;
+    if (byStem_.isEmpty())
+        return partners;
     const QString self = FolderNames::key(name);
     for (const QString &entry : byStem_.value(FolderNames::key(NameStem(name)))) {
         if (FolderNames::key(entry) != self && (IsImageFileName(entry) || IsMovingPicture(entry)))
@@ -57,6 +63,8 @@ QStringList FolderShots::partnersOf(const QString &name) const
 QStringList FolderShots::companionsOf(const QStringList &members) const
 {
     QStringList companions;
+    if (byStem_.isEmpty())
+        return companions;
     QStringList stems = {NameStem(members.first())};
     stems += members;
     for (const QString &stem : stems) {
