@@ -8,6 +8,7 @@
 #include "rename/RenameMessages.h"
 #include "rename/RenamePlan.h"
 #include "services/Paths.h"
+#include "ui/Ui.h"
 #include "widgets/FileListBox.h"
 
 #include <QAction>
@@ -121,8 +122,14 @@ void ConnectRenamePreview(Form1 &form)
     QObject::connect(action, &QAction::triggered, &form, [&form] {
         RenameOptions options;
         options.fileTimes = form.chkFileTime()->isChecked();
-        if (form.chkFreeze()->isChecked() && IsRealExifTime(form.FrozenExifTime))
+        if (form.chkFreeze()->isChecked()) {
+            if (!IsRealExifTime(form.FrozenExifTime)) {
+                ShowMessage(QStringLiteral("Keine EXIF-Zeit zum Einfrieren: zuerst ein Bild mit "
+                                           "EXIF-Zeit anzeigen."), 2);
+                return;
+            }
             options.frozenTime = form.FrozenExifTime;
+        }
         frmRenamePreview dialog(SelectedRenameJobs(form), options, &form);
         if (dialog.exec() != QDialog::Accepted)
             return;

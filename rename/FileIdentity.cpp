@@ -68,7 +68,7 @@ std::optional<FileIdentity> ReadFileIdentity(const QString &path, bool withHash,
     error = {};
     // Non-blocking, so that a FIFO under a photo's name cannot hold the batch.
     const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+                          O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         error.error = errno;
         return std::nullopt;

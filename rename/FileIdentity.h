@@ -21,8 +21,8 @@ struct FileIdentity
     uint64_t headHash = 0;   // 0 until read
 };
 
-// Device, inode, size and times of the regular file at `path` (not
-// following a final symbolic link), and with `withHash` its head's hash.
+// Device, inode, size and times of the regular file at `path`, and with
+// `withHash` its head's hash.
 std::optional<FileIdentity> ReadFileIdentity(const QString &path, bool withHash, FileOpResult &error);
 
 // The hash of the file's first 64 KiB, or nullopt when it cannot be read.

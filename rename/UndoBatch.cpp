@@ -20,7 +20,7 @@ FileOpResult RestoreTimes(const QString &path, const FileIdentity &old)
 {
     const struct timespec times[2] = {{time_t(old.accessNs / 1000000000), long(old.accessNs % 1000000000)},
                                       {time_t(old.modifiedNs / 1000000000), long(old.modifiedNs % 1000000000)}};
-    if (::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) != 0)
         return {errno};
     return {};
 }
