@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -74,7 +75,15 @@ frmRenamePreview::frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions op
 
     for (QCheckBox *box : {m_chkBurst, m_chkCompanions, m_chkFileTime})
         connect(box, &QCheckBox::toggled, this, &frmRenamePreview::replan);
-    connect(m_txtShift, &QLineEdit::textChanged, this, &frmRenamePreview::replan);
+    // Typing an offset plans again once the typing pauses, not at every key.
+    m_typing = new QTimer(this);
+    m_typing->setSingleShot(true);
+    m_typing->setInterval(250);
+    connect(m_typing, &QTimer::timeout, this, &frmRenamePreview::replan);
+    connect(m_txtShift, &QLineEdit::textChanged, this, [this] {
+        m_cmdRename->setEnabled(false);
+        m_typing->start();
+    });
     connect(buttons, &QDialogButtonBox::accepted, this, &frmRenamePreview::carryOut);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     replan();

@@ -10,10 +10,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QTimer;
 
 // "Umbenennen mit Vorschau": the plan of the selected files as a table (old
 // name; new name, or why the file stays) with the batch's options, planned
-// again whenever an option changes. "Umbenennen" carries out exactly the
+// again whenever an option changes. "Umbenennen" is disabled while the offset
+// typed is being planned or is not valid. "Umbenennen" carries out exactly the
 // plan shown.
 class frmRenamePreview : public QDialog
 {
@@ -48,6 +50,7 @@ private:
     QTableWidget *m_table = nullptr;
     QLabel *m_lblSummary = nullptr;
     QPushButton *m_cmdRename = nullptr;
+    QTimer *m_typing = nullptr;
 };
 
 // Adds "Umbenennen mit Vorschau..." to the list's popup menu and Ctrl+Shift+R

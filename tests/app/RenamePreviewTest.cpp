@@ -46,9 +46,11 @@ TEST(RenamePreviewTest, ShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt)
                                              "bleibt: keine EXIF-Zeit"}));
     dialog.chkBurst()->setChecked(true);
     dialog.txtShift()->setText("+1:0");
+    QTest::qWait(400);
     EXPECT_FALSE(dialog.cmdRename()->isEnabled());
     dialog.txtShift()->setText("+1:00");
-    EXPECT_TRUE(dialog.cmdRename()->isEnabled());
+    EXPECT_FALSE(dialog.cmdRename()->isEnabled()) << "not before the plan is shown";
+    QTRY_VERIFY(dialog.cmdRename()->isEnabled());
     const QStringList shown = Column(table, 1);
     EXPECT_EQ(shown.mid(0, 3), QStringList({"2021-06-01 - 11-00-00b.jpg", "2021-06-01 - 11-00-00a.jpg",
                                             "2021-06-01 - 11-00-00a.xmp"}));
