@@ -117,13 +117,9 @@ private:
             return;
         }
         // Stills first, each group in member order.
-        QStringList order;
-        for (const QString &m : unit.members)
-            if (!IsMovingPicture(m))
-                order << m;
-        for (const QString &m : unit.members)
-            if (IsMovingPicture(m))
-                order << m;
+        QStringList order = unit.members;
+        std::stable_partition(order.begin(), order.end(),
+                              [](const QString &member) { return !IsMovingPicture(member); });
         for (const QString &member : order) {
             QString subSeconds;
             RenameOutcome read = batch_.readTime(unit.folder, member, subSeconds);
