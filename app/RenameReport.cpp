@@ -21,15 +21,15 @@ void ShowReport(QWidget &owner, const QString &summary, const QStringList &lines
 void ShowRenameReport(QWidget &owner, const BatchPlan &plan, const std::vector<RenameOutcome> &outcomes)
 {
     QStringList lines;
-    int counts[3] = {};
+    RenameCounts counts;
     for (size_t i = 0; i < outcomes.size(); ++i) {
         const RenameOutcome &outcome = outcomes[i];
-        ++counts[int(outcome.status)];
-        if (outcome.status != RenameStatus::Renamed || plan.files[i].companion)
+        counts.add(outcome);
+        if (outcome.status != RenameStatus::Renamed || outcome.timesNotSet() || plan.files[i].companion)
             lines << RenameOutcomeLine(outcome);
     }
     if (!lines.isEmpty())
-        ShowReport(owner, RenameSummaryLine(counts[0], counts[1], counts[2]), lines);
+        ShowReport(owner, RenameSummaryLine(counts), lines);
 }
 
 void ShowUndoReport(QWidget &owner, int number, const UndoRun &run)
