@@ -10,7 +10,7 @@ namespace {
 // One line per subcommand.
 const QList<CliCommand> kCommands{
     {u"info", u"info DATEI...   die EXIF-Daten der Dateien auflisten", RunInfo},
-    {u"rename", u"rename [--dry-run] [--file-times] [--freeze \"YYYY:MM:DD HH:MM:SS\"] [--burst] [--shift [+|-]HH:MM[:SS]] [--no-companions] PFAD...   nach EXIF-Zeit umbenennen", RunRename},
+    {u"rename", u"rename [--dry-run] [--file-times] [--freeze \"YYYY:MM:DD HH:MM:SS\"] [--burst] [--shift VERSATZ] [--no-companions] PFAD...   nach EXIF-Zeit umbenennen (VERSATZ: [+|-]HH:MM[:SS])", RunRename},
     {u"undo", u"undo [--list | N]   die letzte (oder N-te) Umbenennung rückgängig machen", RunUndo},
 };
 
