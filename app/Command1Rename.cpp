@@ -113,5 +113,5 @@ void RenameSelectedFiles(Form1 &form)
     if (!report.worthShowing())
         return;
     SelectLeftAlone(*form.FileList(), outcomes);
-    BatchReportDialog(report.summary, report.problems, &form).exec();
+    BatchReportDialog(report.summary, report.lines(), &form).exec();
 }

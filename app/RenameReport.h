@@ -1,15 +1,16 @@
 #pragma once
 
-#include "rename/BatchPlan.h"
+#include "rename/BatchRename.h"
 #include "rename/UndoBatch.h"
+
+#include <vector>
 
 class QWidget;
 
-// What a batch did, in a message: the totals, and the lines of the files
-// left alone or failed and of the companions that moved with their photo
-// (copyable under "Details"). Nothing when every asked-for file was renamed
-// and nothing followed it.
-void ShowRenameReport(QWidget &owner, const BatchPlan &plan, const std::vector<RenameOutcome> &outcomes);
+// The batch report after the preview dialog renamed: the files left alone
+// and the companions that moved; nothing when every file was renamed alone.
+void ShowRenameReport(QWidget &owner, const std::vector<RenameOutcome> &outcomes);
 
-// The lines and totals of an undo, or why nothing could be undone.
+// The lines and totals of an undo in the batch report, or why nothing could
+// be undone in a message.
 void ShowUndoReport(QWidget &owner, int number, const UndoRun &run);

@@ -143,6 +143,6 @@ void ConnectRenamePreview(Form1 &form)
         if (dialog.exec() != QDialog::Accepted)
             return;
         form.RefreshList();
-        ShowRenameReport(form, dialog.plan(), dialog.outcomes());
+        ShowRenameReport(form, dialog.outcomes());
     });
 }

@@ -170,8 +170,9 @@ private:
 
     void decide(const Unit &unit, int number, std::vector<PlannedFile> &files)
     {
-        const auto add = [&](const RenameOutcome &outcome, bool companion) {
-            files.push_back({outcome, number, companion});
+        const auto add = [&](RenameOutcome outcome, bool companion) {
+            outcome.companion = companion;
+            files.push_back({std::move(outcome), number});
         };
         if (unit.decided) {
             add(*unit.decided, false);

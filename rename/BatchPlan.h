@@ -12,8 +12,6 @@ struct PlannedFile
     // The files of one shot and their companions share a number; they move
     // together or not at all.
     int unit = 0;
-    // A companion follows its photo's name; its own times are left alone.
-    bool companion = false;
 };
 
 // The whole batch, decided before anything moves: what the preview shows,

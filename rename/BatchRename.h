@@ -60,6 +60,10 @@ struct RenameOutcome
     // (or existing) name all the same.
     FileTimeResult timeResult = FileTimeResult::Set;
 
+    // A companion file (an .xmp, a .wav) that follows its photo's name; its
+    // own times are left alone.
+    bool companion = false;
+
     bool timesNotSet() const { return timeResult != FileTimeResult::Set; }
 };
 

@@ -60,7 +60,7 @@ private:
     bool changes(const PlannedFile &file) const
     {
         return file.outcome.status == RenameStatus::Renamed
-            || (file.outcome.reason == RenameReason::AlreadyNamed && !file.companion
+            || (file.outcome.reason == RenameReason::AlreadyNamed && !file.outcome.companion
                 && plan_.options.fileTimes);
     }
 
@@ -87,7 +87,7 @@ private:
                 const QString newPath = file.outcome.newPath.isEmpty() ? oldPath : file.outcome.newPath;
                 intents.push_back({absoluteFolder(oldPath.left(slash + 1)), oldPath.mid(slash + 1),
                                    newPath.mid(slash + 1), *identity,
-                                   plan_.options.fileTimes && !file.companion ? StampOf(file.outcome.time) : 0});
+                                   plan_.options.fileTimes && !file.outcome.companion ? StampOf(file.outcome.time) : 0});
             }
             for (const JournalIntent &intent : intents)
                 journal_.add(intent);
@@ -127,7 +127,7 @@ private:
     {
         for (size_t i = 0; i < unit.size(); ++i) {
             RenameOutcome &outcome = unit[i].outcome;
-            batch_.carryOut(outcome, !unit[i].companion);
+            batch_.carryOut(outcome, !outcome.companion);
             if (outcome.reason != RenameReason::RenameRefused)
                 continue;
             // Put back what already moved, so the shot stays whole: the
