@@ -258,7 +258,8 @@ FileOpResult JournalWriter::flush()
 
 FileOpResult JournalWriter::finish()
 {
-    if (files_ == 0)
+    // An undo with nothing left to do still marks its batch as taken back.
+    if (files_ == 0 && kind_ == JournalKind::Rename)
         return {};
     const FileOpResult flushed = flush();
     if (!flushed.ok())

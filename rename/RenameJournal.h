@@ -65,7 +65,8 @@ public:
     // Writes the pending intents and syncs them; the first time creates the
     // journal, locked while this object lives, and syncs its folder too.
     FileOpResult flush();
-    // Flushes and marks the batch complete; nothing when nothing was added.
+    // Flushes and marks the batch complete; a rename batch to which nothing
+    // was added leaves no journal.
     FileOpResult finish();
 
 private:

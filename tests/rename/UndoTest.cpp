@@ -76,6 +76,7 @@ TEST_F(UndoTest, FullBatchIsTakenBackWithItsTimes)
     options.fileTimes = true;
     RunBatchRename(jobs, options);
     ASSERT_NE(FolderContents(folder).keys(), before.keys());
+    EXPECT_TRUE(SameFilesRenamed(before, FolderContents(folder)));
 
     const int number = NewestUndoable()->number;
     const UndoRun run = UndoBatch(number);
@@ -83,7 +84,17 @@ TEST_F(UndoTest, FullBatchIsTakenBackWithItsTimes)
     EXPECT_EQ(UndoSummaryLine(run.outcomes), "6 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen");
     EXPECT_EQ(FolderContents(folder), before);
     EXPECT_EQ(ModificationTime(folder + "IMG_0001.jpg"), modified);
-    EXPECT_NE(NewestUndoable()->number, number) << "the batch counts as undone";
+    EXPECT_NE(NewestUndoable().value_or(JournalInfo{}).number, number) << "the batch counts as undone";
+
+    // Put back by hand this time: the undo finds nothing to do, and the
+    // batch no longer stands in the way of older ones.
+    const auto outcomes = RunBatchRename(jobs, options);
+    const int again = NewestUndoable()->number;
+    for (const RenameOutcome &outcome : outcomes)
+        ASSERT_TRUE(QFile::rename(outcome.newPath, outcome.oldPath));
+    EXPECT_TRUE(UndoBatch(again).outcomes.empty());
+    EXPECT_NE(NewestUndoable().value_or(JournalInfo{}).number, again);
+    EXPECT_EQ(FolderContents(folder), before);
 }
 
 TEST_F(UndoTest, BatchKilledHalfWayIsUndone)
