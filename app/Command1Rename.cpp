@@ -3,8 +3,8 @@
 #include "app/Form1.h"
 #include "app/SelectionPanel.h"
 #include "dialogs/BatchReportDialog.h"
-#include "rename/BatchRename.h"
 #include "rename/BatchReport.h"
+#include "rename/CarryOutPlan.h"
 #include "rename/RenamePlan.h"
 #include "services/Paths.h"
 #include "ui/Ui.h"
@@ -44,6 +44,20 @@ void SelectLeftAlone(FileListBox &list, const std::vector<RenameOutcome> &outcom
 
 } // namespace
 
+std::vector<RenameJob> SelectedRenameJobs(Form1 &form)
+{
+    FileListBox &list = *form.FileList();
+    QString folder = list.Path();
+    AddBackslash(folder);
+    // Positions as the list holds them before any rename.
+    std::vector<RenameJob> jobs;
+    for (int i = 0; i < list.ListCount(); ++i) {
+        if (list.Selected(i))
+            jobs.push_back({folder, list.List(i), std::nullopt});
+    }
+    return jobs;
+}
+
 void ConnectBatchRename(Form1 &form)
 {
     QObject::connect(form.Command1(), &QPushButton::clicked, &form,
@@ -52,18 +66,9 @@ void ConnectBatchRename(Form1 &form)
 
 void RenameSelectedFiles(Form1 &form)
 {
-    FileListBox &list = *form.FileList();
-    const int count = list.ListCount();
-    if (count == 0)
+    if (form.FileList()->ListCount() == 0)
         return;
-    QString folder = list.Path();
-    AddBackslash(folder);
-    // Positions as the list holds them before any rename.
-    std::vector<RenameJob> jobs;
-    for (int i = 0; i < count; ++i) {
-        if (list.Selected(i))
-            jobs.push_back({folder, list.List(i)});
-    }
+    const std::vector<RenameJob> jobs = SelectedRenameJobs(form);
 
     RenameOptions options;
     options.fileTimes = form.chkFileTime()->isChecked();
@@ -88,6 +93,8 @@ void RenameSelectedFiles(Form1 &form)
     if (!jobs.empty())
         ResetPanel(form);
     const std::vector<RenameOutcome> outcomes = RunBatchRename(jobs, options, [&](const RenameOutcome &, int done, int all) {
+        // Companions and the other files of a shot count as well.
+        progress.setMaximum(all);
         progress.setLabelText(DoneText(done, all));
         progress.setValue(done);
         if (done < all)
@@ -105,6 +112,6 @@ void RenameSelectedFiles(Form1 &form)
     const BatchReport report = MakeBatchReport(outcomes);
     if (!report.worthShowing())
         return;
-    SelectLeftAlone(list, outcomes);
-    BatchReportDialog(report.summary, report.problems, &form).exec();
+    SelectLeftAlone(*form.FileList(), outcomes);
+    BatchReportDialog(report.summary, report.lines(), &form).exec();
 }

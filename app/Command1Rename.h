@@ -1,11 +1,18 @@
 #pragma once
 
+#include "rename/BatchRename.h"
+
 #include <QString>
+
+#include <vector>
 
 class Form1;
 
 inline const QString NoFrozenTimeText =
     QStringLiteral("Keine EXIF-Zeit zum Einfrieren: bitte zuerst ein Foto mit EXIF-Zeit anzeigen.");
+
+// The list's selected entries, in list order.
+std::vector<RenameJob> SelectedRenameJobs(Form1 &form);
 
 // Connects Command1 ("EXIF-Zeit als Dateiname") to RenameSelectedFiles.
 void ConnectBatchRename(Form1 &form);

@@ -4,6 +4,8 @@
 #include "app/BrowseForFolder.h"
 #include "app/ClickLabel.h"
 #include "app/Command1Rename.h"
+#include "app/UndoLastRename.h"
+#include "app/frmRenamePreview.h"
 #include "app/FileActionsWiring.h"
 #include "app/OpenFolder.h"
 #include "app/SelectionPanel.h"
@@ -84,6 +86,8 @@ Form1::Form1(QWidget *parent)
     connect(m_lblRefresh, &ClickLabel::clicked, this, &Form1::RefreshList);
     connect(m_buttonBrowse, &FlatButton::Click, this, [this] { BrowseForFolder(*this); });
     ConnectBatchRename(*this);
+    ConnectRenamePreview(*this);
+    ConnectUndoLastRename(*this);
     connect(m_picPreview, &ClickLabel::clicked, this, [this] { ClearPreview(*this); });
     connect(m_previews, &PreviewLoader::ready, this, [this](const Thumbnail &thumbnail) { ShowPreview(*this, thumbnail); });
     // Ticked, the box shows the time the batch will give every file.

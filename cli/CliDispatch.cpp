@@ -3,13 +3,15 @@
 #include "cli/CliCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/RenameCommand.h"
+#include "cli/UndoCommand.h"
 
 namespace {
 
 // One line per subcommand.
 const QList<CliCommand> kCommands{
     {u"info", u"info DATEI...   die EXIF-Daten der Dateien auflisten", RunInfo},
-    {u"rename", u"rename [--dry-run] [--file-times] [--freeze \"YYYY:MM:DD HH:MM:SS\"] PFAD...   nach EXIF-Zeit umbenennen", RunRename},
+    {u"rename", u"rename [--dry-run] [--file-times] [--freeze \"YYYY:MM:DD HH:MM:SS\"] [--burst] [--shift VERSATZ] [--no-companions] PFAD...   nach EXIF-Zeit umbenennen (VERSATZ: [+|-]HH:MM[:SS])", RunRename},
+    {u"undo", u"undo [--list | N]   die letzte (oder N-te) Umbenennung rückgängig machen", RunUndo},
 };
 
 }

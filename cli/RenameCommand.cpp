@@ -1,6 +1,7 @@
 #include "cli/RenameCommand.h"
 
-#include "rename/BatchRename.h"
+#include "rename/CarryOutPlan.h"
+#include "rename/ClockShift.h"
 #include "rename/RenameMessages.h"
 #include "rename/RenamePlan.h"
 #include "services/FolderListing.h"
@@ -21,7 +22,8 @@ namespace {
 
 const char *const Usage =
     "Aufruf: fotlex-cli rename [--dry-run] [--file-times] "
-    "[--freeze \"YYYY:MM:DD HH:MM:SS\"] PFAD...";
+    "[--freeze \"YYYY:MM:DD HH:MM:SS\"] [--burst] [--shift [+|-]HH:MM[:SS]] "
+    "[--no-companions] PFAD...";
 
 struct Arguments
 {
@@ -55,6 +57,20 @@ Arguments Parse(const QStringList &arguments)
                                    .arg(arguments.at(i));
                 return parsed;
             }
+        } else if (arg == QLatin1String("--burst")) {
+            parsed.options.burst = true;
+        } else if (arg == QLatin1String("--no-companions")) {
+            parsed.options.companions = false;
+        } else if (arg == QLatin1String("--shift")) {
+            const std::optional<qint64> shift =
+                ++i < arguments.size() ? ParseClockShift(arguments.at(i)) : std::nullopt;
+            if (!shift) {
+                parsed.error = QStringLiteral("Kein gültiger Versatz für --shift: \"%1\" "
+                                              "(erwartet [+|-]HH:MM[:SS])")
+                                   .arg(arguments.value(i));
+                return parsed;
+            }
+            parsed.options.shiftSeconds = *shift;
         } else {
             parsed.error = QStringLiteral("Unbekannte Option: %1").arg(arg);
             return parsed;
@@ -65,13 +81,6 @@ Arguments Parse(const QStringList &arguments)
     return parsed;
 }
 
-// One file to handle, or the outcome already known without touching it.
-struct Item
-{
-    RenameJob job;
-    std::optional<RenameOutcome> decided;
-};
-
 RenameOutcome Decided(const QString &path, RenameStatus status, RenameReason reason)
 {
     RenameOutcome outcome;
@@ -81,7 +90,7 @@ RenameOutcome Decided(const QString &path, RenameStatus status, RenameReason rea
     return outcome;
 }
 
-// The items of the PATHs in order, each file once however often it is named
+// The jobs of the PATHs in order, each file once however often it is named
 // (a folder and a file in it, "d" and "./d/").
 class ItemList
 {
@@ -99,7 +108,7 @@ public:
             RenameOutcome outcome = Decided(path, notUtf8 ? RenameStatus::Skipped : RenameStatus::Failed,
                                             notUtf8 ? RenameReason::NameNotUtf8 : RenameReason::Missing);
             outcome.system = {errno};
-            items_.push_back({{}, outcome});
+            items_.push_back({{}, {}, outcome});
             return;
         }
         if (S_ISDIR(st.st_mode)) {
@@ -109,12 +118,12 @@ public:
         const qsizetype slash = path.lastIndexOf(u'/');
         const QString name = path.mid(slash + 1);
         if (!IsImageFileName(name))
-            items_.push_back({{}, Decided(path, RenameStatus::Skipped, RenameReason::NotAnImage)});
+            items_.push_back({{}, {}, Decided(path, RenameStatus::Skipped, RenameReason::NotAnImage)});
         else
             addFile(path.left(slash + 1), name);
     }
 
-    const std::vector<Item> &items() const { return items_; }
+    const std::vector<RenameJob> &items() const { return items_; }
 
 private:
     void addFolder(const QString &path)
@@ -125,24 +134,24 @@ private:
         if (!ok) {
             RenameOutcome failed = Decided(path, RenameStatus::Failed, RenameReason::FolderUnreadable);
             FolderNames::read(path, failed.system);
-            items_.push_back({{}, failed});
+            items_.push_back({{}, {}, failed});
             return;
         }
         const QString folder = path.endsWith(u'/') ? path : path + u'/';
         for (const QString &name : names) {
             if (firstTime(folder, name))
-                items_.push_back({{folder, name}, std::nullopt});
+                items_.push_back({folder, name, std::nullopt});
         }
         for (const QString &name : notUtf8) {
             if (firstTime(folder, name))
-                items_.push_back({{}, Decided(folder + name, RenameStatus::Skipped, RenameReason::NameNotUtf8)});
+                items_.push_back({{}, {}, Decided(folder + name, RenameStatus::Skipped, RenameReason::NameNotUtf8)});
         }
     }
 
     void addFile(const QString &folder, const QString &name)
     {
         if (firstTime(folder, name))
-            items_.push_back({{folder, name}, std::nullopt});
+            items_.push_back({folder, name, std::nullopt});
     }
 
     bool firstTime(const QString &folder, const QString &name)
@@ -165,7 +174,7 @@ private:
         return known.value();
     }
 
-    std::vector<Item> items_;
+    std::vector<RenameJob> items_;
     QHash<QString, QString> canonical_;
     QSet<QString> seen_;
 };
@@ -215,24 +224,18 @@ int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
     ItemList list;
     for (const QString &path : parsed.paths)
         list.add(path);
-    const std::vector<Item> &items = list.items();
 
     RenameCounts counts;
     ProgressLine progress(err, progressOnErr);
     // Each line is flushed at once, so that the log of a run that is killed
     // tells what happened on disk up to that moment.
-    const auto report = [&](const RenameOutcome &outcome) {
+    CarryOutPlan(PlanBatch(list.items(), parsed.options), [&](const RenameOutcome &outcome, int done, int total) {
         counts.add(outcome);
         progress.wipe();
         out << RenameOutcomeLine(outcome) << Qt::endl;
-    };
-    BatchRename batch(parsed.options);
-    const int total = int(items.size());
-    for (int done = 0; done < total; ++done) {
-        const Item &item = items[size_t(done)];
-        report(item.decided ? *item.decided : batch.renameFile(item.job.folder, item.job.name));
-        progress.show(done + 1, total);
-    }
+        progress.show(done, total);
+        return true;
+    });
     progress.wipe();
     out << RenameSummaryLine(counts, parsed.options.dryRun) << Qt::endl;
     return counts.allWell() ? 0 : 1;

@@ -4,7 +4,8 @@
 
 class QTextStream;
 
-// fotlex-cli rename [--dry-run] [--file-times] [--freeze "YYYY:MM:DD HH:MM:SS"] PATH...
+// fotlex-cli rename [--dry-run] [--file-times] [--freeze "YYYY:MM:DD HH:MM:SS"] [--burst]
+// [--shift [+|-]HH:MM[:SS]] [--no-companions] PATH...
 // `arguments` are those after "rename". One line per file on `out`, then the
 // totals; usage errors on `err`. A progress line goes to `err` when
 // `progressOnErr` (stderr is a terminal). Returns 0 when nothing failed, 1

@@ -15,6 +15,7 @@ bool isNeeded(int32_t id, int32_t type)
     switch (id) {
     case Model:
     case DateTimeOriginal:
+    case SubSecTimeOriginal:
         return type == 2;
     case ExposureTime:
     case FNumber:
@@ -68,7 +69,8 @@ public:
             const auto type = static_cast<int32_t>(ReadUnsigned(m_data.bytes, p + 2, 2, le));
             const bool offsetEntry = id == searchTag && (type == 3 || type == 4);
             const bool needed = offsetEntry || isNeeded(id, type);
-            if (m_scope == ExifWalkScope::TimeOnly && !offsetEntry && !(id == ExifTagId::DateTimeOriginal && needed))
+            const bool timeEntry = (id == ExifTagId::DateTimeOriginal || id == ExifTagId::SubSecTimeOriginal) && needed;
+            if (m_scope == ExifWalkScope::TimeOnly && !offsetEntry && !timeEntry)
                 continue;
             ExifTag &tag = m_tags.emplace_back();
             tag.id = id;
@@ -188,4 +190,14 @@ std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags)
     if (text.size() == 19 && text.at(10) == u' ')
         return text.left(10) + QStringLiteral(" - ") + text.right(8);
     return text;
+}
+
+QString SubSecondsFromTags(const std::vector<ExifTag> &tags)
+{
+    QString digits;
+    for (size_t i = 1; i < tags.size(); ++i) {
+        if (tags[i].id == ExifTagId::SubSecTimeOriginal && tags[i].type == 2)
+            digits = tags[i].text.trimmed();
+    }
+    return digits;
 }

@@ -27,3 +27,7 @@ const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags);
 // trailing blanks) has exactly the shape "YYYY:MM:DD HH:MM:SS"; a text of
 // any other shape comes back as it is, for the caller to refuse.
 std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags);
+
+// The text of the last SubSecTimeOriginal (the digits of the capture
+// second's fraction), or empty.
+QString SubSecondsFromTags(const std::vector<ExifTag> &tags);

@@ -37,6 +37,7 @@ constexpr int32_t MaxApertureValue = 37381;
 constexpr int32_t SubjectDistance = 37382;
 constexpr int32_t FocalLength = 37386;
 constexpr int32_t MakerNote = 37500;
+constexpr int32_t SubSecTimeOriginal = 37521;
 constexpr int32_t FlashPixVersion = 40960;
 constexpr int32_t ExifImageWidth = 40962;
 constexpr int32_t ExifImageHeight = 40963;

@@ -12,13 +12,13 @@ QString clsEXIF::ImageFile() const
 
 namespace {
 
-QString exifTimeOf(const ExifBlock &block)
+ExifCaptureStamp captureStampOf(const ExifBlock &block)
 {
     ExifNumberText numbers;
     const ExifParse parse = ParseExif(block, ExifWalkScope::TimeOnly, numbers);
     if (parse.status != 0)
         return {};
-    return ExifTimeFromTags(parse.tags).value_or(QString());
+    return {ExifTimeFromTags(parse.tags).value_or(QString()), SubSecondsFromTags(parse.tags)};
 }
 
 }
@@ -102,10 +102,15 @@ QString clsEXIF::ListInfo() const
 
 QString clsEXIF::ExifTimeOf(const QString &path)
 {
-    return exifTimeOf(ReadExifBlock(path, ExifWalkScope::TimeOnly));
+    return captureStampOf(ReadExifBlock(path, ExifWalkScope::TimeOnly)).time;
 }
 
 QString clsEXIF::ExifTimeOfBytes(QByteArrayView file)
 {
-    return exifTimeOf(ReadExifBlockInMemory(file, ExifWalkScope::TimeOnly));
+    return captureStampOf(ReadExifBlockInMemory(file, ExifWalkScope::TimeOnly)).time;
+}
+
+ExifCaptureStamp clsEXIF::CaptureStampOf(const QString &path)
+{
+    return captureStampOf(ReadExifBlock(path, ExifWalkScope::TimeOnly));
 }

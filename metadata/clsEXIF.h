@@ -11,6 +11,14 @@
 
 struct ExifBlock;
 
+// When a photo was taken: "YYYY:MM:DD - HH:MM:SS" (empty when unknown) and the
+// fraction of that second as the camera stored its digits ("5" is 0.5).
+struct ExifCaptureStamp
+{
+    QString time;
+    QString subSeconds;
+};
+
 // One directory entry of IFD0 or the Exif directory.
 struct ExifTag
 {
@@ -74,6 +82,8 @@ public:
     static QString ExifTimeOf(const QString &path);
     // The same for the whole content of a file held in memory.
     static QString ExifTimeOfBytes(QByteArrayView file);
+    // ExifTimeOf and the digits of SubSecTimeOriginal, from one walk.
+    static ExifCaptureStamp CaptureStampOf(const QString &path);
 
 private:
     void takeParse(const ExifBlock &block);

@@ -21,17 +21,6 @@ FileOpResult ReadableCheck(const QString &path)
     return RegularFile(path).error();
 }
 
-RenameReason SkipReasonOf(PlanKind kind)
-{
-    switch (kind) {
-    case PlanKind::AlreadyNamed: return RenameReason::AlreadyNamed;
-    case PlanKind::NameTaken: return RenameReason::NameTaken;
-    case PlanKind::LettersTaken: return RenameReason::LettersTaken;
-    case PlanKind::Rename: break;
-    }
-    return RenameReason::None;
-}
-
 } // namespace
 
 BatchRename::BatchRename(RenameOptions options)
@@ -60,7 +49,7 @@ FolderNames *BatchRename::namesOf(const QString &folder, FileOpResult &error)
     return &names.value();
 }
 
-void BatchRename::setTimes(RenameOutcome &outcome, const QString &path)
+void BatchRename::setTimes(RenameOutcome &outcome, const QString &path) const
 {
     const QString &t = outcome.time;
     errno = 0;
@@ -70,92 +59,57 @@ void BatchRename::setTimes(RenameOutcome &outcome, const QString &path)
         outcome.system = {errno};
 }
 
-RenameOutcome BatchRename::renameFile(const QString &folder, const QString &name)
+RenameOutcome BatchRename::readTime(const QString &folder, const QString &name,
+                                    QString &subSeconds) const
 {
     RenameOutcome outcome;
     outcome.oldPath = folder + name;
-
-    FileOpResult folderError;
-    FolderNames *names = namesOf(folder, folderError);
-    if (!names) {
-        outcome.status = RenameStatus::Failed;
-        outcome.reason = RenameReason::FolderUnreadable;
-        outcome.system = folderError;
-        return outcome;
-    }
-
-    PlannedName plan;
-    if (!options_.frozenTime.isEmpty()) {
-        outcome.time = options_.frozenTime;
-        plan = PlanByFrozenTime(name, outcome.time, *names);
-    } else {
-        outcome.time = clsEXIF::ExifTimeOf(outcome.oldPath);
-        if (outcome.time.isEmpty()) {
-            const FileOpResult readable = ReadableCheck(outcome.oldPath);
-            if (readable.error == FileOpResult::NotRegularFile) {
-                outcome.reason = RenameReason::NotRegularFile;
-            } else if (!readable.ok()) {
-                outcome.status = RenameStatus::Failed;
-                outcome.reason = readable.error == ENOENT ? RenameReason::Missing : RenameReason::Unreadable;
-                outcome.system = readable;
-            } else {
-                outcome.reason = RenameReason::NoExifTime;
-            }
-            return outcome;
+    const ExifCaptureStamp stamp = clsEXIF::CaptureStampOf(outcome.oldPath);
+    outcome.time = stamp.time;
+    subSeconds = stamp.subSeconds;
+    if (outcome.time.isEmpty()) {
+        const FileOpResult readable = ReadableCheck(outcome.oldPath);
+        if (readable.error == FileOpResult::NotRegularFile) {
+            outcome.reason = RenameReason::NotRegularFile;
+        } else if (!readable.ok()) {
+            outcome.status = RenameStatus::Failed;
+            outcome.reason = readable.error == ENOENT ? RenameReason::Missing : RenameReason::Unreadable;
+            outcome.system = readable;
+        } else {
+            outcome.reason = RenameReason::NoExifTime;
         }
-        if (!IsRealExifTime(outcome.time)) {
-            outcome.reason = RenameReason::BadExifTime;
-            return outcome;
-        }
-        plan = PlanByOwnTime(name, outcome.time, *names);
+    } else if (!IsRealExifTime(outcome.time)) {
+        outcome.reason = RenameReason::BadExifTime;
     }
-    outcome.newPath = folder + plan.newName;
+    return outcome;
+}
 
-    if (plan.kind != PlanKind::Rename) {
-        outcome.reason = SkipReasonOf(plan.kind);
-        if (plan.kind == PlanKind::AlreadyNamed && options_.fileTimes && !options_.dryRun)
+void BatchRename::carryOut(RenameOutcome &outcome, bool stampTimes) const
+{
+    const bool stamp = stampTimes && options_.fileTimes && !options_.dryRun;
+    if (outcome.status != RenameStatus::Renamed) {
+        if (outcome.reason == RenameReason::AlreadyNamed && stamp)
             setTimes(outcome, outcome.oldPath);
-        return outcome;
+        return;
     }
-
     if (options_.dryRun) {
         // What a real run would meet first: a folder the user may not change.
+        const QString folder = outcome.oldPath.left(outcome.oldPath.lastIndexOf(u'/') + 1);
         const QByteArray path = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
         if (::faccessat(AT_FDCWD, path.constData(), W_OK | X_OK, AT_EACCESS) != 0) {
             outcome.status = RenameStatus::Failed;
             outcome.reason = RenameReason::FolderNotWritable;
             outcome.system = {errno};
-            return outcome;
+            return;
         }
     } else {
         outcome.system = SafeRename(outcome.oldPath, outcome.newPath);
         if (!outcome.system.ok()) {
             outcome.status = RenameStatus::Failed;
             outcome.reason = RenameReason::RenameRefused;
-            if (outcome.system.error == EEXIST)
-                names->add(plan.newName);
-            return outcome;
+            return;
         }
     }
-    names->renamed(name, plan.newName);
-    outcome.status = RenameStatus::Renamed;
-    if (options_.fileTimes && !options_.dryRun)
+    if (stamp)
         setTimes(outcome, outcome.newPath);
-    return outcome;
-}
-
-std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs,
-                                          const RenameOptions &options,
-                                          const RenameProgress &progress)
-{
-    BatchRename batch(options);
-    std::vector<RenameOutcome> outcomes;
-    outcomes.reserve(jobs.size());
-    const int total = int(jobs.size());
-    for (const RenameJob &job : jobs) {
-        outcomes.push_back(batch.renameFile(job.folder, job.name));
-        if (progress && !progress(outcomes.back(), int(outcomes.size()), total))
-            break;
-    }
-    return outcomes;
 }

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 struct RenameOptions
@@ -19,6 +20,12 @@ struct RenameOptions
     // Frozen mode when not empty: every file gets this time ("YYYY:MM:DD -
     // HH:MM:SS", checked with IsRealExifTime by the caller) and a letter.
     QString frozenTime;
+    // Photos of the same second get letters in capture order (not frozen).
+    bool burst = false;
+    // Added to each file's own capture time (not to a frozen one).
+    qint64 shiftSeconds = 0;
+    // Companion files and the other files of a shot follow their photo.
+    bool companions = true;
 };
 
 enum class RenameStatus { Renamed, Skipped, Failed };
@@ -38,6 +45,7 @@ enum class RenameReason {
     FolderUnreadable,  // failed: the folder could not be listed
     FolderNotWritable, // failed (predicted by a dry run): no right to rename in the folder
     RenameRefused,  // failed: the system refused the rename
+    NotJournaled,   // failed: the undo journal could not be written first
 };
 
 struct RenameOutcome
@@ -52,39 +60,50 @@ struct RenameOutcome
     // (or existing) name all the same.
     FileTimeResult timeResult = FileTimeResult::Set;
 
+    // A companion file (an .xmp, a .wav) that follows its photo's name; its
+    // own times are left alone.
+    bool companion = false;
+
     bool timesNotSet() const { return timeResult != FileTimeResult::Set; }
-};
-
-// Renames files one at a time after their EXIF time, never replacing a file.
-// Keeps the names of every folder it touched up to date, so that a later
-// file's collision test sees what an earlier one was renamed to.
-class BatchRename
-{
-public:
-    explicit BatchRename(RenameOptions options);
-
-    // `folder` ends in a separator (or is empty for the working folder). The
-    // caller has picked the file list's image types.
-    RenameOutcome renameFile(const QString &folder, const QString &name);
-
-private:
-    FolderNames *namesOf(const QString &folder, FileOpResult &error);
-    void setTimes(RenameOutcome &outcome, const QString &path);
-
-    RenameOptions options_;
-    QHash<QString, FolderNames> folders_;  // by canonical folder path
-    QHash<QString, QString> canonical_;    // folder text as given -> canonical
 };
 
 struct RenameJob
 {
     QString folder;  // ends in a separator, or empty
     QString name;
+    // Known without a look at the file (not an image, a folder not listed).
+    std::optional<RenameOutcome> decided;
 };
 
-// Called after each file; returning false stops the batch after that file.
-using RenameProgress = std::function<bool(const RenameOutcome &outcome, int done, int total)>;
+// What a batch learns about folders and files, and the step that carries out
+// one decided file. Keeps the names of every folder it touched up to date,
+// so that a later file's collision test sees what an earlier one was renamed to.
+class BatchRename
+{
+public:
+    explicit BatchRename(RenameOptions options);
 
-std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs,
-                                          const RenameOptions &options,
-                                          const RenameProgress &progress = {});
+    const RenameOptions &options() const { return options_; }
+
+    // The names of `folder` (ends in a separator or is empty), read once.
+    FolderNames *namesOf(const QString &folder, FileOpResult &error);
+
+    // The capture time of the file in `time` (its sub-second digits in
+    // `subSeconds`), or the file skipped or failed with the reason it has
+    // none. The caller has picked the file list's image types.
+    RenameOutcome readTime(const QString &folder, const QString &name, QString &subSeconds) const;
+
+    // Renames a file planned Renamed (not in a dry run); a refusal makes it
+    // Failed. With `stampTimes` and the option, then sets its times.
+    void carryOut(RenameOutcome &outcome, bool stampTimes) const;
+
+private:
+    void setTimes(RenameOutcome &outcome, const QString &path) const;
+
+    RenameOptions options_;
+    QHash<QString, FolderNames> folders_;  // by canonical folder path
+    QHash<QString, QString> canonical_;    // folder text as given -> canonical
+};
+
+// Called after each file; returning false stops the batch after that file's shot.
+using RenameProgress = std::function<bool(const RenameOutcome &outcome, int done, int total)>;

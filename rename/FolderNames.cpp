@@ -5,15 +5,15 @@
 #include <cerrno>
 #include <dirent.h>
 
-FolderNames FolderNames::read(const QString &folder, FileOpResult &error)
+QStringList FolderEntries(const QString &folder, FileOpResult &error)
 {
-    FolderNames names;
+    QStringList entries;
     error = {};
     const QByteArray encoded = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
     DIR *dir = opendir(encoded.constData());
     if (!dir) {
         error.error = errno;
-        return names;
+        return entries;
     }
     for (;;) {
         errno = 0;
@@ -25,16 +25,38 @@ FolderNames FolderNames::read(const QString &folder, FileOpResult &error)
         const char *n = entry->d_name;
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
             continue;
-        names.add(QFile::decodeName(n));
+        entries << QFile::decodeName(n);
     }
     closedir(dir);
+    return entries;
+}
+
+FolderNames FolderNames::read(const QString &folder, FileOpResult &error)
+{
+    FolderNames names;
+    const QStringList entries = FolderEntries(folder, error);
+    if (!error.ok())
+        return names;
+    for (const QString &name : entries)
+        names.add(name);
     return names;
 }
 
 QString FolderNames::key(const QString &name)
 {
     // Photo names are nearly always ASCII, where folding is lowering; Qt's
-    // full folding costs as much as reading the file's EXIF block.
+    // full folding costs as much as reading the file's EXIF block. A name
+    // already folded is handed back without a copy.
+    qsizetype first = 0;
+    for (; first < name.size(); ++first) {
+        const char16_t u = name.at(first).unicode();
+        if (u >= 0x80)
+            return name.toCaseFolded();
+        if (u >= u'A' && u <= u'Z')
+            break;
+    }
+    if (first == name.size())
+        return name;
     QString folded = name;
     for (QChar &c : folded) {
         const char16_t u = c.unicode();

@@ -4,6 +4,11 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
+
+// Every entry of the folder (files, folders, hidden ones) but "." and "..".
+// `error` tells why the folder could not be read in full.
+QStringList FolderEntries(const QString &folder, FileOpResult &error);
 
 // The names a folder holds, compared ignoring letter case: on a memory card or
 // a Windows disk X.JPG and x.jpg are one name, so a batch must treat them so

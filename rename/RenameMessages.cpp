@@ -66,6 +66,9 @@ QString RenameReasonText(const RenameOutcome &outcome)
     case RenameReason::FolderNotWritable:
         return QStringLiteral("Ordner nicht änderbar: %1").arg(SystemReason(outcome.system));
     case RenameReason::RenameRefused: return SystemReason(outcome.system);
+    case RenameReason::NotJournaled:
+        return QStringLiteral("Journal zum Rückgängigmachen nicht geschrieben: %1")
+            .arg(SystemReason(outcome.system));
     }
     return {};
 }

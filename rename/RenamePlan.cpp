@@ -20,6 +20,8 @@ int Number(const QString &text, int pos, int len)
     return value;
 }
 
+} // namespace
+
 PlannedName Decide(const QString &oldName, const QString &newName, const FolderNames &names)
 {
     if (FolderNames::key(oldName) == FolderNames::key(newName))
@@ -28,8 +30,6 @@ PlannedName Decide(const QString &oldName, const QString &newName, const FolderN
         return {PlanKind::NameTaken, newName};
     return {PlanKind::Rename, newName};
 }
-
-} // namespace
 
 bool IsRealExifTime(const QString &time)
 {
@@ -63,10 +63,11 @@ QString RenamedExtension(const QString &fileName)
     return ext;
 }
 
-PlannedName PlanByOwnTime(const QString &oldName, const QString &time, const FolderNames &names)
+PlannedName PlanByOwnTime(const QString &oldName, const QString &time, const FolderNames &names,
+                          const QString &letters)
 {
     QString base = time;
-    return Decide(oldName, ColonsToDashes(base) + RenamedExtension(oldName), names);
+    return Decide(oldName, ColonsToDashes(base) + letters + RenamedExtension(oldName), names);
 }
 
 PlannedName PlanByFrozenTime(const QString &oldName, const QString &frozenTime,

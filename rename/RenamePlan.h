@@ -33,8 +33,13 @@ struct PlannedName
     QString newName;
 };
 
-// Normal mode: the file's own time as its name. `time` must be real.
-PlannedName PlanByOwnTime(const QString &oldName, const QString &time, const FolderNames &names);
+// `newName` for the file `oldName`: already its name, taken by another entry, or free.
+PlannedName Decide(const QString &oldName, const QString &newName, const FolderNames &names);
+
+// Normal mode: the file's own time as its name, with a burst's `letters`
+// before the extension. `time` must be real.
+PlannedName PlanByOwnTime(const QString &oldName, const QString &time, const FolderNames &names,
+                          const QString &letters = {});
 
 // Frozen mode: the frozen time and the first letter "a" to "z" whose name is
 // free; with all 26 taken the name stays the one with "z". A file that

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times the batch rename by EXIF time against jhead, exiv2, ExifTool and a
 # bare C loop (open, read 4 KiB, close, rename) on N = 2,000 and 20,000 photos
-# with distinct capture times, each tool on a fresh copy of the same folder.
+# with distinct capture times, each tool on a fresh copy of the same folder,
+# and the undo of fotlex's batch.
 # With "mixed", a folder of today's cameras instead (JPEG, CR2-like RAW,
 # HEIC, MOV with its moov after 50 MB of media; make_mixed.py), against the
 # floor and ExifTool only, on N = 2,000.
@@ -33,6 +34,8 @@ cli="$root/build/cli/fotlex-cli"
 
 work=$(mktemp -d /var/tmp/fotlex-bench.XXXXXX)
 trap 'rm -rf "$work"' EXIT
+# The undo journals of the timed batches stay out of the user's own folder.
+export XDG_STATE_HOME="$work/state"
 gcc -O2 -o "$work/floor" "$here/floor.c"
 
 # Seeds: the samples that have a capture time, small enough to copy in bulk.
@@ -51,6 +54,19 @@ run_one() {  # label folder command...
   read -r real user sys <<<"$(echo $times)"
   printf '%-9s %8.3f s wall %8.3f s cpu  (%d renamed)\n' "$label" "$real" \
     "$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')" "$renamed"
+  rm -rf "$dir"
+}
+
+# Renames a fresh copy untimed, then times the undo of that batch.
+run_undo() {  # master
+  local dir="$work/run"
+  rm -rf "$dir"; cp -a "$1" "$dir"; sync
+  (cd "$dir" && "$cli" rename . >/dev/null); sync
+  local times
+  times=$( { TIMEFORMAT='%R %U %S'; time ("$cli" undo >/dev/null 2>&1 || true); } 2>&1 )
+  read -r real user sys <<<"$(echo $times)"
+  printf '%-9s %8.3f s wall %8.3f s cpu  (%d back)\n' "undo" "$real" \
+    "$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')" "$(find "$dir" -maxdepth 1 -name 'IMG_*' | wc -l)"
   rm -rf "$dir"
 }
 
@@ -73,6 +89,7 @@ for n in "${sizes[@]}"; do
   python3 "$here/make_photos.py" "$photos" "$master" "$n" "$work/seeds.tsv"
   echo "== $n photos"
   run_one fotlex  "$master" "$cli" rename .
+  run_undo "$master"
   run_one floor   "$master" "$work/floor" .
   run_one jhead   "$master" sh -c "jhead -n'%Y-%m-%d - %H-%M-%S' ./*.jpg"
   run_one exiv2   "$master" sh -c "exiv2 -F -r '%Y-%m-%d - %H-%M-%S' mv ./*.jpg"

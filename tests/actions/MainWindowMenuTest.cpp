@@ -37,17 +37,18 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindowMenuTest, PopupMenuHasTheFourItemsEnabled)
+TEST_F(MainWindowMenuTest, PopupMenuHasItsItemsEnabled)
 {
     const QList<QAction *> items = form->mnuPop()->actions();
-    ASSERT_EQ(items.size(), 4);
+    ASSERT_EQ(items.size(), 6);
     EXPECT_EQ(items[0]->text(), "Bild Anzeigen...");
     EXPECT_TRUE(items[1]->isSeparator());
     EXPECT_EQ(items[2]->text(), "Bild umbenennen...");
     EXPECT_EQ(items[3]->text(), "Bild löschen...");
-    EXPECT_TRUE(items[0]->isEnabled());
-    EXPECT_TRUE(items[2]->isEnabled());
-    EXPECT_TRUE(items[3]->isEnabled());
+    EXPECT_EQ(items[4]->text(), "Umbenennen mit Vorschau...");
+    EXPECT_EQ(items[5]->text(), "Letzte Umbenennung rückgängig");
+    for (const int i : {0, 2, 3, 4, 5})
+        EXPECT_TRUE(items[i]->isEnabled()) << i;
 }
 
 TEST_F(MainWindowMenuTest, RenameFromTheMenu)

@@ -1,34 +1,14 @@
 #include "MainWindow.h"
 #include "TestPhotos.h"
 #include "app/Command1Rename.h"
-#include "dialogs/BatchReportDialog.h"
 #include "tests/actions/ModalAnswer.h"
+#include "tests/app/ReportWatch.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Notes what the batch report showed, if one came, and closes it.
-struct ReportWatch
-{
-    QString summary;
-    QStringList lines;
-    QTimer timer;
-
-    ReportWatch()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto *report = qobject_cast<BatchReportDialog *>(QApplication::activeModalWidget())) {
-                summary = report->Summary();
-                lines = report->Lines();
-                report->accept();
-            }
-        });
-        timer.start(10);
-    }
-};
 
 // The main window on a folder of three photos, driven by real clicks.
 struct Command1Test : ::testing::Test

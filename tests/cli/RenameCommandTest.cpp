@@ -1,6 +1,7 @@
 #include "TestPhotos.h"
 
 #include "cli/RenameCommand.h"
+#include "cli/UndoCommand.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +37,15 @@ protected:
         QTextStream out(&output);
         QTextStream err(&errors);
         return RenameCommand(arguments, out, err, false);
+    }
+
+    int undo(const QStringList &arguments)
+    {
+        output.clear();
+        errors.clear();
+        QTextStream out(&output);
+        QTextStream err(&errors);
+        return RunUndo(arguments, out, err);
     }
 
     QStringList lines() const { return output.split('\n', Qt::SkipEmptyParts); }
@@ -139,10 +149,27 @@ TEST_F(RenameCommandTest, WrongUsageIsStatusTwoAndTouchesNothing)
     for (const QStringList &args : {QStringList{}, QStringList{"--dry-run"}, QStringList{"--bogus", dir},
                                     QStringList{"--freeze"}, QStringList{"--freeze", "0000:00:00 00:00:00", dir},
                                     QStringList{"--freeze", "2016:08:28", dir},
-                                    QStringList{"--freeze", "2016:08:28T02:24:00", dir}}) {
+                                    QStringList{"--freeze", "2016:08:28T02:24:00", dir},
+                                    QStringList{"--shift", "1:60", dir}, QStringList{"--shift"}}) {
         EXPECT_EQ(run(args), 2) << args.join(' ').toStdString();
         EXPECT_TRUE(output.isEmpty());
         EXPECT_TRUE(errors.contains("Aufruf: fotlex-cli rename"));
     }
     EXPECT_TRUE(files().contains("IMG_2.jpg"));
+}
+
+TEST_F(RenameCommandTest, UndoTakesBackTheNewestBatch)
+{
+    const auto before = FolderContents(dir);
+    ASSERT_EQ(run({"--shift", "-1:00", dir}), 0);
+    EXPECT_EQ(lines().first(), dir + "/IMG_1.JPEG -> " + dir + "/2016-08-28 - 01-24-00.jpg");
+    ASSERT_EQ(undo({"--list"}), 0);
+    EXPECT_TRUE(lines().last().endsWith(dir + "/  2 Dateien")) << output.toStdString();
+
+    EXPECT_EQ(undo({}), 0);
+    EXPECT_TRUE(lines().first().startsWith("Rückgängig: Umbenennung ")) << output.toStdString();
+    EXPECT_EQ(lines().at(1), dir + "/2016-08-28 - 01-25-10.jpg -> " + dir + "/IMG_2.jpg");
+    EXPECT_EQ(lines().last(), "2 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen");
+    EXPECT_EQ(FolderContents(dir), before);
+    EXPECT_EQ(undo({"x"}), 2);
 }

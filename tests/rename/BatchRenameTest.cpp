@@ -1,7 +1,7 @@
 #include "TestFiles.h"
 #include "TestPhotos.h"
 
-#include "rename/BatchRename.h"
+#include "rename/CarryOutPlan.h"
 #include "rename/RenameMessages.h"
 #include "services/FolderListing.h"
 

@@ -24,9 +24,10 @@ void Put32(QByteArray &b, quint32 v)
 }
 
 // Little-endian TIFF: IFD0 with one entry pointing to the Exif directory,
-// which holds one entry, DateTimeOriginal (0x9003, ASCII).
-//   0 "II" 42 8 | 8 IFD0: 1 entry, next 0 | 26 Exif IFD: 1 entry, next 0 | 44 text
-QByteArray Tiff(const QByteArray &text)
+// which holds DateTimeOriginal (0x9003) and, when given, SubSecTimeOriginal
+// (0x9291), both ASCII, their texts after the directory.
+//   0 "II" 42 8 | 8 IFD0: 1 entry, next 0 | 26 Exif IFD: n entries, next 0 | texts
+QByteArray Tiff(const QByteArray &text, const QByteArray &subSeconds)
 {
     QByteArray t("II");
     Put16(t, 42);
@@ -37,31 +38,36 @@ QByteArray Tiff(const QByteArray &text)
     Put32(t, 1);
     Put32(t, 26);
     Put32(t, 0);
-    const quint32 count = quint32(text.size() + 1);
-    Put16(t, 1);
-    Put16(t, 0x9003);
-    Put16(t, 2);
-    Put32(t, count);
-    QByteArray value = text + '\0';
-    if (count <= 4) {
-        t.append(value.leftJustified(4, '\0'));
-        Put32(t, 0);
-    } else {
-        Put32(t, 44);
-        Put32(t, 0);
-        t.append(value);
+    QList<QPair<int, QByteArray>> entries = {{0x9003, text}};
+    if (!subSeconds.isEmpty())
+        entries.append({0x9291, subSeconds});
+    quint32 data = quint32(26 + 2 + 12 * entries.size() + 4);
+    QByteArray values;
+    Put16(t, int(entries.size()));
+    for (const auto &[id, value] : entries) {
+        const QByteArray bytes = value + '\0';
+        Put16(t, id);
+        Put16(t, 2);
+        Put32(t, quint32(bytes.size()));
+        if (bytes.size() <= 4) {
+            t.append(bytes.leftJustified(4, '\0'));
+        } else {
+            Put32(t, data + quint32(values.size()));
+            values.append(bytes);
+        }
     }
-    return t;
+    Put32(t, 0);
+    return t + values;
 }
 
 } // namespace
 
 void WriteExifJpeg(const QString &path, const std::optional<QByteArray> &dateTimeOriginal,
-                   const QByteArray &payload)
+                   const QByteArray &payload, const QByteArray &subSeconds)
 {
     QByteArray jpeg("\xff\xd8", 2);
     if (dateTimeOriginal) {
-        const QByteArray body = QByteArray("Exif\0\0", 6) + Tiff(*dateTimeOriginal);
+        const QByteArray body = QByteArray("Exif\0\0", 6) + Tiff(*dateTimeOriginal, subSeconds);
         jpeg.append("\xff\xe1", 2);
         const int length = int(body.size()) + 2;
         jpeg.append(char(length >> 8)).append(char(length & 0xff));

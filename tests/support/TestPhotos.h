@@ -11,10 +11,11 @@
 #include <optional>
 
 // Writes a small JPEG whose EXIF block holds only DateTimeOriginal with the
-// given text (no EXIF block at all for nullopt). `payload` makes files of the
-// same time tell apart by their bytes.
+// given text (no EXIF block at all for nullopt) and, when given,
+// SubSecTimeOriginal. `payload` makes files of the same time tell apart by
+// their bytes.
 void WriteExifJpeg(const QString &path, const std::optional<QByteArray> &dateTimeOriginal,
-                   const QByteArray &payload = {});
+                   const QByteArray &payload = {}, const QByteArray &subSeconds = {});
 
 // Every file of a folder: name -> bytes.
 QMap<QString, QByteArray> FolderContents(const QString &folder);

@@ -1,0 +1,25 @@
+#include "app/RenameReport.h"
+
+#include "dialogs/BatchReportDialog.h"
+#include "rename/BatchReport.h"
+#include "rename/UndoMessages.h"
+#include "ui/Ui.h"
+
+void ShowRenameReport(QWidget &owner, const std::vector<RenameOutcome> &outcomes)
+{
+    const BatchReport report = MakeBatchReport(outcomes);
+    if (report.worthShowing())
+        BatchReportDialog(report.summary, report.lines(), &owner).exec();
+}
+
+void ShowUndoReport(QWidget &owner, int number, const UndoRun &run)
+{
+    if (!run.problem.ok()) {
+        ShowMessage(UndoProblemText(number, run.problem), 2);
+        return;
+    }
+    QStringList lines;
+    for (const UndoOutcome &outcome : run.outcomes)
+        lines << UndoOutcomeLine(outcome);
+    BatchReportDialog(UndoSummaryLine(run.outcomes), lines, &owner).exec();
+}

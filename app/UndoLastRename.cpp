@@ -1,0 +1,51 @@
+#include "app/UndoLastRename.h"
+
+#include "app/Form1.h"
+#include "app/RenameReport.h"
+#include "rename/UndoMessages.h"
+#include "ui/Ui.h"
+#include "widgets/FileListBox.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+bool AskUndo(QWidget &owner, const JournalInfo &batch)
+{
+    QMessageBox box(QMessageBox::Question, ProgramName,
+                    QStringLiteral("Letzte Umbenennung rückgängig machen?\n\n%1").arg(BatchDescription(batch)),
+                    QMessageBox::NoButton, &owner);
+    QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole));
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+} // namespace
+
+void ConnectUndoLastRename(Form1 &form)
+{
+    QAction *action = form.mnuPop()->addAction(QStringLiteral("Letzte Umbenennung rückgängig"));
+    action->setObjectName(QStringLiteral("mnuUndoRename"));
+    action->setShortcut(QKeySequence::Undo);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    form.FileList()->addAction(action);
+    QObject::connect(action, &QAction::triggered, &form, [&form] { UndoLastRename(form); });
+}
+
+void UndoLastRename(Form1 &form)
+{
+    const std::optional<JournalInfo> batch = NewestUndoable();
+    if (!batch) {
+        ShowMessage(QStringLiteral("Keine Umbenennung zum Rückgängigmachen."), 1);
+        return;
+    }
+    if (!AskUndo(form, *batch))
+        return;
+    const UndoRun run = UndoBatch(batch->number);
+    form.RefreshList();
+    ShowUndoReport(form, batch->number, run);
+}

@@ -1,0 +1,148 @@
+#include "app/frmRenamePreview.h"
+
+#include "app/Command1Rename.h"
+#include "app/Form1.h"
+#include "app/RenameReport.h"
+#include "rename/CarryOutPlan.h"
+#include "rename/ClockShift.h"
+#include "rename/RenameMessages.h"
+#include "rename/RenamePlan.h"
+#include "services/Paths.h"
+#include "ui/Ui.h"
+#include "widgets/FileListBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+QString VerdictText(const RenameOutcome &outcome)
+{
+    switch (outcome.status) {
+    case RenameStatus::Renamed: return FileNamePart(outcome.newPath, u'/');
+    case RenameStatus::Skipped: return QStringLiteral("bleibt: ") + RenameReasonText(outcome);
+    case RenameStatus::Failed: return QStringLiteral("fehlgeschlagen: ") + RenameReasonText(outcome);
+    }
+    return {};
+}
+
+} // namespace
+
+frmRenamePreview::frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions options, QWidget *parent)
+    : QDialog(parent), m_jobs(std::move(jobs)), m_options(std::move(options))
+{
+    setObjectName(QStringLiteral("frmRenamePreview"));
+    setWindowTitle(QStringLiteral("Umbenennen mit Vorschau"));
+    resize(720, 480);
+
+    m_chkBurst = new QCheckBox(QStringLiteral("Serienbilder einer Sekunde mit Buchstaben a, b, c …"), this);
+    m_txtShift = new QLineEdit(this);
+    m_txtShift->setPlaceholderText(QStringLiteral("+HH:MM[:SS] oder -HH:MM[:SS]"));
+    m_chkCompanions = new QCheckBox(QStringLiteral("Begleitdateien (.xmp, RAW, Video …) mitnehmen"), this);
+    m_chkCompanions->setChecked(m_options.companions);
+    m_chkFileTime = new QCheckBox(QStringLiteral("Dateizeit anpassen"), this);
+    m_chkFileTime->setChecked(m_options.fileTimes);
+    m_table = new QTableWidget(0, 2, this);
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Alter Name"), QStringLiteral("Neuer Name")});
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lblSummary = new QLabel(this);
+    auto *buttons = new QDialogButtonBox(this);
+    m_cmdRename = buttons->addButton(QStringLiteral("Umbenennen"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+
+    auto *form = new QFormLayout;
+    form->addRow(m_chkBurst);
+    form->addRow(QStringLiteral("Uhr der Kamera verschieben um:"), m_txtShift);
+    form->addRow(m_chkCompanions);
+    form->addRow(m_chkFileTime);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_lblSummary);
+    layout->addWidget(buttons);
+
+    for (QCheckBox *box : {m_chkBurst, m_chkCompanions, m_chkFileTime})
+        connect(box, &QCheckBox::toggled, this, &frmRenamePreview::replan);
+    // Typing an offset plans again once the typing pauses, not at every key.
+    m_typing = new QTimer(this);
+    m_typing->setSingleShot(true);
+    m_typing->setInterval(250);
+    connect(m_typing, &QTimer::timeout, this, &frmRenamePreview::replan);
+    connect(m_txtShift, &QLineEdit::textChanged, this, [this] {
+        m_cmdRename->setEnabled(false);
+        m_typing->start();
+    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &frmRenamePreview::carryOut);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    replan();
+}
+
+void frmRenamePreview::replan()
+{
+    const QString shiftText = m_txtShift->text().trimmed();
+    const std::optional<qint64> shift = shiftText.isEmpty() ? qint64(0) : ParseClockShift(shiftText);
+    m_cmdRename->setEnabled(shift.has_value());
+    if (!shift) {
+        m_lblSummary->setText(QStringLiteral("Kein gültiger Versatz: erwartet [+|-]HH:MM[:SS]"));
+        return;
+    }
+    m_options.burst = m_chkBurst->isChecked();
+    m_options.shiftSeconds = *shift;
+    m_options.companions = m_chkCompanions->isChecked();
+    m_options.fileTimes = m_chkFileTime->isChecked();
+    m_plan = PlanBatch(m_jobs, m_options);
+
+    m_table->setRowCount(int(m_plan.files.size()));
+    int moving = 0, staying = 0;
+    for (int row = 0; row < int(m_plan.files.size()); ++row) {
+        const RenameOutcome &outcome = m_plan.files[size_t(row)].outcome;
+        m_table->setItem(row, 0, new QTableWidgetItem(FileNamePart(outcome.oldPath, u'/')));
+        m_table->setItem(row, 1, new QTableWidgetItem(VerdictText(outcome)));
+        (outcome.status == RenameStatus::Renamed ? moving : staying)++;
+    }
+    m_lblSummary->setText(QStringLiteral("%1 werden umbenannt, %2 bleiben").arg(moving).arg(staying));
+}
+
+void frmRenamePreview::carryOut()
+{
+    m_outcomes = CarryOutPlan(m_plan);
+    accept();
+}
+
+void ConnectRenamePreview(Form1 &form)
+{
+    QAction *action = form.mnuPop()->addAction(QStringLiteral("Umbenennen mit Vorschau..."));
+    action->setObjectName(QStringLiteral("mnuRenamePreview"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    action->setShortcutContext(Qt::WidgetShortcut);
+    form.FileList()->addAction(action);
+    QObject::connect(action, &QAction::triggered, &form, [&form] {
+        RenameOptions options;
+        options.fileTimes = form.chkFileTime()->isChecked();
+        if (form.chkFreeze()->isChecked()) {
+            if (!IsRealExifTime(form.FrozenExifTime)) {
+                ShowMessage(QStringLiteral("Keine EXIF-Zeit zum Einfrieren: zuerst ein Bild mit "
+                                           "EXIF-Zeit anzeigen."), 2);
+                return;
+            }
+            options.frozenTime = form.FrozenExifTime;
+        }
+        frmRenamePreview dialog(SelectedRenameJobs(form), options, &form);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        form.RefreshList();
+        ShowRenameReport(form, dialog.outcomes());
+    });
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "rename/BatchPlan.h"
+
+#include <QDialog>
+
+class Form1;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+// "Umbenennen mit Vorschau": the plan of the selected files as a table (old
+// name; new name, or why the file stays) with the batch's options, planned
+// again whenever an option changes. "Umbenennen" is disabled while the offset
+// typed is being planned or is not valid. "Umbenennen" carries out exactly the
+// plan shown.
+class frmRenamePreview : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions options, QWidget *parent = nullptr);
+
+    QCheckBox *chkBurst() const { return m_chkBurst; }
+    QLineEdit *txtShift() const { return m_txtShift; }
+    QCheckBox *chkCompanions() const { return m_chkCompanions; }
+    QCheckBox *chkFileTime() const { return m_chkFileTime; }
+    QTableWidget *Plan() const { return m_table; }
+    QPushButton *cmdRename() const { return m_cmdRename; }
+
+    const BatchPlan &plan() const { return m_plan; }
+    // The outcomes of the carried-out plan, once "Umbenennen" was clicked.
+    const std::vector<RenameOutcome> &outcomes() const { return m_outcomes; }
+
+private:
+    void replan();
+    void carryOut();
+
+    std::vector<RenameJob> m_jobs;
+    RenameOptions m_options;
+    BatchPlan m_plan;
+    std::vector<RenameOutcome> m_outcomes;
+    QCheckBox *m_chkBurst = nullptr;
+    QLineEdit *m_txtShift = nullptr;
+    QCheckBox *m_chkCompanions = nullptr;
+    QCheckBox *m_chkFileTime = nullptr;
+    QTableWidget *m_table = nullptr;
+    QLabel *m_lblSummary = nullptr;
+    QPushButton *m_cmdRename = nullptr;
+    QTimer *m_typing = nullptr;
+};
+
+// Adds "Umbenennen mit Vorschau..." to the list's popup menu and Ctrl+Shift+R
+// to the list: the dialog for the selection; after it renamed, the folder is
+// read again and a report shows what was left alone or moved with a photo.
+void ConnectRenamePreview(Form1 &form);

@@ -1,0 +1,259 @@
+#include "rename/BatchPlan.h"
+
+#include "rename/BurstLetters.h"
+#include "rename/ClockShift.h"
+#include "rename/RenamePlan.h"
+#include "rename/ShotFiles.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+// A file asked for with the other files of its shot and their companions.
+struct Unit
+{
+    QString folder;
+    QStringList members;     // the asked-for file first, then its partners
+    QStringList companions;
+    RenameOutcome time;      // of the member whose time names the shot
+    QString subSeconds;
+    QString letters;
+    std::optional<RenameOutcome> decided;
+};
+
+RenameReason SkipReasonOf(PlanKind kind)
+{
+    switch (kind) {
+    case PlanKind::AlreadyNamed: return RenameReason::AlreadyNamed;
+    case PlanKind::NameTaken: return RenameReason::NameTaken;
+    case PlanKind::LettersTaken: return RenameReason::LettersTaken;
+    case PlanKind::Rename: break;
+    }
+    return RenameReason::None;
+}
+
+class Planner
+{
+public:
+    explicit Planner(const RenameOptions &options) : batch_(options) {}
+
+    BatchPlan plan(const std::vector<RenameJob> &jobs)
+    {
+        for (const RenameJob &job : jobs)
+            gather(job);
+        if (batch_.options().burst && batch_.options().frozenTime.isEmpty())
+            letterBursts();
+        BatchPlan result{batch_.options(), {}};
+        for (int u = 0; u < int(units_.size()); ++u)
+            decide(units_[size_t(u)], u, result.files);
+        return result;
+    }
+
+private:
+    const FolderShots &shotsOf(const QString &folder)
+    {
+        auto it = shots_.find(folder);
+        if (it == shots_.end()) {
+            FileOpResult error;
+            it = shots_.insert(folder, FolderShots(FolderEntries(folder, error)));
+        }
+        return it.value();
+    }
+
+    static QString claimKey(const QString &folder, const QString &name)
+    {
+        return folder + u'\n' + FolderNames::key(name);
+    }
+
+    bool claim(const QString &folder, const QString &name)
+    {
+        const QString key = claimKey(folder, name);
+        if (claimed_.contains(key))
+            return false;
+        claimed_.insert(key);
+        return true;
+    }
+
+    void gather(const RenameJob &job)
+    {
+        Unit unit;
+        unit.folder = job.folder;
+        if (job.decided) {
+            unit.decided = job.decided;
+            units_.push_back(unit);
+            return;
+        }
+        // Only shots of several files are remembered: a later job may be one of them.
+        if (!claimed_.isEmpty() && claimed_.contains(claimKey(job.folder, job.name)))
+            return;
+        unit.members << job.name;
+        if (batch_.options().companions) {
+            const FolderShots &shots = shotsOf(job.folder);
+            for (const QString &partner : shots.partnersOf(job.name)) {
+                if (claim(job.folder, partner))
+                    unit.members << partner;
+            }
+            for (const QString &companion : shots.companionsOf(unit.members)) {
+                if (claim(job.folder, companion))
+                    unit.companions << companion;
+            }
+            if (unit.members.size() > 1 || !unit.companions.isEmpty())
+                claim(job.folder, job.name);
+        }
+        readTime(unit);
+        units_.push_back(unit);
+    }
+
+    // The shot's time: the first still with a real time, else a video's.
+    void readTime(Unit &unit)
+    {
+        const RenameOptions &options = batch_.options();
+        if (!options.frozenTime.isEmpty()) {
+            unit.time.oldPath = unit.folder + unit.members.first();
+            unit.time.time = options.frozenTime;
+            return;
+        }
+        // Stills first, each group in member order.
+        QStringList order = unit.members;
+        std::stable_partition(order.begin(), order.end(),
+                              [](const QString &member) { return !IsMovingPicture(member); });
+        for (const QString &member : order) {
+            QString subSeconds;
+            RenameOutcome read = batch_.readTime(unit.folder, member, subSeconds);
+            const bool first = member == order.first();
+            if (read.reason == RenameReason::None || first) {
+                unit.time = read;
+                unit.subSeconds = subSeconds;
+            }
+            if (read.reason == RenameReason::None)
+                break;
+        }
+        if (unit.time.reason == RenameReason::None && options.shiftSeconds != 0) {
+            const QString shifted = ShiftedExifTime(unit.time.time, options.shiftSeconds);
+            if (shifted.isEmpty())
+                unit.time.reason = RenameReason::BadExifTime;
+            else
+                unit.time.time = shifted;
+        }
+    }
+
+    // Shots of one folder and second, in list order, get letters in capture order.
+    void letterBursts()
+    {
+        QHash<QString, std::vector<int>> seconds;
+        std::vector<QString> order;
+        for (int u = 0; u < int(units_.size()); ++u) {
+            const Unit &unit = units_[size_t(u)];
+            if (unit.decided || unit.time.reason != RenameReason::None)
+                continue;
+            const QString key = unit.folder + u'\n' + unit.time.time;
+            if (!seconds.contains(key))
+                order.push_back(key);
+            seconds[key].push_back(u);
+        }
+        for (const QString &key : order) {
+            const std::vector<int> &burst = seconds.value(key);
+            if (burst.size() < 2)
+                continue;
+            QStringList subSeconds;
+            for (int u : burst)
+                subSeconds << units_[size_t(u)].subSeconds;
+            const std::vector<int> captured = CaptureOrder(subSeconds);
+            for (int i = 0; i < int(captured.size()); ++i)
+                units_[size_t(burst[size_t(captured[size_t(i)])])].letters =
+                    BurstLetters(i, int(captured.size()));
+        }
+    }
+
+    void decide(const Unit &unit, int number, std::vector<PlannedFile> &files)
+    {
+        const auto add = [&](RenameOutcome outcome, bool companion) {
+            outcome.companion = companion;
+            files.push_back({std::move(outcome), number});
+        };
+        if (unit.decided) {
+            add(*unit.decided, false);
+            return;
+        }
+        const auto stays = [&](RenameOutcome reasonOf) {
+            for (const QString &member : unit.members + unit.companions) {
+                reasonOf.oldPath = unit.folder + member;
+                add(reasonOf, unit.companions.contains(member));
+            }
+        };
+        FileOpResult folderError;
+        FolderNames *names = batch_.namesOf(unit.folder, folderError);
+        if (!names) {
+            RenameOutcome failed;
+            failed.status = RenameStatus::Failed;
+            failed.reason = RenameReason::FolderUnreadable;
+            failed.system = folderError;
+            stays(failed);
+            return;
+        }
+        if (unit.time.reason != RenameReason::None) {
+            stays(unit.time);
+            return;
+        }
+
+        // The first member decides the base name; the others follow it. Each
+        // name is held while the rest are decided, so two files of the shot
+        // (IMG_1.jpg, IMG_1.jpeg) cannot both take one name.
+        const QString &lead = unit.members.first();
+        const PlannedName leadName = batch_.options().frozenTime.isEmpty()
+            ? PlanByOwnTime(lead, unit.time.time, *names, unit.letters)
+            : PlanByFrozenTime(lead, unit.time.time, *names);
+        const QString base = NameStem(leadName.newName);
+        std::vector<std::pair<QString, PlannedName>> targets;
+        const auto hold = [&](const QString &name, const PlannedName &planned) {
+            targets.push_back({name, planned});
+            if (planned.kind == PlanKind::Rename)
+                names->renamed(name, planned.newName);
+        };
+        hold(lead, leadName);
+        for (const QString &member : unit.members.mid(1))
+            hold(member, Decide(member, base + RenamedExtension(member), *names));
+        for (const QString &companion : unit.companions) {
+            const QString stem = NameStem(companion);
+            QString newStem = base;
+            for (const auto &[member, planned] : targets) {
+                if (FolderNames::key(member) == FolderNames::key(stem))
+                    newStem = planned.newName;
+            }
+            hold(companion, Decide(companion, newStem + companion.mid(stem.size()).toLower(), *names));
+        }
+
+        const auto blocking = std::find_if(targets.begin(), targets.end(), [](const auto &target) {
+            return target.second.kind == PlanKind::NameTaken || target.second.kind == PlanKind::LettersTaken;
+        });
+        for (const auto &[name, planned] : targets) {
+            RenameOutcome outcome;
+            outcome.oldPath = unit.folder + name;
+            outcome.time = unit.time.time;
+            const bool blocked = blocking != targets.end();
+            const PlannedName &verdict = blocked ? blocking->second : planned;
+            outcome.newPath = unit.folder + verdict.newName;
+            outcome.reason = SkipReasonOf(verdict.kind);
+            if (blocked && planned.kind == PlanKind::Rename)
+                names->renamed(planned.newName, name);
+            else if (verdict.kind == PlanKind::Rename)
+                outcome.status = RenameStatus::Renamed;
+            add(outcome, unit.companions.contains(name));
+        }
+    }
+
+    BatchRename batch_;
+    QHash<QString, FolderShots> shots_;
+    QSet<QString> claimed_;
+    std::vector<Unit> units_;
+};
+
+} // namespace
+
+BatchPlan PlanBatch(const std::vector<RenameJob> &jobs, const RenameOptions &options)
+{
+    return Planner(options).plan(jobs);
+}

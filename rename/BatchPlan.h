@@ -1,0 +1,29 @@
+#pragma once
+
+#include "rename/BatchRename.h"
+
+#include <vector>
+
+// One file of a planned batch. Its outcome says what is to happen: Renamed
+// to newPath, or skipped or failed with the reason it stays.
+struct PlannedFile
+{
+    RenameOutcome outcome;
+    // The files of one shot and their companions share a number; they move
+    // together or not at all.
+    int unit = 0;
+};
+
+// The whole batch, decided before anything moves: what the preview shows,
+// what a dry run prints and what the journal records. Units follow one
+// another in the order of the jobs that brought them in.
+struct BatchPlan
+{
+    RenameOptions options;
+    std::vector<PlannedFile> files;
+};
+
+// Reads every job's capture time and decides every name: bursts, the clock
+// offset, shots and companions, names taken on disk or by an earlier file
+// of the plan. Changes nothing on disk.
+BatchPlan PlanBatch(const std::vector<RenameJob> &jobs, const RenameOptions &options);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "rename/BatchPlan.h"
+
+#include <vector>
+
+// Carries out a plan, shot by shot, in its order. Unless it is a dry run,
+// every file that changes is first written to a new journal (see
+// RenameJournal.h), a chunk at a time, so that the batch can be undone. A
+// shot whose rename fails half-way is put back as it was. `progress` hears
+// of each file when its shot is done. Returns the outcome of every file
+// handled.
+std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgress &progress = {});
+
+// Plans the jobs and carries the plan out.
+std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs,
+                                          const RenameOptions &options,
+                                          const RenameProgress &progress = {});

@@ -1,0 +1,118 @@
+#include "rename/FileIdentity.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr size_t HeadSize = 64 * 1024;
+
+int64_t Nanoseconds(const timespec &t)
+{
+    return int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// Four lanes of 64-bit multiply-xorshift over 32 bytes at a time: a
+// checksum, not a defence against a forger, and cheap enough to take for
+// every file of a batch.
+uint64_t Hash(const unsigned char *bytes, size_t size)
+{
+    constexpr uint64_t Prime = 0x100000001b3ULL;
+    uint64_t lanes[4] = {0xcbf29ce484222325ULL ^ size, 0x9e3779b97f4a7c15ULL, 0xc2b2ae3d27d4eb4fULL,
+                         0x165667b19e3779f9ULL};
+    size_t i = 0;
+    for (; i + 32 <= size; i += 32) {
+        for (int lane = 0; lane < 4; ++lane) {
+            uint64_t word;
+            std::memcpy(&word, bytes + i + 8 * lane, 8);
+            lanes[lane] = (lanes[lane] ^ word) * Prime;
+            lanes[lane] ^= lanes[lane] >> 29;
+        }
+    }
+    uint64_t hash = lanes[0] ^ (lanes[1] * 3) ^ (lanes[2] * 5) ^ (lanes[3] * 7);
+    for (; i < size; ++i)
+        hash = (hash ^ bytes[i]) * Prime;
+    return hash;
+}
+
+// One read for a file of up to 64 KiB, as photos' heads are read from the cache.
+std::optional<uint64_t> HeadHash(int fd, int64_t size)
+{
+    static thread_local unsigned char buffer[HeadSize];
+    const size_t wanted = size_t(std::min<int64_t>(size, int64_t(HeadSize)));
+    size_t filled = 0;
+    while (filled < wanted) {
+        const ssize_t got = ::pread(fd, buffer + filled, wanted - filled, off_t(filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        filled += size_t(got);
+    }
+    return Hash(buffer, filled);
+}
+
+} // namespace
+
+std::optional<FileIdentity> ReadFileIdentity(const QString &path, bool withHash, FileOpResult &error)
+{
+    error = {};
+    // Non-blocking, so that a FIFO under a photo's name cannot hold the batch.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        error.error = errno;
+        return std::nullopt;
+    }
+    struct stat st {};
+    std::optional<FileIdentity> identity;
+    if (::fstat(fd, &st) != 0) {
+        error.error = errno;
+    } else if (!S_ISREG(st.st_mode)) {
+        error.error = EINVAL;
+    } else {
+        identity = FileIdentity{uint64_t(st.st_dev), uint64_t(st.st_ino), int64_t(st.st_size),
+                                Nanoseconds(st.st_atim), Nanoseconds(st.st_mtim), 0};
+        const std::optional<uint64_t> hash = withHash ? HeadHash(fd, st.st_size) : uint64_t(0);
+        if (hash)
+            identity->headHash = *hash;
+        else
+            error.error = errno;
+        if (!hash)
+            identity.reset();
+    }
+    ::close(fd);
+    return identity;
+}
+
+std::optional<uint64_t> HeadHashOf(const QString &path)
+{
+    FileOpResult error;
+    const std::optional<FileIdentity> identity = ReadFileIdentity(path, true, error);
+    if (!identity)
+        return std::nullopt;
+    return identity->headHash;
+}
+
+bool IsSameFile(const FileIdentity &recorded, int64_t otherModifiedNs, const QString &path,
+                const FileIdentity &now)
+{
+    // The times a batch sets may land on a FAT card's two-second steps.
+    const bool sameTime = now.modifiedNs == recorded.modifiedNs
+        || (otherModifiedNs != 0 && std::llabs(now.modifiedNs - otherModifiedNs) <= 2000000000);
+    if (now.size != recorded.size || !sameTime)
+        return false;
+    if (now.device == recorded.device && now.inode == recorded.inode)
+        return true;
+    const std::optional<uint64_t> hash = HeadHashOf(path);
+    return hash && *hash == recorded.headHash;
+}

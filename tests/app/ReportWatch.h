@@ -1,0 +1,27 @@
+#pragma once
+
+#include "dialogs/BatchReportDialog.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QTimer>
+
+// Notes what the batch report showed, if one came, and closes it.
+struct ReportWatch
+{
+    QString summary;
+    QStringList lines;
+    QTimer timer;
+
+    ReportWatch()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto *report = qobject_cast<BatchReportDialog *>(QApplication::activeModalWidget())) {
+                summary = report->Summary();
+                lines = report->Lines();
+                report->accept();
+            }
+        });
+        timer.start(10);
+    }
+};
