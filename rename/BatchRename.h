@@ -72,7 +72,7 @@ struct RenameJob
     QString folder;  // ends in a separator, or empty
     QString name;
     // Known without a look at the file (not an image, a folder not listed).
-    std::optional<RenameOutcome> decided;
+    std::optional<RenameOutcome> decided = std::nullopt;
 };
 
 // What a batch learns about folders and files, and the step that carries out

@@ -16,7 +16,7 @@ struct Shot
 {
     QString name;
     QByteArray time;  // empty: no EXIF block
-    QByteArray subSeconds;
+    QByteArray subSeconds = {};
 };
 
 class BatchPlanTest : public ::testing::Test
