@@ -15,8 +15,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # The libraries the programs link come from dpkg-shlibdeps; these are loaded
-# at run time and show in no link: Qt's image plugins (TIFF previews) and its
-# German texts for standard buttons and dialogs.
+# at run time and show in no link: Qt's image plugins (TIFF previews), its
+# German texts for standard buttons and dialogs, and xdg-open, which shows a
+# photo in the desktop's viewer.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, qt6-translations-l10n, xdg-utils")
 include(CPack)

@@ -36,7 +36,7 @@ done
 # link shows, are named too.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libqt6core6 libqt6widgets6 qt6-image-formats-plugins qt6-translations-l10n; do
+for package in libqt6core6 libqt6widgets6 qt6-image-formats-plugins qt6-translations-l10n xdg-utils; do
   grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package"
 done
 
