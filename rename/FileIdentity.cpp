@@ -1,12 +1,11 @@
 #include "rename/FileIdentity.h"
 
-#include <QFile>
+#include "services/RegularFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,33 +64,24 @@ std::optional<uint64_t> HeadHash(int fd, int64_t size)
 
 std::optional<FileIdentity> ReadFileIdentity(const QString &path, bool withHash, FileOpResult &error)
 {
-    error = {};
-    // Non-blocking, so that a FIFO under a photo's name cannot hold the batch.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        error.error = errno;
+    // The one open for regular files: a FIFO under a photo's name cannot
+    // hold the batch.
+    const RegularFile file(path);
+    error = file.error();
+    if (file.fd() < 0)
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(file.fd(), &st) != 0) {
+        error = {errno};
         return std::nullopt;
     }
-    struct stat st {};
-    std::optional<FileIdentity> identity;
-    if (::fstat(fd, &st) != 0) {
-        error.error = errno;
-    } else if (!S_ISREG(st.st_mode)) {
-        error.error = EINVAL;
-    } else {
-        identity = FileIdentity{uint64_t(st.st_dev), uint64_t(st.st_ino), int64_t(st.st_size),
-                                Nanoseconds(st.st_atim), Nanoseconds(st.st_mtim), 0};
-        const std::optional<uint64_t> hash = withHash ? HeadHash(fd, st.st_size) : uint64_t(0);
-        if (hash)
-            identity->headHash = *hash;
-        else
-            error.error = errno;
-        if (!hash)
-            identity.reset();
+    const std::optional<uint64_t> hash = withHash ? HeadHash(file.fd(), st.st_size) : uint64_t(0);
+    if (!hash) {
+        error = {errno};
+        return std::nullopt;
     }
-    ::close(fd);
-    return identity;
+    return FileIdentity{uint64_t(st.st_dev), uint64_t(st.st_ino), int64_t(st.st_size),
+                        Nanoseconds(st.st_atim), Nanoseconds(st.st_mtim), *hash};
 }
 
 std::optional<uint64_t> HeadHashOf(const QString &path)
