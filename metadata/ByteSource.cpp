@@ -10,9 +10,15 @@ constexpr int64_t kWindowSize = 4096;
 
 }
 
-ByteSource ByteSource::ofFile(int fd, int64_t size)
+ByteSource ByteSource::ofFile(int fd, int64_t size, QByteArray head)
 {
-    return ByteSource(fd, {}, size);
+    ByteSource source(fd, {}, size);
+    if (!head.isEmpty()) {
+        source.m_reads = 1;
+        source.m_bytes = head.size();
+        source.m_window = Window{std::move(head), 0};
+    }
+    return source;
 }
 
 ByteSource ByteSource::ofMemory(QByteArrayView file)

@@ -17,8 +17,10 @@ public:
     static constexpr int kMaxReads = 16;
     static constexpr int64_t kMaxBytes = 256 * 1024;
 
-    // `fd` stays owned by the caller; `size` is the file's length.
-    static ByteSource ofFile(int fd, int64_t size);
+    // `fd` stays owned by the caller; `size` is the file's length. `head`,
+    // when given, is what the caller read from the file's start already; it
+    // counts as one read.
+    static ByteSource ofFile(int fd, int64_t size, QByteArray head = {});
     static ByteSource ofMemory(QByteArrayView file);
 
     int64_t size() const { return m_size; }

@@ -7,8 +7,6 @@
 
 #include "services/RegularFile.h"
 
-#include <sys/stat.h>
-
 #include <set>
 
 namespace {
@@ -264,10 +262,9 @@ EmbeddedPreview find(ByteSource &source)
 EmbeddedPreview FindEmbeddedPreview(const QString &path)
 {
     const RegularFile file(path);
-    struct stat status {};
-    if (file.fd() < 0 || ::fstat(file.fd(), &status) != 0)
+    if (file.fd() < 0)
         return {};
-    ByteSource source = ByteSource::ofFile(file.fd(), status.st_size);
+    ByteSource source = ByteSource::ofFile(file.fd(), file.status().st_size);
     return find(source);
 }
 

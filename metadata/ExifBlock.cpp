@@ -6,8 +6,6 @@
 #include "metadata/TiffExifBlock.h"
 #include "services/RegularFile.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <optional>
 
@@ -101,17 +99,19 @@ ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope)
         return {error == ENOENT || error == ENOTDIR ? ExifBlock::Outcome::Missing : ExifBlock::Outcome::Unreadable,
                 {}, 0, {}};
     }
-    struct stat status {};
-    if (::fstat(file.fd(), &status) != 0)
-        return {ExifBlock::Outcome::Unreadable, {}, 0, {}};
+    return ReadExifBlockOfOpenFile(file.fd(), file.status().st_size, {}, scope);
+}
+
+ExifBlock ReadExifBlockOfOpenFile(int fd, int64_t size, QByteArray head, ExifWalkScope scope)
+{
     // An empty file reads as missing, as it has no bytes to look at.
-    if (status.st_size == 0)
+    if (size == 0)
         return {ExifBlock::Outcome::Missing, {}, 0, {}};
-    ByteSource source = ByteSource::ofFile(file.fd(), status.st_size);
-    const QByteArrayView head = source.at(0, kHeadSize);
-    if (head.isEmpty())
+    ByteSource source = ByteSource::ofFile(fd, size, std::move(head));
+    const QByteArrayView first = source.at(0, kHeadSize);
+    if (first.isEmpty())
         return {ExifBlock::Outcome::Unreadable, {}, 0, {}};
-    return locateExifBlock(source, head.toByteArray(), scope);
+    return locateExifBlock(source, first.toByteArray(), scope);
 }
 
 ExifBlock ReadExifBlockInMemory(QByteArrayView file, ExifWalkScope scope)

@@ -48,6 +48,10 @@ struct ExifBlock
 // otherwise the first "Exif\0" in the file's first 4096 bytes.
 // With TimeOnly a TIFF's values other than DateTimeOriginal are not read.
 ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope = ExifWalkScope::AllEntries);
+// The same search in a file the caller holds open, `size` bytes long, whose
+// first bytes it has read into `head` already (or none).
+ExifBlock ReadExifBlockOfOpenFile(int fd, int64_t size, QByteArray head,
+                                  ExifWalkScope scope = ExifWalkScope::AllEntries);
 // The same search over the whole content of a file held in memory; empty
 // content is Missing, as an empty file is. The block holds its own copy.
 ExifBlock ReadExifBlockInMemory(QByteArrayView file, ExifWalkScope scope = ExifWalkScope::AllEntries);

@@ -110,7 +110,7 @@ QString clsEXIF::ExifTimeOfBytes(QByteArrayView file)
     return captureStampOf(ReadExifBlockInMemory(file, ExifWalkScope::TimeOnly)).time;
 }
 
-ExifCaptureStamp clsEXIF::CaptureStampOf(const QString &path)
+ExifCaptureStamp clsEXIF::CaptureStampOf(int fd, int64_t size, QByteArray head)
 {
-    return captureStampOf(ReadExifBlock(path, ExifWalkScope::TimeOnly));
+    return captureStampOf(ReadExifBlockOfOpenFile(fd, size, std::move(head), ExifWalkScope::TimeOnly));
 }

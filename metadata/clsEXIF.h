@@ -82,8 +82,10 @@ public:
     static QString ExifTimeOf(const QString &path);
     // The same for the whole content of a file held in memory.
     static QString ExifTimeOfBytes(QByteArrayView file);
-    // ExifTimeOf and the digits of SubSecTimeOriginal, from one walk.
-    static ExifCaptureStamp CaptureStampOf(const QString &path);
+    // ExifTimeOf and the digits of SubSecTimeOriginal, from one walk of a
+    // file the caller holds open, `size` bytes long, whose first bytes it
+    // has read into `head` already.
+    static ExifCaptureStamp CaptureStampOf(int fd, int64_t size, QByteArray head);
 
 private:
     void takeParse(const ExifBlock &block);

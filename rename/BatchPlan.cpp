@@ -20,6 +20,8 @@ struct Unit
     QStringList companions;
     RenameOutcome time;      // of the member whose time names the shot
     QString subSeconds;
+    QString timeMember;
+    std::optional<FileIdentity> timeIdentity; // that member's, read with its time
     QString letters;
     std::optional<RenameOutcome> decided;
 };
@@ -121,14 +123,15 @@ private:
         std::stable_partition(order.begin(), order.end(),
                               [](const QString &member) { return !IsMovingPicture(member); });
         for (const QString &member : order) {
-            QString subSeconds;
-            RenameOutcome read = batch_.readTime(unit.folder, member, subSeconds);
-            const bool first = member == order.first();
-            if (read.reason == RenameReason::None || first) {
-                unit.time = read;
-                unit.subSeconds = subSeconds;
+            TimeRead read = batch_.readTime(unit.folder, member);
+            const bool found = read.outcome.reason == RenameReason::None;
+            if (found || member == order.first()) {
+                unit.time = std::move(read.outcome);
+                unit.subSeconds = std::move(read.subSeconds);
+                unit.timeMember = member;
+                unit.timeIdentity = read.identity;
             }
-            if (read.reason == RenameReason::None)
+            if (found)
                 break;
         }
         if (unit.time.reason == RenameReason::None && options.shiftSeconds != 0) {
@@ -172,7 +175,7 @@ private:
     {
         const auto add = [&](RenameOutcome outcome, bool companion) {
             outcome.companion = companion;
-            files.push_back({std::move(outcome), number});
+            files.push_back({std::move(outcome), number, std::nullopt});
         };
         if (unit.decided) {
             add(*unit.decided, false);
@@ -242,6 +245,8 @@ private:
             else if (verdict.kind == PlanKind::Rename)
                 outcome.status = RenameStatus::Renamed;
             add(outcome, unit.companions.contains(name));
+            if (name == unit.timeMember)
+                files.back().identity = unit.timeIdentity;
         }
     }
 

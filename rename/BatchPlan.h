@@ -12,6 +12,9 @@ struct PlannedFile
     // The files of one shot and their companions share a number; they move
     // together or not at all.
     int unit = 0;
+    // Read with the capture time, so that the journal need not open the
+    // file again; checked against the file before it is recorded.
+    std::optional<FileIdentity> identity;
 };
 
 // The whole batch, decided before anything moves: what the preview shows,

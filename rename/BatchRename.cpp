@@ -12,17 +12,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
-
-// ExifTimeOf cannot tell a file without a time from one it could not open;
-// only the first costs this second look.
-FileOpResult ReadableCheck(const QString &path)
-{
-    return RegularFile(path).error();
-}
-
-} // namespace
-
 BatchRename::BatchRename(RenameOptions options)
     : options_(std::move(options))
 {
@@ -59,29 +48,39 @@ void BatchRename::setTimes(RenameOutcome &outcome, const QString &path) const
         outcome.system = {errno};
 }
 
-RenameOutcome BatchRename::readTime(const QString &folder, const QString &name,
-                                    QString &subSeconds) const
+TimeRead BatchRename::readTime(const QString &folder, const QString &name) const
 {
-    RenameOutcome outcome;
+    TimeRead read;
+    RenameOutcome &outcome = read.outcome;
     outcome.oldPath = folder + name;
-    const ExifCaptureStamp stamp = clsEXIF::CaptureStampOf(outcome.oldPath);
-    outcome.time = stamp.time;
-    subSeconds = stamp.subSeconds;
-    if (outcome.time.isEmpty()) {
-        const FileOpResult readable = ReadableCheck(outcome.oldPath);
-        if (readable.error == FileOpResult::NotRegularFile) {
-            outcome.reason = RenameReason::NotRegularFile;
-        } else if (!readable.ok()) {
-            outcome.status = RenameStatus::Failed;
-            outcome.reason = readable.error == ENOENT ? RenameReason::Missing : RenameReason::Unreadable;
-            outcome.system = readable;
-        } else {
-            outcome.reason = RenameReason::NoExifTime;
-        }
-    } else if (!IsRealExifTime(outcome.time)) {
-        outcome.reason = RenameReason::BadExifTime;
+    const RegularFile file(outcome.oldPath);
+    std::optional<QByteArray> head;
+    if (file.fd() >= 0) {
+        head = ReadAt(file.fd(), 0, kIdentityHeadBytes);
+        if (!head)
+            outcome.system = {errno};
+    } else {
+        outcome.system = file.error();
     }
-    return outcome;
+    if (!head) {
+        if (outcome.system.error == FileOpResult::NotRegularFile) {
+            outcome.system = {};
+            outcome.reason = RenameReason::NotRegularFile;
+        } else {
+            outcome.status = RenameStatus::Failed;
+            outcome.reason = outcome.system.error == ENOENT ? RenameReason::Missing : RenameReason::Unreadable;
+        }
+        return read;
+    }
+    read.identity = IdentityOf(file.status(), *head);
+    const ExifCaptureStamp stamp = clsEXIF::CaptureStampOf(file.fd(), file.status().st_size, std::move(*head));
+    outcome.time = stamp.time;
+    read.subSeconds = stamp.subSeconds;
+    if (outcome.time.isEmpty())
+        outcome.reason = RenameReason::NoExifTime;
+    else if (!IsRealExifTime(outcome.time))
+        outcome.reason = RenameReason::BadExifTime;
+    return read;
 }
 
 void BatchRename::carryOut(RenameOutcome &outcome, bool stampTimes) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rename/FileIdentity.h"
 #include "rename/FolderNames.h"
 #include "services/FileTime.h"
 #include "services/SafeRename.h"
@@ -67,6 +68,15 @@ struct RenameOutcome
     bool timesNotSet() const { return timeResult != FileTimeResult::Set; }
 };
 
+// What reading a file's capture time learnt: the outcome so far, the digits
+// of its sub-seconds, and the file's identity from the same open.
+struct TimeRead
+{
+    RenameOutcome outcome;
+    QString subSeconds;
+    std::optional<FileIdentity> identity;
+};
+
 struct RenameJob
 {
     QString folder;  // ends in a separator, or empty
@@ -88,10 +98,11 @@ public:
     // The names of `folder` (ends in a separator or is empty), read once.
     FolderNames *namesOf(const QString &folder, FileOpResult &error);
 
-    // The capture time of the file in `time` (its sub-second digits in
-    // `subSeconds`), or the file skipped or failed with the reason it has
-    // none. The caller has picked the file list's image types.
-    RenameOutcome readTime(const QString &folder, const QString &name, QString &subSeconds) const;
+    // The capture time of the file in the outcome's `time`, or the file
+    // skipped or failed with the reason it has none; one open and one read
+    // for the time and the identity. The caller has picked the file list's
+    // image types.
+    TimeRead readTime(const QString &folder, const QString &name) const;
 
     // Renames a file planned Renamed (not in a dry run); a refusal makes it
     // Failed. With `stampTimes` and the option, then sets its times.

@@ -76,7 +76,8 @@ private:
                 if (!changes(file))
                     continue;
                 FileOpResult error;
-                const auto identity = ReadFileIdentity(file.outcome.oldPath, true, error);
+                const auto identity = file.identity ? CurrentIdentity(*file.identity, file.outcome.oldPath, error)
+                                                    : ReadFileIdentity(file.outcome.oldPath, true, error);
                 if (!identity) {
                     failUnit(unit, file.outcome.oldPath, RenameReason::Unreadable, error);
                     pending_.push_back(std::move(unit));

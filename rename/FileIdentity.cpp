@@ -2,65 +2,36 @@
 
 #include "services/RegularFile.h"
 
+#include <QFile>
+
+#include <xxhash.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-constexpr size_t HeadSize = 64 * 1024;
 
 int64_t Nanoseconds(const timespec &t)
 {
     return int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
-// Four lanes of 64-bit multiply-xorshift over 32 bytes at a time: a
-// checksum, not a defence against a forger, and cheap enough to take for
-// every file of a batch.
-uint64_t Hash(const unsigned char *bytes, size_t size)
+FileIdentity UnhashedIdentityOf(const struct stat &status)
 {
-    constexpr uint64_t Prime = 0x100000001b3ULL;
-    uint64_t lanes[4] = {0xcbf29ce484222325ULL ^ size, 0x9e3779b97f4a7c15ULL, 0xc2b2ae3d27d4eb4fULL,
-                         0x165667b19e3779f9ULL};
-    size_t i = 0;
-    for (; i + 32 <= size; i += 32) {
-        for (int lane = 0; lane < 4; ++lane) {
-            uint64_t word;
-            std::memcpy(&word, bytes + i + 8 * lane, 8);
-            lanes[lane] = (lanes[lane] ^ word) * Prime;
-            lanes[lane] ^= lanes[lane] >> 29;
-        }
-    }
-    uint64_t hash = lanes[0] ^ (lanes[1] * 3) ^ (lanes[2] * 5) ^ (lanes[3] * 7);
-    for (; i < size; ++i)
-        hash = (hash ^ bytes[i]) * Prime;
-    return hash;
-}
-
-// One read for a file of up to 64 KiB, as photos' heads are read from the cache.
-std::optional<uint64_t> HeadHash(int fd, int64_t size)
-{
-    static thread_local unsigned char buffer[HeadSize];
-    const size_t wanted = size_t(std::min<int64_t>(size, int64_t(HeadSize)));
-    size_t filled = 0;
-    while (filled < wanted) {
-        const ssize_t got = ::pread(fd, buffer + filled, wanted - filled, off_t(filled));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            break;
-        filled += size_t(got);
-    }
-    return Hash(buffer, filled);
+    return {uint64_t(status.st_dev), uint64_t(status.st_ino), int64_t(status.st_size),
+            Nanoseconds(status.st_atim), Nanoseconds(status.st_mtim), 0};
 }
 
 } // namespace
+
+FileIdentity IdentityOf(const struct stat &status, QByteArrayView head)
+{
+    FileIdentity identity = UnhashedIdentityOf(status);
+    const auto bytes = head.first(std::min<qsizetype>(head.size(), kIdentityHeadBytes));
+    identity.headHash = XXH3_64bits(bytes.data(), size_t(bytes.size()));
+    return identity;
+}
 
 std::optional<FileIdentity> ReadFileIdentity(const QString &path, bool withHash, FileOpResult &error)
 {
@@ -70,18 +41,26 @@ std::optional<FileIdentity> ReadFileIdentity(const QString &path, bool withHash,
     error = file.error();
     if (file.fd() < 0)
         return std::nullopt;
-    struct stat st {};
-    if (::fstat(file.fd(), &st) != 0) {
+    if (!withHash)
+        return UnhashedIdentityOf(file.status());
+    const std::optional<QByteArray> head = ReadAt(file.fd(), 0, kIdentityHeadBytes);
+    if (!head) {
         error = {errno};
         return std::nullopt;
     }
-    const std::optional<uint64_t> hash = withHash ? HeadHash(file.fd(), st.st_size) : uint64_t(0);
-    if (!hash) {
-        error = {errno};
-        return std::nullopt;
+    return IdentityOf(file.status(), *head);
+}
+
+std::optional<FileIdentity> CurrentIdentity(const FileIdentity &known, const QString &path, FileOpResult &error)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode)
+        && uint64_t(status.st_dev) == known.device && uint64_t(status.st_ino) == known.inode
+        && int64_t(status.st_size) == known.size && Nanoseconds(status.st_mtim) == known.modifiedNs) {
+        error = {};
+        return known;
     }
-    return FileIdentity{uint64_t(st.st_dev), uint64_t(st.st_ino), int64_t(st.st_size),
-                        Nanoseconds(st.st_atim), Nanoseconds(st.st_mtim), *hash};
+    return ReadFileIdentity(path, true, error);
 }
 
 std::optional<uint64_t> HeadHashOf(const QString &path)

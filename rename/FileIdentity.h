@@ -2,10 +2,12 @@
 
 #include "services/SafeRename.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
 #include <optional>
+#include <sys/stat.h>
 
 // What tells a file apart from every other. Device and inode do on Linux
 // file systems; FAT and exFAT give new inode numbers at every mount and a
@@ -21,9 +23,20 @@ struct FileIdentity
     uint64_t headHash = 0;   // 0 until read
 };
 
+// How much of a file's start its head hash covers.
+constexpr int64_t kIdentityHeadBytes = 64 * 1024;
+
+// The identity of the open file `status` tells of, whose first bytes (up to
+// kIdentityHeadBytes) are `head`.
+FileIdentity IdentityOf(const struct stat &status, QByteArrayView head);
+
 // Device, inode, size and times of the regular file at `path`, and with
 // `withHash` its head's hash.
 std::optional<FileIdentity> ReadFileIdentity(const QString &path, bool withHash, FileOpResult &error);
+
+// `known` when the file at `path` still has its device, inode, size and
+// modification time (one stat, no read), else the identity read afresh.
+std::optional<FileIdentity> CurrentIdentity(const FileIdentity &known, const QString &path, FileOpResult &error);
 
 // The hash of the file's first 64 KiB, or nullopt when it cannot be read.
 std::optional<uint64_t> HeadHashOf(const QString &path);

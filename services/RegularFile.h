@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <sys/stat.h>
 
 // A file opened for reading only when it is a regular file. The open does not
 // block (a FIFO named like a photo would wait for a writer for ever), and a
@@ -24,12 +25,15 @@ public:
     // Why the file is not open: the system's error (EISDIR for a folder) or
     // FileOpResult::NotRegularFile.
     FileOpResult error() const { return m_error; }
+    // What fstat told of the open file: size, times, device and inode.
+    const struct stat &status() const { return m_status; }
     // Hands the descriptor over to the caller, who closes it.
     int release();
 
 private:
     int m_fd = -1;
     FileOpResult m_error;
+    struct stat m_status {};
 };
 
 // The n bytes at pos of an open file, or fewer where it ends; nullopt when a
