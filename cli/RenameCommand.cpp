@@ -138,29 +138,32 @@ private:
             return;
         }
         const QString folder = path.endsWith(u'/') ? path : path + u'/';
+        QSet<QString> &seen = seenIn(folder);
+        seen.reserve(seen.size() + names.size() + notUtf8.size());
         for (const QString &name : names) {
-            if (firstTime(folder, name))
+            if (firstTime(seen, name))
                 items_.push_back({folder, name, std::nullopt});
         }
         for (const QString &name : notUtf8) {
-            if (firstTime(folder, name))
+            if (firstTime(seen, name))
                 items_.push_back({{}, {}, Decided(folder + name, RenameStatus::Skipped, RenameReason::NameNotUtf8)});
         }
     }
 
     void addFile(const QString &folder, const QString &name)
     {
-        if (firstTime(folder, name))
+        if (firstTime(seenIn(folder), name))
             items_.push_back({folder, name, std::nullopt});
     }
 
-    bool firstTime(const QString &folder, const QString &name)
+    // The names already taken in the folder, by its canonical path.
+    QSet<QString> &seenIn(const QString &folder) { return seen_[canonicalFolder(folder)]; }
+
+    static bool firstTime(QSet<QString> &seen, const QString &name)
     {
-        const QString key = canonicalFolder(folder) + name;
-        if (seen_.contains(key))
-            return false;
-        seen_.insert(key);
-        return true;
+        const qsizetype before = seen.size();
+        seen.insert(name);
+        return seen.size() != before;
     }
 
     QString canonicalFolder(const QString &folder)
@@ -176,7 +179,7 @@ private:
 
     std::vector<RenameJob> items_;
     QHash<QString, QString> canonical_;
-    QSet<QString> seen_;
+    QHash<QString, QSet<QString>> seen_;
 };
 
 // "\r123 von 20000 Dateien" on a terminal, redrawn at most ten times a second

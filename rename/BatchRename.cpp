@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -56,7 +57,7 @@ TimeRead BatchRename::readTime(const QString &folder, const QString &name) const
     const RegularFile file(outcome.oldPath);
     std::optional<QByteArray> head;
     if (file.fd() >= 0) {
-        head = ReadAt(file.fd(), 0, kIdentityHeadBytes);
+        head = ReadAt(file.fd(), 0, std::min<int64_t>(file.status().st_size, kIdentityHeadBytes));
         if (!head)
             outcome.system = {errno};
     } else {

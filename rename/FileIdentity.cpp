@@ -43,7 +43,8 @@ std::optional<FileIdentity> ReadFileIdentity(const QString &path, bool withHash,
         return std::nullopt;
     if (!withHash)
         return UnhashedIdentityOf(file.status());
-    const std::optional<QByteArray> head = ReadAt(file.fd(), 0, kIdentityHeadBytes);
+    const std::optional<QByteArray> head =
+        ReadAt(file.fd(), 0, std::min<int64_t>(file.status().st_size, kIdentityHeadBytes));
     if (!head) {
         error = {errno};
         return std::nullopt;

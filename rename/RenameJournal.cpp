@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -38,20 +39,29 @@ std::vector<int> JournalNumbers()
 
 // Bytes that could break a record (tabs, line breaks, other controls, "%")
 // and all beyond ASCII as %XX.
-QByteArray Encoded(const QString &text)
+// Appends the name's bytes, with "%XX" for a byte that could break a record.
+void AppendEncoded(QByteArray &out, const QString &text)
 {
     const QByteArray bytes = QFile::encodeName(text);
     const auto plain = [](char c) { return c >= ' ' && c < 0x7f && c != '%'; };
-    if (std::all_of(bytes.begin(), bytes.end(), plain))
-        return bytes;
-    QByteArray encoded;
+    if (std::all_of(bytes.begin(), bytes.end(), plain)) {
+        out.append(bytes);
+        return;
+    }
     for (const char c : bytes) {
         if (plain(c))
-            encoded += c;
+            out.append(c);
         else
-            encoded += '%' + QByteArray::number(uchar(c) | 0x100, 16).mid(1).toUpper();
+            out.append('%').append(QByteArray::number(uchar(c) | 0x100, 16).mid(1).toUpper());
     }
-    return encoded;
+}
+
+template<typename Number>
+void AppendNumber(QByteArray &out, Number number, int base = 10)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number, base).ptr;
+    out.append(digits, end - digits);
 }
 
 QString Decoded(const QByteArray &field)
@@ -185,21 +195,29 @@ void JournalWriter::add(const JournalIntent &intent)
     if (pendingCount_ == 0)
         chunkClock_.start();
     const FileIdentity &id = intent.identity;
-    const auto field = [this](const QByteArray &text) { pending_.append(text).append('\t'); };
-    field("I");
+    pending_.append("I\t");
     if (intent.folder != folder_) {
         folder_ = intent.folder;
-        encodedFolder_ = Encoded(folder_);
+        encodedFolder_.clear();
+        AppendEncoded(encodedFolder_, folder_);
     }
-    field(encodedFolder_);
-    field(Encoded(intent.from));
-    field(Encoded(intent.to));
-    field(QByteArray::number(quint64(id.device)));
-    field(QByteArray::number(quint64(id.inode)));
-    for (const qint64 number : {qint64(id.size), qint64(id.accessNs), qint64(id.modifiedNs)})
-        field(QByteArray::number(number));
-    field(QByteArray::number(id.headHash, 16));
-    pending_.append(QByteArray::number(qint64(intent.stampedNs))).append('\n');
+    pending_.append(encodedFolder_).append('\t');
+    AppendEncoded(pending_, intent.from);
+    pending_.append('\t');
+    AppendEncoded(pending_, intent.to);
+    for (const uint64_t number : {id.device, id.inode}) {
+        pending_.append('\t');
+        AppendNumber(pending_, number);
+    }
+    for (const int64_t number : {id.size, id.accessNs, id.modifiedNs}) {
+        pending_.append('\t');
+        AppendNumber(pending_, number);
+    }
+    pending_.append('\t');
+    AppendNumber(pending_, id.headHash, 16);
+    pending_.append('\t');
+    AppendNumber(pending_, intent.stampedNs);
+    pending_.append('\n');
     ++pendingCount_;
     ++files_;
 }

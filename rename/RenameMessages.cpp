@@ -2,6 +2,8 @@
 
 #include "services/Paths.h"
 
+#include <algorithm>
+
 namespace {
 
 QString SystemReason(const FileOpResult &system)
@@ -25,6 +27,9 @@ QString TimeReason(const RenameOutcome &outcome)
 
 QString OneLineName(const QString &name)
 {
+    const auto control = [](QChar c) { return c.unicode() < 32 || c.unicode() == 127; };
+    if (std::none_of(name.begin(), name.end(), control))
+        return name;
     QString line;
     line.reserve(name.size());
     for (const QChar c : name) {
@@ -34,7 +39,7 @@ QString OneLineName(const QString &name)
             line += QStringLiteral("\\t");
         else if (c == u'\r')
             line += QStringLiteral("\\r");
-        else if (c.unicode() < 32 || c.unicode() == 127)
+        else if (control(c))
             line += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
         else
             line += c;
