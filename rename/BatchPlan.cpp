@@ -9,6 +9,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -46,6 +48,7 @@ public:
     {
         for (const RenameJob &job : jobs)
             gather(job);
+        readTimes();
         if (batch_.options().burst && batch_.options().frozenTime.isEmpty())
             letterBursts();
         BatchPlan result{batch_.options(), {}};
@@ -60,7 +63,11 @@ private:
         auto it = shots_.find(folder);
         if (it == shots_.end()) {
             FileOpResult error;
-            it = shots_.insert(folder, FolderShots(FolderEntries(folder, error)));
+            const QStringList entries = FolderEntries(folder, error);
+            // One listing serves the shots and the names a rename must not take.
+            if (error.ok())
+                batch_.knowEntries(folder, entries);
+            it = shots_.insert(folder, FolderShots(entries));
         }
         return it.value();
     }
@@ -105,13 +112,35 @@ private:
             if (unit.members.size() > 1 || !unit.companions.isEmpty())
                 claim(job.folder, job.name);
         }
-        readTime(unit);
-        units_.push_back(unit);
+        units_.push_back(std::move(unit));
+    }
+
+    // Each shot's time is read apart from the others', so the reads (an
+    // open, a read and a parse for each file: most of a batch's time) share
+    // the cores, a block of neighbouring files at a time.
+    void readTimes()
+    {
+        constexpr size_t Block = 256;
+        const size_t count = units_.size();
+        std::atomic<size_t> next{0};
+        const auto work = [&] {
+            for (size_t begin; (begin = next.fetch_add(Block)) < count;) {
+                for (size_t u = begin; u < std::min(count, begin + Block); ++u)
+                    readTime(units_[u]);
+            }
+        };
+        const unsigned threads = count < 2 * Block ? 1 : std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+        std::vector<std::jthread> helpers;
+        for (unsigned t = 1; t < threads; ++t)
+            helpers.emplace_back(work);
+        work();
     }
 
     // The shot's time: the first still with a real time, else a video's.
-    void readTime(Unit &unit)
+    void readTime(Unit &unit) const
     {
+        if (unit.decided)
+            return;
         const RenameOptions &options = batch_.options();
         if (!options.frozenTime.isEmpty()) {
             unit.time.oldPath = unit.folder + unit.members.first();

@@ -18,7 +18,7 @@ BatchRename::BatchRename(RenameOptions options)
 {
 }
 
-FolderNames *BatchRename::namesOf(const QString &folder, FileOpResult &error)
+const QString &BatchRename::canonicalOf(const QString &folder)
 {
     auto known = canonical_.constFind(folder);
     if (known == canonical_.constEnd()) {
@@ -28,15 +28,28 @@ FolderNames *BatchRename::namesOf(const QString &folder, FileOpResult &error)
             path = QFileInfo(dir).absoluteFilePath();
         known = canonical_.insert(folder, path);
     }
-    auto names = folders_.find(known.value());
+    return known.value();
+}
+
+FolderNames *BatchRename::namesOf(const QString &folder, FileOpResult &error)
+{
+    const QString &canonical = canonicalOf(folder);
+    auto names = folders_.find(canonical);
     if (names == folders_.end()) {
         FolderNames read = FolderNames::read(folder, error);
         if (!error.ok())
             return nullptr;
-        names = folders_.insert(known.value(), std::move(read));
+        names = folders_.insert(canonical, std::move(read));
     }
     error = {};
     return &names.value();
+}
+
+void BatchRename::knowEntries(const QString &folder, const QStringList &entries)
+{
+    const QString &canonical = canonicalOf(folder);
+    if (!folders_.contains(canonical))
+        folders_.insert(canonical, FolderNames::of(entries));
 }
 
 void BatchRename::setTimes(RenameOutcome &outcome, const QString &path) const

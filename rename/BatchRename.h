@@ -97,6 +97,8 @@ public:
 
     // The names of `folder` (ends in a separator or is empty), read once.
     FolderNames *namesOf(const QString &folder, FileOpResult &error);
+    // Takes the folder's entries, listed by the caller just now, as its names.
+    void knowEntries(const QString &folder, const QStringList &entries);
 
     // The capture time of the file in the outcome's `time`, or the file
     // skipped or failed with the reason it has none; one open and one read
@@ -109,6 +111,7 @@ public:
     void carryOut(RenameOutcome &outcome, bool stampTimes) const;
 
 private:
+    const QString &canonicalOf(const QString &folder);
     void setTimes(RenameOutcome &outcome, const QString &path) const;
 
     RenameOptions options_;

@@ -33,10 +33,14 @@ QStringList FolderEntries(const QString &folder, FileOpResult &error)
 
 FolderNames FolderNames::read(const QString &folder, FileOpResult &error)
 {
-    FolderNames names;
     const QStringList entries = FolderEntries(folder, error);
-    if (!error.ok())
-        return names;
+    return error.ok() ? of(entries) : FolderNames();
+}
+
+FolderNames FolderNames::of(const QStringList &entries)
+{
+    FolderNames names;
+    names.counts_.reserve(entries.size());
     for (const QString &name : entries)
         names.add(name);
     return names;

@@ -20,6 +20,8 @@ public:
     // Every entry of the folder (files, folders, hidden ones). `error` tells
     // why the folder could not be read; the set is then empty.
     static FolderNames read(const QString &folder, FileOpResult &error);
+    // The names of entries listed already.
+    static FolderNames of(const QStringList &entries);
 
     bool contains(const QString &name) const;
     void add(const QString &name);

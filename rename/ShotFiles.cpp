@@ -39,6 +39,7 @@ QString NameStem(const QString &name)
 
 FolderShots::FolderShots(const QStringList &entries)
 {
+    byStem_.reserve(entries.size());
     for (const QString &name : entries)
         byStem_[FolderNames::key(NameStem(name))] << name;
     // Most photos stand alone; only stems shared or named by a companion matter.

@@ -17,6 +17,11 @@ namespace {
 // "*" any run of characters, "?" one character; both texts already folded.
 bool MatchesWildcard(QStringView name, QStringView wildcard)
 {
+    // "*.jpg" and its like, nearly every pattern: a plain suffix test, as
+    // the walk below would try every start for the star.
+    const QStringView tail = wildcard.mid(1);
+    if (wildcard.startsWith(u'*') && !tail.contains(u'*') && !tail.contains(u'?'))
+        return name.endsWith(tail);
     qsizetype n = 0, w = 0, starW = -1, starN = 0;
     while (n < name.size()) {
         if (w < wildcard.size() && (wildcard[w] == QLatin1Char('?') || wildcard[w] == name[n])) {
