@@ -182,18 +182,17 @@ private:
     QHash<QString, QSet<QString>> seen_;
 };
 
-// "\r123 von 20000 Dateien" on a terminal, redrawn at most ten times a second
-// and wiped before each report line so that the two never share a line.
+// "\r123 von 20000 Dateien" on a terminal, wiped before the next report
+// line so that the two never share a line.
 class ProgressLine
 {
 public:
-    ProgressLine(QTextStream &err, bool enabled) : err_(err), enabled_(enabled) { clock_.start(); }
+    ProgressLine(QTextStream &err, bool enabled) : err_(err), enabled_(enabled) {}
 
     void show(int done, int total)
     {
-        if (!enabled_ || (shown_ && clock_.elapsed() < 100))
+        if (!enabled_)
             return;
-        clock_.restart();
         err_ << "\r\x1b[K" << done << " von " << total << " Dateien" << Qt::flush;
         shown_ = true;
     }
@@ -210,7 +209,6 @@ private:
     QTextStream &err_;
     bool enabled_;
     bool shown_ = false;
-    QElapsedTimer clock_;
 };
 
 } // namespace
@@ -230,13 +228,21 @@ int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
 
     RenameCounts counts;
     ProgressLine progress(err, progressOnErr);
-    // Each line is flushed at once, so that the log of a run that is killed
-    // tells what happened on disk up to that moment.
+    // The lines go out at least every 100 ms, the progress line redrawn
+    // after them: the log of a run that is killed tells what happened on
+    // disk up to moments before (the journal holds the rest), without a
+    // write for every file.
+    QElapsedTimer sinceFlush;
+    sinceFlush.start();
     CarryOutPlan(PlanBatch(list.items(), parsed.options), [&](const RenameOutcome &outcome, int done, int total) {
         counts.add(outcome);
         progress.wipe();
-        out << RenameOutcomeLine(outcome) << Qt::endl;
-        progress.show(done, total);
+        out << RenameOutcomeLine(outcome) << '\n';
+        if (sinceFlush.elapsed() >= 100) {
+            out.flush();
+            progress.show(done, total);
+            sinceFlush.restart();
+        }
         return true;
     });
     progress.wipe();

@@ -7,6 +7,13 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <thread>
+
 namespace {
 
 // The moment SetFileTimes will give a file for the capture time, in
@@ -16,6 +23,50 @@ int64_t StampOf(const QString &time)
     const QDateTime local = QDateTime::fromString(time, QStringLiteral("yyyy:MM:dd - HH:mm:ss"));
     return local.isValid() ? local.toSecsSinceEpoch() * 1000000000 : 0;
 }
+
+using Unit = std::vector<PlannedFile>;
+
+// Shots whose intents are large enough a batch to sync at once, when the
+// journal's own limits have not come first: the renames need not wait long.
+constexpr size_t ChunkUnits = 500;
+
+// Chunks of shots whose intents are on disk, handed in plan order from the
+// thread that writes the journal to the one that renames.
+class ChunkQueue
+{
+public:
+    void push(std::vector<Unit> chunk)
+    {
+        const std::lock_guard lock(mutex_);
+        chunks_.push_back(std::move(chunk));
+        changed_.notify_one();
+    }
+
+    void close()
+    {
+        const std::lock_guard lock(mutex_);
+        closed_ = true;
+        changed_.notify_one();
+    }
+
+    // The next chunk; nullopt once the queue is closed and empty.
+    std::optional<std::vector<Unit>> pop()
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return !chunks_.empty() || closed_; });
+        if (chunks_.empty())
+            return std::nullopt;
+        std::vector<Unit> chunk = std::move(chunks_.front());
+        chunks_.pop_front();
+        return chunk;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::vector<Unit>> chunks_;
+    bool closed_ = false;
+};
 
 class PlanRun
 {
@@ -27,19 +78,27 @@ public:
 
     std::vector<RenameOutcome> run()
     {
-        const auto &files = plan_.files;
-        for (size_t begin = 0; begin < files.size() && !stopped_;) {
-            size_t end = begin + 1;
-            while (end < files.size() && files[end].unit == files[begin].unit)
-                ++end;
-            journalUnit(begin, end);
-            if (!journaling() || journal_.due())
-                carryOutPending();
-            begin = end;
+        if (!journaling()) {
+            forEachUnit([this](size_t begin, size_t end) {
+                Unit unit = unitOf(begin, end);
+                carryOutUnit(unit);
+            });
+            return std::move(outcomes_);
         }
-        carryOutPending();
-        if (journaling())
-            journal_.finish();
+        // The journal runs ahead on a thread of its own: while one chunk of
+        // shots is renamed, the next one's intents are checked, written and
+        // synced. A chunk is renamed only once it is on disk.
+        std::jthread journalThread([this] { writeJournal(); });
+        while (std::optional<std::vector<Unit>> chunk = ready_.pop()) {
+            for (Unit &unit : *chunk) {
+                if (!stopped_)
+                    carryOutUnit(unit);
+            }
+            if (stopped_)
+                break;
+        }
+        journalThread.join();
+        journal_.finish();
         return std::move(outcomes_);
     }
 
@@ -64,36 +123,75 @@ private:
                 && plan_.options.fileTimes);
     }
 
-    // Writes the intents of files [begin, end) to the journal's pending chunk;
-    // a file that cannot be identified keeps its whole shot where it is.
-    void journalUnit(size_t begin, size_t end)
+    template<typename Step>
+    void forEachUnit(Step step)
     {
-        std::vector<PlannedFile> unit(plan_.files.begin() + qsizetype(begin),
-                                      plan_.files.begin() + qsizetype(end));
-        if (journaling()) {
-            std::vector<JournalIntent> intents;
-            for (PlannedFile &file : unit) {
-                if (!changes(file))
-                    continue;
-                FileOpResult error;
-                const auto identity = file.identity ? CurrentIdentity(*file.identity, file.outcome.oldPath, error)
-                                                    : ReadFileIdentity(file.outcome.oldPath, true, error);
-                if (!identity) {
-                    failUnit(unit, file.outcome.oldPath, RenameReason::Unreadable, error);
-                    pending_.push_back(std::move(unit));
-                    return;
-                }
-                const QString &oldPath = file.outcome.oldPath;
-                const qsizetype slash = oldPath.lastIndexOf(u'/');
-                const QString newPath = file.outcome.newPath.isEmpty() ? oldPath : file.outcome.newPath;
-                intents.push_back({absoluteFolder(oldPath.left(slash + 1)), oldPath.mid(slash + 1),
-                                   newPath.mid(slash + 1), *identity,
-                                   plan_.options.fileTimes && !file.outcome.companion ? StampOf(file.outcome.time) : 0});
-            }
-            for (const JournalIntent &intent : intents)
-                journal_.add(intent);
+        const auto &files = plan_.files;
+        for (size_t begin = 0; begin < files.size() && !stopped_;) {
+            size_t end = begin + 1;
+            while (end < files.size() && files[end].unit == files[begin].unit)
+                ++end;
+            step(begin, end);
+            begin = end;
         }
-        pending_.push_back(std::move(unit));
+    }
+
+    Unit unitOf(size_t begin, size_t end) const
+    {
+        return Unit(plan_.files.begin() + qsizetype(begin), plan_.files.begin() + qsizetype(end));
+    }
+
+    void writeJournal()
+    {
+        std::vector<Unit> chunk;
+        forEachUnit([&](size_t begin, size_t end) {
+            chunk.push_back(journalUnit(begin, end));
+            if (journal_.due() || chunk.size() >= ChunkUnits)
+                publish(chunk);
+        });
+        publish(chunk);
+        ready_.close();
+    }
+
+    // Syncs the chunk's intents and hands the chunk on to be renamed.
+    void publish(std::vector<Unit> &chunk)
+    {
+        const FileOpResult written = journal_.flush();
+        if (!written.ok()) {
+            for (Unit &unit : chunk)
+                failUnit(unit, {}, RenameReason::NotJournaled, written);
+        }
+        ready_.push(std::move(chunk));
+        chunk.clear();
+    }
+
+    // The files [begin, end) with their intents written to the journal's
+    // pending chunk; a file that cannot be identified keeps its whole shot
+    // where it is.
+    Unit journalUnit(size_t begin, size_t end)
+    {
+        Unit unit = unitOf(begin, end);
+        std::vector<JournalIntent> intents;
+        for (PlannedFile &file : unit) {
+            if (!changes(file))
+                continue;
+            FileOpResult error;
+            const auto identity = file.identity ? CurrentIdentity(*file.identity, file.outcome.oldPath, error)
+                                                : ReadFileIdentity(file.outcome.oldPath, true, error);
+            if (!identity) {
+                failUnit(unit, file.outcome.oldPath, RenameReason::Unreadable, error);
+                return unit;
+            }
+            const QString &oldPath = file.outcome.oldPath;
+            const qsizetype slash = oldPath.lastIndexOf(u'/');
+            const QString newPath = file.outcome.newPath.isEmpty() ? oldPath : file.outcome.newPath;
+            intents.push_back({absoluteFolder(oldPath.left(slash + 1)), oldPath.mid(slash + 1),
+                               newPath.mid(slash + 1), *identity,
+                               plan_.options.fileTimes && !file.outcome.companion ? StampOf(file.outcome.time) : 0});
+        }
+        for (const JournalIntent &intent : intents)
+            journal_.add(intent);
+        return unit;
     }
 
     static void failUnit(std::vector<PlannedFile> &unit, const QString &culprit, RenameReason reason,
@@ -106,22 +204,6 @@ private:
             file.outcome.reason = reason;
             file.outcome.system = error;
         }
-    }
-
-    void carryOutPending()
-    {
-        if (journaling()) {
-            const FileOpResult written = journal_.flush();
-            if (!written.ok()) {
-                for (auto &unit : pending_)
-                    failUnit(unit, {}, RenameReason::NotJournaled, written);
-            }
-        }
-        for (auto &unit : pending_) {
-            if (!stopped_)
-                carryOutUnit(unit);
-        }
-        pending_.clear();
     }
 
     void carryOutUnit(std::vector<PlannedFile> &unit)
@@ -155,11 +237,13 @@ private:
     const BatchPlan &plan_;
     const RenameProgress &progress_;
     BatchRename batch_;
+    // Written by the journal thread only, until it has ended.
     JournalWriter journal_{JournalKind::Rename};
-    std::vector<std::vector<PlannedFile>> pending_;
-    std::vector<RenameOutcome> outcomes_;
     QHash<QString, QString> absolute_;
-    bool stopped_ = false;
+    ChunkQueue ready_;
+    // The renaming thread's.
+    std::vector<RenameOutcome> outcomes_;
+    std::atomic<bool> stopped_ = false;
 };
 
 } // namespace
