@@ -91,11 +91,6 @@ void FileListBox::followDisk()
         emit currentEntryChanged();
 }
 
-QString FileListBox::Pattern() const
-{
-    return m_pattern;
-}
-
 void FileListBox::setPattern(const QString &pattern)
 {
     m_pattern = pattern;

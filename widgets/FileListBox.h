@@ -25,7 +25,6 @@ public:
     QString Path() const;
     // Reads the folder; false (and the list unchanged) when it cannot be listed.
     bool setPath(const QString &folder);
-    QString Pattern() const;
     void setPattern(const QString &pattern);
     // Reads the folder again; no selection is restored.
     void Refresh();

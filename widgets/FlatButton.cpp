@@ -3,17 +3,13 @@
 #include "widgets/AccessKey.h"
 #include "widgets/ButtonColours.h"
 #include "widgets/ButtonPainter.h"
-#include "widgets/ButtonPropertyBag.h"
 #include "widgets/NewButtonCaption.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
-
-#include <cmath>
 
 namespace {
 
@@ -22,19 +18,6 @@ namespace {
 constexpr int TwipsPerPixel = 15;
 constexpr QSize DefaultSize(1155 / TwipsPerPixel, 510 / TwipsPerPixel);
 constexpr int MinimumSide = 100 / TwipsPerPixel;
-
-constexpr auto DefaultCaption = "&OK";
-
-// Colours are stored as 0x00BBGGRR, red in the low byte.
-quint32 ToStoredColour(const QColor &colour)
-{
-    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-}
-
-QColor FromStoredColour(quint32 value)
-{
-    return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
-}
 
 QFont DesignFont()
 {
@@ -115,34 +98,6 @@ FlatButton::FlatButton(QWidget *parent)
     HookForm();
 }
 
-FlatButton::FlatButton(const ButtonPropertyBag &stored, QWidget *parent)
-    : QWidget(parent)
-    , machine_(*this)
-    , hooks_(this)
-{
-    Create();
-    const QVariant caption = stored.ReadProperty(QStringLiteral("Caption"), QString::fromLatin1(DefaultCaption));
-    setCaption(caption.typeId() == QMetaType::QString ? caption.toString() : QString::fromLatin1(DefaultCaption));
-
-    // Junk such as a negative number or a system colour index falls back to black.
-    bool ok = false;
-    const qlonglong colour = stored.ReadProperty(QStringLiteral("ForeColor"), 0).toLongLong(&ok);
-    setForeColor(FromStoredColour(ok && colour >= 0 && colour <= 0xFFFFFF ? quint32(colour) : 0));
-
-    const QVariant font = stored.ReadProperty(QStringLiteral("Font"), this->font());
-    if (font.typeId() == QMetaType::QFont)
-        QWidget::setFont(font.value<QFont>());
-
-    const QVariant focusRect = stored.ReadProperty(QStringLiteral("FocusRect"), true);
-    setFocusRect(focusRect.typeId() == QMetaType::Bool ? focusRect.toBool() : true);
-    const QVariant enabled = stored.ReadProperty(QStringLiteral("Enabled"), true);
-    setEnabled(enabled.typeId() == QMetaType::Bool ? enabled.toBool() : true);
-
-    HookForm();
-    machine_.SetPaintLock(false);
-    Redraw();
-}
-
 FlatButton::~FlatButton()
 {
     hooks_.UnhookWindow(this);
@@ -192,7 +147,6 @@ void FlatButton::setCaption(const QString &caption)
     caption_ = caption;
     RegisterAccessKey();
     Redraw();
-    emit PropertyChanged(QStringLiteral("Caption"));
 }
 
 void FlatButton::setEnabled(bool enabled)
@@ -201,43 +155,22 @@ void FlatButton::setEnabled(bool enabled)
     QWidget::setEnabled(enabled);
     settingEnabled_ = false;
     machine_.SetEnabled(enabled);
-    emit PropertyChanged(QStringLiteral("Enabled"));
 }
 
 void FlatButton::setForeColor(const QColor &colour)
 {
     foreColor_ = colour;
     Redraw();
-    emit PropertyChanged(QStringLiteral("ForeColor"));
 }
 
 void FlatButton::setFocusRect(bool focusRect)
 {
     machine_.SetFocusRect(focusRect);
-    emit PropertyChanged(QStringLiteral("FocusRect"));
 }
 
 void FlatButton::setDisplayAsDefault(bool displayAsDefault)
 {
-    displayAsDefault_ = displayAsDefault;
-    machine_.AmbientChanged("DisplayAsDefault", displayAsDefault_);
-}
-
-void FlatButton::WriteProperties(ButtonPropertyBag &bag) const
-{
-    bag.WriteProperty(QStringLiteral("Caption"), caption_, QString::fromLatin1(DefaultCaption));
-    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
-    bag.WriteProperty(QStringLiteral("ForeColor"), ToStoredColour(foreColor_), 0u);
-    // The default is a text, never equal to a font, so the font is always stored.
-    bag.WriteProperty(QStringLiteral("Font"), font(), QStringLiteral("Verdana"));
-    bag.WriteProperty(QStringLiteral("FocusRect"), FocusRect(), true);
-}
-
-void FlatButton::SnapMouseTo()
-{
-    // Nearest pixel, halves to the even one.
-    const QPoint origin = mapToGlobal(QPoint(0, 0));
-    QCursor::setPos(int(std::nearbyint(origin.x() + width() / 2.0)), int(std::nearbyint(origin.y() + height() / 2.0)));
+    machine_.AmbientChanged("DisplayAsDefault", displayAsDefault);
 }
 
 void FlatButton::HookProc(bool, bool &, qintptr &, QWidget *, quint32 &uMsg, quintptr &wParam, qintptr)
@@ -295,14 +228,11 @@ void FlatButton::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange) {
         Redraw();
-        emit PropertyChanged(QStringLiteral("Font"));
     } else if (event->type() == QEvent::EnabledChange && !settingEnabled_) {
         // QWidget::setEnabled called directly; a disabled form does not count.
         const bool own = !testAttribute(Qt::WA_ForceDisabled);
-        if (own != machine_.Enabled()) {
+        if (own != machine_.Enabled())
             machine_.SetEnabled(own);
-            emit PropertyChanged(QStringLiteral("Enabled"));
-        }
     }
     QWidget::changeEvent(event);
 }

@@ -10,8 +10,6 @@
 #include <QString>
 #include <QWidget>
 
-class ButtonPropertyBag;
-
 // The self-drawn push button of the forms: a flat, rounded face with a blue
 // ring for focus or default, an orange ring under the mouse, a darker face
 // while pressed and a pale one with grey text while disabled. It raises Click
@@ -28,31 +26,19 @@ public:
     // A new button: captioned "&OK", "&Cancel", "&Apply" or its object name,
     // whichever the form's buttons do not have yet.
     explicit FlatButton(QWidget *parent = nullptr);
-    // A button from the properties stored with its form.
-    explicit FlatButton(const ButtonPropertyBag &stored, QWidget *parent = nullptr);
     ~FlatButton() override;
 
-    QWidget *hWnd() { return this; }
     QString Caption() const { return caption_; }
     void setCaption(const QString &caption);
     // The button's own Enabled property; a disabled form leaves it unchanged.
     bool Enabled() const { return machine_.Enabled(); }
     void setEnabled(bool enabled);
-    // Set with setFont(); a change of the font is drawn at once.
-    QFont Font() const { return font(); }
-    QColor ForeColor() const { return foreColor_; }
     void setForeColor(const QColor &colour);
     bool FocusRect() const { return machine_.FocusRect(); }
     void setFocusRect(bool focusRect);
     // The form's ambient "DisplayAsDefault": the default-button look.
-    bool DisplayAsDefault() const { return displayAsDefault_; }
     void setDisplayAsDefault(bool displayAsDefault);
-    bool PaintLock() const { return machine_.PaintLock(); }
     const ButtonStateMachine &State() const { return machine_; }
-
-    void WriteProperties(ButtonPropertyBag &bag) const;
-    // Moves the mouse pointer to the centre of the button.
-    void SnapMouseTo();
 
     void HookProc(bool bBefore, bool &bHandled, qintptr &lReturn, QWidget *lng_hWnd, quint32 &uMsg,
                   quintptr &wParam, qintptr lParam) override;
@@ -67,8 +53,6 @@ signals:
     void MouseMove(int Button, int Shift, float X, float Y);
     // State: 1 when the form became active, 0 when it lost activation.
     void FormActivate(int &State);
-    // A property changed, so the stored properties must be written again.
-    void PropertyChanged(const QString &name);
 
 protected:
     bool event(QEvent *event) override;
@@ -106,7 +90,6 @@ private:
     QImage surface_;
     QString caption_;
     QColor foreColor_ = Qt::black;
-    bool displayAsDefault_ = false;
     bool settingEnabled_ = false;
     int accessKeyId_ = 0;
 };

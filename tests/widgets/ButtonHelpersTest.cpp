@@ -1,8 +1,5 @@
 #include "widgets/AccessKey.h"
-#include "widgets/ButtonPropertyBag.h"
 #include "widgets/NewButtonCaption.h"
-
-#include <QFont>
 
 #include <gtest/gtest.h>
 
@@ -18,28 +15,17 @@ TEST(ButtonAccessKey, FirstSingleAmpersandGivesTheLowerCaseKey)
         EXPECT_EQ(AccessKeyOf(QString::fromUtf8(caption)), QString::fromUtf8(key)) << caption;
 }
 
-// The sequence &OK, &Cancel, &Apply, own name is driven through real buttons
-// in FlatButtonPropertiesTest; here only that whole captions count.
-TEST(ButtonNewCaption, OnlyWholeCaptionsCount)
+TEST(ButtonNewCaption, OkCancelApplyThenOwnNameAndOnlyWholeCaptionsCount)
 {
-    EXPECT_EQ(NewButtonCaption({QStringLiteral("&OKAY"), QString()}, QStringLiteral("B")), QStringLiteral("&OK"));
-}
-
-TEST(ButtonPropertyBag, KeysIgnoreCaseAndDefaultsAreNotStored)
-{
-    ButtonPropertyBag bag;
-    bag.WriteProperty(QStringLiteral("Caption"), QStringLiteral("&OK"), QStringLiteral("&OK"));
-    bag.WriteProperty(QStringLiteral("Enabled"), false, true);
-    bag.WriteProperty(QStringLiteral("ForeColor"), 0xFFu, 0u);
-    EXPECT_EQ(bag.Keys(), (QStringList{QStringLiteral("enabled"), QStringLiteral("forecolor")}));
-    EXPECT_EQ(bag.ReadProperty(QStringLiteral("ENABLED"), true), QVariant(false));
-    EXPECT_EQ(bag.ReadProperty(QStringLiteral("caption"), QStringLiteral("x")), QVariant(QStringLiteral("x")));
-
-    bag.WriteProperty(QStringLiteral("enabled"), true, true);
-    EXPECT_FALSE(bag.Contains(QStringLiteral("Enabled")));
-    // A text default never equals a font.
-    bag.WriteProperty(QStringLiteral("Font"), QFont(QStringLiteral("Verdana")), QStringLiteral("Verdana"));
-    EXPECT_TRUE(bag.Contains(QStringLiteral("font")));
+    const struct { QStringList captions; const char *expected; } cases[] = {
+        {{QString()}, "&OK"},
+        {{"&OK", ""}, "&Cancel"},
+        {{"&OK", "&Cancel", ""}, "&Apply"},
+        {{"&OK", "&Cancel", "&Apply", ""}, "B"},
+        {{"&OKAY", ""}, "&OK"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(NewButtonCaption(c.captions, QStringLiteral("B")), QString::fromLatin1(c.expected)) << c.expected;
 }
 
 } // namespace

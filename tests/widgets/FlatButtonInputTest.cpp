@@ -1,9 +1,6 @@
 #include "ButtonTestSupport.h"
 
-#include <QCursor>
 #include <QSignalSpy>
-
-#include <cmath>
 
 namespace {
 
@@ -79,15 +76,6 @@ TEST_F(FlatButtonInput, MouseMoveIsReportedAndLeavingTakesTheHotLookAway)
     QTest::mouseMove(middle, Centre(middle));
     QTest::mouseMove(&form, away);
     EXPECT_EQ(State(middle), StateFocused);
-}
-
-TEST_F(FlatButtonInput, SnapMouseToPutsThePointerOnTheCentre)
-{
-    middle->setFixedSize(77, 34);
-    middle->SnapMouseTo();
-    // Halves go to the even pixel.
-    const QPoint origin = middle->mapToGlobal(QPoint(0, 0));
-    EXPECT_EQ(QCursor::pos(), QPoint(int(std::nearbyint(origin.x() + 38.5)), origin.y() + 17));
 }
 
 TEST_F(FlatButtonInput, SpaceClicksOnReleaseOnceEnterOnPress)

@@ -18,7 +18,7 @@ protected:
         ButtonForm::SetUp();
         button = AddButton(QStringLiteral("&OK"), QPoint(20, 20));
         // Text without smoothing, so that glyph pixels carry the text colour exactly.
-        QFont font = button->Font();
+        QFont font = button->font();
         font.setStyleStrategy(QFont::NoAntialias);
         button->setFont(font);
         other = AddButton(QStringLiteral("&Cancel"), QPoint(20, 100));
