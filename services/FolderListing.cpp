@@ -85,11 +85,6 @@ QLocale SortingLocale()
 
 }
 
-bool MatchesPattern(const QString &name, const QString &pattern)
-{
-    return MatchesAny(name, FoldedWildcards(pattern));
-}
-
 void SortLikeFileManager(QStringList &names)
 {
     // A sort key per name once, then plain key comparisons: far quicker than

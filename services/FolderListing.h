@@ -3,9 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-// True when `name` matches one of the ";"-separated wildcards, ignoring case.
-bool MatchesPattern(const QString &name, const QString &pattern);
-
 // Sorts names as a file manager does: ignoring case, numbers in natural
 // order, in the user's language (a plain language where that is "C").
 void SortLikeFileManager(QStringList &names);

@@ -75,20 +75,6 @@ QString LongNameOf(const QString &path)
     return QDir::toNativeSeparators(result.isEmpty() ? QStringLiteral("/") : result);
 }
 
-QString TitleCasePath(const QString &path, QChar separator)
-{
-    QString result = path;
-    for (qsizetype i = 1; i < result.size(); ++i) {
-        const QChar before = path.at(i - 1);
-        const bool startsWord = before == QLatin1Char(' ') || before == QLatin1Char('-')
-            || before == QLatin1Char('(') || before == QLatin1Char('_') || before == separator;
-        result[i] = startsWord ? path.at(i).toUpper() : path.at(i).toLower();
-    }
-    if (!result.isEmpty())
-        result[0] = result.at(0).toUpper();
-    return result;
-}
-
 bool FileExists(const QString &path)
 {
     if (path.isEmpty())

@@ -20,8 +20,6 @@ QString FileNamePart(const QString &path, QChar separator = NativeSeparator());
 // The absolute path as the file system spells it; an unknown path unchanged,
 // since on a case-sensitive file system another spelling names another path.
 QString LongNameOf(const QString &path);
-// Title-cases every element of a path, for file systems that ignore case.
-QString TitleCasePath(const QString &path, QChar separator = NativeSeparator());
 // A file (not a folder) that can be opened for reading.
 bool FileExists(const QString &path);
 // A folder that can be listed.

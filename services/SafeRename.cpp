@@ -37,10 +37,3 @@ FileOpResult SafeRename(const QString &oldPath, const QString &newPath)
         return LinkThenUnlink(from, to);
     return {error};
 }
-
-FileOpResult SafeRenameByLink(const QString &oldPath, const QString &newPath)
-{
-    if (oldPath.isEmpty() || newPath.isEmpty())
-        return {ENOENT};
-    return LinkThenUnlink(QFile::encodeName(oldPath), QFile::encodeName(newPath));
-}

@@ -30,19 +30,30 @@ protected:
 
 }
 
-TEST(MatchesPattern, IgnoresCaseAndChecksEveryWildcard)
+TEST_F(ListingTest, WildcardsIgnoreCaseAndEachOneCounts)
 {
-    const struct { const char16_t *name; QString pattern; bool matches; } cases[] = {
-        {u"bild.jpg", ImagePattern(), true}, {u"BILD.JPG", ImagePattern(), true}, {u"scan.Tif", ImagePattern(), true},
-        {u"x.jps", ImagePattern(), false}, {u".jpg", ImagePattern(), true}, {u"bild.jpg.txt", ImagePattern(), false},
-        {u"bildjpg", ImagePattern(), false}, {u"bild.tiff", ImagePattern(), true}, {u"IMG_1.CR3", ImagePattern(), true},
-        {u"ÄRGER.JPG", u"ärger.*"_qs, true}, {u"a1.jpg", u" ?1.jpg ; *.png"_qs, true},
-        {u"ab1.jpg", u"?1.jpg"_qs, false}, {u"ohne", u"*.*"_qs, true}, {u"a*b", u"a**b"_qs, true},
-        {u"aXbYb", u"a*b"_qs, true}, {u"aXbYc", u"a*b"_qs, false}, {u"bild.jpg", QString(), false},
-        {u"bild.jpg", u";;"_qs, false}};
-    for (const auto &c : cases)
-        EXPECT_EQ(MatchesPattern(QString::fromUtf16(c.name), c.pattern), c.matches)
-            << QString::fromUtf16(c.name).toStdString() << " " << c.pattern.toStdString();
+    TouchAll({u"bild.jpg"_qs, u"BILD2.JPG"_qs, u"scan.Tif"_qs, u"x.jps"_qs, u"bild.jpg.txt"_qs, u"bildjpg"_qs,
+              u"IMG_1.CR3"_qs, u"ÄRGER.JPG"_qs, u"a1.jpg"_qs, u"ab1.png"_qs, u"ohne"_qs, u"a*b"_qs, u"aXbYb"_qs,
+              u"aXbYc"_qs});
+    const struct { QString pattern; QStringList expected; } cases[] = {
+        {ImagePattern(), {u"a1.jpg"_qs, u"ab1.png"_qs, u"ÄRGER.JPG"_qs, u"bild.jpg"_qs, u"BILD2.JPG"_qs,
+                          u"IMG_1.CR3"_qs, u"scan.Tif"_qs}},
+        {u"ärger.*"_qs, {u"ÄRGER.JPG"_qs}},
+        {u" ?1.jpg ; *.gif"_qs, {u"a1.jpg"_qs}},
+        {u"a**b"_qs, {u"a*b"_qs, u"aXbYb"_qs}},
+        {u"a*b"_qs, {u"a*b"_qs, u"aXbYb"_qs}},
+        {u"o*"_qs, {u"ohne"_qs}},
+        {QString(), {}},
+        {u";;"_qs, {}},
+    };
+    for (const auto &c : cases) {
+        QStringList listed = ListMatchingFiles(dir.path(), c.pattern);
+        listed.sort(Qt::CaseInsensitive);
+        QStringList expected = c.expected;
+        expected.sort(Qt::CaseInsensitive);
+        EXPECT_EQ(listed, expected) << c.pattern.toStdString();
+    }
+    EXPECT_EQ(ListMatchingFiles(dir.path(), u"*.*"_qs).size(), 14);
 }
 
 TEST_F(ListingTest, FilesOnlyInNaturalOrder)

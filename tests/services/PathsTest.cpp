@@ -50,14 +50,6 @@ TEST(FolderPartAndFileNamePart, BothSeparators)
     EXPECT_EQ(FileNamePart(u"/home/fotos/bild.jpg"_qs), u"bild.jpg");
 }
 
-TEST(TitleCasePath, BothSeparators)
-{
-    EXPECT_EQ(TitleCasePath(u"c:\\FOTOS\\urlaub 2016\\img_0001.JPG"_qs, Back), u"C:\\Fotos\\Urlaub 2016\\Img_0001.jpg");
-    EXPECT_EQ(TitleCasePath(u"/FOTOS/urlaub 2016/img_0001.JPG"_qs, Slash), u"/Fotos/Urlaub 2016/Img_0001.jpg");
-    EXPECT_EQ(TitleCasePath(u"a-b(c d_e/ÄRGER"_qs), u"A-B(C D_E/Ärger");
-    EXPECT_EQ(TitleCasePath(QString()), QString());
-}
-
 TEST(LongNameOf, ExistingPathsAbsoluteAndCleanMissingOnesUnchanged)
 {
     QTemporaryDir dir;
