@@ -51,7 +51,6 @@ public:
     QCheckBox *chkFreeze() const { return m_chkFreeze; }
     QCheckBox *chkFileTime() const { return m_chkFileTime; }
     QPushButton *Command1() const { return m_command1; }
-    QFrame *Panel() const { return m_panel; }
     // The list's popup menu; its items start disabled until a handler is attached.
     QMenu *mnuPop() const { return m_mnuPop; }
     QAction *mnuShow() const { return m_mnuShow; }

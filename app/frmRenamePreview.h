@@ -26,7 +26,6 @@ public:
 
     QCheckBox *chkBurst() const { return m_chkBurst; }
     QLineEdit *txtShift() const { return m_txtShift; }
-    QCheckBox *chkCompanions() const { return m_chkCompanions; }
     QCheckBox *chkFileTime() const { return m_chkFileTime; }
     QTableWidget *Plan() const { return m_table; }
     QPushButton *cmdRename() const { return m_cmdRename; }

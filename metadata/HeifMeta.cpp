@@ -139,8 +139,6 @@ void readProperties(const QByteArray &iprp, HeifMeta &meta)
                 v.next(4);
                 const auto w = uint32_t(v.next(4));
                 meta.sizes[id] = {w, uint32_t(v.next(4))};
-            } else if (p.type == FourCc("irot") && p.payloadSize() >= 1) {
-                meta.rotations[id] = int(v.next(1) & 3);
             }
         }
     }

@@ -21,7 +21,6 @@ struct HeifMeta
     std::optional<IsoBox> idat;
     std::map<uint32_t, uint32_t> thumbnailOf;                // thumbnail item id -> its master's id
     std::map<uint32_t, std::pair<uint32_t, uint32_t>> sizes; // item id -> "ispe" width, height
-    std::map<uint32_t, int> rotations;                       // item id -> "irot" quarter turns
 };
 
 // `meta` is the top-level full box "meta".
