@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <future>
 #include <thread>
 
 namespace {
@@ -64,10 +65,13 @@ private:
         if (it == shots_.end()) {
             FileOpResult error;
             const QStringList entries = FolderEntries(folder, error);
-            // One listing serves the shots and the names a rename must not take.
+            // One listing serves the shots and the names a rename must not
+            // take; a large folder's two tables are made on two cores.
+            auto shots = std::async(entries.size() < 2000 ? std::launch::deferred : std::launch::async,
+                                    [&entries] { return FolderShots(entries); });
             if (error.ok())
                 batch_.knowEntries(folder, entries);
-            it = shots_.insert(folder, FolderShots(entries));
+            it = shots_.insert(folder, shots.get());
         }
         return it.value();
     }
