@@ -1,4 +1,4 @@
-#include "ExifBuilder.h"
+#include "tests/support/ExifBuilder.h"
 #include "metadata/EmbeddedPreview.h"
 #include "metadata/clsEXIF.h"
 #include "tests/support/TestFiles.h"
