@@ -46,6 +46,7 @@ TEST(CliInfoTest, ListsEachFileAsListInfoWithPlainLineEnds)
     EXPECT_TRUE(r.out.contains("\nDateTimeOriginal: 2008:05:30 15:56:01\n"));
 }
 
+// Names after "--" are files even when they look like options.
 TEST(CliInfoTest, UnreadableFilesAreListedSaidWhyAndFailAtTheEnd)
 {
     QTemporaryDir dir;
@@ -53,19 +54,13 @@ TEST(CliInfoTest, UnreadableFilesAreListedSaidWhyAndFailAtTheEnd)
     const QString fifo = dir.path() + "/rohr.jpg";
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
     const QString canon = kPhotos + "/Canon_40D.jpg";
-    const CliRun r = run({"info", missing, fifo, dir.path(), canon});
+    const CliRun r = run({"info", "--", missing, fifo, dir.path(), canon, "-x.jpg"});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.startsWith("== " + missing + "\nError.\n== " + fifo + "\nError.\n== " + dir.path()
                                  + "\nError.\n== " + canon + "\nMake: Canon\n"));
+    EXPECT_TRUE(r.out.endsWith("== -x.jpg\nError.\n"));
     EXPECT_EQ(r.err, missing + ": Datei oder Ordner nicht gefunden\n" + fifo + ": keine normale Datei\n" + dir.path()
-                         + ": ist ein Ordner\n");
-}
-
-TEST(CliInfoTest, FileNamesAfterDoubleDash)
-{
-    const CliRun r = run({"info", "--", "-x.jpg"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "== -x.jpg\nError.\n");
+                         + ": ist ein Ordner\n-x.jpg: Datei oder Ordner nicht gefunden\n");
 }
 
 TEST(CliUsageTest, HelpVersionAndWrongUsage)
@@ -75,24 +70,16 @@ TEST(CliUsageTest, HelpVersionAndWrongUsage)
     EXPECT_TRUE(r.out.startsWith("Aufruf: fotlex-cli BEFEHL"));
     EXPECT_TRUE(r.out.contains("info DATEI..."));
 
-    r = run({"--version"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.startsWith("fotlex-cli "));
+    EXPECT_TRUE(run({"--version"}).out.startsWith("fotlex-cli "));
 
-    for (const QStringList &args : {QStringList{"--bunt"}, QStringList{}, QStringList{"malen"}}) {
+    for (const QStringList &args : {QStringList{"--bunt"}, QStringList{}, QStringList{"malen"}, QStringList{"info"},
+                                    QStringList{"info", "-q", kPhotos + "/Canon_40D.jpg"}}) {
         r = run(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_TRUE(r.err.contains("Aufruf: fotlex-cli")) << r.err.toStdString();
     }
-    EXPECT_TRUE(run({"--bunt"}).err.startsWith("Unbekannte Option: --bunt\n"));
-
-    r = run({"info"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.err.contains("Keine Datei angegeben."));
-    r = run({"info", "-q", kPhotos + "/Canon_40D.jpg"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(run({"info"}).err.contains("Keine Datei angegeben."));
 }
 
 TEST(CliProgramTest, RunsWithoutADisplay)
@@ -107,11 +94,6 @@ TEST(CliProgramTest, RunsWithoutADisplay)
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_TRUE(process.readAllStandardOutput().contains("\nModel: NIKON D70\n"));
-
-    process.start(QStringLiteral(FOTLEX_CLI), {"--falsch"});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 2);
-    EXPECT_TRUE(process.readAllStandardError().startsWith("Unbekannte Option: --falsch\n"));
 }
 
 }
