@@ -232,13 +232,3 @@ TEST_F(BatchRenameTest, CancelStopsAfterTheFileInHand)
     EXPECT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00.jpg", "b.jpg"}));
 }
-
-TEST_F(BatchRenameTest, RealCameraPhotos)
-{
-    for (const char *name : {"Canon_40D.jpg", "Nikon_D70.jpg", "Canon_40D_photoshop_import.jpg"})
-        CopyPhoto(name, folder, name);
-    const auto outcomes = rename({"Canon_40D.jpg", "Nikon_D70.jpg", "Canon_40D_photoshop_import.jpg"});
-    EXPECT_EQ(files(), QStringList({"2008-03-15 - 09-52-01.jpg", "2008-05-30 - 15-56-01.jpg",
-                                    "Canon_40D_photoshop_import.jpg"}));
-    EXPECT_EQ(outcomes[2].reason, RenameReason::NoExifTime);
-}

@@ -19,6 +19,7 @@ TEST(RenamePlan, AcceptsOnlyRealWellFormedTimes)
 {
     EXPECT_TRUE(IsRealExifTime("2016:08:28 - 02:24:00"));
     EXPECT_TRUE(IsRealExifTime("2016:02:29 - 23:59:59"));
+    EXPECT_TRUE(IsRealExifTime("2000:01:01 - 00:00:00"));
     for (const char *bad : {"0000:00:00 - 00:00:00", " - ", "", "2016:08:28 - 02:24", "2016:08:28",
                             "2015:02:29 - 10:00:00", "2016:13:01 - 10:00:00",
                             "2016:08:28 - 24:00:00", "2016:08:28 - 10:60:00",
