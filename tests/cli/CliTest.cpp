@@ -82,20 +82,6 @@ TEST(CliUsageTest, HelpVersionAndWrongUsage)
     EXPECT_TRUE(run({"info"}).err.contains("Keine Datei angegeben."));
 }
 
-TEST(CliProgramTest, RunsWithoutADisplay)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(FOTLEX_CLI), {"info", kPhotos + "/Nikon_D70.jpg"});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_TRUE(process.readAllStandardOutput().contains("\nModel: NIKON D70\n"));
-}
-
 }
 
 // The tool is linked without --as-needed, so its dynamic section lists every
