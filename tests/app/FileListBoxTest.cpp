@@ -71,22 +71,6 @@ TEST_F(FileListBoxTest, ExtendedSelectionAndTheRightButton)
     EXPECT_EQ(down.at(6).at(0).toInt(), 2);
 }
 
-TEST_F(FileListBoxTest, FocusByKeyboardMakesNoEntryCurrent)
-{
-    QWidget before;
-    list.setParent(&before);
-    auto *edit = new QLineEdit(&before);
-    before.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&before));
-    edit->setFocus();
-    QSignalSpy changed(&list, &FileListBox::currentEntryChanged);
-    QTest::keyClick(edit, Qt::Key_Tab);
-    ASSERT_TRUE(list.hasFocus());
-    EXPECT_EQ(list.ListIndex(), -1);
-    EXPECT_EQ(changed.count(), 0);
-    list.setParent(nullptr);
-}
-
 TEST_F(FileListBoxTest, FollowsTheDiskKeepingSelectionAndCurrentEntry)
 {
     ClickEntry(list, 1);

@@ -125,7 +125,7 @@ TEST_F(SelectionPanelTest, RefreshShowsANewFileAndResetsThePanel)
     EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("30.05.2008 15:56:01"));
 }
 
-TEST_F(SelectionPanelTest, DoubleClickOpensTheEntryInTheListsFolderRightButtonTheMenu)
+TEST_F(SelectionPanelTest, DoubleClickOpensTheEntryInTheListsFolder)
 {
     OpenedUrls opened;
     // Another folder typed into the path field does not redirect the open.
@@ -134,10 +134,4 @@ TEST_F(SelectionPanelTest, DoubleClickOpensTheEntryInTheListsFolderRightButtonTh
     click(1);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
     EXPECT_EQ(opened.paths(1), QStringList({dir.filePath(QStringLiteral("b_nikon.jpg"))}));
-
-    ClickEntry(*list, 1, {}, Qt::MiddleButton);
-    EXPECT_FALSE(form->mnuPop()->isVisible());
-    ClickEntry(*list, 1, {}, Qt::RightButton);
-    EXPECT_TRUE(form->mnuPop()->isVisible());
-    form->mnuPop()->hide();
 }
