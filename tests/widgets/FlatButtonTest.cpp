@@ -1,6 +1,5 @@
 #include "widgets/AccessKey.h"
 #include "widgets/FlatButton.h"
-#include "widgets/NewButtonCaption.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -230,15 +229,6 @@ TEST(FlatButtonCaption, AccessKeyIsTheLetterAfterTheFirstSingleAmpersand)
         {"", ""}, {"&&", ""}, {"Fish && Chips", ""}, {"OK&", ""}, {"&A", ""}};
     for (auto [caption, key] : cases)
         EXPECT_EQ(AccessKeyOf(QString::fromUtf8(caption)), QString::fromUtf8(key)) << caption;
-}
-
-TEST(FlatButtonCaption, NewButtonsTakeOkCancelApplyThenTheirName)
-{
-    const struct { QStringList captions; const char *expected; } cases[] = {
-        {{""}, "&OK"}, {{"&OK", ""}, "&Cancel"}, {{"&OK", "&Cancel", ""}, "&Apply"},
-        {{"&OK", "&Cancel", "&Apply", ""}, "B"}, {{"&OKAY", ""}, "&OK"}};
-    for (const auto &c : cases)
-        EXPECT_EQ(NewButtonCaption(c.captions, QStringLiteral("B")), QString::fromLatin1(c.expected)) << c.expected;
 }
 
 } // namespace
