@@ -196,30 +196,4 @@ TEST_F(DirSelectTest, ChangingTheFolderOrDriveOrEscapeDiscardsTheName)
     EXPECT_EQ(subfolders(fotos), QStringList{"Juni"});
 }
 
-TEST_F(DirSelectTest, ReadOnlyParentGivesTheTwoLineMessage)
-{
-    // A read-only parent where permission bits bind, else a read-only kernel file system.
-    QString parent = temp.path() + "/schreibgeschuetzt";
-    QDir().mkpath(parent);
-    QFile::setPermissions(parent, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QDir().mkdir(parent + "/probe"))
-        parent = QDir("/sys").exists() && !QDir().mkdir("/sys/fotlex-probe") ? "/sys" : QString();
-    if (parent.isEmpty())
-        GTEST_SKIP() << "no folder here refuses a new subfolder to this user";
-    DirSelectPath = parent;
-    open();
-    ModalAnswer messages;
-    click(FlatButton2);
-    QTest::keyClicks(Text1, "Neu");
-    QTest::keyClick(Text1, Qt::Key_Return);
-    QFile::setPermissions(temp.path() + "/schreibgeschuetzt", QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                                     | QFileDevice::ExeOwner);
-    ASSERT_EQ(messages.boxes.size(), 1);
-    EXPECT_EQ(messages.boxes[0].text, "Der Ordner konnte nicht angelegt werden. \n"
-                                      "Datenträger ist möglicherweise schreibgeschützt.  ");
-    EXPECT_EQ(messages.boxes[0].icon, QMessageBox::Critical);
-    EXPECT_FALSE(QDir(parent + "/Neu").exists());
-    EXPECT_EQ(Text1->text(), "Neu");
-}
-
 } // namespace
