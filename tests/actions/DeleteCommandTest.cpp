@@ -25,6 +25,8 @@ TEST(DeleteCommand, MovesTheChosenFileToTheTrashAndSelectsTheNeighbour)
         ASSERT_EQ(answer.boxes.size(), 1);
         EXPECT_EQ(answer.boxes[0].text, "Bild '" + c.names[c.chosen] + "' in den Papierkorb verschieben?");
         EXPECT_EQ(answer.boxes[0].defaultButton, QMessageBox::Yes);
+        EXPECT_EQ(answer.boxes[0].icon, QMessageBox::Question);
+        EXPECT_EQ(answer.boxes[0].title, "Fotlex");
         EXPECT_EQ(host.Entries(), c.remaining);
         EXPECT_EQ(host.list->ListIndex(), c.selected);
         EXPECT_EQ(host.SelectedRows(), c.selected < 0 ? QList<int>() : QList<int>({c.selected}));
@@ -65,6 +67,8 @@ TEST(DeleteCommand, WithoutATrashAsksAgainAndSaysWhatFailed)
     EXPECT_EQ(answer.boxes[1].text, "Bild 'a2.jpg' endgültig löschen?");
     EXPECT_EQ(answer.boxes[1].defaultButton, QMessageBox::No);
     EXPECT_TRUE(answer.boxes[2].text.startsWith("Das Bild 'a2.jpg' konnte nicht gelöscht werden."));
+    EXPECT_EQ(answer.boxes[2].icon, QMessageBox::Critical);
+    EXPECT_EQ(answer.boxes[2].title, "Fotlex");
     EXPECT_EQ(host.Entries(), Five);
     EXPECT_EQ(host.SelectedRows(), QList<int>({1}));
 }

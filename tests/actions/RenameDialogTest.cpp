@@ -115,8 +115,10 @@ TEST_F(RenameDialogTest, TakenBadOrRefusedNamesKeepTheDialogOpen)
         ASSERT_EQ(answer.boxes.size(), 1) << c.name.toStdString();
         EXPECT_TRUE(answer.boxes[0].text.startsWith(c.text)) << answer.boxes[0].text.toStdString();
         EXPECT_EQ(Dialog(), dlg);
-        if (c.name == "B") // selected for another try
+        if (c.name == "B") { // selected for another try
             EXPECT_EQ(dlg->Text1->selectedText(), c.name);
+            EXPECT_EQ(answer.boxes[0].icon, QMessageBox::Information);
+        }
     }
     EXPECT_EQ(QDir(host->dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList({"a.jpg", "b.jpg", "sub"}));

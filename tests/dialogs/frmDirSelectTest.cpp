@@ -169,6 +169,7 @@ TEST_F(DirSelectTest, RefusedNamesSaySoAndStayForCorrection)
         EXPECT_EQ(dialog->focusWidget(), Text1);
     }
     EXPECT_EQ(messages.boxes.first().text, ExistsText);
+    EXPECT_EQ(messages.boxes.last().icon, QMessageBox::Warning);
     EXPECT_EQ(subfolders(fotos), QStringList{"Juni"});
     EXPECT_EQ(subfolders(temp.path()), QStringList{"Fotos"});
 }
