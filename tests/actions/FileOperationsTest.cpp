@@ -34,10 +34,12 @@ TEST(RenameInFolder, RenamesOnlyToAFreeValidNameAndNeverReplaces)
         ASSERT_TRUE(QDir(folder).mkdir("Album.jpg"));
         const HandRenameResult result = RenameInFolder(folder, c.current, c.base, ".jpg");
         EXPECT_EQ(result.outcome, c.outcome) << c.base;
-        if (c.outcome == HandRenameStatus::InvalidName || c.outcome == HandRenameStatus::Failed)
+        if (c.outcome == HandRenameStatus::InvalidName || c.outcome == HandRenameStatus::Failed) {
             EXPECT_FALSE(RenameFailureText(result).isEmpty()) << c.base;
-        if (c.outcome == HandRenameStatus::Renamed)
+        }
+        if (c.outcome == HandRenameStatus::Renamed) {
             EXPECT_FALSE(QFile::exists(folder + c.current)) << c.base;
+        }
         EXPECT_TRUE(QFile::exists(folder + c.result)) << c.base;
         QStringList contents;
         for (const QString &name : QDir(folder).entryList(QDir::Files))

@@ -53,6 +53,10 @@ TEST_F(FlatButtonTest, MouseClicksOnceAndOnlyWhenReleasedOverTheButton)
     QSignalSpy clicks(middle, &FlatButton::Click);
     const QPoint centre = middle->rect().center(), outside(-30, 5);
     QTest::mouseMove(middle, centre);
+    EXPECT_EQ(State(middle), StateHot);
+    QTest::mouseMove(&form, away);
+    EXPECT_EQ(State(middle), StateNormal);
+    QTest::mouseMove(middle, centre);
     QTest::mousePress(middle, Qt::LeftButton, {}, centre);
     EXPECT_TRUE(middle->hasFocus());
     QTest::mouseMove(middle, outside);
@@ -76,6 +80,10 @@ TEST_F(FlatButtonTest, MouseClicksOnceAndOnlyWhenReleasedOverTheButton)
     EXPECT_EQ(clicks.count(), 2);
     QTest::mouseClick(middle, Qt::RightButton, {}, centre);
     EXPECT_EQ(clicks.count(), 2);
+    // Space released with the pointer over the button leaves the hot look.
+    QTest::keyClick(middle, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 3);
+    EXPECT_EQ(State(middle), StateHot);
 
     // Leaving takes the hot look away; a focused button keeps its focus look.
     QTest::mouseMove(&form, away);
