@@ -38,34 +38,6 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindowMenuTest, RenameShowAndDeleteFromTheMenu)
-{
-    PickFromMenu(1, form->mnuRename());
-    auto *dlg = form->findChild<frmRename *>();
-    ASSERT_TRUE(dlg && dlg->isVisible());
-    EXPECT_EQ(dlg->Text1->text(), "a2");
-    dlg->Text1->selectAll();
-    QTest::keyClicks(dlg->Text1, "Urlaub");
-    QTest::keyClick(dlg->Text1, Qt::Key_Return);
-    EXPECT_TRUE(QFile::exists(dir.filePath("Urlaub.jpg")));
-    EXPECT_EQ(form->FileList()->FileName(), "Urlaub.jpg");
-
-    {
-        OpenedUrls opened;
-        PickFromMenu(1, form->mnuShow());
-        EXPECT_EQ(opened.paths(1), QStringList({dir.filePath("a3.jpg")}));
-    }
-
-    const QByteArray photo = ReadBytes(dir.filePath("a1.jpg"));
-    ModalAnswer answer;
-    PickFromMenu(0, form->mnuDelete());
-    ASSERT_EQ(answer.boxes.size(), 1);
-    // The tests' own trash (see gui_main) holds it whole.
-    EXPECT_EQ(ReadBytes(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files/a1.jpg"), photo);
-    EXPECT_EQ(form->FileList()->ListCount(), 2);
-    EXPECT_EQ(form->FileList()->FileName(), "a3.jpg");
-}
-
 TEST_F(MainWindowMenuTest, ShowSaysSoWhenNoProgramOpensTheFile)
 {
     // A stand-in that ends as xdg-open does when no program is set up for
@@ -78,17 +50,4 @@ TEST_F(MainWindowMenuTest, ShowSaysSoWhenNoProgramOpensTheFile)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !answer.boxes.isEmpty(); }, 5000));
     EXPECT_EQ(answer.boxes[0].text, "Das Bild 'exit3' konnte nicht angezeigt werden.\n"
                                     "Für diesen Dateityp ist kein Programm eingerichtet.");
-}
-
-TEST_F(MainWindowMenuTest, CommandsDoNothingOnAnEmptyFolder)
-{
-    QTemporaryDir empty;
-    form->FileList()->setPath(empty.path());
-    ModalAnswer answer;
-    OpenedUrls opened;
-    for (QAction *item : {form->mnuShow(), form->mnuRename(), form->mnuDelete()})
-        item->trigger();
-    EXPECT_TRUE(answer.boxes.isEmpty());
-    EXPECT_EQ(form->findChild<frmRename *>(), nullptr);
-    EXPECT_TRUE(opened.paths(0).isEmpty());
 }

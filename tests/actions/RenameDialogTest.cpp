@@ -53,27 +53,6 @@ protected:
 
 } // namespace
 
-TEST_F(RenameDialogTest, OffersTheNameTypedKeysPassTheFilterCancelKeepsTheFile)
-{
-    Use({"IMG_0001.JPEG", "b.png"});
-    frmRename *dlg = OpenFor("IMG_0001.JPEG");
-    ASSERT_NE(dlg, nullptr);
-    EXPECT_FALSE(dlg->isModal());
-    EXPECT_EQ(dlg->Text1->text(), "IMG_0001");
-    EXPECT_EQ(dlg->Label2->text(), ".jpeg");
-    // A second command refills the open dialog.
-    EXPECT_EQ(OpenFor("b.png"), dlg);
-    EXPECT_EQ(dlg->Text1->text(), "b");
-    EXPECT_EQ(dlg->Label2->text(), ".png");
-
-    ASSERT_TRUE(QTest::qWaitFor([dlg] { return QApplication::activeWindow() == dlg; }));
-    Type(dlg->Text1, ".,(:\\Zz09 -_äÖß");
-    EXPECT_EQ(dlg->Text1->text(), "bZz09 -_äÖß");
-    QTest::mouseClick(dlg->Command1, Qt::LeftButton);
-    EXPECT_EQ(Dialog(), nullptr);
-    EXPECT_EQ(host->Entries(), QStringList({"b.png", "IMG_0001.JPEG"}));
-}
-
 TEST_F(RenameDialogTest, RenamesTheFileOfTheCommandAndSelectsIt)
 {
     Use({"a.jpg", "b.JPG", "c.jpg"});

@@ -71,29 +71,6 @@ TEST_F(BatchWindowTest, Command1RenamesTheSelectionAndEndsWithTheClosingSteps)
     EXPECT_EQ(form->lblCam()->text(), "Camera:");
 }
 
-TEST_F(BatchWindowTest, FrozenModeKeepsTheTimeOfTheLastFileThatHadOneAndNeedsOne)
-{
-    click(0);
-    click(2);
-    EXPECT_EQ(form->lblEXIFTime()->text(), "No EXIF Data");
-    form->chkFreeze()->setChecked(true);
-    EXPECT_EQ(form->lblEXIFTime()->text(), "28.08.2016 02:24:00");
-    click(1, Qt::ControlModifier);
-    clickCommand1();
-    EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00a.jpg", "2016-08-28 - 02-24-00b.jpg", "a.jpg"}));
-    EXPECT_FALSE(form->chkFreeze()->isChecked());
-
-    form->chkFreeze()->setChecked(true);
-    click(0);
-    form->FrozenExifTime = "0000:00:00 - 00:00:00";
-    ModalAnswer answer;
-    clickCommand1();
-    ASSERT_EQ(answer.boxes.size(), 1);
-    EXPECT_EQ(answer.boxes[0].text, NoFrozenTimeText);
-    EXPECT_TRUE(files().contains("2016-08-28 - 02-24-00a.jpg"));
-    EXPECT_TRUE(form->chkFreeze()->isChecked());
-}
-
 TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt)
 {
     WriteFile(dir.filePath("b.xmp"), "edits");

@@ -42,35 +42,6 @@ TEST_F(FileListBoxTest, ListsMatchingFilesAndKeepsThePathOfAnUnreadableFolder)
     EXPECT_EQ(list.Path(), QDir(dir.path()).absolutePath());
 }
 
-TEST_F(FileListBoxTest, ExtendedSelectionAndTheRightButton)
-{
-    QSignalSpy changed(&list, &FileListBox::currentEntryChanged);
-    QSignalSpy down(&list, &FileListBox::mouseDown);
-    ClickEntry(list, 1);
-    ClickEntry(list, 3, Qt::ShiftModifier);
-    EXPECT_EQ(list.FileName(), QStringLiteral("img_9.jpg"));
-    ClickEntry(list, 5, Qt::ControlModifier);
-    EXPECT_EQ(SelectedRows(list), (QList<int>{1, 2, 3, 5}));
-    QTest::keyClick(&list, Qt::Key_Up);
-    EXPECT_EQ(list.ListIndex(), 4);
-    EXPECT_EQ(changed.count(), 4);
-
-    // The middle button changes nothing; the right one, outside the
-    // selection, makes the entry the only one, inside keeps the selection.
-    ClickEntry(list, 0);
-    ClickEntry(list, 1, {}, Qt::MiddleButton);
-    EXPECT_EQ(list.ListIndex(), 0);
-    ClickEntry(list, 2, Qt::ControlModifier);
-    ClickEntry(list, 2, {}, Qt::RightButton);
-    EXPECT_EQ(SelectedRows(list), QList<int>({0, 2}));
-    ClickEntry(list, 1, {}, Qt::RightButton);
-    EXPECT_EQ(list.ListIndex(), 1);
-    EXPECT_EQ(SelectedRows(list), QList<int>({1}));
-    ASSERT_EQ(down.count(), 8);
-    EXPECT_EQ(down.at(4).at(0).toInt(), 4);
-    EXPECT_EQ(down.at(6).at(0).toInt(), 2);
-}
-
 TEST_F(FileListBoxTest, FollowsTheDiskKeepingSelectionAndCurrentEntry)
 {
     ClickEntry(list, 1);

@@ -46,42 +46,6 @@ TEST(CliInfoTest, ListsEachFileAsListInfoWithPlainLineEnds)
     EXPECT_TRUE(r.out.contains("\nDateTimeOriginal: 2008:05:30 15:56:01\n"));
 }
 
-// Names after "--" are files even when they look like options.
-TEST(CliInfoTest, UnreadableFilesAreListedSaidWhyAndFailAtTheEnd)
-{
-    QTemporaryDir dir;
-    const QString missing = dir.path() + "/fehlt.jpg";
-    const QString fifo = dir.path() + "/rohr.jpg";
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
-    const QString canon = kPhotos + "/Canon_40D.jpg";
-    const CliRun r = run({"info", "--", missing, fifo, dir.path(), canon, "-x.jpg"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.out.startsWith("== " + missing + "\nError.\n== " + fifo + "\nError.\n== " + dir.path()
-                                 + "\nError.\n== " + canon + "\nMake: Canon\n"));
-    EXPECT_TRUE(r.out.endsWith("== -x.jpg\nError.\n"));
-    EXPECT_EQ(r.err, missing + ": Datei oder Ordner nicht gefunden\n" + fifo + ": keine normale Datei\n" + dir.path()
-                         + ": ist ein Ordner\n-x.jpg: Datei oder Ordner nicht gefunden\n");
-}
-
-TEST(CliUsageTest, HelpVersionAndWrongUsage)
-{
-    CliRun r = run({"--help"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.startsWith("Aufruf: fotlex-cli BEFEHL"));
-    EXPECT_TRUE(r.out.contains("info DATEI..."));
-
-    EXPECT_TRUE(run({"--version"}).out.startsWith("fotlex-cli "));
-
-    for (const QStringList &args : {QStringList{"--bunt"}, QStringList{}, QStringList{"malen"}, QStringList{"info"},
-                                    QStringList{"info", "-q", kPhotos + "/Canon_40D.jpg"}}) {
-        r = run(args);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_TRUE(r.err.contains("Aufruf: fotlex-cli")) << r.err.toStdString();
-    }
-    EXPECT_TRUE(run({"info"}).err.contains("Keine Datei angegeben."));
-}
-
 }
 
 // The tool is linked without --as-needed, so its dynamic section lists every

@@ -56,59 +56,10 @@ TEST_F(DirListBoxTest, ChainFromTheRootThenSubfoldersAndOnlyRealChangesReported)
     EXPECT_EQ(changed.count(), 1);
 }
 
-TEST_F(DirListBoxTest, DoubleClickOrEnterOpensSingleClickHighlightsVanishedFoldersAreLeft)
-{
-    ASSERT_TRUE(list.setPath(top + "/a/b"));
-    QSignalSpy changed(&list, &DirListBox::pathChanged);
-    clickItem(list, "y");
-    EXPECT_EQ(list.List(list.ListIndex()), top + "/a/b/y");
-    EXPECT_EQ(changed.count(), 0);
-    doubleClickItem(list, "y");
-    EXPECT_EQ(list.Path(), top + "/a/b/y");
-    doubleClickItem(list, "a");
-    EXPECT_EQ(list.Path(), top + "/a");
-    list.setFocus();
-    list.setListIndex(list.ListIndex() + 1);
-    QTest::keyClick(&list, Qt::Key_Return);
-    EXPECT_EQ(list.Path(), top + "/a/b");
-    EXPECT_EQ(changed.count(), 3);
-
-    ASSERT_TRUE(QDir(top).mkpath("a/b/neu"));
-    list.Refresh();
-    EXPECT_TRUE(texts().contains("neu"));
-    ASSERT_TRUE(QDir(top + "/a/b/y").removeRecursively());
-    doubleClickItem(list, "y");
-    EXPECT_EQ(list.Path(), top + "/a/b");
-    EXPECT_FALSE(texts().contains("y"));
-    ASSERT_TRUE(QDir(top + "/a/b").removeRecursively());
-    list.Refresh();
-    EXPECT_EQ(list.Path(), top + "/a");
-    EXPECT_EQ(changed.count(), 4);
-}
-
 MountedVolume volume(const QString &root, const QByteArray &device, const QByteArray &type = "ext4",
                      const QString &name = {})
 {
     return {root, name, device, type, true, true};
-}
-
-TEST(DriveEntries, RootThenHomeThenRealVolumes)
-{
-    MountedVolume notReady = volume("/media/cd", "/dev/sr0", "iso9660");
-    notReady.ready = false;
-    MountedVolume boundFile = volume("/etc/hosts", "/dev/vda1");
-    boundFile.isFolder = false;
-    const QList<MountedVolume> mounted = {
-        volume("/", "/dev/sda2"), volume("/proc", "proc", "proc"), volume("/dev/shm", "shm", "tmpfs"),
-        volume("/boot/efi", "/dev/sda1", "vfat"), volume("/snap/core/17", "/dev/loop3", "squashfs"), boundFile,
-        notReady, volume("/run/media/anna/STICK", "/dev/sdb1", "vfat", "STICK"),
-        volume("/mnt/fotos", "server:/fotos", "nfs4"), volume("/data", "/dev/sdc1"), volume("/data/", "/dev/sdc1"),
-        volume("/home/anna", "/dev/sda3")};
-    QStringList texts;
-    for (const DriveEntry &entry : DriveEntries(mounted, "/home/anna/"))
-        texts << entry.text;
-    EXPECT_EQ(texts, (QStringList{"/", "/home/anna", "/run/media/anna/STICK [STICK]", "/mnt/fotos", "/data"}));
-    EXPECT_EQ(DriveEntries({}, "/").size(), 1);
 }
 
 TEST(DriveListBoxTest, ChoosesTheDriveOfAPathAndFallsBackWhenItGoes)

@@ -56,30 +56,6 @@ QByteArray hugeCount(bool little)
 
 const auto Date = u"DateTimeOriginal: 2006:07:15 14:23:05\r\n";
 
-TEST_F(ReaderTest, ByteOrders)
-{
-    ASSERT_EQ(read(sample(true).jpeg()).ReadStatus(), 0);
-    EXPECT_TRUE(reader.IntelByteAlignment());
-    const QString intel = reader.ListInfo();
-    EXPECT_EQ(names(), (QStringList{"Make", "Model", "ExifOffset", "FNumber", "DateTimeOriginal"}));
-
-    ASSERT_EQ(read(sample(false).jpeg()).ReadStatus(), 0);
-    EXPECT_FALSE(reader.IntelByteAlignment());
-    EXPECT_EQ(reader.ListInfo(), intel);
-
-    // Any other byte-order mark reads big-endian.
-    QByteArray tiff = sample(false).tiff();
-    tiff[0] = 'X';
-    tiff[1] = 'Y';
-    ASSERT_EQ(read(ExifMark(tiff)).ReadStatus(), 0);
-    EXPECT_FALSE(reader.IntelByteAlignment());
-    EXPECT_TRUE(reader.ListInfo().contains(u"Model: Model One\r\n"));
-
-    EXPECT_EQ(read(B(true).ascii(B::Ifd0, 272, "X").jpeg()).ListInfo(), u"Model: X\r\n");
-    EXPECT_EQ(read(B(true).jpeg()).ReadStatus(), 0);
-    EXPECT_EQ(reader.ListInfo(), u"");
-}
-
 TEST_F(ReaderTest, MissingEmptyAndExiflessFilesKeepThePreviousList)
 {
     const QString path = write(sample(false).jpeg());
@@ -188,41 +164,6 @@ TEST_F(ReaderTest, CostBombsStayWithinTheTextBudget)
         EXPECT_EQ(clsEXIF::ExifTimeOf(path), reader.ExifTime());
         EXPECT_EQ(reader.ExifTime().isEmpty(), bomb.id != 36867 || bomb.type != 2) << bomb.id;
     }
-}
-
-TEST_F(ReaderTest, ExifOffsetLeadsTheSecondWalk)
-{
-    B without(false);
-    without.ascii(B::Ifd0, 272, "M").ascii(B::Exif, 36867, "2006:07:15 14:23:05").withoutExifOffset();
-    ASSERT_EQ(read(without.jpeg()).ReadStatus(), 0);
-    EXPECT_EQ(names(), QStringList{"Model"});
-
-    // An ExifOffset of any type is taken from its text.
-    B b(true);
-    b.shorts(B::Ifd0, 34665, {0}).ascii(B::Exif, 36867, "2006:07:15 14:23:05").withoutExifOffset();
-    ASSERT_EQ(read(ExifMark(b.tiff().replace(18, 2, b.u16(26)))).ReadStatus(), 0); // IFD0: 8 + 2 + 12 + 4
-    EXPECT_EQ(names(), (QStringList{"ExifOffset", "DateTimeOriginal"}));
-}
-
-TEST_F(ReaderTest, MetaInfoNumberTextAndErrors)
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    read(sample(true).jpeg());
-    QString text;
-    EXPECT_EQ(std::get<int32_t>(reader.MetaInfo(33437, text)), 3);
-    EXPECT_EQ(text, u"2.8");
-    EXPECT_EQ(std::get<int32_t>(reader.MetaInfo(37510, text)), 0);
-    EXPECT_EQ(text, u"Tag 37510 nicht gefunden.");
-
-    read(QByteArray(10, 'a'));
-    text = "unchanged";
-    const auto none = reader.MetaInfo(33437, text);
-    ASSERT_TRUE(std::holds_alternative<ExifError>(none));
-    EXPECT_EQ(std::get<ExifError>(none).number, 10);
-    EXPECT_EQ(std::get<ExifError>(none).description, u"Keine EXIF-Daten vorhanden.");
-    EXPECT_EQ(text, u"unchanged");
-    reader.setImageFile(m_dir.path() + "/none");
-    EXPECT_EQ(std::get<ExifError>(reader.MetaInfo(33437, text)).number, 11);
 }
 
 }

@@ -69,4 +69,9 @@ TEST(FolderNamesTest, CountsNamesThatFoldAlike)
     names.renamed("Ärger.jpg", "b.jpg");
     EXPECT_FALSE(names.contains("ärger.jpg"));
     EXPECT_TRUE(names.contains("B.jpg"));
+    // The first and last capitals fold too.
+    for (const char *name : {"Anna.jpg", "zoo.jpg"})
+        names.add(QString::fromLatin1(name));
+    EXPECT_TRUE(names.contains("aNNA.JPG"));
+    EXPECT_TRUE(names.contains("Zoo.jpg"));
 }

@@ -64,24 +64,6 @@ TEST(LongNameOf, ExistingPathsAbsoluteAndCleanMissingOnesUnchanged)
         EXPECT_EQ(LongNameOf(L(missing)), L(missing));
 }
 
-TEST(FileExistsAndFolderExists, OnlyReadableFilesAndListableFolders)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(u"bild.jpg"_qs);
-    const QString locked = dir.filePath(u"gesperrt.jpg"_qs);
-    const QString closed = dir.filePath(u"zu"_qs);
-    ASSERT_TRUE(WriteBytes(file) && WriteBytes(locked) && QDir().mkdir(closed));
-    SetMode(locked, 0000);
-    SetMode(closed, 0000);
-    PermissionsEnforced enforced;
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_TRUE(FolderExists(dir.path() + u'/'));
-    for (const QString &path : {dir.filePath(u"fehlt"_qs), QString(), locked, dir.path()})
-        EXPECT_FALSE(FileExists(path)) << path.toStdString();
-    for (const QString &path : {dir.filePath(u"fehlt"_qs), QString(), closed, file})
-        EXPECT_FALSE(FolderExists(path)) << path.toStdString();
-}
-
 TEST(CreateFolderPath, CreatesMissingLevelsAndFailsAtTheFirstItCannotMake)
 {
     QTemporaryDir dir;

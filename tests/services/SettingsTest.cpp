@@ -104,38 +104,3 @@ TEST_F(SettingsTest, LineBreaksAndBadNamesAreRefused)
         EXPECT_FALSE(Write("Fotlex", "LastPath", value));
     EXPECT_EQ(ReadBytes(file), "[Fotlex]\nLastPath=/alt\n");
 }
-
-TEST_F(SettingsTest, ReadOnlyFolderOrAFolderInsteadOfTheFileAreRefused)
-{
-    const QString folder = dir.filePath(u"nurlesen"_qs);
-    const QString inside = folder + u"/fotlex.ini"_qs;
-    ASSERT_TRUE(QDir().mkdir(folder) && WriteBytes(inside, "[Fotlex]\nLastPath=/alt\n"));
-    SetMode(folder, 0555);
-    {
-        // The temporary file cannot be made beside the settings file.
-        PermissionsEnforced enforced;
-        EXPECT_FALSE(Write("Fotlex", "LastPath", u"/neu"_qs, inside));
-        EXPECT_FALSE(Write("Fotlex", "LastPath", u"/neu"_qs, folder + u"/neu.ini"_qs));
-    }
-    SetMode(folder, 0755);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"fotlex.ini"_qs});
-    EXPECT_EQ(Read("Fotlex", "LastPath", {}, inside), u"/alt");
-
-    ASSERT_TRUE(QDir().mkdir(file));
-    EXPECT_EQ(Read("Fotlex", "LastPath", u"/std"_qs), u"/std");
-    EXPECT_FALSE(Write("Fotlex", "LastPath", u"/neu"_qs));
-}
-
-TEST_F(SettingsTest, RewriteKeepsPermissionsAndFollowsALink)
-{
-    ASSERT_TRUE(WriteBytes(file, "[Fotlex]\nLastPath=/alt\n"));
-    SetMode(file, 0600);
-    const QString link = dir.filePath(u"verweis.ini"_qs);
-    ASSERT_TRUE(QFile::link(file, link));
-    EXPECT_TRUE(Write("Fotlex", "LastPath", u"/link"_qs, link));
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    struct stat st {};
-    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0600u);
-    EXPECT_EQ(Read("Fotlex", "LastPath"), u"/link");
-}
