@@ -43,7 +43,8 @@ QByteArray photoTiff(bool littleEndian)
 QByteArray heif(int ilocVersion)
 {
     const QByteArray item = be(6, 4) + ExifMark(photoTiff(true));
-    const QByteArray infe = fullBox("infe", 2, be(1, 2) + be(0, 2) + "Exif" + QByteArray(1, '\0'));
+    // The iloc 2 file's infe leaves out even the empty name, as some writers do.
+    const QByteArray infe = fullBox("infe", 2, be(1, 2) + be(0, 2) + "Exif" + QByteArray(ilocVersion != 2, '\0'));
     const QByteArray iinf = fullBox("iinf", 0, be(1, 2) + infe);
     const int idSize = ilocVersion == 2 ? 4 : 2;
     auto iloc = [&](uint32_t base) {
@@ -263,4 +264,19 @@ TEST(TiffPreviewTest, ThumbnailInTheNextDirectorySizeFromTheFirst)
     EXPECT_EQ(preview.imageHeight, 3000);
     EXPECT_EQ(preview.offset, jpegAt);
     EXPECT_EQ(preview.width, 160);
+}
+
+// SubIFDs nested deeper than four are not followed, whatever they hold.
+TEST(TiffPreviewTest, NestingEndsAtTheFifthLevel)
+{
+    ExifBuilder b(true);
+    const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xC0\x00\x11\x08\x00\x78\x00\xA0\x03", 12)
+                            + QByteArray(9, '\x01') + QByteArray("\xFF\xD9", 2);
+    const auto field = [&b](uint16_t id, uint32_t value) { return b.u16(id) + b.u16(4) + b.u32(1) + b.u32(value); };
+    QByteArray tiff = QByteArray("II", 2) + b.u16(42) + b.u32(8);
+    for (int level = 0; level < 5; ++level)
+        tiff += b.u16(1) + field(330, uint32_t(tiff.size() + 18)) + b.u32(0);
+    const auto jpegAt = uint32_t(tiff.size() + 30);
+    tiff += b.u16(2) + field(513, jpegAt) + field(514, uint32_t(jpeg.size())) + b.u32(0) + jpeg;
+    EXPECT_EQ(FindEmbeddedPreviewInMemory(tiff).length, 0);
 }
