@@ -17,11 +17,6 @@ FileCommands::FileCommands(FileActionsHost &host, QObject *parent)
 {
 }
 
-frmRename *FileCommands::RenameDialog() const
-{
-    return renameDialog_;
-}
-
 QString FullPathOf(QString pathText, const QString &fileName)
 {
     return AddBackslash(pathText) + fileName;

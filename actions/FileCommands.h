@@ -25,9 +25,6 @@ public:
     // trash is possible; then selects the neighbour.
     void mnuDeleteClick();
 
-    // The open rename dialog, null when it is closed.
-    frmRename *RenameDialog() const;
-
 private:
     FileActionsHost &host_;
     QPointer<frmRename> renameDialog_;

@@ -19,9 +19,6 @@ public:
     // Fills the dialog for `currentName` in `folder` (ending in a separator).
     void Open(const QString &folder, const QString &currentName);
 
-    QString Folder() const { return folder_; }
-    QString CurrentName() const { return currentName_; }
-
     QLabel *Label1;
     QLineEdit *Text1;
     QLabel *Label2;

@@ -35,7 +35,6 @@ public:
     ~Form1() override;
 
     FileListBox *FileList() const { return m_fileList; }
-    FlatButton *ButtonBrowse() const { return m_buttonBrowse; }
     QLineEdit *txtPath() const { return m_txtPath; }
     QPlainTextEdit *txtInfo() const { return m_txtInfo; }
     QLabel *picPreview() const;

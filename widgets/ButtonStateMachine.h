@@ -67,16 +67,9 @@ public:
     void AmbientChanged(std::string_view name, bool displayAsDefault);
 
     ButtonState CurrentState() const { return currentState_; }
-    bool PaintLock() const { return paintLock_; }
     bool Enabled() const { return enabled_; }
     bool FocusRect() const { return focusRect_; }
     bool HasFocus() const { return hasFocus_; }
-    bool IsHot() const { return isHot_; }
-    bool Armed() const { return armed_; }
-    bool FormActive() const { return formActive_; }
-    bool SpaceDown() const { return spaceDown_; }
-    bool LeftDown() const { return leftDown_; }
-    bool ShowDefault() const { return showDefault_; }
 
 private:
     void Ensure(ButtonState s);

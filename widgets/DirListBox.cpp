@@ -129,11 +129,6 @@ void DirListBox::setListIndex(int index)
     setCurrentRow(index);
 }
 
-int DirListBox::OpenIndex() const
-{
-    return openIndex_;
-}
-
 void DirListBox::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

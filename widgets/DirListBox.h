@@ -26,8 +26,6 @@ public:
     // The highlighted entry, -1 for none.
     int ListIndex() const;
     void setListIndex(int index);
-    // The entry that shows the open folder.
-    int OpenIndex() const;
 
 signals:
     // The open folder changed, by the user or by setPath.

@@ -70,6 +70,7 @@ public:
     // One QEvent::Leave of hwnd will be reported as WM_MOUSELEAVE.
     void TrackLeave(QWidget *hwnd);
 
+private:
     struct Entry
     {
         QPointer<QWidget> Window; // null marks a free entry
@@ -77,9 +78,7 @@ public:
         int Count[2] = {0, 0};
         std::vector<quint32> List[2];
     };
-    const std::vector<Entry> &Entries() const { return table_; }
 
-private:
     Entry *Find(QWidget *hwnd);
 
     HookClient *client_;

@@ -2,7 +2,7 @@
 // 65,000 values each, and reports each file's peak memory. Every file is read
 // in a child process of its own, so that its peak is its own.
 #include "metadata/clsEXIF.h"
-#include "tests/metadata/ExifBuilder.h"
+#include "tests/support/ExifBuilder.h"
 
 #include <QElapsedTimer>
 #include <QFile>

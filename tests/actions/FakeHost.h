@@ -4,7 +4,6 @@
 #include "TestFiles.h"
 
 #include "actions/FileActionsHost.h"
-#include "services/FolderListing.h"
 #include "services/ImageTypes.h"
 
 #include <QTemporaryDir>
@@ -29,7 +28,6 @@ public:
     QByteArray Content(const QString &name) const { return ReadBytes(dir.filePath(name)); }
     QStringList Entries() const { return ::Entries(*list); }
     QList<int> SelectedRows() const { return ::SelectedRows(*list); }
-
     void Choose(int index)
     {
         list->setListIndex(index);

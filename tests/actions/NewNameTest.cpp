@@ -4,21 +4,10 @@
 
 TEST(SplitOfferedName, PegGivesJpegOtherwiseTheLastThreeCharactersInLowerCase)
 {
-    const struct
-    {
-        const char *fileName, *base, *extension;
-    } cases[] = {
-        {"IMG_0001.jpeg", "IMG_0001", ".jpeg"},
-        {"IMG_0001.JPEG", "IMG_0001", ".jpeg"},
-        {"IMG_0001.JPG", "IMG_0001", ".jpg"},
-        {"2016-05-01 - 12-00-00.Png", "2016-05-01 - 12-00-00", ".png"},
-        {"x.tiff", "x.", ".iff"},
-        {"Bild.GIF", "Bild", ".gif"},
-        // Shorter than their extension: no crash.
-        {"", "", "."},
-        {"ab", "", ".ab"},
-        {"peg", "", ".jpeg"},
-    };
+    const struct { const char *fileName, *base, *extension; } cases[] = {
+        {"IMG_0001.jpeg", "IMG_0001", ".jpeg"}, {"IMG_0001.JPEG", "IMG_0001", ".jpeg"},
+        {"IMG_0001.JPG", "IMG_0001", ".jpg"}, {"2016-05-01 - 12-00-00.Png", "2016-05-01 - 12-00-00", ".png"},
+        {"x.tiff", "x.", ".iff"}, {"", "", "."}, {"ab", "", ".ab"}, {"peg", "", ".jpeg"}};
     for (const auto &c : cases) {
         const OfferedName offered = SplitOfferedName(QString::fromLatin1(c.fileName));
         EXPECT_EQ(offered.base, QString::fromLatin1(c.base)) << c.fileName;
@@ -29,20 +18,10 @@ TEST(SplitOfferedName, PegGivesJpegOtherwiseTheLastThreeCharactersInLowerCase)
 TEST(CheckNewBaseName, RefusesWhatWouldHideOrMoveTheFileAcceptsTheRest)
 {
     const std::pair<QString, NameProblem> cases[] = {
-        {"", NameProblem::Empty},
-        {"sub/name", NameProblem::PathSeparator},
-        {"..\\name", NameProblem::PathSeparator},
-        {"line\nbreak", NameProblem::ControlCharacter},
-        {"tab\there", NameProblem::ControlCharacter},
-        {QString("del") + QChar(0x7f), NameProblem::ControlCharacter},
-        {QString("c1") + QChar(0x85), NameProblem::ControlCharacter},
-        {"Urlaub 2016", NameProblem::None},
-        {"Grüße-aus_Köln", NameProblem::None},
-        {"x.", NameProblem::None},
-        {" ", NameProblem::None},
-        {"a?b|c", NameProblem::None},
-        {"Straße (2)", NameProblem::None},
-    };
+        {"", NameProblem::Empty}, {"sub/name", NameProblem::PathSeparator}, {"..\\name", NameProblem::PathSeparator},
+        {"line\nbreak", NameProblem::ControlCharacter}, {QString("del") + QChar(0x7f), NameProblem::ControlCharacter},
+        {QString("c1") + QChar(0x85), NameProblem::ControlCharacter}, {"Grüße-aus_Köln", NameProblem::None},
+        {"x.", NameProblem::None}, {" ", NameProblem::None}, {"a?b|c (2)", NameProblem::None}};
     for (const auto &[name, problem] : cases)
         EXPECT_EQ(CheckNewBaseName(name), problem) << name.toStdString();
 }

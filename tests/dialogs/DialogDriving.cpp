@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 void click(QWidget *button)
 {
     const QPoint centre = button->rect().center();
@@ -14,6 +16,25 @@ void click(QWidget *button)
                      Qt::NoModifier);
     QApplication::sendEvent(button, &move);
     QTest::mouseClick(button, Qt::LeftButton, {}, centre);
+}
+
+static QPoint itemCentre(QListWidget &list, const QString &text)
+{
+    const QList<QListWidgetItem *> items = list.findItems(text, Qt::MatchExactly);
+    EXPECT_FALSE(items.isEmpty()) << text.toStdString();
+    return items.isEmpty() ? QPoint() : list.visualItemRect(items.first()).center();
+}
+
+void clickItem(QListWidget &list, const QString &text)
+{
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, itemCentre(list, text));
+}
+
+// A real double-click starts with a click; QTest sends only the second half.
+void doubleClickItem(QListWidget &list, const QString &text)
+{
+    clickItem(list, text);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, itemCentre(list, text));
 }
 
 void answerDirSelect(std::function<void(frmDirSelect &)> answer)

@@ -1,6 +1,7 @@
 #include "metadata/ExifNumberText.h"
 
 #include <QLocale>
+#include <cmath>
 #include <gtest/gtest.h>
 
 // Whole numbers take a quick road; both roads must give the same texts.
@@ -26,4 +27,12 @@ TEST(NumberTextTest, LeadingNumberReadsLikeVal)
     EXPECT_EQ(LeadingNumber(QStringLiteral("1.5E+2x")), 150.0);
     EXPECT_EQ(LeadingNumber(QStringLiteral("12345678901234567890")), 12345678901234567890.0);
     EXPECT_EQ(LeadingNumber(QStringLiteral("abc")), 0.0);
+}
+
+TEST(NumberTextTest, RoundToInt32OnlyWithinItsRange)
+{
+    EXPECT_EQ(RoundToInt32(2147483647.4), 2147483647);
+    EXPECT_EQ(RoundToInt32(-2147483648.0), -2147483648);
+    for (const double outside : {2147483648.0, -2147483649.0, 3e9, -3e9, std::nan("")})
+        EXPECT_EQ(RoundToInt32(outside), std::nullopt) << outside;
 }

@@ -169,4 +169,8 @@ TEST_F(BatchPlanTest, ClockShiftCrossesDaysMonthsAndYears)
     options.fileTimes = true;
     EXPECT_EQ(rename({"IMG_1.jpg"}, options), QStringList({"2022-01-01 - 00-30-00.jpg"}));
     EXPECT_EQ(ModificationTime(folder + "2022-01-01 - 00-30-00.jpg"), LocalMoment("2022:01:01 00:30:00"));
+    // The offset makes no time of a file that has none.
+    write({{"ohne.jpg", {}}});
+    EXPECT_EQ(PlanBatch({{folder, "ohne.jpg", std::nullopt}}, options).files.at(0).outcome.reason,
+              RenameReason::NoExifTime);
 }

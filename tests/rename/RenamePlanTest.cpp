@@ -19,6 +19,7 @@ TEST(RenamePlan, AcceptsOnlyRealWellFormedTimes)
 {
     EXPECT_TRUE(IsRealExifTime("2016:08:28 - 02:24:00"));
     EXPECT_TRUE(IsRealExifTime("2016:02:29 - 23:59:59"));
+    EXPECT_TRUE(IsRealExifTime("2000:01:01 - 00:00:00"));
     for (const char *bad : {"0000:00:00 - 00:00:00", " - ", "", "2016:08:28 - 02:24", "2016:08:28",
                             "2015:02:29 - 10:00:00", "2016:13:01 - 10:00:00",
                             "2016:08:28 - 24:00:00", "2016:08:28 - 10:60:00",
@@ -68,4 +69,9 @@ TEST(FolderNamesTest, CountsNamesThatFoldAlike)
     names.renamed("Ärger.jpg", "b.jpg");
     EXPECT_FALSE(names.contains("ärger.jpg"));
     EXPECT_TRUE(names.contains("B.jpg"));
+    // The first and last capitals fold too.
+    for (const char *name : {"Anna.jpg", "zoo.jpg"})
+        names.add(QString::fromLatin1(name));
+    EXPECT_TRUE(names.contains("aNNA.JPG"));
+    EXPECT_TRUE(names.contains("Zoo.jpg"));
 }

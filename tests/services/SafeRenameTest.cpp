@@ -99,21 +99,6 @@ TEST_P(SafeRenameTest, ReportsAMissingSourceOrTargetFolder)
     EXPECT_EQ(ReadBytes(a), "foto");
 }
 
-TEST_P(SafeRenameTest, NamesThatDifferOnlyInCase)
-{
-    const QString lower = dir.filePath(u"bild.jpg"_qs);
-    const QString upper = dir.filePath(u"BILD.jpg"_qs);
-    ASSERT_TRUE(WriteBytes(lower, "klein"));
-    // This file system tells the two names apart: a free name is taken ...
-    EXPECT_TRUE(Rename(lower, upper).ok());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"BILD.jpg"_qs});
-    // ... and a taken one is refused with both files as they were.
-    ASSERT_TRUE(WriteBytes(lower, "neu"));
-    EXPECT_EQ(Rename(lower, upper).error, EEXIST);
-    EXPECT_EQ(ReadBytes(lower), "neu");
-    EXPECT_EQ(ReadBytes(upper), "klein");
-}
-
 // Only the errors that say "no such rename here" lead to the link fallback;
 // any other refusal is the answer.
 TEST(SafeRename, FallsBackToLinkOnlyWhereTheKernelCannotRenameWithoutReplacing)

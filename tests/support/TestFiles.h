@@ -30,12 +30,6 @@ inline void SetMode(const QString &path, mode_t mode)
     ::chmod(QFile::encodeName(path).constData(), mode);
 }
 
-// A temporary folder that a child process without root's rights may enter.
-struct OpenTemporaryDir : QTemporaryDir
-{
-    OpenTemporaryDir() { SetMode(path(), 0777); }
-};
-
 // Writes `content` to `path`, failing the test when it cannot; returns the path.
 QString WriteFile(const QString &path, const QByteArray &content = {});
 // Copies a sample photo into `folder` under `name` (writable); returns its path.

@@ -1,5 +1,8 @@
 #include "TestPhotos.h"
 
+#include "ExifBuilder.h"
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,77 +13,18 @@
 #include <unistd.h>
 #include <vector>
 
-namespace {
-
-void Put16(QByteArray &b, int v)
-{
-    b.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
-}
-
-void Put32(QByteArray &b, quint32 v)
-{
-    Put16(b, int(v & 0xffff));
-    Put16(b, int(v >> 16));
-}
-
-// Little-endian TIFF: IFD0 with one entry pointing to the Exif directory,
-// which holds DateTimeOriginal (0x9003) and, when given, SubSecTimeOriginal
-// (0x9291), both ASCII, their texts after the directory.
-//   0 "II" 42 8 | 8 IFD0: 1 entry, next 0 | 26 Exif IFD: n entries, next 0 | texts
-QByteArray Tiff(const QByteArray &text, const QByteArray &subSeconds)
-{
-    QByteArray t("II");
-    Put16(t, 42);
-    Put32(t, 8);
-    Put16(t, 1);
-    Put16(t, 0x8769);
-    Put16(t, 4);
-    Put32(t, 1);
-    Put32(t, 26);
-    Put32(t, 0);
-    QList<QPair<int, QByteArray>> entries = {{0x9003, text}};
-    if (!subSeconds.isEmpty())
-        entries.append({0x9291, subSeconds});
-    quint32 data = quint32(26 + 2 + 12 * entries.size() + 4);
-    QByteArray values;
-    Put16(t, int(entries.size()));
-    for (const auto &[id, value] : entries) {
-        const QByteArray bytes = value + '\0';
-        Put16(t, id);
-        Put16(t, 2);
-        Put32(t, quint32(bytes.size()));
-        if (bytes.size() <= 4) {
-            t.append(bytes.leftJustified(4, '\0'));
-        } else {
-            Put32(t, data + quint32(values.size()));
-            values.append(bytes);
-        }
-    }
-    Put32(t, 0);
-    return t + values;
-}
-
-} // namespace
-
+// Trailing bytes after the end of the image tell files of the same time apart.
 void WriteExifJpeg(const QString &path, const std::optional<QByteArray> &dateTimeOriginal,
                    const QByteArray &payload, const QByteArray &subSeconds)
 {
-    QByteArray jpeg("\xff\xd8", 2);
+    ExifBuilder exif(true);
     if (dateTimeOriginal) {
-        const QByteArray body = QByteArray("Exif\0\0", 6) + Tiff(*dateTimeOriginal, subSeconds);
-        jpeg.append("\xff\xe1", 2);
-        const int length = int(body.size()) + 2;
-        jpeg.append(char(length >> 8)).append(char(length & 0xff));
-        jpeg.append(body);
+        exif.ascii(ExifBuilder::Exif, 36867, *dateTimeOriginal);
+        if (!subSeconds.isEmpty())
+            exif.ascii(ExifBuilder::Exif, 37521, subSeconds);
     }
-    QByteArray comment = "fotlex test " + payload;
-    jpeg.append("\xff\xfe", 2);
-    jpeg.append(char((comment.size() + 2) >> 8)).append(char((comment.size() + 2) & 0xff));
-    jpeg.append(comment);
-    jpeg.append("\xff\xd9", 2);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(jpeg);
+    const QByteArray jpeg = dateTimeOriginal ? exif.jpeg() : QByteArray("\xff\xd8\xff\xd9", 4);
+    WriteBytes(path, jpeg + "fotlex test " + payload);
 }
 
 QMap<QString, QByteArray> FolderContents(const QString &folder)

@@ -75,14 +75,14 @@ QByteArray CameraJpeg(QSize photo, int orientation, QSize thumbnail, QSize large
 TEST(LoadThumbnail, EmbeddedPreviewOnlyWhenItIsThePhotosAndLargeEnough)
 {
     const QColor red(Qt::red), blue(Qt::blue), green(Qt::green);
-    const struct
-    {
+    // `marked`: where the stored top-left corner ends up.
+    const struct {
         const char *what;
         int orientation;
         QSize thumbnail, large, box;
         QColor shown;
         QSize fitted;
-        QPoint marked; // where the stored top-left corner ends up
+        QPoint marked;
     } cases[] = {
         {"3:2 thumbnail", 1, {180, 120}, {}, {133, 105}, blue, {133, 89}, {0, 0}},
         {"letterboxed 4:3", 1, {160, 120}, {}, {133, 105}, red, {133, 89}, {0, 0}},
@@ -111,22 +111,7 @@ TEST(LoadThumbnail, EmbeddedPreviewOnlyWhenItIsThePhotosAndLargeEnough)
     }
 }
 
-TEST(LoadThumbnail, TransparentPartsTurnBlack)
-{
-    QTemporaryDir dir;
-    QImage clear(50, 40, QImage::Format_ARGB32);
-    clear.fill(Qt::transparent);
-    clear.setPixel(0, 0, qRgba(255, 255, 255, 255));
-    ASSERT_TRUE(clear.save(dir.filePath("clear.png")));
-
-    const Thumbnail thumbnail = LoadThumbnail(dir.filePath("clear.png"), {50, 40});
-    ASSERT_EQ(thumbnail.image.size(), QSize(50, 40));
-    EXPECT_FALSE(thumbnail.image.hasAlphaChannel());
-    EXPECT_EQ(thumbnail.image.pixel(49, 39), qRgb(0, 0, 0));
-    EXPECT_EQ(thumbnail.image.pixel(0, 0), qRgb(255, 255, 255));
-}
-
-TEST(LoadThumbnail, SamplePhotosTheDamagedOneAndNoImage)
+TEST(LoadThumbnail, SamplePhotosTheDamagedOneTransparencyAndNoImage)
 {
     const Thumbnail canon = LoadThumbnail(QStringLiteral(FOTLEX_TESTDATA "/Canon_40D.jpg"), {133, 105});
     EXPECT_EQ(canon.imageWidth, 100);
@@ -139,7 +124,15 @@ TEST(LoadThumbnail, SamplePhotosTheDamagedOneAndNoImage)
     EXPECT_EQ(damaged.imageWidth, 3648);
     EXPECT_EQ(damaged.imageHeight, 2736);
 
+    // Transparent parts turn black.
     QTemporaryDir dir;
+    QImage clear(50, 40, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    ASSERT_TRUE(clear.save(dir.filePath("clear.png")));
+    const Thumbnail transparent = LoadThumbnail(dir.filePath("clear.png"), {50, 40});
+    EXPECT_FALSE(transparent.image.hasAlphaChannel());
+    EXPECT_EQ(transparent.image.pixel(49, 39), qRgb(0, 0, 0));
+
     const Thumbnail text = LoadThumbnail(WriteFile(dir.filePath("text.jpg"), QByteArray(100, '\0')), {133, 105});
     EXPECT_FALSE(text.sizeKnown);
     EXPECT_TRUE(text.image.isNull());
