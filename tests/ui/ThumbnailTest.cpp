@@ -56,8 +56,13 @@ QByteArray CameraJpeg(QSize photo, int orientation, QSize thumbnail, QSize large
     QByteArray file = QByteArray("\xFF\xD8", 2) + Segment(0xE1, QByteArray("Exif\0\0", 6) + tiff);
     if (large.isEmpty())
         return file + main.mid(2);
-    // MPF: header (8), an IFD of one MPEntry (18), two 16-byte entries.
-    const QByteArray preview = Jpeg(large, Qt::green);
+    // MPF: header (8), an IFD of one MPEntry (18), two 16-byte entries. The
+    // preview carries the photo's orientation in its own EXIF, as cameras write it.
+    const QByteArray previewTiff = "II" + Number(42, 2, true) + Number(8, 4, true) + Number(1, 2, true)
+                                   + Number(0x112, 2, true) + Number(3, 2, true) + Number(1, 4, true)
+                                   + Number(orientation, 4, true) + Number(0, 4, true);
+    const QByteArray preview = QByteArray("\xFF\xD8", 2) + Segment(0xE1, QByteArray("Exif\0\0", 6) + previewTiff)
+                               + Jpeg(large, Qt::green).mid(2);
     const int mpfLength = 4 + 8 + 18 + 32;
     const int afterMpf = file.size() + 4 + mpfLength;
     QByteArray mpf = "MPF" + QByteArray(1, '\0') + "MM" + Number(42, 2, false) + Number(8, 4, false);
@@ -93,6 +98,7 @@ TEST(LoadThumbnail, EmbeddedPreviewOnlyWhenItIsThePhotosAndLargeEnough)
         {"thumbnail before the larger", 1, {180, 120}, {450, 300}, {133, 105}, blue, {133, 89}, {0, 0}},
         {"turned a quarter clockwise", 6, {180, 120}, {}, {133, 105}, blue, {70, 105}, {69, 0}},
         {"decoded and turned back", 8, {}, {}, {133, 105}, red, {70, 105}, {0, 104}},
+        {"preview turned once only", 6, {180, 120}, {450, 300}, {266, 210}, green, {140, 210}, {139, 0}},
     };
     QTemporaryDir dir;
     for (const auto &c : cases) {
