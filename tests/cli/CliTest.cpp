@@ -1,9 +1,7 @@
 #include "cli/CliDispatch.h"
 #include "metadata/clsEXIF.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>

@@ -4,7 +4,6 @@
 #include "tests/support/TestPhotos.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
