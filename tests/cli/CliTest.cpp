@@ -44,6 +44,29 @@ TEST(CliInfoTest, ListsEachFileAsListInfoWithPlainLineEnds)
     EXPECT_TRUE(r.out.contains("\nDateTimeOriginal: 2008:05:30 15:56:01\n"));
 }
 
+// Wrong calls exit 2 with the reason and the usage; a missing file fails with 1.
+TEST(CliUsageTest, WrongCallsSayWhyAndExitTwo)
+{
+    const struct { QStringList args; const char *says; } cases[] = {
+        {{}, "Kein Befehl angegeben."}, {{"--bunt"}, "Unbekannte Option: --bunt"},
+        {{"bunt"}, "Unbekannter Befehl: bunt"}, {{"info"}, "Keine Datei angegeben."},
+        {{"info", "--bunt", "--", "-x"}, "Unbekannte Option: --bunt"}};
+    for (const auto &c : cases) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, 2) << c.says;
+        EXPECT_TRUE(r.err.startsWith(c.says) && r.err.contains("Aufruf: fotlex-cli")) << r.err.toStdString();
+    }
+    const CliRun missing = run({"info", "--", "-fehlt.jpg"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.startsWith("-fehlt.jpg: ")) << missing.err.toStdString();
+
+    QProcess tool;
+    tool.start(QStringLiteral(FOTLEX_CLI), {"--help"});
+    ASSERT_TRUE(tool.waitForFinished());
+    EXPECT_EQ(tool.exitCode(), 0);
+    EXPECT_TRUE(tool.readAllStandardOutput().contains("\n  undo [--list | N]"));
+}
+
 }
 
 // The tool is linked without --as-needed, so its dynamic section lists every

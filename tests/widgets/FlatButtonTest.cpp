@@ -80,9 +80,15 @@ TEST_F(FlatButtonTest, MouseClicksOnceAndOnlyWhenReleasedOverTheButton)
     EXPECT_EQ(clicks.count(), 2);
     QTest::mouseClick(middle, Qt::RightButton, {}, centre);
     EXPECT_EQ(clicks.count(), 2);
+    // Space while the left button is held: the release clicks, once.
+    QTest::mousePress(middle, Qt::LeftButton, {}, centre);
+    QTest::keyClick(middle, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 2);
+    QTest::mouseRelease(middle, Qt::LeftButton, {}, centre);
+    EXPECT_EQ(clicks.count(), 3);
     // Space released with the pointer over the button leaves the hot look.
     QTest::keyClick(middle, Qt::Key_Space);
-    EXPECT_EQ(clicks.count(), 3);
+    EXPECT_EQ(clicks.count(), 4);
     EXPECT_EQ(State(middle), StateHot);
 
     // Leaving takes the hot look away; a focused button keeps its focus look.
@@ -138,6 +144,11 @@ TEST_F(FlatButtonTest, AccessKeyClicksFollowsTheCaptionAndCancelsASpacePress)
     EXPECT_EQ(State(last), StateFocused);
     QTest::keyRelease(last, Qt::Key_Space);
     EXPECT_EQ(clicks.count(), 1);
+    // A press the focus left behind cancels nothing.
+    QTest::keyPress(last, Qt::Key_Space);
+    first->setFocus();
+    QTest::keyClick(&form, Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 2);
 
     QSignalSpy middleClicks(middle, &FlatButton::Click);
     middle->setCaption(QStringLiteral("&Weiter"));
