@@ -50,18 +50,6 @@ TEST(RenameInFolder, RenamesOnlyToAFreeValidNameAndNeverReplaces)
     }
 }
 
-TEST(RenameInFolder, RefusalCarriesTheSystemsReason)
-{
-    QTemporaryDir dir;
-    const QString folder = dir.path() + "/";
-    WriteFile(folder + "IMG_0001.JPG", "first");
-    const HandRenameResult result = RenameInFolder(folder, "IMG_0001.JPG", QString(300, 'x'), ".jpg");
-    EXPECT_EQ(result.outcome, HandRenameStatus::Failed);
-    EXPECT_FALSE(result.error.reason().isEmpty());
-    EXPECT_TRUE(RenameFailureText(result).contains(result.error.reason()));
-    EXPECT_EQ(ReadBytes(folder + "IMG_0001.JPG"), "first");
-}
-
 TEST(DeleteFromDisk, DeletesTheFileAndReportsFailures)
 {
     QTemporaryDir dir;

@@ -1,4 +1,5 @@
 #include "DialogDriving.h"
+#include "MainWindow.h"
 #include "tests/actions/ModalAnswer.h"
 #include "dialogs/DirSelectShared.h"
 #include "dialogs/frmDirSelect.h"
@@ -11,12 +12,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -106,6 +102,22 @@ TEST_F(DirSelectTest, OkReturnsTheHighlightedFolderWithOneTrailingSeparator)
     DirSelectPath = fotos + "/fehlt";
     open();
     EXPECT_EQ(Dir1->Path(), QDir::cleanPath(QDir::currentPath()));
+}
+
+// The main window's browse button: the folder chosen with OK is listed.
+TEST_F(DirSelectTest, BrowseButtonListsTheFolderChosen)
+{
+    const auto form = ShowMainWindow(fotos);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    answerDirSelect([&](frmDirSelect &chooser) {
+        chooser.findChild<DirListBox *>("Dir1")->setPath(fotos + "/Juni");
+        click(chooser.findChild<FlatButton *>("FlatButton1"));
+    });
+    click(form->findChild<FlatButton *>("ButtonBrowse"));
+    EXPECT_EQ(form->txtPath()->text(), fotos + "/Juni/");
+    EXPECT_EQ(Entries(*form->FileList()), QStringList{"juni.jpg"});
+    EXPECT_EQ(DirSelectBusy, 0);
 }
 
 TEST_F(DirSelectTest, NewFolderIsCreatedFromFilteredKeysHighlightedAndOkHasTheFocus)

@@ -59,20 +59,6 @@ protected:
 
 } // namespace
 
-TEST_F(BatchRenameTest, NormalModeNamesEachFileAfterItsOwnTimeAndType)
-{
-    photo("a.jpeg", First);
-    photo("b.PNG", Second);
-    photo("c.jpg", std::nullopt);
-    const auto outcomes = rename({"a.jpeg", "b.PNG", "c.jpg"});
-    ASSERT_EQ(outcomes.size(), 3u);
-    EXPECT_EQ(RenameOutcomeLine(outcomes[0]),
-              folder + "a.jpeg -> " + folder + "2016-08-28 - 02-24-00.jpg");
-    EXPECT_EQ(outcomes[1].status, RenameStatus::Renamed);
-    EXPECT_EQ(RenameOutcomeLine(outcomes[2]), folder + "c.jpg: übersprungen (keine EXIF-Zeit)");
-    EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-24-00.jpg", "2016-08-28 - 02-25-10.png", "c.jpg"}));
-}
-
 TEST_F(BatchRenameTest, FrozenModeGivesEveryFileTheTimeAndTheNextLetter)
 {
     photo("a.jpg", First);

@@ -40,24 +40,6 @@ TEST(RenamePlan, JpegSpellingsBecomeJpgOtherTypesKeepTheirOwn)
         EXPECT_EQ(RenamedExtension(name), extension) << name;
 }
 
-TEST(RenamePlan, FrozenModeTakesTheFirstFreeLetterFromA)
-{
-    const QString time = "2016:08:28 - 02:24:00";
-    EXPECT_EQ(PlanByFrozenTime("x.jpg", time, NamesOf({"x.jpg"})).newName,
-              "2016-08-28 - 02-24-00a.jpg");
-    const PlannedName plan = PlanByFrozenTime(
-        "x.png", time, NamesOf({"x.png", "2016-08-28 - 02-24-00A.PNG", "2016-08-28 - 02-24-00b.png"}));
-    EXPECT_EQ(plan.kind, PlanKind::Rename);
-    EXPECT_EQ(plan.newName, "2016-08-28 - 02-24-00c.png");
-
-    FolderNames all = NamesOf({"x.jpg"});
-    for (char c = 'a'; c <= 'z'; ++c)
-        all.add(QStringLiteral("2016-08-28 - 02-24-00%1.jpg").arg(QChar(c)));
-    EXPECT_EQ(PlanByFrozenTime("x.jpg", time, all).kind, PlanKind::LettersTaken);
-    EXPECT_EQ(PlanByFrozenTime("2016-08-28 - 02-24-00z.jpg", time, all).kind,
-              PlanKind::AlreadyNamed);
-}
-
 TEST(FolderNamesTest, CountsNamesThatFoldAlike)
 {
     FolderNames names = NamesOf({"X.JPG", "x.jpg", "Ärger.jpg"});

@@ -8,9 +8,6 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
 
 class ListingTest : public ::testing::Test
@@ -71,28 +68,4 @@ TEST_F(ListingTest, WildcardsIgnoreCaseAndEachOneCounts)
         EXPECT_EQ(listed, expected) << c.pattern.toStdString();
     }
     EXPECT_EQ(ListMatchingFiles(dir.path(), u"*.*"_qs).size(), 14);
-}
-
-TEST_F(ListingTest, UnlistableFoldersAndNamesThatAreNoUtf8)
-{
-    const QString closed = dir.filePath(u"zu"_qs);
-    ASSERT_TRUE(QDir().mkdir(closed) && WriteBytes(closed + u"/a.jpg"_qs));
-    SetMode(closed, 0000);
-    for (const QString &folder : {dir.filePath(u"fehlt"_qs), QString(), closed}) {
-        PermissionsEnforced enforced;
-        bool ok = true;
-        EXPECT_TRUE(ListMatchingFiles(folder, ImagePattern(), &ok).isEmpty());
-        EXPECT_FALSE(ok);
-    }
-    SetMode(closed, 0755);
-
-    const QByteArray latin1 = QFile::encodeName(dir.path()) + "/Urlaub \xe4.jpg";
-    const int fd = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0644);
-    ASSERT_GE(fd, 0);
-    ::close(fd);
-    ASSERT_TRUE(WriteBytes(dir.filePath(u"Urlaub ä.jpg"_qs)));
-    QStringList notUtf8;
-    EXPECT_EQ(ListMatchingFiles(dir.path(), ImagePattern(), nullptr, &notUtf8), QStringList{u"Urlaub ä.jpg"_qs});
-    EXPECT_EQ(notUtf8, QStringList{QStringLiteral("Urlaub \uFFFD.jpg")});
-    ::unlink(latin1.constData());
 }

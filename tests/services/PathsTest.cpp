@@ -6,8 +6,6 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace {
 
 const QChar Back = u'\\';
@@ -86,18 +84,4 @@ TEST(CreateFolderPath, CreatesMissingLevelsAndFailsAtTheFirstItCannotMake)
     QString below = readOnly + u"/B/C"_qs;
     EXPECT_FALSE(CreateFolderPath(below));
     EXPECT_FALSE(QFileInfo::exists(readOnly + u"/B"_qs));
-}
-
-TEST(FilterNameKey, AllCodes)
-{
-    // The refused characters, written out rather than derived from ranges.
-    const std::set<int> refused = {
-        0, 1, 2, 4, 5, 6, 7, 9, 10, 11, 12, 14, 15, 16, 17, 18, 19, 20, 21, 23, 24, 25, 26, 27,
-        28, 29, 30, 31, '"', '#', '$', '%', '(', ')', '*', ',', '.', '/', ':', ';', '<', '=',
-        '>', '[', '\\', ']', '^'};
-    for (int code = 0; code < 256; ++code) {
-        int key = code;
-        FilterNameKey(key);
-        EXPECT_EQ(key, refused.count(code) ? 0 : code) << "code " << code;
-    }
 }
