@@ -3,6 +3,8 @@
 #include "rename/UndoBatch.h"
 #include "rename/UndoMessages.h"
 
+#include <QElapsedTimer>
+
 #include <algorithm>
 
 namespace {
@@ -46,8 +48,16 @@ int RunUndo(const QStringList &arguments, QTextStream &out, QTextStream &err)
         number = newest->number;
         out << QStringLiteral("Rückgängig: ") << BatchDescription(*newest) << Qt::endl;
     }
+    // A line flushed every 100 ms, not each one: a write per file would cost
+    // a large batch more than its renames.
+    QElapsedTimer sinceFlush;
+    sinceFlush.start();
     const UndoRun run = UndoBatch(number, [&](const UndoOutcome &outcome) {
-        out << UndoOutcomeLine(outcome) << Qt::endl;
+        out << UndoOutcomeLine(outcome) << '\n';
+        if (sinceFlush.elapsed() >= 100) {
+            out.flush();
+            sinceFlush.restart();
+        }
     });
     if (!run.problem.ok()) {
         err << UndoProblemText(number, run.problem) << Qt::endl;

@@ -35,14 +35,27 @@ FileIdentity IdentityOf(const struct stat &status, QByteArrayView head)
 
 std::optional<FileIdentity> ReadFileIdentity(const QString &path, bool withHash, FileOpResult &error)
 {
+    if (!withHash) {
+        // Without the head, the name's status is enough: undo asks this twice
+        // for each file, and needs no right to read it.
+        struct stat status {};
+        if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+            error = {errno};
+            return std::nullopt;
+        }
+        if (!S_ISREG(status.st_mode)) {
+            error = {S_ISDIR(status.st_mode) ? EISDIR : FileOpResult::NotRegularFile};
+            return std::nullopt;
+        }
+        error = {};
+        return UnhashedIdentityOf(status);
+    }
     // The one open for regular files: a FIFO under a photo's name cannot
     // hold the batch.
     const RegularFile file(path);
     error = file.error();
     if (file.fd() < 0)
         return std::nullopt;
-    if (!withHash)
-        return UnhashedIdentityOf(file.status());
     const std::optional<QByteArray> head =
         ReadAt(file.fd(), 0, std::min<int64_t>(file.status().st_size, kIdentityHeadBytes));
     if (!head) {
