@@ -234,7 +234,7 @@ int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
     // write for every file.
     QElapsedTimer sinceFlush;
     sinceFlush.start();
-    CarryOutPlan(PlanBatch(list.items(), parsed.options), [&](const RenameOutcome &outcome, int done, int total) {
+    RunBatchRename(list.items(), parsed.options, [&](const RenameOutcome &outcome, int done, int total) {
         counts.add(outcome);
         progress.wipe();
         out << RenameOutcomeLine(outcome) << '\n';

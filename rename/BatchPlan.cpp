@@ -2,6 +2,7 @@
 
 #include "rename/BurstLetters.h"
 #include "rename/ClockShift.h"
+#include "rename/OrderedWork.h"
 #include "rename/RenamePlan.h"
 #include "rename/ShotFiles.h"
 
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <future>
+#include <iterator>
 #include <thread>
 
 namespace {
@@ -40,22 +42,48 @@ RenameReason SkipReasonOf(PlanKind kind)
     return RenameReason::None;
 }
 
-class Planner
+} // namespace
+
+class BatchPlanner::Planner
 {
 public:
-    explicit Planner(const RenameOptions &options) : batch_(options) {}
-
-    BatchPlan plan(const std::vector<RenameJob> &jobs)
+    Planner(const std::vector<RenameJob> &jobs, const RenameOptions &options) : batch_(options)
     {
         for (const RenameJob &job : jobs)
             gather(job);
-        readTimes();
-        if (batch_.options().burst && batch_.options().frozenTime.isEmpty())
+    }
+
+    int fileCount() const
+    {
+        int count = 0;
+        for (const Unit &unit : units_)
+            count += unit.decided ? 1 : int(unit.members.size() + unit.companions.size());
+        return count;
+    }
+
+    // Each shot's time is read apart from the others', so the reads (an
+    // open, a read and a parse for each file: most of a batch's time) share
+    // the cores, a block of neighbouring files at a time; the shots are
+    // decided in order as their times come in.
+    void decide(const std::function<void(std::vector<PlannedFile> &&)> &take, const std::atomic<bool> &stop)
+    {
+        constexpr size_t Block = 256;
+        const size_t count = units_.size();
+        const unsigned threads = count < 2 * Block ? 1 : std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+        OrderedWork reads(count, Block, threads - 1, [this](size_t u) { readTime(units_[u]); }, stop);
+        if (batch_.options().burst && batch_.options().frozenTime.isEmpty()) {
+            reads.waitForAll();
             letterBursts();
-        BatchPlan result{batch_.options(), {}};
-        for (int u = 0; u < int(units_.size()); ++u)
-            decide(units_[size_t(u)], u, result.files);
-        return result;
+        }
+        for (size_t u = 0; u < count; ++u) {
+            reads.waitFor(u);
+            // A block passed over for the stop was never read.
+            if (stop)
+                return;
+            std::vector<PlannedFile> files;
+            decide(units_[u], int(u), files);
+            take(std::move(files));
+        }
     }
 
 private:
@@ -115,29 +143,12 @@ private:
             }
             if (unit.members.size() > 1 || !unit.companions.isEmpty())
                 claim(job.folder, job.name);
+        } else {
+            // Listed now, before any file of the batch can move.
+            FileOpResult unreadable;
+            batch_.namesOf(job.folder, unreadable);
         }
         units_.push_back(std::move(unit));
-    }
-
-    // Each shot's time is read apart from the others', so the reads (an
-    // open, a read and a parse for each file: most of a batch's time) share
-    // the cores, a block of neighbouring files at a time.
-    void readTimes()
-    {
-        constexpr size_t Block = 256;
-        const size_t count = units_.size();
-        std::atomic<size_t> next{0};
-        const auto work = [&] {
-            for (size_t begin; (begin = next.fetch_add(Block)) < count;) {
-                for (size_t u = begin; u < std::min(count, begin + Block); ++u)
-                    readTime(units_[u]);
-            }
-        };
-        const unsigned threads = count < 2 * Block ? 1 : std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-        std::vector<std::jthread> helpers;
-        for (unsigned t = 1; t < threads; ++t)
-            helpers.emplace_back(work);
-        work();
     }
 
     // The shot's time: the first still with a real time, else a video's.
@@ -289,9 +300,30 @@ private:
     std::vector<Unit> units_;
 };
 
-} // namespace
+BatchPlanner::BatchPlanner(const std::vector<RenameJob> &jobs, const RenameOptions &options)
+    : planner_(std::make_unique<Planner>(jobs, options))
+{
+}
+
+BatchPlanner::~BatchPlanner() = default;
+
+int BatchPlanner::fileCount() const
+{
+    return planner_->fileCount();
+}
+
+void BatchPlanner::decide(const std::function<void(std::vector<PlannedFile> &&)> &take,
+                          const std::atomic<bool> &stop)
+{
+    planner_->decide(take, stop);
+}
 
 BatchPlan PlanBatch(const std::vector<RenameJob> &jobs, const RenameOptions &options)
 {
-    return Planner(options).plan(jobs);
+    BatchPlan plan{options, {}};
+    const std::atomic<bool> never = false;
+    BatchPlanner(jobs, options).decide([&plan](std::vector<PlannedFile> &&shot) {
+        std::move(shot.begin(), shot.end(), std::back_inserter(plan.files));
+    }, never);
+    return plan;
 }

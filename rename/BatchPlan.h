@@ -2,6 +2,9 @@
 
 #include "rename/BatchRename.h"
 
+#include <atomic>
+#include <functional>
+#include <memory>
 #include <vector>
 
 // One file of a planned batch. Its outcome says what is to happen: Renamed
@@ -30,3 +33,24 @@ struct BatchPlan
 // offset, shots and companions, names taken on disk or by an earlier file
 // of the plan. Changes nothing on disk.
 BatchPlan PlanBatch(const std::vector<RenameJob> &jobs, const RenameOptions &options);
+
+// The same plan, shot by shot, so that a batch can be carried out while it
+// is planned. The jobs are taken in (and their folders listed) at once, so
+// the count of files is known before any time is read; decide() then reads
+// the times on several cores and hands each shot's files to `take` as soon
+// as they are decided, in plan order. Bursts wait for every time. Setting
+// `stop` ends decide() early.
+class BatchPlanner
+{
+public:
+    BatchPlanner(const std::vector<RenameJob> &jobs, const RenameOptions &options);
+    ~BatchPlanner();
+
+    int fileCount() const;
+    void decide(const std::function<void(std::vector<PlannedFile> &&shot)> &take,
+                const std::atomic<bool> &stop);
+
+private:
+    class Planner;
+    std::unique_ptr<Planner> planner_;
+};

@@ -1,5 +1,6 @@
 #include "rename/CarryOutPlan.h"
 
+#include "rename/BlockingQueue.h"
 #include "rename/RenameJournal.h"
 #include "services/FileTime.h"
 
@@ -8,9 +9,6 @@
 #include <QHash>
 
 #include <atomic>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -30,59 +28,30 @@ using Unit = std::vector<PlannedFile>;
 // journal's own limits have not come first: the renames need not wait long.
 constexpr size_t ChunkUnits = 500;
 
-// Chunks of shots whose intents are on disk, handed in plan order from the
-// thread that writes the journal to the one that renames.
-class ChunkQueue
-{
-public:
-    void push(std::vector<Unit> chunk)
-    {
-        const std::lock_guard lock(mutex_);
-        chunks_.push_back(std::move(chunk));
-        changed_.notify_one();
-    }
-
-    void close()
-    {
-        const std::lock_guard lock(mutex_);
-        closed_ = true;
-        changed_.notify_one();
-    }
-
-    // The next chunk; nullopt once the queue is closed and empty.
-    std::optional<std::vector<Unit>> pop()
-    {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return !chunks_.empty() || closed_; });
-        if (chunks_.empty())
-            return std::nullopt;
-        std::vector<Unit> chunk = std::move(chunks_.front());
-        chunks_.pop_front();
-        return chunk;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<std::vector<Unit>> chunks_;
-    bool closed_ = false;
-};
+// Shots handed in plan order from the planner to the thread that writes the
+// journal, and chunks of them whose intents are on disk from there to the
+// one that renames.
+using ShotQueue = BlockingQueue<std::vector<Unit>>;
 
 class PlanRun
 {
 public:
-    PlanRun(const BatchPlan &plan, const RenameProgress &progress)
-        : plan_(plan), progress_(progress), batch_(plan.options)
+    PlanRun(const RenameOptions &options, int total, ShotQueue &shots, const RenameProgress &progress)
+        : options_(options), total_(total), shots_(shots), progress_(progress), batch_(options)
     {
     }
+
+    const std::atomic<bool> &stopped() const { return stopped_; }
 
     std::vector<RenameOutcome> run()
     {
         if (!journaling()) {
-            forEachUnit([this](size_t begin, size_t end) {
-                Unit unit = unitOf(begin, end);
-                carryOutUnit(unit);
-            });
+            while (std::optional<std::vector<Unit>> shots = shots_.pop()) {
+                for (Unit &unit : *shots) {
+                    if (!stopped_)
+                        carryOutUnit(unit);
+                }
+            }
             return std::move(outcomes_);
         }
         // The journal runs ahead on a thread of its own: while one chunk of
@@ -94,8 +63,6 @@ public:
                 if (!stopped_)
                     carryOutUnit(unit);
             }
-            if (stopped_)
-                break;
         }
         journalThread.join();
         journal_.finish();
@@ -114,41 +81,27 @@ private:
         return it.value();
     }
 
-    bool journaling() const { return !plan_.options.dryRun; }
+    bool journaling() const { return !options_.dryRun; }
 
     bool changes(const PlannedFile &file) const
     {
         return file.outcome.status == RenameStatus::Renamed
             || (file.outcome.reason == RenameReason::AlreadyNamed && !file.outcome.companion
-                && plan_.options.fileTimes);
-    }
-
-    template<typename Step>
-    void forEachUnit(Step step)
-    {
-        const auto &files = plan_.files;
-        for (size_t begin = 0; begin < files.size() && !stopped_;) {
-            size_t end = begin + 1;
-            while (end < files.size() && files[end].unit == files[begin].unit)
-                ++end;
-            step(begin, end);
-            begin = end;
-        }
-    }
-
-    Unit unitOf(size_t begin, size_t end) const
-    {
-        return Unit(plan_.files.begin() + qsizetype(begin), plan_.files.begin() + qsizetype(end));
+                && options_.fileTimes);
     }
 
     void writeJournal()
     {
         std::vector<Unit> chunk;
-        forEachUnit([&](size_t begin, size_t end) {
-            chunk.push_back(journalUnit(begin, end));
-            if (journal_.due() || chunk.size() >= ChunkUnits)
-                publish(chunk);
-        });
+        while (std::optional<std::vector<Unit>> shots = shots_.pop()) {
+            for (Unit &unit : *shots) {
+                if (stopped_)
+                    break;
+                chunk.push_back(journalUnit(std::move(unit)));
+                if (journal_.due() || chunk.size() >= ChunkUnits)
+                    publish(chunk);
+            }
+        }
         publish(chunk);
         ready_.close();
     }
@@ -165,12 +118,10 @@ private:
         chunk.clear();
     }
 
-    // The files [begin, end) with their intents written to the journal's
-    // pending chunk; a file that cannot be identified keeps its whole shot
-    // where it is.
-    Unit journalUnit(size_t begin, size_t end)
+    // The shot with its intents written to the journal's pending chunk; a
+    // file that cannot be identified keeps its whole shot where it is.
+    Unit journalUnit(Unit unit)
     {
-        Unit unit = unitOf(begin, end);
         std::vector<JournalIntent> intents;
         for (PlannedFile &file : unit) {
             if (!changes(file))
@@ -187,7 +138,7 @@ private:
             const QString newPath = file.outcome.newPath.isEmpty() ? oldPath : file.outcome.newPath;
             intents.push_back({absoluteFolder(oldPath.left(slash + 1)), oldPath.mid(slash + 1),
                                newPath.mid(slash + 1), *identity,
-                               plan_.options.fileTimes && !file.outcome.companion ? StampOf(file.outcome.time) : 0});
+                               options_.fileTimes && !file.outcome.companion ? StampOf(file.outcome.time) : 0});
         }
         for (const JournalIntent &intent : intents)
             journal_.add(intent);
@@ -226,21 +177,23 @@ private:
             }
             break;
         }
-        const int total = int(plan_.files.size());
         for (PlannedFile &file : unit) {
             outcomes_.push_back(std::move(file.outcome));
-            if (progress_ && !progress_(outcomes_.back(), int(outcomes_.size()), total))
+            if (progress_ && !progress_(outcomes_.back(), int(outcomes_.size()), total_))
                 stopped_ = true;
         }
     }
 
-    const BatchPlan &plan_;
+    const RenameOptions &options_;
+    const int total_;
+    // Read by the journal thread, or by the renaming one in a dry run.
+    ShotQueue &shots_;
     const RenameProgress &progress_;
     BatchRename batch_;
     // Written by the journal thread only, until it has ended.
     JournalWriter journal_{JournalKind::Rename};
     QHash<QString, QString> absolute_;
-    ChunkQueue ready_;
+    ShotQueue ready_;
     // The renaming thread's.
     std::vector<RenameOutcome> outcomes_;
     std::atomic<bool> stopped_ = false;
@@ -250,12 +203,38 @@ private:
 
 std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgress &progress)
 {
-    return PlanRun(plan, progress).run();
+    ShotQueue shots;
+    std::vector<Unit> all;
+    for (const PlannedFile &file : plan.files) {
+        if (all.empty() || all.back().front().unit != file.unit)
+            all.emplace_back();
+        all.back().push_back(file);
+    }
+    shots.push(std::move(all));
+    shots.close();
+    return PlanRun(plan.options, int(plan.files.size()), shots, progress).run();
 }
 
 std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs,
                                           const RenameOptions &options,
                                           const RenameProgress &progress)
 {
-    return CarryOutPlan(PlanBatch(jobs, options), progress);
+    BatchPlanner planner(jobs, options);
+    ShotQueue shots;
+    PlanRun run(options, planner.fileCount(), shots, progress);
+    // The first shots are renamed while later times are still read.
+    std::jthread planning([&] {
+        constexpr size_t HandOn = 64;
+        std::vector<Unit> decided;
+        planner.decide([&](std::vector<PlannedFile> &&shot) {
+            decided.push_back(std::move(shot));
+            if (decided.size() >= HandOn) {
+                shots.push(std::move(decided));
+                decided.clear();
+            }
+        }, run.stopped());
+        shots.push(std::move(decided));
+        shots.close();
+    });
+    return run.run();
 }
