@@ -124,13 +124,15 @@ public:
     }
 
     const std::vector<RenameJob> &items() const { return items_; }
+    const QHash<QString, QStringList> &listed() const { return listed_; }
 
 private:
     void addFolder(const QString &path)
     {
         bool ok = false;
         QStringList notUtf8;
-        const QStringList names = ListMatchingFiles(path, ImagePattern(), &ok, &notUtf8);
+        QStringList entries;
+        const QStringList names = ListMatchingFiles(path, ImagePattern(), &ok, &notUtf8, &entries);
         if (!ok) {
             RenameOutcome failed = Decided(path, RenameStatus::Failed, RenameReason::FolderUnreadable);
             FolderNames::read(path, failed.system);
@@ -138,6 +140,7 @@ private:
             return;
         }
         const QString folder = path.endsWith(u'/') ? path : path + u'/';
+        listed_.insert(folder, entries);
         QSet<QString> &seen = seenIn(folder);
         seen.reserve(seen.size() + names.size() + notUtf8.size());
         for (const QString &name : names) {
@@ -178,6 +181,8 @@ private:
     }
 
     std::vector<RenameJob> items_;
+    // Every entry of each folder listed, so that the batch need not list it again.
+    QHash<QString, QStringList> listed_;
     QHash<QString, QString> canonical_;
     QHash<QString, QSet<QString>> seen_;
 };
@@ -244,7 +249,7 @@ int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
             sinceFlush.restart();
         }
         return true;
-    });
+    }, list.listed());
     progress.wipe();
     out << RenameSummaryLine(counts, parsed.options.dryRun) << Qt::endl;
     return counts.allWell() ? 0 : 1;

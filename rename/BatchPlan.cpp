@@ -47,10 +47,11 @@ RenameReason SkipReasonOf(PlanKind kind)
 class BatchPlanner::Planner
 {
 public:
-    Planner(const std::vector<RenameJob> &jobs, const RenameOptions &options) : batch_(options)
+    Planner(const std::vector<RenameJob> &jobs, const RenameOptions &options, const FolderEntryLists &listed)
+        : batch_(options)
     {
         for (const RenameJob &job : jobs)
-            gather(job);
+            gather(job, listed);
     }
 
     int fileCount() const
@@ -87,12 +88,13 @@ public:
     }
 
 private:
-    const FolderShots &shotsOf(const QString &folder)
+    const FolderShots &shotsOf(const QString &folder, const FolderEntryLists &listed)
     {
         auto it = shots_.find(folder);
         if (it == shots_.end()) {
             FileOpResult error;
-            const QStringList entries = FolderEntries(folder, error);
+            const auto known = listed.constFind(folder);
+            const QStringList entries = known != listed.constEnd() ? known.value() : FolderEntries(folder, error);
             // One listing serves the shots and the names a rename must not
             // take; a large folder's two tables are made on two cores.
             auto shots = std::async(entries.size() < 2000 ? std::launch::deferred : std::launch::async,
@@ -118,7 +120,7 @@ private:
         return true;
     }
 
-    void gather(const RenameJob &job)
+    void gather(const RenameJob &job, const FolderEntryLists &listed)
     {
         Unit unit;
         unit.folder = job.folder;
@@ -132,7 +134,7 @@ private:
             return;
         unit.members << job.name;
         if (batch_.options().companions) {
-            const FolderShots &shots = shotsOf(job.folder);
+            const FolderShots &shots = shotsOf(job.folder, listed);
             for (const QString &partner : shots.partnersOf(job.name)) {
                 if (claim(job.folder, partner))
                     unit.members << partner;
@@ -300,8 +302,9 @@ private:
     std::vector<Unit> units_;
 };
 
-BatchPlanner::BatchPlanner(const std::vector<RenameJob> &jobs, const RenameOptions &options)
-    : planner_(std::make_unique<Planner>(jobs, options))
+BatchPlanner::BatchPlanner(const std::vector<RenameJob> &jobs, const RenameOptions &options,
+                           const FolderEntryLists &listed)
+    : planner_(std::make_unique<Planner>(jobs, options, listed))
 {
 }
 

@@ -2,6 +2,9 @@
 
 #include "rename/BatchRename.h"
 
+#include <QHash>
+#include <QStringList>
+
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -40,10 +43,15 @@ BatchPlan PlanBatch(const std::vector<RenameJob> &jobs, const RenameOptions &opt
 // the times on several cores and hands each shot's files to `take` as soon
 // as they are decided, in plan order. Bursts wait for every time. Setting
 // `stop` ends decide() early.
+// Every entry of a folder, by the folder as the jobs name it.
+using FolderEntryLists = QHash<QString, QStringList>;
+
 class BatchPlanner
 {
 public:
-    BatchPlanner(const std::vector<RenameJob> &jobs, const RenameOptions &options);
+    // Folders in `listed` are not listed again.
+    BatchPlanner(const std::vector<RenameJob> &jobs, const RenameOptions &options,
+                 const FolderEntryLists &listed = {});
     ~BatchPlanner();
 
     int fileCount() const;

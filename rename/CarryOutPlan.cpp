@@ -215,11 +215,10 @@ std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgr
     return PlanRun(plan.options, int(plan.files.size()), shots, progress).run();
 }
 
-std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs,
-                                          const RenameOptions &options,
-                                          const RenameProgress &progress)
+std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs, const RenameOptions &options,
+                                          const RenameProgress &progress, const FolderEntryLists &listed)
 {
-    BatchPlanner planner(jobs, options);
+    BatchPlanner planner(jobs, options, listed);
     ShotQueue shots;
     PlanRun run(options, planner.fileCount(), shots, progress);
     // The first shots are renamed while later times are still read.

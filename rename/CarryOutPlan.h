@@ -12,7 +12,7 @@
 // handled.
 std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgress &progress = {});
 
-// Plans the jobs and carries the plan out.
-std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs,
-                                          const RenameOptions &options,
-                                          const RenameProgress &progress = {});
+// Plans the jobs and carries the plan out, shot by shot as it is decided.
+// `listed` holds the entries of folders the caller has just listed.
+std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs, const RenameOptions &options,
+                                          const RenameProgress &progress = {}, const FolderEntryLists &listed = {});

@@ -119,7 +119,8 @@ void SortLikeFileManager(QStringList &names)
         names.append(std::move(name));
 }
 
-QStringList ListMatchingFiles(const QString &folder, const QString &pattern, bool *ok, QStringList *notUtf8)
+QStringList ListMatchingFiles(const QString &folder, const QString &pattern, bool *ok, QStringList *notUtf8,
+                              QStringList *entries)
 {
     if (ok)
         *ok = false;
@@ -134,10 +135,15 @@ QStringList ListMatchingFiles(const QString &folder, const QString &pattern, boo
         const dirent *entry = ::readdir(dir);
         if (!entry)
             break;
-        // Names that begin with a dot are hidden files, which the list leaves out.
-        if (entry->d_name[0] == '.')
+        const char *n = entry->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
+        const QString name = QFile::decodeName(n);
+        if (entries)
+            entries->append(name);
+        // Names that begin with a dot are hidden files, which the list leaves out.
+        if (n[0] == '.')
+            continue;
         if (!MatchesAny(name, wildcards) || !IsRegularFile(folderFd, entry))
             continue;
         if (QByteArrayView(entry->d_name).isValidUtf8())

@@ -13,6 +13,7 @@ void SortLikeFileManager(QStringList &names);
 // contents. `ok` is false when the folder cannot be listed. A name whose
 // bytes are not UTF-8 (Latin-1 from an old card) has no exact text, so
 // nothing could open it by that text: it is left out of the list and goes,
-// decoded for display only, to `notUtf8`.
+// decoded for display only, to `notUtf8`. `entries` gets every name the
+// folder holds, hidden, folders and all, from the same listing.
 QStringList ListMatchingFiles(const QString &folder, const QString &pattern, bool *ok = nullptr,
-                              QStringList *notUtf8 = nullptr);
+                              QStringList *notUtf8 = nullptr, QStringList *entries = nullptr);
