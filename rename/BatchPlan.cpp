@@ -50,6 +50,7 @@ public:
     Planner(const std::vector<RenameJob> &jobs, const RenameOptions &options, const FolderEntryLists &listed)
         : batch_(options)
     {
+        units_.reserve(jobs.size());
         for (const RenameJob &job : jobs)
             gather(job, listed);
     }

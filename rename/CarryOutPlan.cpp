@@ -9,6 +9,7 @@
 #include <QHash>
 
 #include <atomic>
+#include <memory>
 #include <optional>
 #include <thread>
 
@@ -218,14 +219,14 @@ std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgr
 std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs, const RenameOptions &options,
                                           const RenameProgress &progress, const FolderEntryLists &listed)
 {
-    BatchPlanner planner(jobs, options, listed);
+    auto planner = std::make_unique<BatchPlanner>(jobs, options, listed);
     ShotQueue shots;
-    PlanRun run(options, planner.fileCount(), shots, progress);
+    PlanRun run(options, planner->fileCount(), shots, progress);
     // The first shots are renamed while later times are still read.
     std::jthread planning([&] {
         constexpr size_t HandOn = 64;
         std::vector<Unit> decided;
-        planner.decide([&](std::vector<PlannedFile> &&shot) {
+        planner->decide([&](std::vector<PlannedFile> &&shot) {
             decided.push_back(std::move(shot));
             if (decided.size() >= HandOn) {
                 shots.push(std::move(decided));
@@ -234,6 +235,8 @@ std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs, co
         }, run.stopped());
         shots.push(std::move(decided));
         shots.close();
+        // Its tables go here, not on the thread the renames wait for.
+        planner.reset();
     });
     return run.run();
 }
