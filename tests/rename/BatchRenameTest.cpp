@@ -80,6 +80,23 @@ TEST_F(BatchRenameTest, FrozenModeGivesEveryFileTheTimeAndTheNextLetter)
     EXPECT_TRUE(QFile::exists(folder + "2016-08-28 - 02-24-00a.png"));
 }
 
+// More shots than two blocks of reads: each is renamed after its own time,
+// in list order, while later times are still being read on other threads.
+TEST_F(BatchRenameTest, LargeBatchNamesEveryFileAfterItsOwnTime)
+{
+    const auto two = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    QStringList names;
+    for (int i = 0; i < 700; ++i) {
+        names << "IMG_" + QString::number(1000 + i) + ".jpg";
+        photo(names.last(), ("2016:08:28 " + two(i / 60) + ":" + two(i % 60) + ":00").toLatin1());
+    }
+    const auto outcomes = rename(names);
+    ASSERT_EQ(outcomes.size(), 700u);
+    for (int i = 0; i < 700; ++i)
+        EXPECT_EQ(RenameOutcomeLine(outcomes[size_t(i)]), folder + names[i] + " -> " + folder + "2016-08-28 - "
+                                                              + two(i / 60) + "-" + two(i % 60) + "-00.jpg");
+}
+
 TEST_F(BatchRenameTest, OnlyRealCompleteTimesNameAFile)
 {
     const struct
