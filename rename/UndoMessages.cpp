@@ -1,5 +1,6 @@
 #include "rename/UndoMessages.h"
 
+#include "rename/RenameMessages.h"
 #include "services/Paths.h"
 
 #include <cerrno>
@@ -18,11 +19,11 @@ QString ReasonText(const UndoOutcome &outcome)
     case UndoReason::NameGone: return QStringLiteral("keine Datei trägt mehr diesen Namen");
     case UndoReason::OtherFile: return QStringLiteral("ist inzwischen eine andere Datei");
     case UndoReason::OldNameTaken:
-        return QStringLiteral("%1 existiert bereits").arg(FileNamePart(outcome.oldPath));
+        return QStringLiteral("%1 existiert bereits").arg(OneLineName(FileNamePart(outcome.oldPath)));
     case UndoReason::RenameRefused: return outcome.system.reason();
     case UndoReason::TimesNotRestored:
         return QStringLiteral("zurückbenannt in %1, Dateizeit nicht zurückgesetzt: %2")
-            .arg(outcome.oldPath, outcome.system.reason());
+            .arg(OneLineName(outcome.oldPath), outcome.system.reason());
     case UndoReason::NotJournaled:
         return QStringLiteral("Journal nicht geschrieben: %1").arg(outcome.system.reason());
     }
@@ -33,12 +34,13 @@ QString ReasonText(const UndoOutcome &outcome)
 
 QString UndoOutcomeLine(const UndoOutcome &outcome)
 {
+    // Names as the rename's report writes them: one line each, and never
+    // read as a place for arg() to fill.
+    const QString name = OneLineName(outcome.newPath);
     switch (outcome.status) {
-    case UndoStatus::Restored: return outcome.newPath + QStringLiteral(" -> ") + outcome.oldPath;
-    case UndoStatus::Skipped:
-        return outcome.newPath + QStringLiteral(": übersprungen (%1)").arg(ReasonText(outcome));
-    case UndoStatus::Failed:
-        return outcome.newPath + QStringLiteral(": fehlgeschlagen (%1)").arg(ReasonText(outcome));
+    case UndoStatus::Restored: return name + QStringLiteral(" -> ") + OneLineName(outcome.oldPath);
+    case UndoStatus::Skipped: return name + QStringLiteral(": übersprungen (") + ReasonText(outcome) + u')';
+    case UndoStatus::Failed: return name + QStringLiteral(": fehlgeschlagen (") + ReasonText(outcome) + u')';
     }
     return {};
 }

@@ -165,3 +165,14 @@ TEST_F(UndoTest, RunningBatchIsNotUndone)
     EXPECT_EQ(FolderContents(folder), before);
     EXPECT_EQ(UndoBatch(newest.number).outcomes.size(), 3u);
 }
+
+// A name with a line break or a "%1" in it stays on its own line as written.
+TEST(UndoMessages, OddNamesStayOnTheirLine)
+{
+    UndoOutcome outcome;
+    outcome.newPath = "/f/neu\n%1.jpg";
+    outcome.oldPath = "/f/alt\t.jpg";
+    outcome.status = UndoStatus::Skipped;
+    outcome.reason = UndoReason::OldNameTaken;
+    EXPECT_EQ(UndoOutcomeLine(outcome), "/f/neu\\n%1.jpg: übersprungen (alt\\t.jpg existiert bereits)");
+}
