@@ -98,8 +98,10 @@ private:
             const QStringList entries = known != listed.constEnd() ? known.value() : FolderEntries(folder, error);
             // One listing serves the shots and the names a rename must not
             // take; a large folder's two tables are made on two cores.
-            auto shots = std::async(entries.size() < 2000 ? std::launch::deferred : std::launch::async,
-                                    [&entries] { return FolderShots(entries); });
+            // Without companions every file is a shot of its own.
+            const bool shared = batch_.options().companions;
+            auto shots = std::async(!shared || entries.size() < 2000 ? std::launch::deferred : std::launch::async,
+                                    [&entries, shared] { return FolderShots(shared ? entries : QStringList()); });
             if (error.ok())
                 batch_.knowEntries(folder, entries);
             it = shots_.insert(folder, shots.get());
@@ -134,23 +136,18 @@ private:
         if (!claimed_.isEmpty() && claimed_.contains(claimKey(job.folder, job.name)))
             return;
         unit.members << job.name;
-        if (batch_.options().companions) {
-            const FolderShots &shots = shotsOf(job.folder, listed);
-            for (const QString &partner : shots.partnersOf(job.name)) {
-                if (claim(job.folder, partner))
-                    unit.members << partner;
-            }
-            for (const QString &companion : shots.companionsOf(unit.members)) {
-                if (claim(job.folder, companion))
-                    unit.companions << companion;
-            }
-            if (unit.members.size() > 1 || !unit.companions.isEmpty())
-                claim(job.folder, job.name);
-        } else {
-            // Listed now, before any file of the batch can move.
-            FileOpResult unreadable;
-            batch_.namesOf(job.folder, unreadable);
+        // The folder is listed at its first job, before any file of the batch can move.
+        const FolderShots &shots = shotsOf(job.folder, listed);
+        for (const QString &partner : shots.partnersOf(job.name)) {
+            if (claim(job.folder, partner))
+                unit.members << partner;
         }
+        for (const QString &companion : shots.companionsOf(unit.members)) {
+            if (claim(job.folder, companion))
+                unit.companions << companion;
+        }
+        if (unit.members.size() > 1 || !unit.companions.isEmpty())
+            claim(job.folder, job.name);
         units_.push_back(std::move(unit));
     }
 

@@ -37,15 +37,15 @@ struct BatchPlan
 // of the plan. Changes nothing on disk.
 BatchPlan PlanBatch(const std::vector<RenameJob> &jobs, const RenameOptions &options);
 
+// Every entry of a folder, by the folder as the jobs name it.
+using FolderEntryLists = QHash<QString, QStringList>;
+
 // The same plan, shot by shot, so that a batch can be carried out while it
 // is planned. The jobs are taken in (and their folders listed) at once, so
 // the count of files is known before any time is read; decide() then reads
 // the times on several cores and hands each shot's files to `take` as soon
 // as they are decided, in plan order. Bursts wait for every time. Setting
 // `stop` ends decide() early.
-// Every entry of a folder, by the folder as the jobs name it.
-using FolderEntryLists = QHash<QString, QStringList>;
-
 class BatchPlanner
 {
 public:
