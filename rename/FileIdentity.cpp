@@ -67,13 +67,10 @@ std::optional<FileIdentity> ReadFileIdentity(const QString &path, bool withHash,
 
 std::optional<FileIdentity> CurrentIdentity(const FileIdentity &known, const QString &path, FileOpResult &error)
 {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode)
-        && uint64_t(status.st_dev) == known.device && uint64_t(status.st_ino) == known.inode
-        && int64_t(status.st_size) == known.size && Nanoseconds(status.st_mtim) == known.modifiedNs) {
-        error = {};
+    const std::optional<FileIdentity> now = ReadFileIdentity(path, false, error);
+    if (now && now->device == known.device && now->inode == known.inode && now->size == known.size
+        && now->modifiedNs == known.modifiedNs)
         return known;
-    }
     return ReadFileIdentity(path, true, error);
 }
 

@@ -1,5 +1,7 @@
 #include "rename/FolderNames.h"
 
+#include "services/FolderListing.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -22,10 +24,9 @@ QStringList FolderEntries(const QString &folder, FileOpResult &error)
             error.error = errno;
             break;
         }
-        const char *n = entry->d_name;
-        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+        if (IsDotOrDotDot(entry->d_name))
             continue;
-        entries << QFile::decodeName(n);
+        entries << QFile::decodeName(entry->d_name);
     }
     closedir(dir);
     return entries;

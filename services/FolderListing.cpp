@@ -136,7 +136,7 @@ QStringList ListMatchingFiles(const QString &folder, const QString &pattern, boo
         if (!entry)
             break;
         const char *n = entry->d_name;
-        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+        if (IsDotOrDotDot(n))
             continue;
         const QString name = QFile::decodeName(n);
         if (entries)

@@ -7,6 +7,12 @@
 // order, in the user's language (a plain language where that is "C").
 void SortLikeFileManager(QStringList &names);
 
+// "." or "..": the entries of every folder that are no names of its own.
+inline bool IsDotOrDotDot(const char *name)
+{
+    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
+}
+
 // The names of the folder's files (not folders) that match `pattern`, sorted
 // as a file manager sorts them: ignoring case, numbers in natural order.
 // Hidden (dot) files are left out, as a file manager does. Reads no file's
