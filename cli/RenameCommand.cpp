@@ -1,5 +1,6 @@
 #include "cli/RenameCommand.h"
 
+#include "cli/ReportFlush.h"
 #include "rename/CarryOutPlan.h"
 #include "rename/ClockShift.h"
 #include "rename/RenameMessages.h"
@@ -7,7 +8,6 @@
 #include "services/FolderListing.h"
 #include "services/ImageTypes.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -233,21 +233,14 @@ int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
 
     RenameCounts counts;
     ProgressLine progress(err, progressOnErr);
-    // The lines go out at least every 100 ms, the progress line redrawn
-    // after them: the log of a run that is killed tells what happened on
-    // disk up to moments before (the journal holds the rest), without a
-    // write for every file.
-    QElapsedTimer sinceFlush;
-    sinceFlush.start();
+    // The progress line is redrawn after each flush of the lines.
+    ReportFlush flush(out);
     RunBatchRename(list.items(), parsed.options, [&](const RenameOutcome &outcome, int done, int total) {
         counts.add(outcome);
         progress.wipe();
         out << RenameOutcomeLine(outcome) << '\n';
-        if (sinceFlush.elapsed() >= 100) {
-            out.flush();
+        if (flush.due())
             progress.show(done, total);
-            sinceFlush.restart();
-        }
         return true;
     }, list.listed());
     progress.wipe();

@@ -1,9 +1,8 @@
 #include "cli/UndoCommand.h"
 
+#include "cli/ReportFlush.h"
 #include "rename/UndoBatch.h"
 #include "rename/UndoMessages.h"
-
-#include <QElapsedTimer>
 
 #include <algorithm>
 
@@ -48,16 +47,10 @@ int RunUndo(const QStringList &arguments, QTextStream &out, QTextStream &err)
         number = newest->number;
         out << QStringLiteral("Rückgängig: ") << BatchDescription(*newest) << Qt::endl;
     }
-    // A line flushed every 100 ms, not each one: a write per file would cost
-    // a large batch more than its renames.
-    QElapsedTimer sinceFlush;
-    sinceFlush.start();
+    ReportFlush flush(out);
     const UndoRun run = UndoBatch(number, [&](const UndoOutcome &outcome) {
         out << UndoOutcomeLine(outcome) << '\n';
-        if (sinceFlush.elapsed() >= 100) {
-            out.flush();
-            sinceFlush.restart();
-        }
+        flush.due();
     });
     if (!run.problem.ok()) {
         err << UndoProblemText(number, run.problem) << Qt::endl;
