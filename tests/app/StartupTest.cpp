@@ -2,9 +2,9 @@
 #include "TestFiles.h"
 #include "app/HandOver.h"
 #include "app/OpenFolder.h"
-#include "app/QtTranslations.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
+#include "translations/Language.h"
 
 #include <QDialogButtonBox>
 #include <QProcess>
@@ -26,7 +26,7 @@ TEST(Startup, ProgramFolderFirstThenTheNamedOneWhichClosingRemembers)
     form = StartMainWindow(executable, {});
     EXPECT_EQ(Entries(*form->FileList()), QStringList{"bild.jpg"});
 
-    ASSERT_TRUE(InstallQtGermanTranslations(*qApp));
+    ASSERT_EQ(InstallTranslations(*qApp, UiLanguage::German), UiLanguage::German);
     const QDialogButtonBox box(QDialogButtonBox::Cancel);
     EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
 }
