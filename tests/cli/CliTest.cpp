@@ -1,7 +1,9 @@
+#include "TestFiles.h"
 #include "cli/CliDispatch.h"
 #include "metadata/clsEXIF.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -28,12 +30,12 @@ CliRun run(const QStringList &args)
     return {status, out, err};
 }
 
-const QString kPhotos = QStringLiteral(FOTLEX_TESTDATA);
-
+// On copies: a fault in the dispatch that renamed instead must not rename the samples.
 TEST(CliInfoTest, ListsEachFileAsListInfoWithPlainLineEnds)
 {
-    const QString canon = kPhotos + "/Canon_40D.jpg";
-    const QString plain = kPhotos + "/../formats/sample_640x360.mov"; // no creation time
+    const QTemporaryDir dir;
+    const QString canon = CopyPhoto("Canon_40D.jpg", dir.path(), "Canon_40D.jpg");
+    const QString plain = CopyPhoto("../formats/sample_640x360.mov", dir.path(), "plain.mov"); // no creation time
     const CliRun r = run({"info", canon, plain});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.isEmpty());
