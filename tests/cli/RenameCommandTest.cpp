@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "TestPhotos.h"
 
 #include "cli/RenameCommand.h"
@@ -141,4 +142,12 @@ TEST_F(RenameCommandTest, UndoTakesBackTheNewestBatch)
     EXPECT_EQ(lines().last(), "2 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen");
     EXPECT_EQ(FolderContents(dir), before);
     EXPECT_EQ(undo({"x"}), 2);
+}
+
+// --no-companions moves the photo alone: its sidecar keeps its name.
+TEST_F(RenameCommandTest, WithoutCompanionsThePhotoMovesAlone)
+{
+    WriteFile(dir + "/IMG_2.xmp");
+    ASSERT_EQ(run({"--no-companions", dir + "/IMG_2.jpg"}), 0);
+    EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-25-10.jpg", "IMG_1.JPEG", "IMG_2.xmp", "notes.txt", "ohne.jpg"}));
 }
