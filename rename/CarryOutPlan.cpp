@@ -2,9 +2,6 @@
 
 #include "rename/BlockingQueue.h"
 #include "rename/RenameJournal.h"
-#include "services/FileTime.h"
-
-#include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
 
@@ -14,14 +11,6 @@
 #include <thread>
 
 namespace {
-
-// The moment SetFileTimes will give a file for the capture time, in
-// nanoseconds; 0 when it cannot tell.
-int64_t StampOf(const QString &time)
-{
-    const QDateTime local = QDateTime::fromString(time, QStringLiteral("yyyy:MM:dd - HH:mm:ss"));
-    return local.isValid() ? local.toSecsSinceEpoch() * 1000000000 : 0;
-}
 
 using Unit = std::vector<PlannedFile>;
 
@@ -91,6 +80,9 @@ private:
                 && options_.fileTimes);
     }
 
+    // Its times are set to its capture time.
+    bool stamps(const PlannedFile &file) const { return options_.fileTimes && !file.outcome.companion; }
+
     void writeJournal()
     {
         std::vector<Unit> chunk;
@@ -139,7 +131,7 @@ private:
             const QString newPath = file.outcome.newPath.isEmpty() ? oldPath : file.outcome.newPath;
             intents.push_back({absoluteFolder(oldPath.left(slash + 1)), oldPath.mid(slash + 1),
                                newPath.mid(slash + 1), *identity,
-                               options_.fileTimes && !file.outcome.companion ? StampOf(file.outcome.time) : 0});
+                               stamps(file) ? NanosecondsOf(file.outcome.time->instant().time_since_epoch().count()) : 0});
         }
         for (const JournalIntent &intent : intents)
             journal_.add(intent);

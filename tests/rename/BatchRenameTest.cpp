@@ -46,10 +46,10 @@ protected:
 
     QStringList files() const { return QDir(folder).entryList(QDir::Files, QDir::Name); }
 
-    static RenameOptions frozen(const QString &time = "2016:08:28 - 02:24:00")
+    static RenameOptions frozen()
     {
         RenameOptions options;
-        options.frozenTime = time;
+        options.frozenTime = CaptureTime::FromExifText(u"2016:08:28 02:24:00");
         return options;
     }
 
