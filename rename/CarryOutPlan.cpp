@@ -2,6 +2,7 @@
 
 #include "rename/BlockingQueue.h"
 #include "rename/RenameJournal.h"
+
 #include <QFileInfo>
 #include <QHash>
 
@@ -129,9 +130,10 @@ private:
             const QString &oldPath = file.outcome.oldPath;
             const qsizetype slash = oldPath.lastIndexOf(u'/');
             const QString newPath = file.outcome.newPath.isEmpty() ? oldPath : file.outcome.newPath;
+            const int64_t stamped =
+                stamps(file) ? NanosecondsOf(file.outcome.time->instant().time_since_epoch().count()) : 0;
             intents.push_back({absoluteFolder(oldPath.left(slash + 1)), oldPath.mid(slash + 1),
-                               newPath.mid(slash + 1), *identity,
-                               stamps(file) ? NanosecondsOf(file.outcome.time->instant().time_since_epoch().count()) : 0});
+                               newPath.mid(slash + 1), *identity, stamped});
         }
         for (const JournalIntent &intent : intents)
             journal_.add(intent);

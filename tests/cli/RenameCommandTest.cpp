@@ -217,8 +217,8 @@ TEST_F(RenameCommandTest, AShiftPastTheCalendarsEndsSaysSo)
 }
 
 // On a file system that clamps times it cannot hold (ext4 before 1901 and
-// after 2446), the photo is renamed, keeps its own time to the nanosecond,
-// and undo knows it by that time.
+// after 2446), the photo is renamed, keeps its own time to the nanosecond
+// (one of 1966 as well), and undo knows it by that time.
 TEST_F(RenameCommandTest, TimesTheFileSystemCannotHoldLeaveTheOldTime)
 {
     const Ext4TimeRange ext4;
@@ -233,6 +233,8 @@ TEST_F(RenameCommandTest, TimesTheFileSystemCannotHoldLeaveTheOldTime)
         expected << paths.last() + " -> " + dir + '/' + c.newName
                 + (c.held ? "" : " (Dateizeit nicht gesetzt: außerhalb des Bereichs des Dateisystems)");
     }
+    const struct timespec in1966[2] = {{-100000000, 500000000}, {-100000000, 500000000}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(paths.first()).constData(), in1966, 0), 0);
     const auto before = state();
     EXPECT_EQ(run(QStringList{"--file-times"} + paths), 1);
     EXPECT_EQ(lines(), expected + QStringList{"3 umbenannt, 0 übersprungen, 0 fehlgeschlagen, 2 ohne Dateizeit"});
