@@ -1,4 +1,5 @@
 #include "FileTimeSeams.h"
+#include "TestFiles.h"
 #include "TestPhotos.h"
 
 #include "cli/RenameCommand.h"
@@ -137,6 +138,12 @@ TEST_F(RenameCommandTest, OddPathsAreReportedForWhatTheyAre)
                                     "3 würden umbenannt, 4 übersprungen, 1 fehlgeschlagen"}));
     // Qt could not remove the folder: it cannot name that file.
     ::unlink(latin1.constData());
+
+    WriteFile(dir + "/IMG_2.xmp");
+    EXPECT_EQ(run({"--dry-run", dir + "/IMG_2.jpg"}), 0);
+    EXPECT_EQ(lines().size(), 3) << "IMG_2.xmp follows its photo";
+    EXPECT_EQ(run({"--dry-run", "--no-companions", dir + "/IMG_2.jpg"}), 0);
+    EXPECT_EQ(lines().size(), 2) << "and stays with --no-companions";
 }
 
 TEST_F(RenameCommandTest, WrongUsageIsStatusTwoAndTouchesNothing)
