@@ -28,15 +28,16 @@ std::time_t LocalInstant(QDate date, QTime time)
     fields.tm_min = time.minute();
     fields.tm_sec = time.second();
     // Read once as summer and once as winter time: a reading that keeps its
-    // clock is a real instant; in the autumn fold both are, and the earlier
-    // counts. In the spring gap neither is, and mktime's own guess counts.
+    // clock (mktime moves the other by the hour between them) is a real
+    // instant; in the autumn fold both are, and the earlier counts. In the
+    // spring gap neither is, and mktime's own guess counts.
     std::optional<std::time_t> found;
     for (const int isDst : {1, 0}) {
         std::tm probe = fields;
         probe.tm_isdst = isDst;
         const std::time_t moment = std::mktime(&probe);
-        const bool sameClock = probe.tm_isdst == isDst && probe.tm_mday == fields.tm_mday
-            && probe.tm_hour == fields.tm_hour && probe.tm_min == fields.tm_min;
+        const bool sameClock = probe.tm_mday == fields.tm_mday && probe.tm_hour == fields.tm_hour
+            && probe.tm_min == fields.tm_min;
         if (sameClock)
             found = std::min(found.value_or(moment), moment);
     }
