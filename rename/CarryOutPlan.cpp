@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -130,8 +131,11 @@ private:
             const QString &oldPath = file.outcome.oldPath;
             const qsizetype slash = oldPath.lastIndexOf(u'/');
             const QString newPath = file.outcome.newPath.isEmpty() ? oldPath : file.outcome.newPath;
-            const int64_t stamped =
-                stamps(file) ? NanosecondsOf(file.outcome.time->instant().time_since_epoch().count()) : 0;
+            // 0 stands for no stamp: the epoch itself is recorded a nanosecond
+            // later, within the two seconds undo allows.
+            const int64_t stamped = stamps(file)
+                ? std::max<int64_t>(1, NanosecondsOf(file.outcome.time->instant().time_since_epoch().count()))
+                : 0;
             intents.push_back({absoluteFolder(oldPath.left(slash + 1)), oldPath.mid(slash + 1),
                                newPath.mid(slash + 1), *identity, stamped});
         }
