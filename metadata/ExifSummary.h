@@ -19,5 +19,5 @@ struct ExifSummary
     std::optional<double> fNumber;
     std::optional<double> exposureSeconds;
     std::optional<QString> iso;          // ISOSpeedRatings
-    std::optional<CaptureTime> captureTime;  // DateTimeOriginal, when a real time
+    std::optional<CaptureTime> captureTime;  // DateTimeOriginal (a video's creation time), when a real one
 };
