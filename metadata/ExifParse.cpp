@@ -178,26 +178,23 @@ const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags)
     return found;
 }
 
-std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags)
+ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags)
 {
     const ExifTag *tag = CaptureTimeTag(tags);
     if (!tag)
-        return std::nullopt;
-    // Cameras pad the text with blanks; the zero bytes already ended it.
-    QString text = tag->text;
-    while (text.endsWith(u' '))
-        text.chop(1);
-    if (text.size() == 19 && text.at(10) == u' ')
-        return text.left(10) + QStringLiteral(" - ") + text.right(8);
-    return text;
-}
-
-QString SubSecondsFromTags(const std::vector<ExifTag> &tags)
-{
-    QString digits;
+        return {};
+    ExifCaptureStamp stamp;
+    stamp.time = CaptureTime::FromExifText(tag->text);
+    if (!stamp.time) {
+        // Cameras pad the text with blanks; the zero bytes already ended it.
+        stamp.text = tag->text;
+        while (stamp.text.endsWith(u' '))
+            stamp.text.chop(1);
+        return stamp;
+    }
     for (size_t i = 1; i < tags.size(); ++i) {
         if (tags[i].id == ExifTagId::SubSecTimeOriginal && tags[i].type == 2)
-            digits = tags[i].text.trimmed();
+            stamp.time = stamp.time->withSubSeconds(tags[i].text.trimmed());
     }
-    return digits;
+    return stamp;
 }

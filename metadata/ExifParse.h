@@ -23,11 +23,7 @@ ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText 
 // time), or null: a value of any other type is no capture time.
 const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags);
 
-// "YYYY:MM:DD - HH:MM:SS" made from the capture time tag when its text (less
-// trailing blanks) has exactly the shape "YYYY:MM:DD HH:MM:SS"; a text of
-// any other shape comes back as it is, for the caller to refuse.
-std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags);
-
-// The text of the last SubSecTimeOriginal (the digits of the capture
-// second's fraction), or empty.
-QString SubSecondsFromTags(const std::vector<ExifTag> &tags);
+// The capture time of the tags: the capture time tag's text read as a time,
+// with the digits of the last SubSecTimeOriginal; or that text (less
+// trailing blanks) when it holds no real time.
+ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags);

@@ -39,8 +39,7 @@ ExifSummary clsEXIF::Summary() const
         default: break;
         }
     }
-    if (const ExifTag *time = CaptureTimeTag(m_tags))
-        summary.captureTime = time->text;
+    summary.captureTime = ExifTime();
     if (!summary.fNumber)
         summary.fNumber = apexFNumber;
     if (!summary.exposureSeconds)
@@ -48,9 +47,9 @@ ExifSummary clsEXIF::Summary() const
     return summary;
 }
 
-QString clsEXIF::ExifTime() const
+std::optional<CaptureTime> clsEXIF::ExifTime() const
 {
     if (m_readStatus != 0)
-        return {};
-    return ExifTimeFromTags(m_tags).value_or(QString());
+        return std::nullopt;
+    return CaptureStampFromTags(m_tags).time;
 }

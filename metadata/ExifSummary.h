@@ -1,5 +1,7 @@
 #pragma once
 
+#include "metadata/CaptureTime.h"
+
 #include <QString>
 
 #include <optional>
@@ -17,5 +19,5 @@ struct ExifSummary
     std::optional<double> fNumber;
     std::optional<double> exposureSeconds;
     std::optional<QString> iso;          // ISOSpeedRatings
-    std::optional<QString> captureTime;  // DateTimeOriginal as stored
+    std::optional<CaptureTime> captureTime;  // DateTimeOriginal (a video's creation time), when a real one
 };

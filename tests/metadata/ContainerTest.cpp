@@ -2,6 +2,7 @@
 #include "metadata/ByteSource.h"
 #include "metadata/EmbeddedPreview.h"
 #include "metadata/clsEXIF.h"
+#include "tests/support/CaptureTimePrinter.h"
 #include "tests/support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -146,33 +147,34 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
     const QByteArray tiffBe = photoTiff(false);
     auto magic = [&](const char *four) { return QByteArray(four, 4) + tiffLe.mid(4); };
     const struct { const char *name; QByteArray bytes; const char *time; const char *model; } cases[] = {
-        {"TIFF II", tiffLe, "2021:05:12 - 12:21:21", "CAM1"},
-        {"TIFF MM", tiffBe, "2021:05:12 - 12:21:21", "CAM1"},
-        {"Olympus IIRO", magic("IIRO"), "2021:05:12 - 12:21:21", "CAM1"},
-        {"Olympus IIRS", magic("IIRS"), "2021:05:12 - 12:21:21", "CAM1"},
-        {"Panasonic IIU", magic("IIU\0"), "2021:05:12 - 12:21:21", "CAM1"},
+        {"TIFF II", tiffLe, "2021:05:12 12:21:21", "CAM1"},
+        {"TIFF MM", tiffBe, "2021:05:12 12:21:21", "CAM1"},
+        {"Olympus IIRO", magic("IIRO"), "2021:05:12 12:21:21", "CAM1"},
+        {"Olympus IIRS", magic("IIRS"), "2021:05:12 12:21:21", "CAM1"},
+        {"Panasonic IIU", magic("IIU\0"), "2021:05:12 12:21:21", "CAM1"},
         {"not TIFF II+", magic("II+\0"), "", nullptr},
-        {"RAF", raf(), "2021:05:12 - 12:21:21", "CAM1"},
-        {"PNG eXIf", png(), "2021:05:12 - 12:21:21", "CAM1"},
-        {"HEIF iloc 0", heif(0), "2021:05:12 - 12:21:21", "CAM1"},
-        {"HEIF iloc 1", heif(1), "2021:05:12 - 12:21:21", "CAM1"},
-        {"HEIF iloc 2", heif(2), "2021:05:12 - 12:21:21", "CAM1"},
-        {"CR3", cr3(), "2021:05:12 - 12:21:21", "CAM1"},
-        {"mvhd 0", video(mvhd(0, kMay2021)), "2021:05:12 - 12:21:21", nullptr},
-        {"mvhd 1", video(mvhd(1, kMay2021)), "2021:05:12 - 12:21:21", nullptr},
+        {"RAF", raf(), "2021:05:12 12:21:21", "CAM1"},
+        {"PNG eXIf", png(), "2021:05:12 12:21:21", "CAM1"},
+        {"HEIF iloc 0", heif(0), "2021:05:12 12:21:21", "CAM1"},
+        {"HEIF iloc 1", heif(1), "2021:05:12 12:21:21", "CAM1"},
+        {"HEIF iloc 2", heif(2), "2021:05:12 12:21:21", "CAM1"},
+        {"CR3", cr3(), "2021:05:12 12:21:21", "CAM1"},
+        {"mvhd 0", video(mvhd(0, kMay2021)), "2021:05:12 12:21:21", nullptr},
+        {"mvhd 1", video(mvhd(1, kMay2021)), "2021:05:12 12:21:21", nullptr},
         {"mvhd unset", video(mvhd(0, 0)), "", nullptr},
         {"creationdate", video(mvhd(0, kMay2021) + quickTimeMeta("2021-05-12T18:01:02-0500")),
-         "2021:05:12 - 18:01:02", nullptr},
+         "2021:05:12 18:01:02", nullptr},
         {"creationdate, no mvhd time", video(mvhd(0, 0) + quickTimeMeta("2021-05-12T18:01:02+0930")),
-         "2021:05:12 - 18:01:02", nullptr},
-        {"moov to the end (size 0)", video(mvhd(0, kMay2021), 0), "2021:05:12 - 12:21:21", nullptr},
+         "2021:05:12 18:01:02", nullptr},
+        {"moov to the end (size 0)", video(mvhd(0, kMay2021), 0), "2021:05:12 12:21:21", nullptr},
         {"moov larger than the file", video(mvhd(0, kMay2021), 4096), "", nullptr}};
     clsEXIF reader;
     for (const auto &c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(WriteBytes(path, c.bytes));
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), QLatin1String(c.time)) << c.name;
-        EXPECT_EQ(clsEXIF::ExifTimeOfBytes(c.bytes), QLatin1String(c.time)) << c.name;
+        const std::optional<CaptureTime> time = CaptureTime::FromExifText(QString::fromLatin1(c.time));
+        EXPECT_EQ(clsEXIF::ExifTimeOf(path), time) << c.name;
+        EXPECT_EQ(clsEXIF::ExifTimeOfBytes(c.bytes), time) << c.name;
         reader.setImageFile(path);
         QString model;
         const auto found = reader.MetaInfo(272, model);
@@ -192,7 +194,7 @@ TEST_F(ContainerTest, DirectoryLoopsEnd)
     QByteArray loop = b.tiff();
     loop.replace(8 + 2 + 2 * 12, 4, b.u32(8));
     EXPECT_EQ(FindEmbeddedPreviewInMemory(loop).length, 0);
-    EXPECT_EQ(clsEXIF::ExifTimeOfBytes(loop), QString());
+    EXPECT_FALSE(clsEXIF::ExifTimeOfBytes(loop));
 }
 
 // Directories far into a large file, and a video's moov after 5 GB of
@@ -213,7 +215,7 @@ TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
         ASSERT_TRUE(file.seek(far));
         file.write(exif);
     }
-    EXPECT_EQ(clsEXIF::ExifTimeOf(tiffPath), u"2021:05:12 - 12:21:21"_qs);
+    EXPECT_EQ(clsEXIF::ExifTimeOf(tiffPath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
 
     const QString moviePath = dir.filePath(QStringLiteral("late.mov"));
     {
@@ -226,7 +228,7 @@ TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
         ASSERT_TRUE(file.seek(mdat + qint64(mdatSize)));
         file.write(box("moov", mvhd(0, kMay2021)));
     }
-    EXPECT_EQ(clsEXIF::ExifTimeOf(moviePath), u"2021:05:12 - 12:21:21"_qs);
+    EXPECT_EQ(clsEXIF::ExifTimeOf(moviePath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
 }
 
 }

@@ -1,5 +1,6 @@
 #include "metadata/EmbeddedPreview.h"
 #include "metadata/clsEXIF.h"
+#include "tests/support/CaptureTimePrinter.h"
 
 #include <QDirIterator>
 #include <QFile>
