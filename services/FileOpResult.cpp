@@ -19,6 +19,7 @@ QString FileOpResult::reason() const
     case ENAMETOOLONG: return QStringLiteral("Name zu lang");
     case EXDEV: return QStringLiteral("nicht auf demselben Dateisystem");
     case EIO: return QStringLiteral("Ein-/Ausgabefehler");
+    case EPIPE: return QStringLiteral("der Empfänger liest nicht mehr");
     default: return qt_error_string(error);
     }
 }
