@@ -46,7 +46,7 @@ struct ExifBlock
 //   MP4/QuickTime videos: their creation times as values;
 // - PNG: the "eXIf" chunk;
 // otherwise the first "Exif\0" in the file's first 4096 bytes.
-// With TimeOnly a TIFF's values other than DateTimeOriginal are not read.
+// With TimeOnly a TIFF's values other than DateTimeOriginal and Model are not read.
 ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope = ExifWalkScope::AllEntries);
 // The same search in a file the caller holds open, `size` bytes long, whose
 // first bytes it has read into `head` already (or none).

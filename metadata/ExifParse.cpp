@@ -69,7 +69,8 @@ public:
             const auto type = static_cast<int32_t>(ReadUnsigned(m_data.bytes, p + 2, 2, le));
             const bool offsetEntry = id == searchTag && (type == 3 || type == 4);
             const bool needed = offsetEntry || isNeeded(id, type);
-            const bool timeEntry = (id == ExifTagId::DateTimeOriginal || id == ExifTagId::SubSecTimeOriginal) && needed;
+            const bool timeEntry = (id == ExifTagId::DateTimeOriginal || id == ExifTagId::SubSecTimeOriginal
+                                    || id == ExifTagId::Model) && needed;
             if (m_scope == ExifWalkScope::TimeOnly && !offsetEntry && !timeEntry)
                 continue;
             ExifTag &tag = m_tags.emplace_back();
@@ -184,6 +185,10 @@ ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags)
     if (!tag)
         return {};
     ExifCaptureStamp stamp;
+    for (size_t i = 1; i < tags.size(); ++i) {
+        if (tags[i].id == ExifTagId::Model && tags[i].type == 2)
+            stamp.camera = tags[i].text.trimmed();
+    }
     stamp.time = CaptureTime::FromExifText(tag->text);
     if (!stamp.time) {
         // Cameras pad the text with blanks; the zero bytes already ended it.

@@ -25,5 +25,5 @@ const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags);
 
 // The capture time of the tags: the capture time tag's text read as a time,
 // with the digits of the last SubSecTimeOriginal; or that text (less
-// trailing blanks) when it holds no real time.
+// trailing blanks) when it holds no real time. With the camera model.
 ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags);

@@ -42,7 +42,7 @@ void readValues(ByteSource &source, const TiffHeader &tiff, Placed &placed, bool
     std::vector<std::pair<uint32_t, size_t>> order;
     for (size_t i = 0; i < placed.dir.entries.size(); ++i) {
         const TiffEntry &e = placed.dir.entries[i];
-        if (e.valueSize() > 4 && (!timeOnly || e.id == ExifTagId::DateTimeOriginal) && !placed.values.count(i))
+        if (e.valueSize() > 4 && (!timeOnly || e.id == ExifTagId::DateTimeOriginal || e.id == ExifTagId::Model) && !placed.values.count(i))
             order.emplace_back(e.number(tiff.littleEndian), i);
     }
     std::sort(order.begin(), order.end());

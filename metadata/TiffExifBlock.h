@@ -7,8 +7,8 @@
 // lie anywhere in a large file (TIFF, RAW): each of the two directories and
 // the values its entries point to are read where they lie and assembled into
 // one compact TIFF block with the offsets rewritten, which ParseExif walks as
-// it walks a JPEG's block. With TimeOnly only DateTimeOriginal's value is
-// copied.
+// it walks a JPEG's block. With TimeOnly only the values of DateTimeOriginal
+// and Model are copied.
 ExifBlock AssembleTiffExif(ByteSource &source, const TiffHeader &tiff, ExifWalkScope scope);
 // The same with the Exif directory taken from the IFD0 of a second TIFF
 // structure: Canon's CR3 keeps the two in separate blocks. IFD0 gets an

@@ -19,6 +19,7 @@ struct ExifCaptureStamp
 {
     std::optional<CaptureTime> time;
     QString text;
+    QString camera;  // the Model tag, read beside the time: undo tells photos by both
 };
 
 // One directory entry of IFD0 or the Exif directory.
