@@ -65,6 +65,8 @@ QString RenameReasonText(const RenameOutcome &outcome)
     case RenameReason::AlreadyNamed: return QStringLiteral("trägt bereits diesen Namen");
     case RenameReason::NameTaken:
         return QStringLiteral("%1 existiert bereits").arg(FileNamePart(outcome.newPath));
+    case RenameReason::CompanionAmbiguous:
+        return QStringLiteral("Begleitdatei passt zu Fotos verschiedener Zeiten");
     case RenameReason::LettersTaken:
         return QStringLiteral("alle Namen mit a bis z existieren bereits");
     case RenameReason::Unreadable:

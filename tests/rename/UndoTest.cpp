@@ -141,7 +141,7 @@ TEST_F(UndoTest, FilesChangedSinceAreLeftAloneWithTheirReason)
     const UndoRun run = undoNewest();
     const auto lines = Lines(run);
     EXPECT_NE(std::find(lines.begin(), lines.end(),
-                        folder + a + ": übersprungen (keine Datei trägt mehr diesen Namen)"), lines.end());
+                        folder + a + ": übersprungen (nicht mehr vorhanden)"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), folder + b + ": übersprungen (ist inzwischen eine andere Datei)"),
               lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), folder + c + ": übersprungen (IMG_0002.jpg existiert bereits)"),
@@ -161,7 +161,7 @@ TEST_F(UndoTest, RunningBatchIsNotUndone)
     const auto before = FolderContents(folder);
     const UndoRun run = UndoBatch(newest.number);
     ::close(fd);
-    EXPECT_EQ(run.problem.error, EWOULDBLOCK);
+    EXPECT_EQ(run.problem.system.error, EWOULDBLOCK);
     EXPECT_EQ(FolderContents(folder), before);
     EXPECT_EQ(UndoBatch(newest.number).outcomes.size(), 3u);
 }
