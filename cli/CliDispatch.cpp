@@ -2,6 +2,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/Output.h"
 #include "cli/RenameCommand.h"
 #include "cli/UndoCommand.h"
 
@@ -14,9 +15,7 @@ const QList<CliCommand> kCommands{
     {u"undo", QT_TRANSLATE_NOOP("CliText", "undo [--list | N]   die letzte (oder N-te) Umbenennung rückgängig machen"), RunUndo},
 };
 
-}
-
-int RunCli(const QStringList &args, QTextStream &out, QTextStream &err)
+int Dispatch(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.isEmpty()) {
         err << CliText::tr("Kein Befehl angegeben.") << u'\n' << CliUsage(kCommands);
@@ -38,4 +37,18 @@ int RunCli(const QStringList &args, QTextStream &out, QTextStream &err)
     err << (first.startsWith(u'-') ? CliText::tr("Unbekannte Option: %1") : CliText::tr("Unbekannter Befehl: %1")).arg(first)
         << u'\n' << CliUsage(kCommands);
     return 2;
+}
+
+} // namespace
+
+int RunCli(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const int status = Dispatch(args, out, err);
+    // Output that never arrived is a failure, of --help as of a rename.
+    out.flush();
+    const QString failure = OutputFailure(out);
+    if (failure.isEmpty())
+        return status;
+    err << OutputLostText(failure) << Qt::endl;
+    return status == 0 ? 1 : status;
 }

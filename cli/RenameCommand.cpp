@@ -1,5 +1,6 @@
 #include "cli/RenameCommand.h"
 
+#include "cli/Output.h"
 #include "cli/ReportFlush.h"
 #include "rename/CarryOutPlan.h"
 #include "rename/ClockShift.h"
@@ -13,6 +14,7 @@
 #include <QSet>
 #include <QTextStream>
 
+#include <climits>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -100,10 +102,11 @@ public:
     void add(const QString &path)
     {
         struct stat st {};
-        if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !Utf8Folder(path)) {
             // Qt turns bytes that are no UTF-8 into U+FFFD, so such a name
-            // typed on the command line cannot be found by its text.
-            const bool notUtf8 = path.contains(QChar::ReplacementCharacter);
+            // typed on the command line cannot be found by its text; nor can
+            // a file in a folder of such a name reached through ".".
+            const bool notUtf8 = path.contains(QChar::ReplacementCharacter) || !Utf8Folder(path);
             RenameOutcome outcome = Decided(path, notUtf8 ? RenameStatus::Skipped : RenameStatus::Failed,
                                             notUtf8 ? RenameReason::NameNotUtf8 : RenameReason::Missing);
             outcome.system = {errno};
@@ -123,6 +126,15 @@ public:
     }
 
     const std::vector<RenameJob> &items() const { return items_; }
+
+    // True when the folder's whole path, as the journal writes it, is UTF-8.
+    static bool Utf8Folder(const QString &path)
+    {
+        if (path.startsWith(u'/'))
+            return !path.contains(QChar::ReplacementCharacter);
+        char here[PATH_MAX];
+        return ::getcwd(here, sizeof here) && QByteArrayView(here).isValidUtf8();
+    }
     const QHash<QString, QStringList> &listed() const { return listed_; }
 
 private:
@@ -234,15 +246,28 @@ int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
     ProgressLine progress(err, progressOnErr);
     // The progress line is redrawn after each flush of the lines.
     ReportFlush flush(out);
+    // A report that cannot be written stops the batch after the shot at
+    // hand: nobody would learn what the rest did.
+    QString lost;
     RunBatchRename(list.items(), parsed.options, [&](const RenameOutcome &outcome, int done, int total) {
         counts.add(outcome);
+        if (!lost.isEmpty())
+            return false;
         progress.wipe();
         out << RenameOutcomeLine(outcome) << '\n';
         if (flush.due())
             progress.show(done, total);
-        return true;
+        lost = OutputFailureAhead(out);
+        return lost.isEmpty();
     }, list.listed());
     progress.wipe();
+    if (!lost.isEmpty()) {
+        err << RenameStoppedText(lost, counts.renamed) << Qt::endl;
+        // Said: the lines that cannot go out are dropped without a second word.
+        out.flush();
+        out.resetStatus();
+        return 1;
+    }
     out << RenameSummaryLine(counts, parsed.options.dryRun) << Qt::endl;
     return counts.allWell() ? 0 : 1;
 }

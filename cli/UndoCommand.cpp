@@ -4,8 +4,6 @@
 #include "rename/UndoBatch.h"
 #include "rename/UndoMessages.h"
 
-#include <algorithm>
-
 namespace {
 
 const char *const Usage = "Aufruf: fotlex-cli undo [--list | N]";
@@ -18,6 +16,23 @@ int ListBatches(QTextStream &out)
     for (const JournalInfo &batch : journals)
         out << BatchListLine(batch) << Qt::endl;
     return 0;
+}
+
+// The newest batch to undo, named first; a newer journal that cannot be read
+// is said, for it might be the one the user means.
+int NewestBatch(QTextStream &out, QTextStream &err)
+{
+    const std::optional<JournalInfo> newest = NewestUndoable();
+    for (const JournalInfo &journal : ListJournals()) {
+        if (!journal.problem.ok() && (!newest || journal.number > newest->number))
+            err << UndoProblemText(journal.number, journal.problem) << Qt::endl;
+    }
+    if (!newest) {
+        err << QStringLiteral("Keine Umbenennung zum Rückgängigmachen.") << Qt::endl;
+        return 0;
+    }
+    out << QStringLiteral("Rückgängig: ") << BatchDescription(*newest) << Qt::endl;
+    return newest->number;
 }
 
 } // namespace
@@ -38,26 +53,18 @@ int RunUndo(const QStringList &arguments, QTextStream &out, QTextStream &err)
     } else if (!arguments.isEmpty()) {
         err << Usage << Qt::endl;
         return 2;
-    } else {
-        const std::optional<JournalInfo> newest = NewestUndoable();
-        if (!newest) {
-            err << QStringLiteral("Keine Umbenennung zum Rückgängigmachen.") << Qt::endl;
-            return 1;
-        }
-        number = newest->number;
-        out << QStringLiteral("Rückgängig: ") << BatchDescription(*newest) << Qt::endl;
+    } else if ((number = NewestBatch(out, err)) == 0) {
+        return 1;
     }
     ReportFlush flush(out);
     const UndoRun run = UndoBatch(number, [&](const UndoOutcome &outcome) {
         out << UndoOutcomeLine(outcome) << '\n';
         flush.due();
     });
-    if (!run.problem.ok()) {
+    if (!run.problem.ok())
         err << UndoProblemText(number, run.problem) << Qt::endl;
+    if (run.refused())
         return 1;
-    }
     out << UndoSummaryLine(run.outcomes) << Qt::endl;
-    const bool failed = std::any_of(run.outcomes.begin(), run.outcomes.end(),
-                                    [](const UndoOutcome &o) { return o.status == UndoStatus::Failed; });
-    return failed ? 1 : 0;
+    return run.allWell() ? 0 : 1;
 }
