@@ -116,7 +116,7 @@ std::optional<JournalIntent> IntentOf(const QList<QByteArrayView> &f, int versio
                hash = NumberOf<uint64_t>(f[at + 8], 16);
     const auto size = NumberOf<int64_t>(f[at + 5]), access = NumberOf<int64_t>(f[at + 6]),
                modified = NumberOf<int64_t>(f[at + 7]), stamped = NumberOf<int64_t>(f[at + 9]);
-    const auto captured = first ? std::optional<std::optional<CaptureTime>>(std::nullopt) : TimeOf(f[12]);
+    const auto captured = first ? std::make_optional(std::optional<CaptureTime>()) : TimeOf(f[12]);
     if (!shot || !device || !inode || !hash || !size || !access || !modified || !stamped || !captured)
         return std::nullopt;
     intent.folder = Decoded(f[at]);

@@ -175,12 +175,30 @@ void RemoveUnlocked(const QByteArray &path)
     ::close(fd);
 }
 
+// A batch killed between a link fallback's link and its unlink left its
+// file under both names: the step is finished, the old name goes.
+void MendCutLinks(int number)
+{
+    QFile file(JournalPath(number));
+    if (!file.open(QIODevice::ReadOnly) || !file.readAll().contains("\nL\t"))
+        return;
+    const JournalReader reader(number);
+    for (const JournalIntent &intent : reader.intents()) {
+        if (intent.linked)
+            DropSecondName(intent.folder + intent.to, intent.folder + intent.from);
+    }
+}
+
 void PruneJournals()
 {
     std::vector<JournalFileState> states;
     for (const int number : JournalNumbers()) {
-        if (const std::optional<Inspection> seen = Inspect(number, LOCK_SH))
-            states.push_back(seen->state);
+        const std::optional<Inspection> seen = Inspect(number, LOCK_SH);
+        if (!seen)
+            continue;
+        states.push_back(seen->state);
+        if (!seen->state.locked && !seen->info.complete && seen->info.problem.ok())
+            MendCutLinks(number);
     }
     const QDateTime now = QDateTime::currentDateTime();
     for (const int number : JournalsToPrune(states, now))

@@ -74,8 +74,9 @@ public:
     // The pending intents are to be written: 500 of them, or 100 ms since the first.
     bool due() const;
     // Writes the pending intents and syncs them; the first time with any,
-    // creates the journal (pruning old ones first), locked while this object
-    // lives, and syncs its folder too.
+    // creates the journal, locked while this object lives, and syncs its
+    // folder too. Before that, old journals are pruned, and a file that a
+    // killed batch left under two names (see noteLink) keeps its new one.
     FileOpResult flush();
     // Notes a link fallback's step before its link is made (see
     // SafeRename). May be called from another thread than flush().

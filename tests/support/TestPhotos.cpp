@@ -15,9 +15,11 @@
 
 // Trailing bytes after the end of the image tell files of the same time apart.
 void WriteExifJpeg(const QString &path, const std::optional<QByteArray> &dateTimeOriginal,
-                   const QByteArray &payload, const QByteArray &subSeconds)
+                   const QByteArray &payload, const QByteArray &subSeconds, const QByteArray &model)
 {
     ExifBuilder exif(true);
+    if (!model.isEmpty())
+        exif.ascii(ExifBuilder::Ifd0, 272, model);
     if (dateTimeOriginal) {
         exif.ascii(ExifBuilder::Exif, 36867, *dateTimeOriginal);
         if (!subSeconds.isEmpty())

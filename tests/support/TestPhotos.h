@@ -12,10 +12,10 @@
 
 // Writes a small JPEG whose EXIF block holds only DateTimeOriginal with the
 // given text (no EXIF block at all for nullopt) and, when given,
-// SubSecTimeOriginal. `payload` makes files of the same time tell apart by
-// their bytes.
+// SubSecTimeOriginal and the camera Model. `payload` makes files of the same
+// time tell apart by their bytes.
 void WriteExifJpeg(const QString &path, const std::optional<QByteArray> &dateTimeOriginal,
-                   const QByteArray &payload = {}, const QByteArray &subSeconds = {});
+                   const QByteArray &payload = {}, const QByteArray &subSeconds = {}, const QByteArray &model = {});
 
 // Every file of a folder: name -> bytes.
 QMap<QString, QByteArray> FolderContents(const QString &folder);
