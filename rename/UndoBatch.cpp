@@ -144,31 +144,29 @@ private:
             if (photoFound && step.found == Found::OtherFile && !step.intent->captured && IsCompanionName(step.intent->to))
                 step.found = Found::ToRestore;
         }
-        const auto blocker = std::find_if(steps.begin(), steps.end(), [](const Step &step) {
-            return step.found == Found::OtherFile || step.found == Found::OldNameTaken;
-        });
+        const Step *blocker = nullptr;
         for (Step &step : steps) {
-            UndoOutcome &outcome = step.outcome;
-            switch (step.found) {
-            case Found::AlreadyBack: break;
-            case Found::Vanished: outcome.status = UndoStatus::Skipped; outcome.reason = UndoReason::Vanished; break;
-            case Found::OtherFile: outcome.status = UndoStatus::Skipped; outcome.reason = UndoReason::OtherFile; break;
-            case Found::OldNameTaken:
-                outcome.status = UndoStatus::Skipped;
-                outcome.reason = UndoReason::OldNameTaken;
-                break;
-            case Found::ToRestore:
-            case Found::SecondName:
-                if (blocker != steps.end()) {
-                    outcome.status = UndoStatus::Skipped;
-                    outcome.reason = UndoReason::ShotStays;
-                    outcome.culprit = blocker->outcome.newPath;
-                    outcome.culpritReason = blocker->outcome.reason;
-                } else {
-                    record(step);
-                }
-                break;
+            const UndoReason reason = step.found == Found::Vanished ? UndoReason::Vanished
+                : step.found == Found::OtherFile                    ? UndoReason::OtherFile
+                : step.found == Found::OldNameTaken                 ? UndoReason::OldNameTaken
+                                                                    : UndoReason::None;
+            if (reason != UndoReason::None) {
+                step.outcome.status = UndoStatus::Skipped;
+                step.outcome.reason = reason;
             }
+            if (!blocker && (step.found == Found::OtherFile || step.found == Found::OldNameTaken))
+                blocker = &step;
+        }
+        for (Step &step : steps) {
+            if (step.found != Found::ToRestore && step.found != Found::SecondName)
+                continue;
+            if (!blocker) {
+                record(step);
+                continue;
+            }
+            step.outcome.status = UndoStatus::Skipped;
+            step.outcome.reason = UndoReason::ShotStays;
+            step.outcome.blockedBy = std::make_shared<UndoOutcome>(blocker->outcome);
         }
         planned_.push_back(std::move(steps));
     }
@@ -214,11 +212,17 @@ private:
         const auto moving = [](const Step &step) {
             return step.outcome.status == UndoStatus::Restored && step.found != Found::AlreadyBack;
         };
+        const auto leave = [](Step &step, UndoStatus status, UndoReason reason, const FileOpResult &system,
+                              std::shared_ptr<const UndoOutcome> blockedBy = {}) {
+            step.outcome.status = status;
+            step.outcome.reason = reason;
+            step.outcome.system = system;
+            step.outcome.blockedBy = std::move(blockedBy);
+        };
         if (!written.ok()) {
             for (Step &step : steps) {
                 if (moving(step))
-                    step.outcome = {step.outcome.newPath, step.outcome.oldPath, UndoStatus::Failed,
-                                    UndoReason::NotJournaled, written, {}, {}};
+                    leave(step, UndoStatus::Failed, UndoReason::NotJournaled, written);
             }
             return;
         }
@@ -234,18 +238,18 @@ private:
                 continue;
             }
             // A name taken since the look, or a refusal: the shot stays whole.
-            outcome.status = outcome.system.error == EEXIST ? UndoStatus::Skipped : UndoStatus::Failed;
-            outcome.reason = outcome.system.error == EEXIST ? UndoReason::OldNameTaken : UndoReason::RenameRefused;
+            const bool taken = outcome.system.error == EEXIST;
+            leave(step, taken ? UndoStatus::Skipped : UndoStatus::Failed,
+                  taken ? UndoReason::OldNameTaken : UndoReason::RenameRefused, outcome.system);
+            const auto blocker = std::make_shared<UndoOutcome>(outcome);
             for (Step *back : moved) {
                 if (back->found != Found::SecondName
                     && SafeRename(back->outcome.oldPath, back->outcome.newPath, noteLink(*back)).ok())
-                    back->outcome = {back->outcome.newPath, back->outcome.oldPath, UndoStatus::Skipped,
-                                     UndoReason::ShotStays, {}, outcome.newPath, outcome.reason};
+                    leave(*back, UndoStatus::Skipped, UndoReason::ShotStays, {}, blocker);
             }
             for (Step &other : steps) {
                 if (moving(other) && &other != &step && std::find(moved.begin(), moved.end(), &other) == moved.end())
-                    other.outcome = {other.outcome.newPath, other.outcome.oldPath, UndoStatus::Skipped,
-                                     UndoReason::ShotStays, {}, outcome.newPath, outcome.reason};
+                    leave(other, UndoStatus::Skipped, UndoReason::ShotStays, {}, blocker);
             }
             break;
         }

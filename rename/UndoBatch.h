@@ -3,6 +3,7 @@
 #include "rename/RenameJournal.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -13,7 +14,7 @@ enum class UndoReason {
     Vanished,         // skipped: the file is under neither name any more (deleted, or renamed since)
     OtherFile,        // skipped: the file of that name is another one now
     OldNameTaken,     // skipped: another file holds the old name
-    ShotStays,        // skipped: another file of its shot cannot go back (`culprit`, for `culpritReason`)
+    ShotStays,        // skipped: another file of its shot cannot go back (`blockedBy` tells which and why)
     RenameRefused,    // failed: the system refused the rename
     TimesNotRestored, // failed: renamed back, but its old times not set
     NotJournaled,     // failed: the undo's own journal could not be written
@@ -27,9 +28,8 @@ struct UndoOutcome
     UndoStatus status = UndoStatus::Restored;
     UndoReason reason = UndoReason::None;
     FileOpResult system;
-    // For ShotStays: the file that keeps the shot where it is, and why.
-    QString culprit;
-    UndoReason culpritReason = UndoReason::None;
+    // For ShotStays: the outcome of the file that keeps the shot where it is.
+    std::shared_ptr<const UndoOutcome> blockedBy;
 };
 
 struct UndoRun

@@ -12,17 +12,19 @@ QString Started(const JournalInfo &batch)
     return batch.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-QString ReasonText(UndoReason reason, const UndoOutcome &outcome)
+QString ReasonText(const UndoOutcome &outcome)
 {
-    switch (reason) {
+    switch (outcome.reason) {
     case UndoReason::None: return {};
     case UndoReason::Vanished: return QStringLiteral("nicht mehr vorhanden");
     case UndoReason::OtherFile: return QStringLiteral("ist inzwischen eine andere Datei");
     case UndoReason::OldNameTaken:
         return QStringLiteral("%1 existiert bereits").arg(OneLineName(FileNamePart(outcome.oldPath)));
     case UndoReason::ShotStays:
+        if (!outcome.blockedBy)
+            return {};
         return QStringLiteral("die Aufnahme bleibt beisammen, denn %1: %2")
-            .arg(OneLineName(FileNamePart(outcome.culprit)), ReasonText(outcome.culpritReason, outcome));
+            .arg(OneLineName(FileNamePart(outcome.blockedBy->newPath)), ReasonText(*outcome.blockedBy));
     case UndoReason::RenameRefused: return outcome.system.reason();
     case UndoReason::TimesNotRestored:
         return QStringLiteral("zurückbenannt in %1, Dateizeit nicht zurückgesetzt: %2")
@@ -45,7 +47,7 @@ QString UndoOutcomeLine(const UndoOutcome &outcome)
     // Names as the rename's report writes them: one line each, and never
     // read as a place for arg() to fill.
     const QString name = OneLineName(outcome.newPath);
-    const QString reason = ReasonText(outcome.reason, outcome);
+    const QString reason = ReasonText(outcome);
     switch (outcome.status) {
     case UndoStatus::Restored: return name + QStringLiteral(" -> ") + OneLineName(outcome.oldPath);
     case UndoStatus::Skipped: return name + QStringLiteral(": übersprungen (") + reason + u')';
