@@ -1,6 +1,6 @@
 #include "cli/Output.h"
 
-#include "services/FileOpResult.h"
+#include "services/RegularFile.h"
 
 #include <cerrno>
 #include <poll.h>
@@ -23,18 +23,12 @@ bool FdOutput::readerGone() const
 
 qint64 FdOutput::writeData(const char *data, qint64 size)
 {
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t wrote = ::write(fd_, data + done, size_t(size - done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote < 0) {
-            setErrorString(FileOpResult{errno}.reason());
-            return -1;
-        }
-        done += wrote;
+    const FileOpResult written = WriteAll(fd_, data, size);
+    if (!written.ok()) {
+        setErrorString(written.reason());
+        return -1;
     }
-    return done;
+    return size;
 }
 
 QString OutputFailure(const QTextStream &out)

@@ -1,6 +1,7 @@
 #include "rename/RenameJournal.h"
 
 #include "rename/JournalPruning.h"
+#include "services/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,38 +41,6 @@ std::vector<int> JournalNumbers()
     }
     std::sort(numbers.begin(), numbers.end());
     return numbers;
-}
-
-FileOpResult WriteAll(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote < 0)
-            return {errno};
-        done += wrote;
-    }
-    return {};
-}
-
-std::optional<QByteArray> ReadAt(int fd, qint64 pos, qint64 n)
-{
-    QByteArray bytes(n, Qt::Uninitialized);
-    qint64 got = 0;
-    while (got < n) {
-        const ssize_t r = ::pread(fd, bytes.data() + got, size_t(n - got), off_t(pos + got));
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r < 0)
-            return std::nullopt;
-        if (r == 0)
-            break;
-        got += r;
-    }
-    bytes.truncate(got);
-    return bytes;
 }
 
 bool Locked(int fd, int how)
@@ -256,7 +225,7 @@ FileOpResult JournalWriter::append(const QByteArray &bytes, bool sync)
 {
     if (fd_ < 0)
         return {EBADF};
-    const FileOpResult written = WriteAll(fd_, bytes);
+    const FileOpResult written = WriteAll(fd_, bytes.constData(), bytes.size());
     if (!written.ok())
         return written;
     return !sync || ::fdatasync(fd_) == 0 ? FileOpResult{} : FileOpResult{errno};

@@ -52,7 +52,7 @@ TEST(CliUsageTest, WrongCallsSayWhyAndExitTwo)
     const struct { QStringList args; const char *says; } cases[] = {
         {{}, "Kein Befehl angegeben."}, {{"--bunt"}, "Unbekannte Option: --bunt"},
         {{"bunt"}, "Unbekannter Befehl: bunt"}, {{"info"}, "Keine Datei angegeben."},
-        {{"info", "--bunt", "--", "-x"}, "Unbekannte Option: --bunt"}};
+        {{"info", "--bunt", "--", "-x"}, "Unbekannte Option: --bunt"}, {{"undo", "x"}, "Keine Nummer einer Umbenennung: x"}};
     for (const auto &c : cases) {
         const CliRun r = run(c.args);
         EXPECT_EQ(r.status, 2) << c.says;

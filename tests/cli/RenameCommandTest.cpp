@@ -56,19 +56,7 @@ protected:
 
     QStringList lines() const { return output.split('\n', Qt::SkipEmptyParts); }
 
-    // Every entry of the folder: its bytes (through a link) and its own
-    // modification time in nanoseconds.
-    QMap<QString, std::pair<QByteArray, qint64>> state() const
-    {
-        QMap<QString, std::pair<QByteArray, qint64>> entries;
-        const QMap<QString, QByteArray> contents = FolderContents(dir);
-        for (auto it = contents.begin(); it != contents.end(); ++it) {
-            struct stat st {};
-            ::lstat(QFile::encodeName(dir + '/' + it.key()).constData(), &st);
-            entries[it.key()] = {it.value(), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
-        }
-        return entries;
-    }
+    QMap<QString, std::pair<QByteArray, qint64>> state() const { return FolderState(dir); }
 
     // Photos `name` with capture time `time` in the folder; their paths.
     QStringList photos(const std::vector<std::pair<const char *, const char *>> &shots)
@@ -160,22 +148,6 @@ TEST_F(RenameCommandTest, WrongUsageIsStatusTwoAndTouchesNothing)
         EXPECT_TRUE(errors.contains("Aufruf: fotlex-cli rename"));
     }
     EXPECT_TRUE(files().contains("IMG_2.jpg"));
-}
-
-TEST_F(RenameCommandTest, UndoTakesBackTheNewestBatch)
-{
-    const auto before = FolderContents(dir);
-    ASSERT_EQ(run({"--shift", "-1:00", dir}), 0);
-    EXPECT_EQ(lines().first(), dir + "/IMG_1.JPEG -> " + dir + "/2016-08-28 - 01-24-00.jpg");
-    ASSERT_EQ(undo({"--list"}), 0);
-    EXPECT_TRUE(lines().last().endsWith(dir + "/  2 Dateien")) << output.toStdString();
-
-    EXPECT_EQ(undo({}), 0);
-    EXPECT_TRUE(lines().first().startsWith("Rückgängig: Umbenennung ")) << output.toStdString();
-    EXPECT_EQ(lines().at(1), dir + "/2016-08-28 - 01-25-10.jpg -> " + dir + "/IMG_2.jpg");
-    EXPECT_EQ(lines().last(), "2 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen");
-    EXPECT_EQ(FolderContents(dir), before);
-    EXPECT_EQ(undo({"x"}), 2);
 }
 
 // A camera's clock knows no summer time. A time in the hour skipped in spring
@@ -321,8 +293,9 @@ TEST_F(RenameCommandTest, OutputThatCannotBeWrittenIsSaid)
         WriteExifJpeg(dir + "/IMG_1.JPEG", QByteArray("2016:08:28 02:24:00"), "1");
         WriteExifJpeg(dir + "/ohne.jpg", std::nullopt, "ohne");
         const auto before = state();
-        if (c.renamedFirst)
+        if (c.renamedFirst) {
             ASSERT_EQ(run({dir}), 0);
+        }
         QProcess tool;
         tool.setWorkingDirectory(dir);
         if (c.readerGone) {

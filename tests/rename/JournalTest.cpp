@@ -59,27 +59,6 @@ protected:
     QString folder;
 };
 
-struct Entry
-{
-    QByteArray bytes;
-    qint64 modified;
-};
-
-// Every file of a folder: its bytes and modification time.
-QMap<QString, Entry> Snapshot(const QString &folder)
-{
-    QMap<QString, Entry> entries;
-    const auto contents = FolderContents(folder);
-    for (auto it = contents.begin(); it != contents.end(); ++it)
-        entries[it.key()] = {it.value(), ModificationTime(folder + it.key())};
-    return entries;
-}
-
-bool operator==(const Entry &a, const Entry &b)
-{
-    return a.bytes == b.bytes && a.modified == b.modified;
-}
-
 JournalFileState Journal(int number, qint64 ageSeconds, bool changed = true, qint64 bytes = 1000)
 {
     const QDateTime when = QDateTime::currentDateTime().addSecs(-ageSeconds);
@@ -173,9 +152,10 @@ TEST_F(JournalTest, DamageIsSaidAndAFirstVersionJournalIsUndone)
         const JournalReader reader(number);
         EXPECT_EQ(reader.problem().kind, c.problem) << c.what;
         EXPECT_EQ(reader.intents().size(), c.intents) << c.what;
-        if (c.says)
+        if (c.says) {
             EXPECT_TRUE(UndoProblemText(number, reader.problem()).contains(path + c.says))
                 << c.what << ": " << UndoProblemText(number, reader.problem()).toStdString();
+        }
     }
     const JournalIntent read = JournalReader(2).intents().at(0);
     EXPECT_EQ(read.captured, CaptureTime::FromExifText(u"2021:06:01 10:00:00")->withSubSeconds("5").withOffsetMinutes(120));
@@ -198,9 +178,9 @@ TEST_F(JournalTest, DamageIsSaidAndAFirstVersionJournalIsUndone)
 TEST_F(JournalTest, OnlyBatchesThatChangeSomethingAreJournaledAndUndone)
 {
     const std::vector<RenameJob> jobs = photos(folder, 3);
-    const auto before = Snapshot(folder);
+    const auto before = FolderState(folder);
     RunBatchRename(jobs, {});
-    const auto renamed = Snapshot(folder);
+    const auto renamed = FolderState(folder);
     QTemporaryDir empty;
     for (int i = 0; i < 101; ++i)
         RunBatchRename(jobsOf(folder), {});
@@ -210,17 +190,17 @@ TEST_F(JournalTest, OnlyBatchesThatChangeSomethingAreJournaledAndUndone)
     RenameOptions stamp;
     stamp.fileTimes = true;
     RunBatchRename(jobsOf(folder), stamp);
-    const auto stamped = Snapshot(folder);
+    const auto stamped = FolderState(folder);
     RunBatchRename(jobsOf(folder), stamp);
     const std::vector<JournalInfo> journals = ListJournals();
     ASSERT_EQ(journals.size(), 2u) << "times set, then the same times again: one journal";
     EXPECT_TRUE(BatchListLine(journals[1]).endsWith("3 Dateien")) << BatchListLine(journals[1]).toStdString();
-    EXPECT_NE(stamped.first().modified, renamed.first().modified);
+    EXPECT_NE(stamped.first().second, renamed.first().second);
 
     const struct
     {
         int number;  // 0: the newest to undo
-        const QMap<QString, Entry> &leaves;
+        const QMap<QString, std::pair<QByteArray, qint64>> &leaves;
         size_t journals;
     } steps[] = {{0, renamed, 3}, {0, before, 4}, {4, renamed, 5}, {0, before, 6}};
     for (const auto &step : steps) {
@@ -228,7 +208,7 @@ TEST_F(JournalTest, OnlyBatchesThatChangeSomethingAreJournaledAndUndone)
         const UndoRun run = UndoBatch(number);
         EXPECT_TRUE(run.allWell()) << number;
         EXPECT_EQ(run.outcomes.size(), 3u) << number;
-        EXPECT_EQ(Snapshot(folder), step.leaves) << number;
+        EXPECT_EQ(FolderState(folder), step.leaves) << number;
         EXPECT_EQ(ListJournals().size(), step.journals) << number;
     }
     EXPECT_FALSE(NewestUndoable()) << "every batch is taken back";

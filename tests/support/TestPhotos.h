@@ -20,6 +20,10 @@ void WriteExifJpeg(const QString &path, const std::optional<QByteArray> &dateTim
 // Every file of a folder: name -> bytes.
 QMap<QString, QByteArray> FolderContents(const QString &folder);
 
+// Every file of a folder: its bytes (through a link) and its own
+// modification time in nanoseconds.
+QMap<QString, std::pair<QByteArray, qint64>> FolderState(const QString &folder);
+
 // True when `after` holds as many files as `before` and the same contents,
 // whatever their names.
 bool SameFilesRenamed(const QMap<QString, QByteArray> &before,
