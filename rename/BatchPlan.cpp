@@ -171,21 +171,25 @@ private:
         const QString canonical = batch_.canonicalOf(job.folder);
         const FolderShots &shots = shotsOf(job.folder, canonical, listed);
         const QStringList files = shots.filesLike(job.name);
-        // A group is known by its first file: a later job may be one of its files.
-        const QString key = canonical + u'\n' + files.first();
-        if (const auto known = groupOf_.constFind(key); known != groupOf_.constEnd()) {
-            for (Member &member : groups_[known.value()].members)
-                member.asked = member.asked || member.name == job.name;
-            return;
+        QStringList companions = shots.companionsOf(files);
+        // A group of several files is known by its first: a later job may be
+        // one of its files. Most photos stand alone.
+        QString key;
+        if (files.size() > 1 || !companions.isEmpty()) {
+            key = canonical + u'\n' + files.first();
+            if (const auto known = groupOf_.constFind(key); known != groupOf_.constEnd()) {
+                for (Member &member : groups_[known.value()].members)
+                    member.asked = member.asked || member.name == job.name;
+                return;
+            }
+            groupOf_.insert(key, groups_.size());
         }
         Group group;
         group.folder = job.folder;
         group.canonical = canonical;
         for (const QString &file : files)
             group.members.push_back({file, file == job.name, {}, {}});
-        group.companions = shots.companionsOf(files);
-        if (files.size() > 1 || !group.companions.isEmpty())
-            groupOf_.insert(key, groups_.size());
+        group.companions = std::move(companions);
         groups_.push_back(std::move(group));
     }
 

@@ -18,8 +18,8 @@ struct PlannedFile
     // The files of one shot and their companions share a number; they move
     // together or not at all.
     int unit = 0;
-    // Read with the capture time, so that the journal need not open the
-    // file again; checked against the file before it is recorded.
+    // Read with the capture time, so that the journal need not look at the
+    // file again.
     std::optional<FileIdentity> identity;
     // The capture time the file holds (unshifted) and its camera model,
     // which tell the photo at undo after an edit.

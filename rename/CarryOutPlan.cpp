@@ -2,6 +2,7 @@
 
 #include "rename/BlockingQueue.h"
 #include "rename/RenameJournal.h"
+#include "services/Paths.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -125,13 +126,13 @@ private:
                 failUnit(unit, oldPath, RenameReason::NameNotUtf8, {});
                 return;
             }
+            // The identity read with the capture time stands: a file changed
+            // since is told at undo by its capture time and camera.
             FileOpResult error;
-            std::optional<FileIdentity> identity;
-            if (file.identity) {
-                identity = CurrentIdentity(*file.identity, oldPath, error);
-            } else if (outcome.companion) {
+            std::optional<FileIdentity> identity = file.identity;
+            if (!identity && outcome.companion) {
                 identity = ReadFileIdentity(oldPath, error);
-            } else {
+            } else if (!identity) {
                 // Not read while planned (frozen mode): read now what tells the photo after an edit.
                 TimeRead read = ReadCaptureTime(oldPath.left(slash + 1), oldPath.mid(slash + 1));
                 identity = read.identity;
@@ -174,13 +175,15 @@ private:
         }
     }
 
-    // The journal notes a link fallback's link before it is made.
+    // The journal notes a link fallback's link before it is made; the names
+    // are made only then, for the fallback is rare.
     std::function<FileOpResult()> noteLink(const PlannedFile &file, const QString &from, const QString &to)
     {
         if (!journaling())
             return {};
-        return [this, folder = file.absoluteFolder, from = from.mid(from.lastIndexOf(u'/') + 1),
-                to = to.mid(to.lastIndexOf(u'/') + 1)] { return journal_.noteLink({folder, from, to}); };
+        return [this, &file, &from, &to] {
+            return journal_.noteLink({file.absoluteFolder, FileNamePart(from, u'/'), FileNamePart(to, u'/')});
+        };
     }
 
     void carryOutUnit(std::vector<PlannedFile> &unit)

@@ -123,15 +123,6 @@ std::optional<FileIdentity> ReadFileIdentity(const QString &path, FileOpResult &
     return IdentityOf(file.status(), QByteArrayView(*head));
 }
 
-std::optional<FileIdentity> CurrentIdentity(const FileIdentity &known, const QString &path, FileOpResult &error)
-{
-    const std::optional<FileIdentity> now = StatFileIdentity(path, error);
-    if (now && now->device == known.device && now->inode == known.inode && now->size == known.size
-        && now->modifiedNs == known.modifiedNs)
-        return known;
-    return ReadFileIdentity(path, error);
-}
-
 bool IsUnchangedFile(const FileIdentity &recorded, int64_t stampedNs, const QString &path, const FileIdentity &now)
 {
     const bool sameTime = now.modifiedNs == recorded.modifiedNs

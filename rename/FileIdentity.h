@@ -54,10 +54,6 @@ std::optional<FileIdentity> ReadFileIdentity(const QString &path, FileOpResult &
 // stat: no right to read it needed.
 std::optional<FileIdentity> StatFileIdentity(const QString &path, FileOpResult &error);
 
-// `known` when the file at `path` still has its device, inode, size and
-// modification time (one stat, no read), else the identity read afresh.
-std::optional<FileIdentity> CurrentIdentity(const FileIdentity &known, const QString &path, FileOpResult &error);
-
 // True when `now` (stat'ed from `path`) is the very file `recorded`
 // describes, untouched since: the same size and modification time (the
 // recorded one, or `stampedNs` that a batch gave it, within a FAT card's two

@@ -65,15 +65,36 @@ std::optional<Number> NumberOf(QByteArrayView field, int base = 10)
     return number;
 }
 
-QByteArray TimeText(const CaptureTime &time)
+void AppendDigits(QByteArray &out, int value, int width)
 {
-    QByteArray text = time.exifText().toLatin1();
+    char digits[4];
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+        digits[i] = char('0' + value % 10);
+    out.append(digits, width);
+}
+
+// "YYYY:MM:DD HH:MM:SS", then ".digits" and "+HH:MM" when known: one for
+// every file of a batch, so made without a format string.
+void AppendTime(QByteArray &out, const CaptureTime &time)
+{
+    int year = 0, month = 0, day = 0;
+    time.date().getDate(&year, &month, &day);
+    const QTime clock = time.time();
+    const int fields[] = {year, month, day, clock.hour(), clock.minute(), clock.second()};
+    const char after[] = ":: ::";
+    for (int i = 0; i < 6; ++i) {
+        AppendDigits(out, fields[i], i == 0 ? 4 : 2);
+        if (i < 5)
+            out.append(after[i]);
+    }
     if (!time.subSeconds().isEmpty())
-        text += '.' + time.subSeconds().toLatin1();
-    if (const std::optional<int> offset = time.offsetMinutes())
-        text += QByteArray(*offset < 0 ? "-" : "+")
-            + QString::asprintf("%02d:%02d", std::abs(*offset) / 60, std::abs(*offset) % 60).toLatin1();
-    return text;
+        out.append('.').append(time.subSeconds().toLatin1());
+    if (const std::optional<int> offset = time.offsetMinutes()) {
+        out.append(*offset < 0 ? '-' : '+');
+        AppendDigits(out, std::abs(*offset) / 60, 2);
+        out.append(':');
+        AppendDigits(out, std::abs(*offset) % 60, 2);
+    }
 }
 
 // Empty is no time; anything that does not read back as TimeText wrote it is nullopt.
@@ -184,7 +205,7 @@ void AppendIntent(QByteArray &out, const JournalIntent &intent, std::pair<QStrin
     AppendNumber(out, intent.stampedNs);
     out.append('\t');
     if (intent.captured)
-        out.append(TimeText(*intent.captured));
+        AppendTime(out, *intent.captured);
     out.append('\t');
     AppendEncoded(out, intent.camera);
     out.append('\n');

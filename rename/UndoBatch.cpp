@@ -18,7 +18,6 @@ enum class Found {
     SecondName,    // under both: a link fallback cut between its link and its unlink
     Vanished,
     OtherFile,
-    OldNameTaken,
 };
 
 struct Step
@@ -26,6 +25,7 @@ struct Step
     const JournalIntent *intent = nullptr;
     Found found = Found::Vanished;
     UndoOutcome outcome;
+    FileIdentity now;  // of the file under its new name, when there
     bool restoreTimes = false;
 };
 
@@ -95,6 +95,9 @@ public:
     }
 
 private:
+    // One look under the new name for a file found there; the old name is
+    // looked at only for one that is not (a name taken since is met by the
+    // rename, which never replaces).
     static Step classify(const JournalIntent &intent)
     {
         Step step;
@@ -103,31 +106,26 @@ private:
         step.outcome.oldPath = intent.folder + intent.from;
         const bool timesOnly = intent.from == intent.to;
         FileOpResult error;
-        const std::optional<FileIdentity> old =
-            timesOnly ? std::nullopt : StatFileIdentity(step.outcome.oldPath, error);
         const std::optional<FileIdentity> now = StatFileIdentity(step.outcome.newPath, error);
-        if (old && now && old->device == now->device && old->inode == now->inode) {
-            step.found = intent.linked ? Found::SecondName : Found::OtherFile;
-            return step;
-        }
-        if (old && IsSamePhoto(intent, step.outcome.oldPath, *old)) {
+        step.now = now.value_or(intent.identity);
+        std::optional<FileIdentity> old;
+        const auto lookBack = [&] {
+            if (!timesOnly && !old)
+                old = StatFileIdentity(step.outcome.oldPath, error);
+            return old.has_value();
+        };
+        if (now && intent.linked && lookBack() && old->device == now->device && old->inode == now->inode) {
+            step.found = Found::SecondName;
+        } else if (now && IsSamePhoto(intent, step.outcome.newPath, *now)) {
+            // Times are put back only where the file still holds the ones the
+            // batch gave it: an edit since has given it newer ones.
+            step.restoreTimes = intent.stampedNs != 0 && WithinTwoSeconds(now->modifiedNs, intent.stampedNs);
+            step.found = timesOnly && !step.restoreTimes ? Found::AlreadyBack : Found::ToRestore;
+        } else if (lookBack() && IsSamePhoto(intent, step.outcome.oldPath, *old)) {
             step.found = Found::AlreadyBack;
-            return step;
+        } else {
+            step.found = now ? Found::OtherFile : Found::Vanished;
         }
-        if (!now) {
-            step.found = Found::Vanished;
-            return step;
-        }
-        if (!IsSamePhoto(intent, step.outcome.newPath, *now)) {
-            step.found = Found::OtherFile;
-            return step;
-        }
-        // Times are put back only where the file still holds the ones the
-        // batch gave it: an edit since has given it newer ones.
-        step.restoreTimes = intent.stampedNs != 0 && WithinTwoSeconds(now->modifiedNs, intent.stampedNs);
-        step.found = old ? Found::OldNameTaken
-            : timesOnly && !step.restoreTimes ? Found::AlreadyBack
-                                              : Found::ToRestore;
         return step;
     }
 
@@ -146,15 +144,11 @@ private:
         }
         const Step *blocker = nullptr;
         for (Step &step : steps) {
-            const UndoReason reason = step.found == Found::Vanished ? UndoReason::Vanished
-                : step.found == Found::OtherFile                    ? UndoReason::OtherFile
-                : step.found == Found::OldNameTaken                 ? UndoReason::OldNameTaken
-                                                                    : UndoReason::None;
-            if (reason != UndoReason::None) {
+            if (step.found == Found::Vanished || step.found == Found::OtherFile) {
                 step.outcome.status = UndoStatus::Skipped;
-                step.outcome.reason = reason;
+                step.outcome.reason = step.found == Found::Vanished ? UndoReason::Vanished : UndoReason::OtherFile;
             }
-            if (!blocker && (step.found == Found::OtherFile || step.found == Found::OldNameTaken))
+            if (!blocker && step.found == Found::OtherFile)
                 blocker = &step;
         }
         for (Step &step : steps) {
@@ -176,9 +170,7 @@ private:
     void record(const Step &step)
     {
         const JournalIntent &intent = *step.intent;
-        FileOpResult error;
-        const std::optional<FileIdentity> now = StatFileIdentity(step.outcome.newPath, error);
-        FileIdentity identity = now.value_or(intent.identity);
+        FileIdentity identity = step.now;
         if (IsUnchangedFile(intent.identity, intent.stampedNs, step.outcome.newPath, identity))
             identity.headHash = intent.identity.headHash;
         journal_.add({intent.folder, intent.to, intent.from, intent.shot, identity,
