@@ -68,7 +68,7 @@ TimeRead ReadCaptureTime(const QString &folder, const QString &name)
     std::optional<QByteArray> head;
     bool hashed = false;
     if (file.fd() >= 0) {
-        hashed = !TraitsOf(file.status(), file.fd()).inodesLast;
+        hashed = !InodeNumbersLast(file.status(), file.fd());
         const int64_t wanted = hashed ? kIdentityHeadBytes : 4096;
         head = ReadAt(file.fd(), 0, std::min<int64_t>(file.status().st_size, wanted));
         if (!head)

@@ -149,7 +149,9 @@ private:
             const int64_t stamped = stamps(file)
                 ? std::max<int64_t>(1, NanosecondsOf(outcome.time->instant().time_since_epoch().count()))
                 : 0;
-            // A file that bears its name and its time already changes nothing.
+            // A file that bears its name and its time already changes nothing;
+            // where the head is hashed (FAT and its like) a time is kept in
+            // 2-second steps.
             file.timesHeld = !renamed
                 && (identity->modifiedNs == stamped
                     || (identity->headHash != 0 && WithinTwoSeconds(identity->modifiedNs, stamped)));

@@ -23,12 +23,10 @@ FileIdentity UnhashedIdentityOf(const struct stat &status)
             NanosecondsOf(status.st_mtim.tv_sec, status.st_mtim.tv_nsec), 0};
 }
 
-FileSystemTraits TraitsOfType(decltype(statfs::f_type) type)
+bool LastingInodes(decltype(statfs::f_type) type)
 {
-    constexpr decltype(type) ExfatMagic = 0x2011BAB0, ZfsMagic = 0x2FC12FC1, BcachefsMagic = 0xCA451A4E;
+    constexpr decltype(type) ZfsMagic = 0x2FC12FC1, BcachefsMagic = 0xCA451A4E;
     switch (type) {
-    case MSDOS_SUPER_MAGIC:
-    case ExfatMagic: return {false, true};
     case EXT4_SUPER_MAGIC: // ext2 and ext3 too
     case BTRFS_SUPER_MAGIC:
     case XFS_SUPER_MAGIC:
@@ -37,17 +35,17 @@ FileSystemTraits TraitsOfType(decltype(statfs::f_type) type)
     case ZfsMagic:
     case BcachefsMagic:
     case OVERLAYFS_SUPER_MAGIC:
-    case NFS_SUPER_MAGIC: return {true, false};
-    default: return {false, false};  // FUSE, SMB and the rest: their numbers may be made up per mount
+    case NFS_SUPER_MAGIC: return true;
+    default: return false;  // FAT, exFAT, FUSE, SMB and the rest: numbers may be made up per mount
     }
 }
 
 } // namespace
 
-FileSystemTraits TraitsOf(const struct stat &status, int fd)
+bool InodeNumbersLast(const struct stat &status, int fd)
 {
     static std::mutex mutex;
-    static QHash<dev_t, FileSystemTraits> known;
+    static QHash<dev_t, bool> known;
     {
         const std::lock_guard lock(mutex);
         const auto it = known.constFind(status.st_dev);
@@ -55,10 +53,10 @@ FileSystemTraits TraitsOf(const struct stat &status, int fd)
             return it.value();
     }
     struct statfs fs {};
-    const FileSystemTraits traits = ::fstatfs(fd, &fs) == 0 ? TraitsOfType(fs.f_type) : FileSystemTraits{false, false};
+    const bool lasting = ::fstatfs(fd, &fs) == 0 && LastingInodes(fs.f_type);
     const std::lock_guard lock(mutex);
-    known.insert(status.st_dev, traits);
-    return traits;
+    known.insert(status.st_dev, lasting);
+    return lasting;
 }
 
 int64_t NanosecondsOf(int64_t seconds, int64_t nanoseconds)
@@ -112,7 +110,7 @@ std::optional<FileIdentity> ReadFileIdentity(const QString &path, FileOpResult &
     error = file.error();
     if (file.fd() < 0)
         return std::nullopt;
-    if (TraitsOf(file.status(), file.fd()).inodesLast)
+    if (InodeNumbersLast(file.status(), file.fd()))
         return IdentityOf(file.status(), std::nullopt);
     const std::optional<QByteArray> head =
         ReadAt(file.fd(), 0, std::min<int64_t>(file.status().st_size, kIdentityHeadBytes));

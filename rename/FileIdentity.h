@@ -24,16 +24,10 @@ struct FileIdentity
     uint64_t headHash = 0;   // 0: not read, the inode number tells
 };
 
-// What a file system's numbers and times are worth, told by statfs.
-struct FileSystemTraits
-{
-    bool inodesLast = true;    // ext4, btrfs, xfs and their like: not FAT, exFAT, FUSE, SMB
-    bool coarseTimes = false;  // FAT and exFAT keep times in 2-second steps
-};
-
-// The traits of the file system that holds the file `status` tells of,
-// open as `fd`; asked once per device.
-FileSystemTraits TraitsOf(const struct stat &status, int fd);
+// True when the file system that holds the file `status` tells of (open
+// as `fd`) keeps its inode numbers across mounts: ext4, btrfs, xfs and their
+// like, not FAT, exFAT, FUSE or SMB. Asked of statfs once per device.
+bool InodeNumbersLast(const struct stat &status, int fd);
 
 // Nanoseconds since the epoch, held at the limits of 64 bits (the years
 // 1677 and 2262) beyond them.
