@@ -3,7 +3,7 @@
 #include <QString>
 
 // Program-wide values, set once at start-up.
-// Folder of the executable, ending in a separator.
+// Folder of the executable.
 extern QString AppPath;
 // Base name of the executable, without extension.
 extern QString ExeName;
