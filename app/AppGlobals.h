@@ -5,8 +5,6 @@
 // Program-wide values, set once at start-up.
 // Folder of the executable.
 extern QString AppPath;
-// Base name of the executable, without extension.
-extern QString ExeName;
 // "Fotlex": the settings section and the second word of the window title.
 extern QString SettingsSection;
 // Full path of the settings file.

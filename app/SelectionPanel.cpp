@@ -88,11 +88,8 @@ void ShowPreview(Form1 &form, const Thumbnail &thumbnail)
         pixmap.setDevicePixelRatio(preview->devicePixelRatioF());
         preview->setPixmap(pixmap);
     }
-    if (thumbnail.sizeKnown) {
-        form.ImageWidth = thumbnail.imageWidth;
-        form.ImageHeight = thumbnail.imageHeight;
-        form.lblSize()->setText(ImageSizeText(form.ImageWidth, form.ImageHeight, thumbnail.orientation));
-    }
+    if (thumbnail.sizeKnown)
+        form.lblSize()->setText(ImageSizeText(thumbnail.imageWidth, thumbnail.imageHeight, thumbnail.orientation));
 }
 
 void RefitPreview(Form1 &form)

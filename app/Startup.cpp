@@ -16,7 +16,6 @@ std::unique_ptr<Form1> StartMainWindow(const QString &executable, const QStringL
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QFileInfo exe(executable);
     AppPath = exe.absolutePath();
-    ExeName = exe.completeBaseName();
     SettingsFile = SettingsFileFor(executable, SettingsSection);
 
     auto form = std::make_unique<Form1>();
