@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de_DE">
 <context>
+    <name>CliText</name>
+    <message numerus="yes">
+        <source>%1 von %n Dateien</source>
+        <translation>
+            <numerusform>%1 von %n Datei</numerusform>
+            <numerusform>%1 von %n Dateien</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UndoMessages</name>
     <message numerus="yes">
         <source>Umbenennung %1 vom %2 in %3, %n Dateien</source>
