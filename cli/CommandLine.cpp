@@ -63,6 +63,8 @@ std::optional<int> CommandParser::parse(const QStringList &args, const CliStream
         io.out << helpText();
         return 0;
     }
+    if (syntax_.noOperand && operands().isEmpty())
+        return UsageError(syntax_, CliText::tr(syntax_.noOperand), io.err);
     return std::nullopt;
 }
 

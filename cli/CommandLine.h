@@ -19,6 +19,7 @@ struct CliSyntax
     const char *operands;     // "PFAD...", as the usage line shows them
     const char *operandsHelp; // what an operand is; nullptr: not listed
     const char *summary;      // what the command does, one line
+    const char *noOperand = nullptr; // the usage error without an operand; nullptr: none needed
 };
 
 // Writes `why`, the command's usage line and where its help is to `err`;
@@ -43,8 +44,8 @@ public:
     void addHelpSection(const QString &text);
 
     // Parses the arguments (those after the command's name). Writes the help
-    // to `out` or a usage error to `err` and returns the exit status when
-    // the command is not to run.
+    // to `out` or a usage error to `err` (also for a missing operand) and
+    // returns the exit status when the command is not to run.
     std::optional<int> parse(const QStringList &args, const CliStreams &io);
 
     // The options given, in the order given, as the index of their

@@ -33,15 +33,14 @@ private:
 
 const CliSyntax InfoSyntax{"info", QT_TRANSLATE_NOOP("CliText", "DATEI..."),
                            QT_TRANSLATE_NOOP("CliText", "ein Foto oder ein Video"),
-                           QT_TRANSLATE_NOOP("CliText", "die EXIF-Daten von Dateien auflisten")};
+                           QT_TRANSLATE_NOOP("CliText", "die EXIF-Daten von Dateien auflisten"),
+                           QT_TRANSLATE_NOOP("CliText", "Keine Datei angegeben.")};
 
 int RunInfo(const QStringList &arguments, const CliStreams &io)
 {
     const CliCall<InfoSettings> call = ParseCall<InfoSettings>(InfoSyntax, Options, arguments, io);
     if (call.status)
         return *call.status;
-    if (call.operands.isEmpty())
-        return UsageError(InfoSyntax, CliText::tr("Keine Datei angegeben."), io.err);
     const CNumbers numbers;
     int status = 0;
     clsEXIF reader;

@@ -55,7 +55,8 @@ const CliOption<Settings> Options[] = {
 
 const CliSyntax RenameSyntax{"rename", QT_TRANSLATE_NOOP("CliText", "PFAD..."),
                              QT_TRANSLATE_NOOP("CliText", "ein Ordner (seine Bilder) oder eine Datei"),
-                             QT_TRANSLATE_NOOP("CliText", "Fotos nach ihrer Aufnahmezeit umbenennen")};
+                             QT_TRANSLATE_NOOP("CliText", "Fotos nach ihrer Aufnahmezeit umbenennen"),
+                             QT_TRANSLATE_NOOP("CliText", "Kein Pfad angegeben.")};
 
 namespace {
 
@@ -191,8 +192,6 @@ int RunRename(const QStringList &arguments, const CliStreams &io)
     const CliCall<Settings> call = ParseCall<Settings>(RenameSyntax, Options, arguments, io);
     if (call.status)
         return *call.status;
-    if (call.operands.isEmpty())
-        return UsageError(RenameSyntax, CliText::tr("Kein Pfad angegeben."), io.err);
     const RenameOptions &options = call.settings.options;
 
     ItemList list;
