@@ -208,6 +208,18 @@ TEST(CliStreamsTest, FailuresAreCopiedToAnotherStandardErrorOnly)
         ::close(fd);
 }
 
+// A count of one is singular: the German forms come with the translation.
+TEST(CliUndoTest, ListsABatchOfOneFileAsOneDatei)
+{
+    const QTemporaryDir dir;
+    const QString photo = dir.path() + "/IMG_1.jpg";
+    WriteExifJpeg(photo, QByteArray("2016:08:28 02:24:00"));
+    ASSERT_EQ(tool({"rename", photo}).status, 0);
+    const CliRun list = tool({"undo", "--list"});
+    EXPECT_TRUE(list.out.endsWith(dir.path() + "/  1 Datei\n")) << list.out.toStdString();
+    EXPECT_EQ(tool({"undo", "--quiet"}).out, "1 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen\n");
+}
+
 // The tool speaks the messages locale's language: German (the source texts)
 // for German and for C, English for English and for every language without a
 // translation; of a LANGUAGE list the first one we have, which under plain C
