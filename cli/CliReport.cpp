@@ -18,13 +18,14 @@ void CliReport::line(const QString &text, LineKind kind, int done, int total)
         io_.out << text << u'\n';
     if (kind == LineKind::Failed && io_.copyFailures)
         io_.err << text << u'\n';
-    if (!flush_.due())
-        return;
-    if (io_.progress && total > 0) {
-        io_.err << WipeLine << CliText::tr("%1 von %n Dateien", nullptr, total).arg(done);
+    const bool flushed = flush_.due();
+    // From the first file on, and again after each flush of the lines.
+    if (io_.progress && total > 0 && (flushed || done == 1)) {
+        io_.err << WipeLine << CliText::tr("%1 von %n Dateien", nullptr, total).arg(done) << Qt::flush;
         progressShown_ = true;
+    } else if (flushed) {
+        io_.err.flush();
     }
-    io_.err.flush();
 }
 
 void CliReport::note(const QString &text)

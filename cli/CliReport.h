@@ -7,13 +7,14 @@
 // --verbose more about each file.
 enum class ReportDetail { Quiet, Normal, Verbose };
 
-// What a line of a report says of its file.
-enum class LineKind { Done, Skipped, Failed };
+// Whether a line of a report tells of a failure: --quiet keeps those only.
+enum class LineKind { Ordinary, Failed };
 
 // The report of a rename or an undo on standard output: a line per file as
 // it is done, then the totals. A failed line is copied to standard error
 // when that is another file. Where standard error is a terminal, a
-// progress line is drawn there at each flush and wiped before the next line.
+// progress line is drawn there at the first file and at each flush, and
+// wiped before the next line.
 class CliReport
 {
 public:

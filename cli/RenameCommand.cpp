@@ -166,11 +166,11 @@ private:
     QHash<QString, QSet<QString>> seen_;
 };
 
+// A file that kept no file time makes the exit status 1 as a failure does.
 LineKind KindOf(const RenameOutcome &outcome)
 {
-    if (outcome.status == RenameStatus::Failed || outcome.timesNotSet())
-        return LineKind::Failed;
-    return outcome.status == RenameStatus::Skipped ? LineKind::Skipped : LineKind::Done;
+    const bool failed = outcome.status == RenameStatus::Failed || outcome.timesNotSet();
+    return failed ? LineKind::Failed : LineKind::Ordinary;
 }
 
 // What --verbose adds to a file's line: a companion is named as one, a file

@@ -80,8 +80,7 @@ int RunUndo(const QStringList &arguments, const CliStreams &io)
     }
     const UndoRun run = UndoBatch(number, [&](const UndoOutcome &outcome) {
         report.line(UndoOutcomeLine(outcome),
-                    outcome.status == UndoStatus::Failed ? LineKind::Failed
-                    : outcome.status == UndoStatus::Skipped ? LineKind::Skipped : LineKind::Done);
+                    outcome.status == UndoStatus::Failed ? LineKind::Failed : LineKind::Ordinary);
     });
     if (!run.problem.ok()) {
         io.err << UndoProblemText(number, run.problem) << Qt::endl;

@@ -147,6 +147,9 @@ TEST(CliHelpTest, EachCommandsHelpListsTheOptionsTheCompletionKnows)
         EXPECT_TRUE(help.err.isEmpty());
         EXPECT_TRUE(help.out.startsWith(QStringList({"Aufruf: fotlex-cli", command}).join(u' ').trimmed() + u' '))
             << help.out.toStdString();
+        // Qt's own usage line, with the program's path, is replaced by ours.
+        EXPECT_FALSE(help.out.section(u'\n', 1).contains(FOTLEX_CLI));
+        EXPECT_EQ(help.out.section(u'\n', 2, 2), "") << "usage, summary, blank line";
         EXPECT_EQ(tool(prefix + QStringList{"-h"}).out, help.out);
         QSet<QString> listed;
         for (QString option : HelpOptions(help.out)) {

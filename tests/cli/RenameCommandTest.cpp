@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QMap>
+#include <QRegularExpression>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,13 +38,13 @@ protected:
     int run(const QStringList &arguments) { return cli(QStringList{"rename"} + arguments); }
     int undo(const QStringList &arguments) { return cli(QStringList{"undo"} + arguments); }
 
-    int cli(const QStringList &arguments)
+    int cli(const QStringList &arguments, bool terminal = false)
     {
         output.clear();
         errors.clear();
         QTextStream out(&output);
         QTextStream err(&errors);
-        return RunCli(arguments, {out, err, true, false});
+        return RunCli(arguments, {out, err, true, terminal});
     }
 
     QStringList lines() const { return output.split('\n', Qt::SkipEmptyParts); }
@@ -182,6 +183,21 @@ TEST_F(RenameCommandTest, QuietShowsFailuresOnlyAndVerboseSaysMore)
                                     dir + "/ohne.jpg: übersprungen (keine EXIF-Zeit)", failed, last}));
     EXPECT_EQ(run({"--dry-run", "--freeze=2020:01:02 03:04:05", dir + "/IMG_1.JPEG"}), 0);
     EXPECT_EQ(lines().first(), dir + "/IMG_1.JPEG -> " + dir + "/2020-01-02 - 03-04-05a.jpg");
+    const QString second = photos({{"IMG_3.jpg", "2016:08:28 02:24:00"}}).first();
+    EXPECT_EQ(run({"--dry-run", "--burst", dir + "/IMG_1.JPEG", second}), 0);
+    EXPECT_EQ(lines().mid(0, 2), QStringList({dir + "/IMG_1.JPEG -> " + dir + "/2016-08-28 - 02-24-00a.jpg",
+                                              second + " -> " + dir + "/2016-08-28 - 02-24-00b.jpg"}));
+}
+
+// On a terminal a progress line shows from the first file on, and is wiped
+// before each line on standard error and at the end.
+TEST_F(RenameCommandTest, AProgressLineOnATerminal)
+{
+    EXPECT_EQ(cli({"rename", "--dry-run", dir, dir + "/fehlt.jpg"}, true), 1);
+    EXPECT_TRUE(errors.startsWith("\r\x1b[K1 von 4 Dateien\r\x1b[K")) << errors.toStdString();
+    EXPECT_LT(errors.lastIndexOf("Dateien"), errors.lastIndexOf("\r\x1b[K"));
+    static const QRegularExpression progress(QStringLiteral("\r\x1b\\[K(\\d+ von 4 Dateien)?"));
+    EXPECT_EQ(errors.remove(progress), dir + "/fehlt.jpg: fehlgeschlagen (Datei oder Ordner nicht gefunden)\n");
 }
 
 // Undo takes back the newest batch, or the one named by its number, which
