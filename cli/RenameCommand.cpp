@@ -9,7 +9,6 @@
 #include "services/ImageTypes.h"
 
 #include <QFile>
-#include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -174,15 +173,19 @@ LineKind KindOf(const RenameOutcome &outcome)
 }
 
 // What --verbose adds to a file's line: a companion is named as one, a file
-// with a capture time gets that time (shifted, or the frozen one), ISO 8601.
+// with a capture time gets that time (shifted, or the frozen one) in ISO
+// 8601's order, as undo --list writes its dates.
 QString VerboseNote(const RenameOutcome &outcome)
 {
     if (outcome.companion)
         return u' ' + CliText::tr("(Begleitdatei)");
     if (!outcome.time || outcome.reason == RenameReason::ShiftOutOfRange)
         return {};
-    const QDateTime time(outcome.time->date(), outcome.time->time());
-    return u' ' + CliText::tr("(Aufnahmezeit %1)").arg(time.toString(Qt::ISODate));
+    // Date and time apart: a local QDateTime would move a time in the hour
+    // summer time skips.
+    const CaptureTime &time = *outcome.time;
+    return u' ' + CliText::tr("(Aufnahmezeit %1 %2)").arg(time.date().toString(Qt::ISODate),
+                                                           time.time().toString(Qt::ISODate));
 }
 
 } // namespace

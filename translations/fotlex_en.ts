@@ -131,10 +131,6 @@
         <translation>(companion file)</translation>
     </message>
     <message>
-        <source>(Aufnahmezeit %1)</source>
-        <translation>(capture time %1)</translation>
-    </message>
-    <message>
         <source>Kein Pfad angegeben.</source>
         <translation>No path given.</translation>
     </message>
@@ -185,6 +181,10 @@
     <message>
         <source>die EXIF-Daten von Dateien auflisten</source>
         <translation>list the EXIF data of files</translation>
+    </message>
+    <message>
+        <source>(Aufnahmezeit %1 %2)</source>
+        <translation>(capture time %1 %2)</translation>
     </message>
 </context>
 <context>
