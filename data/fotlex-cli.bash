@@ -8,7 +8,7 @@ _fotlex_cli_commands="info rename undo"
 # The long options of a command, or of the program itself without one.
 _fotlex_cli_options()
 {
-    case $1 in
+    case ${1-} in
     info) echo "--help" ;;
     rename) echo "--help --dry-run --file-times --freeze --burst --shift --no-companions --quiet --verbose" ;;
     undo) echo "--help --list --quiet --verbose" ;;

@@ -64,7 +64,8 @@ QSet<QString> HelpOptions(const QString &help)
     return names;
 }
 
-// The words the bash completion offers after `words`, the last one typed so far.
+// The words the bash completion offers after `words`, the last one typed so
+// far, in a shell that refuses unset variables.
 QStringList Completion(const QStringList &words, const QString &extra = {})
 {
     QStringList quoted;
@@ -72,7 +73,7 @@ QStringList Completion(const QStringList &words, const QString &extra = {})
         quoted << u'\'' + word + u'\'';
     QProcess bash;
     bash.start(QStringLiteral("bash"),
-               {QStringLiteral("-c"), QStringLiteral("source '%1'; COMP_WORDS=(%2); COMP_CWORD=%3; _fotlex_cli "
+               {QStringLiteral("-c"), QStringLiteral("set -u; source '%1'; COMP_WORDS=(%2); COMP_CWORD=%3; _fotlex_cli "
                                                      "2>/dev/null; echo ${COMPREPLY[*]} %4")
                                           .arg(QStringLiteral(FOTLEX_COMPLETION), quoted.join(u' '))
                                           .arg(words.size() - 1)
