@@ -190,12 +190,13 @@ TEST_F(RenameCommandTest, QuietShowsFailuresOnlyAndVerboseSaysMore)
 }
 
 // On a terminal a progress line shows from the first file on, and is wiped
-// before each line on standard error and at the end.
+// once, before the next line on standard error or at the end.
 TEST_F(RenameCommandTest, AProgressLineOnATerminal)
 {
     EXPECT_EQ(cli({"rename", "--dry-run", dir, dir + "/fehlt.jpg"}, true), 1);
     EXPECT_TRUE(errors.startsWith("\r\x1b[K1 von 4 Dateien\r\x1b[K")) << errors.toStdString();
     EXPECT_LT(errors.lastIndexOf("Dateien"), errors.lastIndexOf("\r\x1b[K"));
+    EXPECT_EQ(errors.count("\r\x1b[K"), 2 * errors.count(" Dateien")) << "each drawn and wiped once";
     static const QRegularExpression progress(QStringLiteral("\r\x1b\\[K(\\d+ von 4 Dateien)?"));
     EXPECT_EQ(errors.remove(progress), dir + "/fehlt.jpg: fehlgeschlagen (Datei oder Ordner nicht gefunden)\n");
 }
