@@ -10,7 +10,7 @@
 
 // Fujifilm RAF: "FUJIFILMCCD-RAW", the block of its embedded JPEG.
 bool IsRaf(QByteArrayView head);
-ExifBlock LocateRafExif(ByteSource &source);
+ExifBlock LocateRafExif(ByteSource &source, ExifWalkScope scope);
 // The offset and length of a RAF's embedded JPEG.
 std::optional<std::pair<int64_t, int64_t>> RafJpeg(ByteSource &source);
 

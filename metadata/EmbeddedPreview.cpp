@@ -3,6 +3,7 @@
 #include "metadata/ContainerExif.h"
 #include "metadata/ExifTagNames.h"
 #include "metadata/HeifMeta.h"
+#include "metadata/JpegSegments.h"
 #include "metadata/TiffFile.h"
 
 #include "services/RegularFile.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr int kMaxDirectories = 16;
 constexpr int kMaxDepth = 4;
-constexpr int kMaxSegments = 32;
 constexpr int32_t kJpgFromRaw = 0x2E;
 // Canon's "uuid" box at the top level of a CR3 that holds the PRVW box.
 constexpr QByteArrayView kCanonPreviewUuid("\xea\xf4\x2b\x5e\x1c\x98\x4b\x88\xb9\xfb\xb7\xdc\x40\x6e\x4d\x16", 16);
@@ -24,30 +24,22 @@ struct Candidate
     int64_t length = 0;
 };
 
-// The frame size of a JPEG that Qt can decode: segments up to a baseline,
-// extended or progressive frame header (SOF0-SOF2: length (2), precision
-// (1), height (2), width (2)). Lossless frames (RAW data) give nothing.
+// The frame size of a JPEG that Qt can decode, from its frame header
+// within its `length` bytes; lossless frames (RAW data) give nothing.
 std::optional<std::pair<int32_t, int32_t>> jpegFrame(ByteSource &source, int64_t start, int64_t length)
 {
-    const QByteArrayView soi = source.at(start, 2);
-    if (soi.size() < 2 || uint8_t(soi[0]) != 0xFF || uint8_t(soi[1]) != 0xD8)
-        return std::nullopt;
-    int64_t pos = start + 2;
-    for (int segment = 0; segment < kMaxSegments && pos < start + length; ++segment) {
-        const QByteArrayView m = source.at(pos, 9);
-        if (m.size() < 4 || uint8_t(m[0]) != 0xFF)
-            return std::nullopt;
-        const auto code = uint8_t(m[1]);
-        if (code >= 0xC0 && code <= 0xC2) {
-            if (m.size() < 9)
-                return std::nullopt;
-            return std::pair{int32_t(ReadBigEndian(m, 7, 2)), int32_t(ReadBigEndian(m, 5, 2))};
-        }
-        if ((code >= 0xC3 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC) || code == 0xDA)
-            return std::nullopt;
-        pos += 2 + int64_t(ReadBigEndian(m, 2, 2));
-    }
-    return std::nullopt;
+    std::optional<std::pair<int32_t, int32_t>> frame;
+    WalkJpegSegments(source, start, [&](const JpegSegment &s) {
+        if (s.data >= start + length || IsOtherFrame(s.marker))
+            return false;
+        if (!IsDecodableFrame(s.marker))
+            return true;
+        const QByteArrayView header = source.at(s.data, 5);
+        if (header.size() == 5)
+            frame = std::pair{int32_t(ReadBigEndian(header, 3, 2)), int32_t(ReadBigEndian(header, 1, 2))};
+        return false;
+    });
+    return frame;
 }
 
 // The largest candidate that is a JPEG Qt can decode.
@@ -66,15 +58,6 @@ void pickLargest(ByteSource &source, std::vector<Candidate> candidates, Embedded
             return;
         }
     }
-}
-
-const TiffEntry *entry(const TiffDirectory &dir, int32_t id)
-{
-    for (const TiffEntry &e : dir.entries) {
-        if (e.id == id)
-            return &e;
-    }
-    return nullptr;
 }
 
 // IFD0 and the chain after it, each with its SubIFDs, guarded against loops
@@ -103,7 +86,7 @@ private:
             if (!dir)
                 return;
             look(*dir, depth == 0 && m_seen.size() == 1);
-            if (const TiffEntry *sub = entry(*dir, ExifTagId::SubIfds))
+            if (const TiffEntry *sub = FindEntry(*dir, ExifTagId::SubIfds))
                 walkSubIfds(*sub, depth + 1);
             if (!chain)
                 return;
@@ -128,7 +111,7 @@ private:
     {
         const bool le = m_tiff.littleEndian;
         const auto number = [&](int32_t id) -> std::optional<uint32_t> {
-            const TiffEntry *e = entry(dir, id);
+            const TiffEntry *e = FindEntry(dir, id);
             return e ? std::optional(e->number(le)) : std::nullopt;
         };
         const auto jpegOffset = number(ExifTagId::JpegOffset);
@@ -136,11 +119,11 @@ private:
         if (jpegOffset && jpegLength)
             m_candidates.push_back({m_tiff.start + *jpegOffset, *jpegLength});
         // Panasonic's RW2 keeps its preview as the UNDEFINED value JpgFromRaw.
-        if (const TiffEntry *e = entry(dir, kJpgFromRaw); e && e->type == 7)
+        if (const TiffEntry *e = FindEntry(dir, kJpgFromRaw); e && e->type == 7)
             m_candidates.push_back({m_tiff.start + e->number(le), e->count});
         const auto compression = number(ExifTagId::Compression);
         const auto photometric = number(ExifTagId::Photometric);
-        const TiffEntry *strips = entry(dir, ExifTagId::StripOffsets);
+        const TiffEntry *strips = FindEntry(dir, ExifTagId::StripOffsets);
         const bool raw = photometric == 32803u || photometric == 34892u;
         if ((compression == 6u || compression == 7u) && !raw && strips && strips->count == 1) {
             if (const auto bytes = number(ExifTagId::StripByteCounts))
@@ -168,10 +151,10 @@ private:
 void cr2Size(ByteSource &source, const TiffHeader &tiff, EmbeddedPreview &preview)
 {
     const auto ifd0 = ReadTiffDirectory(source, tiff, tiff.ifd0);
-    const TiffEntry *exifLink = ifd0 ? entry(*ifd0, ExifTagId::ExifOffset) : nullptr;
+    const TiffEntry *exifLink = ifd0 ? FindEntry(*ifd0, ExifTagId::ExifOffset) : nullptr;
     const auto exif = exifLink ? ReadTiffDirectory(source, tiff, exifLink->number(tiff.littleEndian)) : std::nullopt;
-    const TiffEntry *w = exif ? entry(*exif, ExifTagId::ExifImageWidth) : nullptr;
-    const TiffEntry *h = exif ? entry(*exif, ExifTagId::ExifImageHeight) : nullptr;
+    const TiffEntry *w = exif ? FindEntry(*exif, ExifTagId::ExifImageWidth) : nullptr;
+    const TiffEntry *h = exif ? FindEntry(*exif, ExifTagId::ExifImageHeight) : nullptr;
     if (w && h) {
         preview.imageWidth = int32_t(w->number(tiff.littleEndian));
         preview.imageHeight = int32_t(h->number(tiff.littleEndian));
@@ -203,8 +186,8 @@ void cr3Preview(ByteSource &source, const std::vector<IsoBox> &top, EmbeddedPrev
             const auto cmt1 = FindBox(children, FourCc("CMT1"));
             if (const auto tiff = cmt1 ? ReadTiffHeader(source, cmt1->payload) : std::nullopt) {
                 if (const auto ifd0 = ReadTiffDirectory(source, *tiff, tiff->ifd0)) {
-                    const TiffEntry *w = entry(*ifd0, ExifTagId::ImageWidth);
-                    const TiffEntry *h = entry(*ifd0, ExifTagId::ImageLength);
+                    const TiffEntry *w = FindEntry(*ifd0, ExifTagId::ImageWidth);
+                    const TiffEntry *h = FindEntry(*ifd0, ExifTagId::ImageLength);
                     if (w && h) {
                         preview.imageWidth = int32_t(w->number(tiff->littleEndian));
                         preview.imageHeight = int32_t(h->number(tiff->littleEndian));
@@ -222,9 +205,9 @@ void heifPreview(ByteSource &source, const IsoBox &metaBox, EmbeddedPreview &pre
 {
     preview.isHeif = true;
     const HeifMeta meta = ReadHeifMeta(source, metaBox);
-    if (const auto size = meta.sizes.find(meta.primary); size != meta.sizes.end()) {
-        preview.imageWidth = int32_t(std::min<uint32_t>(size->second.first, INT32_MAX));
-        preview.imageHeight = int32_t(std::min<uint32_t>(size->second.second, INT32_MAX));
+    if (meta.primarySize) {
+        preview.imageWidth = int32_t(std::min<uint32_t>(meta.primarySize->first, INT32_MAX));
+        preview.imageHeight = int32_t(std::min<uint32_t>(meta.primarySize->second, INT32_MAX));
     }
     std::vector<Candidate> candidates;
     for (const auto &[id, item] : meta.items) {

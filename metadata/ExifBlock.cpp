@@ -3,6 +3,7 @@
 #include "metadata/ByteSource.h"
 #include "metadata/ContainerExif.h"
 #include "metadata/IsoBoxes.h"
+#include "metadata/JpegSegments.h"
 #include "metadata/TiffExifBlock.h"
 #include "services/RegularFile.h"
 
@@ -12,48 +13,7 @@
 namespace {
 
 constexpr qint64 kHeadSize = 4096;
-// Real files have a dozen segments before the image data; a file with more
-// is junk and gets the plain search of its head.
-constexpr int kMaxSegments = 256;
 constexpr QByteArrayView kExifMark("Exif\0", 5);
-
-// JPEG layout: FF D8, then segments FF <marker> <length hi> <length lo>
-// <length - 2 bytes of data>, up to SOS (FF DA) where the image data starts.
-// FF fill bytes may stand before a marker; RSTn and TEM (FF 01) have no length.
-std::optional<QByteArray> findExifSegment(ByteSource &source, int64_t start)
-{
-    qint64 pos = start + 2;
-    for (int segment = 0; segment < kMaxSegments; ++segment) {
-        const QByteArrayView marker = source.at(pos, 4);
-        if (marker.size() < 2 || uint8_t(marker[0]) != 0xFF)
-            return std::nullopt;
-        const auto code = uint8_t(marker[1]);
-        if (code == 0xFF) {
-            pos += 1;
-            continue;
-        }
-        if (code == 0xD9 || code == 0xDA)
-            return std::nullopt;
-        if (code == 0x01 || (code >= 0xD0 && code <= 0xD7)) {
-            pos += 2;
-            continue;
-        }
-        if (marker.size() < 4)
-            return std::nullopt;
-        const qint64 length = (uint8_t(marker[2]) << 8) | uint8_t(marker[3]);
-        if (length < 2)
-            return std::nullopt;
-        if (code == 0xE1 && source.at(pos + 4, kExifMark.size()) == kExifMark)
-            return source.take(pos + 4, length - 2);
-        pos += 2 + length;
-    }
-    return std::nullopt;
-}
-
-bool isJpeg(QByteArrayView head)
-{
-    return head.size() >= 2 && uint8_t(head[0]) == 0xFF && uint8_t(head[1]) == 0xD8;
-}
 
 ExifBlock searchHead(const QByteArray &head)
 {
@@ -66,14 +26,14 @@ ExifBlock searchHead(const QByteArray &head)
 // `head` is the file's first 4096 bytes (or all of a shorter file).
 ExifBlock locateExifBlock(ByteSource &source, const QByteArray &head, ExifWalkScope scope)
 {
-    if (isJpeg(head)) {
-        ExifBlock block = LocateJpegExif(source, 0);
+    if (IsJpeg(head)) {
+        ExifBlock block = LocateJpegExif(source, 0, scope);
         return block.outcome == ExifBlock::Outcome::Found ? block : searchHead(head);
     }
     if (auto tiff = ReadTiffHeader(source, 0))
         return AssembleTiffExif(source, *tiff, scope);
     if (IsRaf(head))
-        return LocateRafExif(source);
+        return LocateRafExif(source, scope);
     if (IsPng(head))
         return LocatePngExif(source);
     if (IsIsoMedia(head))
@@ -83,12 +43,28 @@ ExifBlock locateExifBlock(ByteSource &source, const QByteArray &head, ExifWalkSc
 
 }
 
-ExifBlock LocateJpegExif(ByteSource &source, int64_t start)
+ExifBlock LocateJpegExif(ByteSource &source, int64_t start, ExifWalkScope scope)
 {
+    std::optional<JpegSegment> exif;
+    WalkJpegSegments(source, start, [&](const JpegSegment &s) {
+        if (s.marker == 0xE1 && source.at(s.data, kExifMark.size()) == kExifMark)
+            exif = s;
+        return !exif;
+    });
+    if (!exif)
+        return {};
     // The segment holds "Exif\0", one pad byte, then the TIFF header.
-    if (auto segment = findExifSegment(source, start))
-        return {ExifBlock::Outcome::Found, std::move(*segment), 6, {}};
-    return {};
+    const int64_t tiffAt = exif->data + 6;
+    if (scope == ExifWalkScope::AllEntries)
+        return {ExifBlock::Outcome::Found, source.take(exif->data, exif->length), 6, {}};
+    // The capture time alone: the directories and the time's values are read
+    // where they lie in the segment, which a small head holds in most camera
+    // files, rather than the whole segment with its thumbnail. The header is
+    // taken as the walk of the whole segment takes it: "II" or big-endian.
+    const int64_t end = exif->data + exif->length;
+    const QByteArrayView header = source.at(tiffAt, std::min<int64_t>(8, end - tiffAt));
+    const bool intel = header.startsWith("II");
+    return AssembleTiffExif(source, {tiffAt, intel, uint32_t(ReadInteger(header, 4, 4, intel)), end}, scope);
 }
 
 ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope)

@@ -39,7 +39,7 @@ struct ExifBlock
 
 // The EXIF block by the file's kind, told from its first bytes:
 // - JPEG: the first APP1 segment that starts with "Exif\0" (walked to up to
-//   the first SOS, read whole);
+//   the first SOS; read whole, or with TimeOnly only its time);
 // - TIFF and TIFF-based RAW: IFD0 and the Exif directory read where they lie;
 // - Fujifilm RAF: its embedded JPEG's block;
 // - HEIF/AVIF: the "Exif" item; Canon CR3: its CMT1 and CMT2 boxes;
@@ -55,5 +55,6 @@ ExifBlock ReadExifBlockOfOpenFile(int fd, int64_t size, QByteArray head,
 // The same search over the whole content of a file held in memory; empty
 // content is Missing, as an empty file is. The block holds its own copy.
 ExifBlock ReadExifBlockInMemory(QByteArrayView file, ExifWalkScope scope = ExifWalkScope::AllEntries);
-// The EXIF segment of the JPEG that starts at `start`.
-ExifBlock LocateJpegExif(ByteSource &source, int64_t start);
+// The EXIF segment of the JPEG that starts at `start`: with TimeOnly only
+// what the capture time needs.
+ExifBlock LocateJpegExif(ByteSource &source, int64_t start, ExifWalkScope scope);

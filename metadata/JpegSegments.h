@@ -1,0 +1,30 @@
+#pragma once
+
+#include "metadata/ByteSource.h"
+
+#include <functional>
+
+// One segment of a JPEG: its marker and its data, after the two length bytes.
+struct JpegSegment
+{
+    uint8_t marker = 0;
+    int64_t data = 0;
+    int64_t length = 0;
+};
+
+// FF D8: the start of a JPEG.
+bool IsJpeg(QByteArrayView head);
+
+// JPEG layout: FF D8, then segments FF <marker> <length (2, counting
+// itself)> <data>, up to SOS (FF DA), where the image data starts, or EOI.
+// FF fill bytes may stand before a marker; TEM (FF 01) and RSTn have no
+// length. Calls visit for each segment with a length, before SOS, until it
+// returns false; reads only each segment's header, skipping its data by its
+// declared length.
+void WalkJpegSegments(ByteSource &source, int64_t start, const std::function<bool(const JpegSegment &)> &visit);
+
+// SOF0 to SOF2 (baseline, extended, progressive), which Qt decodes: data
+// precision (1), height (2), width (2).
+bool IsDecodableFrame(uint8_t marker);
+// The other frame headers (lossless, hierarchical, arithmetic).
+bool IsOtherFrame(uint8_t marker);
