@@ -4,19 +4,14 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr int64_t kWindowSize = 4096;
-
-}
-
 ByteSource ByteSource::ofFile(int fd, int64_t size, QByteArray head)
 {
     ByteSource source(fd, {}, size);
     if (!head.isEmpty()) {
         source.m_reads = 1;
-        source.m_bytes = head.size();
-        source.m_window = Window{std::move(head), 0};
+        source.m_spent = std::max<int64_t>(head.size(), kReadCost);
+        source.m_window.owned = std::move(head);
+        source.m_window.bytes = source.m_window.owned;
     }
     return source;
 }
@@ -26,18 +21,30 @@ ByteSource ByteSource::ofMemory(QByteArrayView file)
     return ByteSource(-1, file, file.size());
 }
 
-std::optional<QByteArray> ByteSource::read(int64_t pos, int64_t n)
+void ByteSource::grant(int64_t bytes)
+{
+    const int64_t more = std::clamp<int64_t>(bytes, 0, kMaxGrant - m_granted);
+    m_granted += more;
+    m_budget += more;
+}
+
+std::optional<ByteSource::Window> ByteSource::read(int64_t pos, int64_t n)
 {
     if (pos < 0 || n < 0 || pos >= m_size)
-        return QByteArray();
-    n = std::min({n, m_size - pos, kMaxBytes - m_bytes});
-    if (m_reads >= kMaxReads || n <= 0)
+        return Window{};
+    n = std::min({n, m_size - pos, m_budget - m_spent});
+    if (n <= 0)
         return std::nullopt;
     ++m_reads;
-    m_bytes += n;
+    m_spent += std::max(n, kReadCost);
     if (m_fd < 0)
-        return m_memory.sliced(pos, n).toByteArray();
-    return ReadAt(m_fd, pos, n);
+        return Window{{}, m_memory.sliced(pos, n), pos};
+    auto bytes = ReadAt(m_fd, pos, n);
+    if (!bytes)
+        return std::nullopt;
+    Window window{std::move(*bytes), {}, pos};
+    window.bytes = window.owned;
+    return window;
 }
 
 bool ByteSource::Window::holds(int64_t pos, int64_t n, int64_t fileSize) const
@@ -46,29 +53,45 @@ bool ByteSource::Window::holds(int64_t pos, int64_t n, int64_t fileSize) const
     return pos >= start && wanted <= bytes.size() && pos - start <= bytes.size() - wanted;
 }
 
+const ByteSource::Window *ByteSource::holding(int64_t pos, int64_t n)
+{
+    if (m_window.holds(pos, n, m_size))
+        return &m_window;
+    if (m_previous.holds(pos, n, m_size)) {
+        std::swap(m_window, m_previous);
+        return &m_window;
+    }
+    return nullptr;
+}
+
+void ByteSource::prefetch(int64_t pos, int64_t n)
+{
+    if (pos < 0 || n <= 0 || pos >= m_size || holding(pos, n))
+        return;
+    if (auto window = read(pos, std::max(n, kReadCost)))
+        m_previous = std::exchange(m_window, std::move(*window));
+}
+
 QByteArrayView ByteSource::at(int64_t pos, int64_t n)
 {
     if (pos < 0 || n <= 0 || pos >= m_size)
         return {};
-    if (!m_window.holds(pos, n, m_size)) {
-        if (m_previous.holds(pos, n, m_size)) {
-            std::swap(m_window, m_previous);
-        } else {
-            auto bytes = read(pos, std::max(n, kWindowSize));
-            if (!bytes)
-                return {};
-            m_previous = std::exchange(m_window, Window{std::move(*bytes), pos});
-        }
+    if (!holding(pos, n)) {
+        auto window = read(pos, std::max(n, kReadCost));
+        if (!window)
+            return {};
+        m_previous = std::exchange(m_window, std::move(*window));
     }
     const int64_t from = pos - m_window.start;
-    return QByteArrayView(m_window.bytes).sliced(from, std::min<int64_t>(n, m_window.bytes.size() - from));
+    return m_window.bytes.sliced(from, std::min<int64_t>(n, m_window.bytes.size() - from));
 }
 
 QByteArray ByteSource::take(int64_t pos, int64_t n)
 {
-    if (pos >= 0 && pos < m_size && n > 0 && (m_window.holds(pos, n, m_size) || m_previous.holds(pos, n, m_size)))
+    if (pos >= 0 && pos < m_size && n > 0 && holding(pos, n))
         return at(pos, n).toByteArray();
-    return read(pos, n).value_or(QByteArray());
+    const auto window = read(pos, n);
+    return window ? window->bytes.toByteArray() : QByteArray();
 }
 
 uint64_t ReadInteger(QByteArrayView bytes, int64_t pos, int n, bool littleEndian)

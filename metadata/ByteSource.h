@@ -7,15 +7,20 @@
 #include <optional>
 
 // The one road by which the reader takes bytes from a file, or from a file's
-// whole content held in memory. Every parse of one file gets at most
-// kMaxReads reads and kMaxBytes bytes, whatever the file's size: a 4 GB
-// video or a 50 MB RAW costs about what a JPEG does. A request past the
-// budget, the file's end or a failed read gives fewer bytes, or none.
+// whole content held in memory. The work of one file's parse is bounded by
+// the bytes it reads, whatever the file's size or the number of its parts:
+// kBaseBytes, and on top of that what a container declares its own
+// metadata to be (a HEIF's item tables), kMaxGrant at most. Every read is
+// charged at least kReadCost, so the budget bounds the number of reads as
+// well (64 of the base budget's). A walk skips what it does not need by its
+// declared length, reading only the next header. A request past the budget,
+// the file's end or a failed read gives fewer bytes, or none.
 class ByteSource
 {
 public:
-    static constexpr int kMaxReads = 16;
-    static constexpr int64_t kMaxBytes = 256 * 1024;
+    static constexpr int64_t kBaseBytes = 256 * 1024;
+    static constexpr int64_t kMaxGrant = 4 * 1024 * 1024;
+    static constexpr int64_t kReadCost = 4096;
 
     // `fd` stays owned by the caller; `size` is the file's length. `head`,
     // when given, is what the caller read from the file's start already; it
@@ -26,30 +31,43 @@ public:
     int64_t size() const { return m_size; }
     // The n bytes at pos, or fewer; valid until the next call. Served from
     // the windows of the last two reads when they lie in one, otherwise from
-    // one new read of at least 4 KiB (a walk of boxes often comes back to
-    // the one before the last it read).
+    // one new read of at least kReadCost bytes (a walk of boxes often comes
+    // back to the one before the last it read).
     QByteArrayView at(int64_t pos, int64_t n);
-    // The same bytes as a buffer of their own; a range beyond the window is
+    // The same bytes as a buffer of their own; a range beyond the windows is
     // read straight into it.
     QByteArray take(int64_t pos, int64_t n);
+    // Reads the n bytes at pos in one read, so that the walk through them
+    // that follows costs no more reads (nothing when they are held already).
+    void prefetch(int64_t pos, int64_t n);
+    // Raises the budget by `bytes`, as far as kMaxGrant allows in all.
+    void grant(int64_t bytes);
+
+    int reads() const { return m_reads; }
 
 private:
     ByteSource(int fd, QByteArrayView memory, int64_t size) : m_fd(fd), m_memory(memory), m_size(size) {}
-    // Counts against the budget; nullopt once it is spent or a read fails.
-    std::optional<QByteArray> read(int64_t pos, int64_t n);
+    // A view of the bytes read, owned by `owned` for a file and pointing
+    // into the content for memory.
     struct Window
     {
-        QByteArray bytes;
+        QByteArray owned;
+        QByteArrayView bytes;
         int64_t start = 0;
         // Holds [pos, pos + n), or all of it that lies before the file's end.
         bool holds(int64_t pos, int64_t n, int64_t fileSize) const;
     };
+    // Counts against the budget; nothing once it is spent or a read fails.
+    std::optional<Window> read(int64_t pos, int64_t n);
+    const Window *holding(int64_t pos, int64_t n);
 
     int m_fd;
     QByteArrayView m_memory;
     int64_t m_size;
     int m_reads = 0;
-    int64_t m_bytes = 0;
+    int64_t m_spent = 0;
+    int64_t m_budget = kBaseBytes;
+    int64_t m_granted = 0;
     Window m_window;
     Window m_previous;
 };

@@ -3,6 +3,8 @@
 #include "metadata/ExifBytes.h"
 #include "metadata/ExifTagNames.h"
 #include "metadata/ExifValueText.h"
+#include "metadata/GpsPosition.h"
+#include "metadata/TiffFile.h"
 
 namespace {
 
@@ -13,10 +15,15 @@ bool isNeeded(int32_t id, int32_t type)
 {
     using namespace ExifTagId;
     switch (id) {
+    case Make:
     case Model:
     case DateTimeOriginal:
     case SubSecTimeOriginal:
+    case OffsetTimeOriginal:
+    case OffsetTime:
         return type == 2;
+    case Orientation:
+        return type == 3;
     case ExposureTime:
     case FNumber:
     case ApertureValue:
@@ -30,9 +37,8 @@ bool isNeeded(int32_t id, int32_t type)
     }
 }
 
-// Enough for any text the summary or the capture time reads, and for the
-// number of an offset entry.
-constexpr qsizetype kNeededChars = 64;
+// Enough for any text the summary or the capture time reads.
+constexpr qsizetype kNeededChars = kCaptureTimeChars;
 
 // Walks one directory after another into the same list. The list's texts
 // share one budget of four characters per byte of EXIF data: a 64 KiB block
@@ -49,51 +55,47 @@ public:
 
     size_t listed() const { return m_listed; }
 
-    // Directory layout: a 2-byte entry count, then 12-byte entries of
-    // id (2), type (2), count (4), value or offset (4); the offset of the next
-    // directory after them is not followed. Returns the number that the entry
-    // searchTag holds, or 0.
-    int32_t readIfd(int64_t ifdOffset, int32_t searchTag)
+    // Appends the entries of the directory at `ifdOffset` from the TIFF
+    // header (the offset of its next directory is not followed) and returns
+    // the directory as read.
+    TiffDirectory readIfd(int64_t ifdOffset, bool gps = false)
     {
-        const bool le = m_data.littleEndian;
-        int64_t p = m_data.tiffHeader + ifdOffset;
-        if (p < 0 || p + 2 > m_data.bytes.size())
-            return 0;
-        const auto n = static_cast<int64_t>(ReadUnsigned(m_data.bytes, p, 2, le));
-        p += 2;
-        int32_t result = 0;
-        // Entries wholly past the data end the walk: a corrupt count cannot
-        // add more than the data holds (at most 5461 in a 64 KiB segment).
-        for (int64_t i = 0; i < n && p < m_data.bytes.size(); ++i, p += 12) {
-            const auto id = static_cast<int32_t>(ReadUnsigned(m_data.bytes, p, 2, le));
-            const auto type = static_cast<int32_t>(ReadUnsigned(m_data.bytes, p + 2, 2, le));
-            const bool offsetEntry = id == searchTag && (type == 3 || type == 4);
-            const bool needed = offsetEntry || isNeeded(id, type);
-            const bool timeEntry = (id == ExifTagId::DateTimeOriginal || id == ExifTagId::SubSecTimeOriginal) && needed;
-            if (m_scope == ExifWalkScope::TimeOnly && !offsetEntry && !timeEntry)
+        TiffDirectory dir = ParseTiffDirectory(m_data.bytes, m_data.tiffHeader + ifdOffset, m_data.littleEndian);
+        for (const TiffEntry &e : dir.entries) {
+            const bool needed = !gps && isNeeded(e.id, e.type);
+            if (m_scope == ExifWalkScope::TimeOnly && !(needed && IsCaptureTimeTag(e.id)))
                 continue;
             ExifTag &tag = m_tags.emplace_back();
-            tag.id = id;
-            tag.type = type;
-            const double count = ReadUnsigned(m_data.bytes, p + 4, 4, le);
-            tag.count = count < 2147483648.0 ? static_cast<int32_t>(count) : 0;
-            tag.value = ReadUnsigned(m_data.bytes, p + 8, 4, le);
+            tag.id = e.id;
+            tag.type = e.type;
+            tag.count = e.count < 2147483648u ? int32_t(e.count) : 0;
+            tag.value = e.field;
             // Entries past the budget are never listed: no name or text is
             // made for them, which a hostile block would ask thousands of.
             if (needed || m_budget > 0) {
-                tag.name = ExifTagName(id);
-                FormatTagValue(m_data, tag, p, m_numbers, needed ? kNeededChars : m_budget);
+                tag.name = ExifTagName(e.id, gps);
+                FormatTagValue(m_data, tag, e.at, m_numbers, needed ? kNeededChars : m_budget);
             }
             if (m_budget > 0) {
                 ++m_listed;
                 m_budget -= tag.name.size() + tag.text.size() + 4;
             }
-            if (offsetEntry) {
-                if (const auto number = RoundToInt32(LeadingNumber(tag.text)))
-                    result = *number;
-            }
         }
-        return result;
+        return dir;
+    }
+
+    // The GPS directory's entries, and after them its position in degrees.
+    std::optional<GpsPosition> readGps(int64_t ifdOffset)
+    {
+        const TiffDirectory dir = readIfd(ifdOffset, true);
+        const auto position = ReadGpsPosition(m_data, dir);
+        if (position) {
+            m_tags.push_back({ExifTagId::GpsPosition, ExifTagName(ExifTagId::GpsPosition), 2, 0, 0,
+                              GpsPositionText(*position)});
+            if (m_budget > 0)
+                ++m_listed;
+        }
+        return position;
     }
 
 private:
@@ -155,11 +157,15 @@ ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText 
     parse.tags.emplace_back();
     const ExifData data{bytes, t, intel};
     DirectoryWalk walk(data, scope, numbers, parse.tags);
-    const int32_t exifOffset = walk.readIfd(static_cast<int64_t>(ifd0), ExifTagId::ExifOffset);
-    // Without an ExifOffset entry there is no Exif directory; offset 0 would
-    // read the TIFF header itself as one.
-    if (exifOffset != 0)
-        walk.readIfd(exifOffset, ExifTagId::ExifInteroperabilityOffset);
+    const TiffDirectory ifd0Dir = walk.readIfd(static_cast<int64_t>(ifd0));
+    // Without a link there is no such directory; offset 0 would read the
+    // TIFF header itself as one.
+    if (const uint32_t exif = SubDirectoryOffset(ifd0Dir, ExifTagId::ExifOffset, intel))
+        walk.readIfd(exif);
+    if (scope == ExifWalkScope::AllEntries) {
+        if (const uint32_t gps = SubDirectoryOffset(ifd0Dir, ExifTagId::GpsInfo, intel))
+            parse.gps = walk.readGps(gps);
+    }
     parse.listed = walk.listed();
     parse.status = 0;
     return parse;

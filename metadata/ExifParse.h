@@ -15,6 +15,7 @@ struct ExifParse
     std::vector<ExifTag> tags;              // index 0 empty; valid when status is 0
     size_t listed = 0;                      // entries from index 1 whose texts fit the budget
     std::optional<ExifError> error;         // why status is 2
+    std::optional<GpsPosition> gps;         // from the GPS directory
 };
 
 ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers);

@@ -4,6 +4,13 @@
 
 #include <optional>
 
+// A position on the globe in degrees: north and east positive.
+struct GpsPosition
+{
+    double latitude = 0;
+    double longitude = 0;
+};
+
 // The few values the window's summary shows; a value is missing when the
 // photo has no such entry. Where a tag appears more than once, the last
 // entry counts.
@@ -18,4 +25,5 @@ struct ExifSummary
     std::optional<double> exposureSeconds;
     std::optional<QString> iso;          // ISOSpeedRatings
     std::optional<QString> captureTime;  // DateTimeOriginal as stored
+    std::optional<GpsPosition> gps;
 };

@@ -12,7 +12,7 @@ ExifBlock heifExif(ByteSource &source, const HeifMeta &meta)
     for (const auto &[id, item] : meta.items) {
         if (item.type != FourCc("Exif"))
             continue;
-        QByteArray data = HeifItemData(source, meta, item, ByteSource::kMaxBytes);
+        QByteArray data = HeifItemData(source, meta, item, ByteSource::kBaseBytes);
         const uint64_t offset = ReadBigEndian(data, 0, 4);
         if (data.size() < 12 || offset > uint64_t(data.size() - 12))
             return {};

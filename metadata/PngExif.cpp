@@ -5,7 +5,6 @@
 namespace {
 
 constexpr QByteArrayView kPngSignature("\x89PNG\r\n\x1a\n");
-constexpr int kMaxChunks = 64;
 
 }
 
@@ -20,7 +19,7 @@ bool IsPng(QByteArrayView head)
 ExifBlock LocatePngExif(ByteSource &source)
 {
     int64_t pos = kPngSignature.size();
-    for (int chunk = 0; chunk < kMaxChunks; ++chunk) {
+    for (;;) {
         const QByteArrayView head = source.at(pos, 8);
         if (head.size() < 8)
             break;
@@ -29,7 +28,7 @@ ExifBlock LocatePngExif(ByteSource &source)
         if (type == "IEND")
             break;
         if (type == "eXIf") {
-            QByteArray data = source.take(pos + 8, std::min(length, ByteSource::kMaxBytes));
+            QByteArray data = source.take(pos + 8, std::min(length, ByteSource::kBaseBytes));
             const int64_t tiff = data.startsWith(QByteArrayView("Exif\0\0", 6)) ? 6 : 0;
             if (!IsTiffHeader(QByteArrayView(data).sliced(std::min<int64_t>(tiff, data.size()))))
                 break;

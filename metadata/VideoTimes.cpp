@@ -19,9 +19,9 @@ QByteArray exifText(const QDateTime &time)
 
 // mvhd: version (1), flags (3), creation time in seconds since 1904 UTC:
 // 4 bytes in version 0, 8 in version 1. 0 means unset.
-std::optional<QByteArray> movieHeaderTime(const IsoBox &mvhd)
+std::optional<QByteArray> movieHeaderTime(ByteSource &source, const IsoBox &mvhd)
 {
-    const QByteArrayView bytes = mvhd.payloadHead();
+    const QByteArrayView bytes = source.at(mvhd.payload, std::min<int64_t>(12, mvhd.payloadSize()));
     if (bytes.size() < 8)
         return std::nullopt;
     const bool wide = bytes[0] == 1;
@@ -53,7 +53,7 @@ std::optional<QByteArray> isoLocalTime(QByteArrayView text)
 // "data" box: type (4), locale (4), value.
 std::optional<QByteArray> quickTimeCreationDate(ByteSource &source, const IsoBox &meta)
 {
-    const QByteArrayView peek = meta.payloadHead();
+    const QByteArrayView peek = source.at(meta.payload, std::min<int64_t>(8, meta.payloadSize()));
     const int64_t skip = peek.sliced(std::min<qsizetype>(4, peek.size())).startsWith("hdlr") ? 0 : 4;
     const std::vector<IsoBox> children = ReadChildren(source, meta, skip);
     const auto keys = FindBox(children, FourCc("keys"));
@@ -93,7 +93,7 @@ std::vector<ContainerValue> ReadVideoTimes(ByteSource &source, const std::vector
 {
     std::vector<ContainerValue> values;
     if (const auto mvhd = FindBox(children, FourCc("mvhd"))) {
-        if (auto time = movieHeaderTime(*mvhd))
+        if (auto time = movieHeaderTime(source, *mvhd))
             values.push_back({ExifTagId::CreateDate, std::move(*time)});
     }
     std::optional<IsoBox> meta = FindBox(children, FourCc("meta"));

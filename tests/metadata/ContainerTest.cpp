@@ -231,15 +231,21 @@ TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
 
 }
 
-// However large the file, its parse gets sixteen reads.
-TEST(ByteSourceTest, SixteenReadsAtMost)
+// However large the file, a parse reads its budget's bytes, each read
+// charged at least 4 KiB; a container's declared metadata raises it, by
+// 4 MiB at most.
+TEST(ByteSourceTest, ReadsAreBoundedByBytes)
 {
     constexpr int64_t Apart = 8192;
-    const QByteArray file((ByteSource::kMaxReads + 1) * Apart, 'x');
+    const int reads = ByteSource::kBaseBytes / ByteSource::kReadCost;
+    const QByteArray file((reads + 2) * Apart + 8 * 1024 * 1024, 'x');
     ByteSource source = ByteSource::ofMemory(file);
-    for (int i = 0; i < ByteSource::kMaxReads; ++i)
+    for (int i = 0; i < reads; ++i)
         EXPECT_EQ(source.at(i * Apart, 1).size(), 1) << i;
-    EXPECT_TRUE(source.at(ByteSource::kMaxReads * Apart, 1).isEmpty());
+    EXPECT_TRUE(source.at(reads * Apart, 1).isEmpty());
+    source.grant(64 * 1024 * 1024);
+    EXPECT_EQ(source.take(0, 8 * 1024 * 1024).size(), ByteSource::kMaxGrant);
+    EXPECT_TRUE(source.at((reads + 1) * Apart, 1).isEmpty());
 }
 
 // A TIFF's next directory holds its thumbnail; the size stays the first one's.
