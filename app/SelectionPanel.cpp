@@ -89,11 +89,6 @@ void ShowPreview(Form1 &form, const Thumbnail &thumbnail)
         pixmap.setDevicePixelRatio(preview->devicePixelRatioF());
         preview->setPixmap(pixmap);
     }
-    if (thumbnail.sizeKnown) {
-        form.ImageWidth = thumbnail.imageWidth;
-        form.ImageHeight = thumbnail.imageHeight;
-        form.lblSize()->setText(ImageSizeText(form.ImageWidth, form.ImageHeight, thumbnail.orientation));
-    }
 }
 
 void RefitPreview(Form1 &form)
@@ -142,6 +137,7 @@ void ShowSelectedFile(Form1 &form)
     clsEXIF &reader = form.ExifReader();
     reader.setImageFile(path);
     form.txtInfo()->setPlainText(reader.ListInfo());
+    form.lblSize()->setText(ImageSizeText(reader.ImageSize()));
     ShowSummary(form, reader);
 
     ShowFileFacts(form, path);

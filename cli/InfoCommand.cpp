@@ -28,8 +28,8 @@ int RunInfo(const QStringList &args, QTextStream &out, QTextStream &err)
         out << QStringLiteral("== ") << OneLineName(file) << u'\n' << listing;
         if (reader.ReadStatus() == 2) {
             const QString reason = RegularFile(file).error().reason();
-            err << OneLineName(file) << QStringLiteral(": ")
-                << (reason.isEmpty() ? QStringLiteral("nicht lesbar") : reason) << u'\n';
+            const QString fallback = reader.EmptyFile() ? QStringLiteral("leere Datei") : QStringLiteral("nicht lesbar");
+            err << OneLineName(file) << QStringLiteral(": ") << (reason.isEmpty() ? fallback : reason) << u'\n';
             status = 1;
         }
     }

@@ -2,6 +2,8 @@
 
 #include "metadata/ByteSource.h"
 #include "metadata/ContainerExif.h"
+#include "metadata/ExifParse.h"
+#include "metadata/ImageGeometry.h"
 #include "metadata/IsoBoxes.h"
 #include "metadata/JpegSegments.h"
 #include "metadata/TiffExifBlock.h"
@@ -39,6 +41,23 @@ ExifBlock locateExifBlock(ByteSource &source, const QByteArray &head, ExifWalkSc
     if (IsIsoMedia(head))
         return LocateIsoMediaExif(source, scope);
     return searchHead(head);
+}
+
+// The EXIF block, and for the whole list the XMP packet and the image's
+// size; for the capture time alone the XMP packet only where the EXIF data
+// holds no time.
+ExifBlock readBlocks(ByteSource &source, ExifWalkScope scope)
+{
+    const QByteArray head = source.at(0, kHeadSize).toByteArray();
+    if (head.isEmpty())
+        return {ExifBlock::Outcome::Unreadable, {}, 0, {}};
+    ExifBlock block = locateExifBlock(source, head, scope);
+    const bool all = scope == ExifWalkScope::AllEntries;
+    if (all || !HoldsCaptureTime(block))
+        block.xmp = ReadXmpPacket(source, head);
+    if (all)
+        block.geometry = ReadImageGeometry(source, head);
+    return block;
 }
 
 }
@@ -80,20 +99,16 @@ ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope)
 
 ExifBlock ReadExifBlockOfOpenFile(int fd, int64_t size, QByteArray head, ExifWalkScope scope)
 {
-    // An empty file reads as missing, as it has no bytes to look at.
     if (size == 0)
-        return {ExifBlock::Outcome::Missing, {}, 0, {}};
+        return {ExifBlock::Outcome::Empty, {}, 0, {}};
     ByteSource source = ByteSource::ofFile(fd, size, std::move(head));
-    const QByteArrayView first = source.at(0, kHeadSize);
-    if (first.isEmpty())
-        return {ExifBlock::Outcome::Unreadable, {}, 0, {}};
-    return locateExifBlock(source, first.toByteArray(), scope);
+    return readBlocks(source, scope);
 }
 
 ExifBlock ReadExifBlockInMemory(QByteArrayView file, ExifWalkScope scope)
 {
     if (file.isEmpty())
-        return {ExifBlock::Outcome::Missing, {}, 0, {}};
+        return {ExifBlock::Outcome::Empty, {}, 0, {}};
     ByteSource source = ByteSource::ofMemory(file);
-    return locateExifBlock(source, source.at(0, kHeadSize).toByteArray(), scope);
+    return readBlocks(source, scope);
 }

@@ -5,6 +5,7 @@
 #include "metadata/ExifValueText.h"
 #include "metadata/GpsPosition.h"
 #include "metadata/TiffFile.h"
+#include "metadata/XmpTimes.h"
 
 namespace {
 
@@ -112,15 +113,17 @@ ExifError readError(const QString &description)
     return {1, QStringLiteral("ReadMetaInfo"), description};
 }
 
-}
-
-ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers)
+ExifParse parseBlock(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers)
 {
     ExifParse parse;
     switch (block.outcome) {
     case ExifBlock::Outcome::Missing:
         parse.status = 2;
         parse.error = readError(QStringLiteral("Datei nicht gefunden."));
+        return parse;
+    case ExifBlock::Outcome::Empty:
+        parse.status = 2;
+        parse.error = readError(QStringLiteral("Leere Datei."));
         return parse;
     case ExifBlock::Outcome::Unreadable:
         parse.status = 2;
@@ -146,7 +149,6 @@ ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText 
     const int64_t t = block.tiffHeader;
     const QByteArrayView bytes(block.data);
     const bool intel = t + 2 <= bytes.size() && bytes[t] == 'I' && bytes[t + 1] == 'I';
-    parse.intelByteAlignment = intel;
     const double ifd0 = ReadUnsigned(bytes, t + 4, 4, intel);
     if (ifd0 >= 2147483648.0) {
         parse.status = 2;
@@ -158,6 +160,10 @@ ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText 
     const ExifData data{bytes, t, intel};
     DirectoryWalk walk(data, scope, numbers, parse.tags);
     const TiffDirectory ifd0Dir = walk.readIfd(static_cast<int64_t>(ifd0));
+    if (const TiffEntry *e = FindEntry(ifd0Dir, ExifTagId::Orientation); e && e->type == 3) {
+        const uint32_t value = e->number(intel);
+        parse.orientation = value >= 1 && value <= 8 ? int(value) : 1;
+    }
     // Without a link there is no such directory; offset 0 would read the
     // TIFF header itself as one.
     if (const uint32_t exif = SubDirectoryOffset(ifd0Dir, ExifTagId::ExifOffset, intel))
@@ -171,17 +177,97 @@ ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText 
     return parse;
 }
 
+}
+
+ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers)
+{
+    ExifParse parse = parseBlock(block, scope, numbers);
+    const std::vector<XmpTimeValue> times = ReadXmpTimes(block.xmp);
+    if (times.empty() || parse.status == 2)
+        return parse;
+    if (parse.status == 1) {
+        parse.status = 0;
+        parse.tags.assign(1, ExifTag{});
+    }
+    const bool allListed = parse.listed + 1 == parse.tags.size();
+    for (const XmpTimeValue &time : times) {
+        const int32_t id = ExifTagId::XmpDateTimeOriginal + int32_t(time.property);
+        parse.tags.push_back({id, ExifTagName(id), 2, int32_t(time.text.size() + 1), 0, time.text});
+    }
+    if (allListed)
+        parse.listed = parse.tags.size() - 1;
+    return parse;
+}
+
+namespace {
+
+// The rank of an entry as a capture time, 0 first; nothing for entries
+// that are none.
+std::optional<int> captureRank(const ExifTag &tag)
+{
+    using namespace ExifTagId;
+    if (tag.type != 2)
+        return std::nullopt;
+    switch (tag.id) {
+    case DateTimeOriginal: return 0;
+    case CreationDate: return 1;
+    case CreateDate: return 2;
+    case XmpDateTimeOriginal:
+    case XmpDateCreated:
+    case XmpCreateDate:
+        if (!ParseXmpTime(tag.text))
+            return std::nullopt;
+        return 3 + tag.id - XmpDateTimeOriginal;
+    default: return std::nullopt;
+    }
+}
+
+}
+
 const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags)
 {
     const ExifTag *found = nullptr;
+    int foundRank = 0;
     for (size_t i = 1; i < tags.size(); ++i) {
-        const int32_t id = tags[i].id;
-        const bool time = id == ExifTagId::DateTimeOriginal || id == ExifTagId::CreateDate
-                          || id == ExifTagId::CreationDate;
-        if (time && tags[i].type == 2)
+        const auto rank = captureRank(tags[i]);
+        if (rank && (!found || *rank <= foundRank)) {
             found = &tags[i];
+            foundRank = *rank;
+        }
     }
     return found;
+}
+
+CaptureSource CaptureSourceOf(const ExifTag &tag)
+{
+    switch (tag.id) {
+    case ExifTagId::CreationDate: return CaptureSource::QuickTime;
+    case ExifTagId::CreateDate: return CaptureSource::Mvhd;
+    case ExifTagId::XmpDateTimeOriginal:
+    case ExifTagId::XmpDateCreated:
+    case ExifTagId::XmpCreateDate: return CaptureSource::Xmp;
+    default: return CaptureSource::Exif;
+    }
+}
+
+bool HoldsCaptureTime(const ExifBlock &block)
+{
+    ExifNumberText numbers;
+    return CaptureTimeTag(parseBlock(block, ExifWalkScope::TimeOnly, numbers).tags) != nullptr;
+}
+
+std::optional<int> CaptureOffsetFromTags(const std::vector<ExifTag> &tags)
+{
+    std::optional<int> original, other;
+    for (size_t i = 1; i < tags.size(); ++i) {
+        if (tags[i].type != 2)
+            continue;
+        if (tags[i].id == ExifTagId::OffsetTimeOriginal)
+            original = ParseUtcOffset(tags[i].text);
+        else if (tags[i].id == ExifTagId::OffsetTime)
+            other = ParseUtcOffset(tags[i].text);
+    }
+    return original ? original : other;
 }
 
 std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags)
@@ -189,6 +275,10 @@ std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags)
     const ExifTag *tag = CaptureTimeTag(tags);
     if (!tag)
         return std::nullopt;
+    if (CaptureSourceOf(*tag) == CaptureSource::Xmp) {
+        const QString text = ParseXmpTime(tag->text)->exifText;
+        return text.left(10) + QStringLiteral(" - ") + text.right(8);
+    }
     // Cameras pad the text with blanks; the zero bytes already ended it.
     QString text = tag->text;
     while (text.endsWith(u' '))
@@ -200,6 +290,8 @@ std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags)
 
 QString SubSecondsFromTags(const std::vector<ExifTag> &tags)
 {
+    if (const ExifTag *tag = CaptureTimeTag(tags); tag && CaptureSourceOf(*tag) == CaptureSource::Xmp)
+        return ParseXmpTime(tag->text)->subSeconds;
     QString digits;
     for (size_t i = 1; i < tags.size(); ++i) {
         if (tags[i].id == ExifTagId::SubSecTimeOriginal && tags[i].type == 2)

@@ -11,18 +11,28 @@
 struct ExifParse
 {
     uint8_t status = 0;
-    std::optional<bool> intelByteAlignment; // set once the header was read
     std::vector<ExifTag> tags;              // index 0 empty; valid when status is 0
     size_t listed = 0;                      // entries from index 1 whose texts fit the budget
     std::optional<ExifError> error;         // why status is 2
     std::optional<GpsPosition> gps;         // from the GPS directory
+    int orientation = 1;                    // IFD0's Orientation, 1 to 8
 };
 
 ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers);
 
-// The last DateTimeOriginal entry of ASCII type (or a video's creation
-// time), or null: a value of any other type is no capture time.
+// The entry the capture time comes from, or null: DateTimeOriginal of ASCII
+// type (a value of any other type is no capture time), else QuickTime's
+// creation date, else the movie header's time, else the XMP times in the
+// order of ReadXmpTimes that hold a moment to the second. Of entries with
+// one id the last counts.
 const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags);
+// Where that entry comes from.
+CaptureSource CaptureSourceOf(const ExifTag &tag);
+// A parse of the block with TimeOnly finds a capture time.
+bool HoldsCaptureTime(const ExifBlock &block);
+// The offset from UTC of the EXIF capture time: OffsetTimeOriginal, else
+// OffsetTime, "+HH:MM" in minutes east of UTC.
+std::optional<int> CaptureOffsetFromTags(const std::vector<ExifTag> &tags);
 
 // "YYYY:MM:DD - HH:MM:SS" made from the capture time tag when its text (less
 // trailing blanks) has exactly the shape "YYYY:MM:DD HH:MM:SS"; a text of

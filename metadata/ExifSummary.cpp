@@ -41,6 +41,7 @@ ExifSummary clsEXIF::Summary() const
     }
     if (const ExifTag *time = CaptureTimeTag(m_tags))
         summary.captureTime = time->text;
+    summary.gps = m_gps;
     if (!summary.fNumber)
         summary.fNumber = apexFNumber;
     if (!summary.exposureSeconds)

@@ -11,6 +11,10 @@ struct GpsPosition
     double longitude = 0;
 };
 
+// Where a capture time was found: the EXIF data, XMP embedded in the file,
+// an XMP sidecar file, QuickTime's creation date, a video's movie header.
+enum class CaptureSource { Exif, Xmp, Sidecar, QuickTime, Mvhd };
+
 // The few values the window's summary shows; a value is missing when the
 // photo has no such entry. Where a tag appears more than once, the last
 // entry counts.

@@ -55,7 +55,8 @@ constexpr Name kTagNames[] = {
     {42036, u"LensModel"}, {42037, u"LensSerialNumber"}, {42080, u"CompositeImage"},
     {42081, u"SourceImageNumberOfCompositeImage"}, {42082, u"SourceExposureTimesOfCompositeImage"}, {42240, u"Gamma"},
     {ExifTagId::CreateDate, u"CreateDate"}, {ExifTagId::CreationDate, u"CreationDate"},
-    {ExifTagId::GpsPosition, u"GPS"},
+    {ExifTagId::GpsPosition, u"GPS"}, {ExifTagId::XmpDateTimeOriginal, u"XMP-exif:DateTimeOriginal"},
+    {ExifTagId::XmpDateCreated, u"XMP-photoshop:DateCreated"}, {ExifTagId::XmpCreateDate, u"XMP-xmp:CreateDate"},
 };
 
 // The GPS directory's tags, ids 0 to 31 in order.

@@ -63,6 +63,10 @@ constexpr int32_t GpsLongitude = 4;
 constexpr int32_t CreateDate = 0x10001;   // the movie header's creation time
 constexpr int32_t CreationDate = 0x10002; // QuickTime's creationdate
 constexpr int32_t GpsPosition = 0x10003;  // the GPS directory's position in degrees
+// The capture times of the XMP packet, in the order they are preferred.
+constexpr int32_t XmpDateTimeOriginal = 0x10004;
+constexpr int32_t XmpDateCreated = 0x10005;
+constexpr int32_t XmpCreateDate = 0x10006;
 }
 
 // The entries that make up the capture time: DateTimeOriginal, its

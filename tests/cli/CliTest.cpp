@@ -1,5 +1,6 @@
 #include "cli/CliDispatch.h"
 #include "metadata/clsEXIF.h"
+#include "tests/support/TestFiles.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -59,6 +60,10 @@ TEST(CliUsageTest, WrongCallsSayWhyAndExitTwo)
     const CliRun missing = run({"info", "--", "-fehlt.jpg"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.startsWith("-fehlt.jpg: ")) << missing.err.toStdString();
+    QTemporaryDir dir;
+    const QString empty = dir.filePath("leer.jpg");
+    ASSERT_TRUE(WriteBytes(empty, {}));
+    EXPECT_EQ(run({"info", empty}).err, empty + ": leere Datei\n");
 
     QProcess tool;
     tool.start(QStringLiteral(FOTLEX_CLI), {"--help"});
