@@ -97,6 +97,12 @@ QByteArray ByteSource::take(int64_t pos, int64_t n)
 uint64_t ReadInteger(QByteArrayView bytes, int64_t pos, int n, bool littleEndian)
 {
     uint64_t value = 0;
+    if (pos >= 0 && n <= bytes.size() - pos) {
+        const auto *p = reinterpret_cast<const uint8_t *>(bytes.data()) + pos;
+        for (int k = 0; k < n; ++k)
+            value = (value << 8) | p[littleEndian ? n - 1 - k : k];
+        return value;
+    }
     for (int k = 0; k < n; ++k) {
         const int64_t i = littleEndian ? pos + n - 1 - k : pos + k;
         value = (value << 8) | (i >= 0 && i < bytes.size() ? uint8_t(bytes[i]) : 0u);

@@ -4,7 +4,6 @@
 #include "metadata/ExifTagNames.h"
 #include "metadata/HeifMeta.h"
 #include "metadata/JpegSegments.h"
-#include "metadata/ImageGeometry.h"
 #include "metadata/TiffImages.h"
 
 #include "services/RegularFile.h"
@@ -110,12 +109,6 @@ EmbeddedPreview find(ByteSource &source)
             heifPreview(source, *meta, preview);
         else
             cr3Preview(source, top, preview);
-    } else {
-        return preview;
-    }
-    if (const auto geometry = ReadImageGeometry(source, head)) {
-        preview.imageWidth = geometry->width;
-        preview.imageHeight = geometry->height;
     }
     return preview;
 }

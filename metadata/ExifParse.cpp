@@ -71,6 +71,7 @@ public:
             tag.type = e.type;
             tag.count = e.count < 2147483648u ? int32_t(e.count) : 0;
             tag.value = e.field;
+            tag.gps = gps;
             // Entries past the budget are never listed: no name or text is
             // made for them, which a hostile block would ask thousands of.
             if (needed || m_budget > 0) {
@@ -206,7 +207,7 @@ namespace {
 std::optional<int> captureRank(const ExifTag &tag)
 {
     using namespace ExifTagId;
-    if (tag.type != 2)
+    if (tag.type != 2 || tag.gps)
         return std::nullopt;
     switch (tag.id) {
     case DateTimeOriginal: return 0;
@@ -260,7 +261,7 @@ std::optional<int> CaptureOffsetFromTags(const std::vector<ExifTag> &tags)
 {
     std::optional<int> original, other;
     for (size_t i = 1; i < tags.size(); ++i) {
-        if (tags[i].type != 2)
+        if (tags[i].type != 2 || tags[i].gps)
             continue;
         if (tags[i].id == ExifTagId::OffsetTimeOriginal)
             original = ParseUtcOffset(tags[i].text);
@@ -294,7 +295,7 @@ QString SubSecondsFromTags(const std::vector<ExifTag> &tags)
         return ParseXmpTime(tag->text)->subSeconds;
     QString digits;
     for (size_t i = 1; i < tags.size(); ++i) {
-        if (tags[i].id == ExifTagId::SubSecTimeOriginal && tags[i].type == 2)
+        if (tags[i].id == ExifTagId::SubSecTimeOriginal && tags[i].type == 2 && !tags[i].gps)
             digits = tags[i].text.trimmed();
     }
     return digits;

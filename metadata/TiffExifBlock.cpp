@@ -1,6 +1,7 @@
 #include "metadata/TiffExifBlock.h"
 
 #include "metadata/ExifTagNames.h"
+#include "metadata/ExifValueText.h"
 
 #include <algorithm>
 #include <map>
@@ -46,6 +47,24 @@ struct Linked
     Placed placed;
 };
 
+// The bytes of a value the list shows: of an integer or floating-point
+// value only the first (a RAW's thousands of strip offsets are never
+// shown), of a capture time no more than its text's length, of texts,
+// rationals and UNDEFINED data up to kMaxValueSize.
+int64_t shownBytes(const TiffEntry &e)
+{
+    switch (e.type) {
+    case 2:
+        return IsCaptureTimeTag(e.id) ? kCaptureTimeChars : kMaxValueSize;
+    case 5:
+    case 7:
+    case 10:
+        return kMaxValueSize;
+    default:
+        return ExifTypeSize(e.type);
+    }
+}
+
 // The values read, once each: a hostile file's thousands of entries that
 // point at the same bytes share them, and all values together stay within
 // kMaxValues.
@@ -67,9 +86,7 @@ public:
         for (const auto &[offset, i] : order) {
             const TiffEntry &e = placed.dir.entries[i];
             const int64_t at = tiff.start + offset;
-            // A capture time's text is never longer than that.
-            const int64_t limit = IsCaptureTimeTag(e.id) && e.type == 2 ? kCaptureTimeChars : kMaxValueSize;
-            const int64_t wanted = std::min(e.valueSize(), limit);
+            const int64_t wanted = std::min(e.valueSize(), shownBytes(e));
             const int64_t size = std::min(wanted, tiff.end - at);
             if (size <= 0 || m_total >= kMaxValues)
                 continue;
@@ -99,7 +116,7 @@ public:
     }
 
 private:
-    static constexpr int64_t kMaxValues = 1024 * 1024;
+    static constexpr int64_t kMaxValues = ByteSource::kBaseBytes;
     std::map<int64_t, QByteArray> m_bytes;
     int64_t m_total = 0;
 };

@@ -1,6 +1,9 @@
 #include "metadata/TiffFile.h"
 
+#include <QtEndian>
+
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -46,12 +49,18 @@ TiffDirectory ParseTiffDirectory(QByteArrayView bytes, int64_t at, bool littleEn
     const auto claimed = int64_t(ReadInteger(bytes, at, 2, littleEndian));
     const int64_t present = std::min<int64_t>(claimed, (bytes.size() - at - 2 + 11) / 12);
     dir.entries.reserve(size_t(present));
+    const auto u16 = [littleEndian](const uchar *p) {
+        return littleEndian ? qFromLittleEndian<quint16>(p) : qFromBigEndian<quint16>(p);
+    };
+    const auto u32 = [littleEndian](const uchar *p) {
+        return littleEndian ? qFromLittleEndian<quint32>(p) : qFromBigEndian<quint32>(p);
+    };
     for (int64_t i = 0; i < present; ++i) {
         const int64_t p = at + 2 + 12 * i;
-        dir.entries.push_back({uint16_t(ReadInteger(bytes, p, 2, littleEndian)),
-                               uint16_t(ReadInteger(bytes, p + 2, 2, littleEndian)),
-                               uint32_t(ReadInteger(bytes, p + 4, 4, littleEndian)),
-                               uint32_t(ReadInteger(bytes, p + 8, 4, littleEndian)), p});
+        // The last entry may be cut off by the end: its missing bytes are 0.
+        uchar entry[12] = {};
+        std::memcpy(entry, bytes.data() + p, size_t(std::min<int64_t>(12, bytes.size() - p)));
+        dir.entries.push_back({u16(entry), u16(entry + 2), u32(entry + 4), u32(entry + 8), p});
     }
     if (at + 2 + 12 * claimed + 4 <= bytes.size())
         dir.next = uint32_t(ReadInteger(bytes, at + 2 + 12 * claimed, 4, littleEndian));

@@ -30,6 +30,7 @@ struct ExifTag
     int32_t count = 0;
     double value = 0;
     QString text;
+    bool gps = false; // an entry of the GPS directory, whose ids are its own
 };
 
 // A failure of the reader: number, the routine it came from and a German text.

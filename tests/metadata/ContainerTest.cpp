@@ -248,7 +248,7 @@ TEST(ByteSourceTest, ReadsAreBoundedByBytes)
     EXPECT_TRUE(source.at((reads + 1) * Apart, 1).isEmpty());
 }
 
-// A TIFF's next directory holds its thumbnail; the size stays the first one's.
+// A TIFF's next directory holds its thumbnail; the image size stays the first one's.
 TEST(TiffPreviewTest, ThumbnailInTheNextDirectorySizeFromTheFirst)
 {
     ExifBuilder b(true);
@@ -266,8 +266,9 @@ TEST(TiffPreviewTest, ThumbnailInTheNextDirectorySizeFromTheFirst)
     tiff += b.u16(4) + field(256, 3, 160) + field(257, 3, 120) + field(513, 4, jpegAt)
             + field(514, 4, uint32_t(jpeg.size())) + b.u32(0) + jpeg;
     const EmbeddedPreview preview = FindEmbeddedPreviewInMemory(tiff);
-    EXPECT_EQ(preview.imageWidth, 4000);
-    EXPECT_EQ(preview.imageHeight, 3000);
+    clsEXIF reader;
+    reader.setImageBytes(tiff);
+    EXPECT_EQ(reader.ImageSize(), QSize(4000, 3000));
     EXPECT_EQ(preview.offset, jpegAt);
     EXPECT_EQ(preview.width, 160);
 }
