@@ -91,3 +91,12 @@ std::optional<XmpTime> ParseXmpTime(QStringView text)
     }
     return parsed;
 }
+
+std::optional<XmpTime> CaptureTimeOfXmp(QByteArrayView packet)
+{
+    for (const XmpTimeValue &value : ReadXmpTimes(packet)) {
+        if (auto time = ParseXmpTime(value.text))
+            return time;
+    }
+    return std::nullopt;
+}

@@ -34,5 +34,8 @@ struct XmpTime
 // Nothing for any other shape, and for a date or a time without seconds,
 // which names no moment to the second.
 std::optional<XmpTime> ParseXmpTime(QStringView text);
+// The capture time of an XMP packet (embedded, or a sidecar file's bytes):
+// the first of ReadXmpTimes that holds a moment to the second.
+std::optional<XmpTime> CaptureTimeOfXmp(QByteArrayView packet);
 // "+HH:MM", "-HH:MM" (also without the colon) or "Z" in minutes east of UTC.
 std::optional<int> ParseUtcOffset(QStringView text);

@@ -1,5 +1,7 @@
 #include "tests/support/ExifBuilder.h"
 #include "metadata/ByteSource.h"
+#include "metadata/ExifParse.h"
+#include "metadata/XmpTimes.h"
 #include "metadata/EmbeddedPreview.h"
 #include "metadata/clsEXIF.h"
 #include "tests/support/TestFiles.h"
@@ -115,6 +117,55 @@ QByteArray video(const QByteArray &moovContent, std::optional<uint32_t> moovSize
     return box("ftyp", QByteArray("qt  ") + be(0, 4) + "qt  ") + moov;
 }
 
+// XMP with the three capture times, each as an attribute or an element,
+// under the prefixes given (any prefix bound to the namespace counts).
+QByteArray xmpPacket(const QByteArray &properties, const QByteArray &elements = {})
+{
+    return "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?><x:xmpmeta xmlns:x='adobe:ns:meta/'>"
+           "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description "
+           "xmlns:e='http://ns.adobe.com/exif/1.0/' xmlns:ps='http://ns.adobe.com/photoshop/1.0/' "
+           "xmlns:xap='http://ns.adobe.com/xap/1.0/' " + properties + ">" + elements
+           + "</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end='w'?>";
+}
+
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    return be(data.size(), 4) + type + data + be(0, 4);
+}
+
+// HEIF of `tiles` image items and then the extra items (type, data; a type
+// "mime" is XMP), all located by an iloc of version 1; the primary item 1
+// has a size of 4000 x 3000 and `turns` quarter turns.
+QByteArray heifFile(int tiles, const std::vector<std::pair<QByteArray, QByteArray>> &extras, int turns = 0)
+{
+    QByteArray iinf, mdat;
+    std::vector<std::pair<uint32_t, QByteArray>> located;
+    for (int i = 1; i <= tiles + int(extras.size()); ++i) {
+        const bool extra = i > tiles;
+        const QByteArray type = extra ? extras[i - tiles - 1].first : QByteArray("hvc1");
+        const QByteArray data = extra ? extras[i - tiles - 1].second : QByteArray(4, 't');
+        QByteArray entry = be(i, 2) + be(0, 2) + type + QByteArray(1, '\0');
+        if (type == "mime")
+            entry += QByteArray("application/rdf+xml") + QByteArray(1, '\0');
+        iinf += fullBox("infe", 2, entry);
+        located.emplace_back(uint32_t(mdat.size()), data);
+        mdat += data;
+    }
+    const QByteArray ipco = box("ipco", fullBox("ispe", 0, be(4000, 4) + be(3000, 4)) + box("irot", QByteArray(1, char(turns))));
+    const QByteArray iprp = box("iprp", ipco + fullBox("ipma", 0, be(1, 4) + be(1, 2) + be(2, 1) + be(0x81, 1) + be(2, 1)));
+    const QByteArray ftyp = box("ftyp", QByteArray("heic") + be(0, 4) + "mif1heic");
+    auto meta = [&](uint32_t dataStart) {
+        QByteArray iloc = QByteArray("\x44\x40", 2) + be(located.size(), 2);
+        for (size_t i = 0; i < located.size(); ++i)
+            iloc += be(i + 1, 2) + be(0, 2) + be(0, 2) + be(dataStart, 4) + be(1, 2) + be(located[i].first, 4)
+                    + be(located[i].second.size(), 4);
+        return fullBox("meta", 0, fullBox("hdlr", 0, be(0, 4) + "pict" + QByteArray(13, '\0')) + fullBox("pitm", 0, be(1, 2))
+                                      + fullBox("iinf", 0, be(located.size(), 2) + iinf) + fullBox("iloc", 1, iloc) + iprp);
+    };
+    const auto dataStart = uint32_t(ftyp.size() + meta(0).size() + 8);
+    return ftyp + meta(dataStart) + box("mdat", mdat);
+}
+
 // 2021-05-12 10:21:21 UTC, in seconds since 1904.
 constexpr uint64_t kMay2021 = 3703659681;
 
@@ -180,6 +231,120 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
             EXPECT_EQ(model, QLatin1String(c.model)) << c.name;
         else
             EXPECT_TRUE(std::holds_alternative<ExifError>(found) || model.startsWith(u"Tag ")) << c.name;
+    }
+}
+
+// The part with the time lies past hundreds of others: only bytes bound
+// the walk, never a count of segments, chunks, boxes or items.
+TEST_F(ContainerTest, TimesPastManyOtherParts)
+{
+    const QByteArray heifExif = be(6, 4) + ExifMark(photoTiff(true));
+    QByteArray jpeg("\xFF\xD8", 2);
+    for (int i = 0; i < 40; ++i) // ICC profile segments of 60 kB, as an editor inserts them
+        jpeg += QByteArray("\xFF\xE2\xEA\x62", 4) + QByteArray(60000, 'i');
+    jpeg += ExifBuilder(true).ascii(ExifBuilder::Exif, 36867, "2021:05:12 12:21:21").jpeg().mid(2);
+    QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", be(4000, 4) + be(3000, 4) + be(0x08020000, 5));
+    for (int i = 0; i < 100; ++i)
+        png += pngChunk("IDAT", QByteArray(1500, 'd'));
+    png += pngChunk("eXIf", photoTiff(false)) + pngChunk("IEND", {});
+    QByteArray boxes;
+    for (int i = 0; i < 100; ++i)
+        boxes += box("free", QByteArray(1000, '\0'));
+    const QByteArray mp4 = box("ftyp", QByteArray("isom") + be(0, 4) + "isom") + boxes + box("moov", mvhd(0, kMay2021));
+    const struct { const char *name; QByteArray bytes; std::optional<QSize> size; } cases[] = {
+        {"HEIF, the EXIF item after 299 tiles", heifFile(299, {{"Exif", heifExif}}, 1), QSize(3000, 4000)},
+        {"JPEG, 40 segments before APP1", jpeg, std::nullopt},
+        {"PNG, 100 IDAT chunks before eXIf", png, QSize(4000, 3000)},
+        {"MP4, 100 free boxes before moov", mp4, std::nullopt}};
+    clsEXIF reader;
+    for (const auto &c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(WriteBytes(path, c.bytes));
+        EXPECT_EQ(clsEXIF::ExifTimeOf(path), u"2021:05:12 - 12:21:21") << c.name;
+        reader.setImageFile(path);
+        EXPECT_EQ(reader.ExifTime(), u"2021:05:12 - 12:21:21") << c.name;
+        EXPECT_EQ(reader.ImageSize(), c.size) << c.name;
+    }
+}
+
+// XMP in each container that keeps it names the time where EXIF has none,
+// says so in the list, and never overrules EXIF; a sidecar's bytes read
+// the same way.
+TEST_F(ContainerTest, XmpTimesInEachContainer)
+{
+    const QByteArray xmp = xmpPacket("xap:CreateDate='2021-05-12T12:21:21.25+02:00'");
+    const QByteArray app1 = QByteArray("http://ns.adobe.com/xap/1.0/\0", 29) + xmp;
+    const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xE1", 4) + be(app1.size() + 2, 2) + app1 + "\xFF\xDA\0\2\xFF\xD9";
+    const QByteArray itxt = QByteArray("XML:com.adobe.xmp\0\0\0\0\0", 22) + xmp;
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("iTXt", itxt) + pngChunk("IEND", {});
+    const QByteArray withExif = ExifBuilder(true).ascii(ExifBuilder::Exif, 36867, "2001:01:01 01:01:01").jpeg();
+    const struct { const char *name; QByteArray bytes; const char *time; } cases[] = {
+        {"JPEG", jpeg, "2021:05:12 - 12:21:21"},
+        {"TIFF", ExifBuilder(true).entry(ExifBuilder::Ifd0, 700, 1, xmp.size(), xmp).tiff(), "2021:05:12 - 12:21:21"},
+        {"PNG", png, "2021:05:12 - 12:21:21"},
+        {"HEIF", heifFile(2, {{"mime", xmp}}), "2021:05:12 - 12:21:21"},
+        {"JPEG with EXIF first", withExif.left(2) + jpeg.mid(2, 4 + app1.size()) + withExif.mid(2), "2001:01:01 - 01:01:01"}};
+    clsEXIF reader;
+    for (const auto &c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(WriteBytes(path, c.bytes));
+        EXPECT_EQ(clsEXIF::ExifTimeOf(path), QLatin1String(c.time)) << c.name;
+        reader.setImageFile(path);
+        EXPECT_EQ(reader.ExifTime(), QLatin1String(c.time)) << c.name;
+        EXPECT_TRUE(reader.ListInfo().contains(u"XMP-xmp:CreateDate: 2021-05-12T12:21:21.25+02:00\r\n")) << c.name;
+    }
+    const auto sidecar = CaptureTimeOfXmp(xmp);
+    ASSERT_TRUE(sidecar);
+    EXPECT_EQ(sidecar->exifText, u"2021:05:12 12:21:21");
+    EXPECT_EQ(sidecar->subSeconds, u"25");
+    EXPECT_EQ(sidecar->offsetMinutes, 120);
+}
+
+// Which XMP property names the time: the three in their order, attribute
+// or element, under any prefix; a date without seconds names none; a packet
+// cut off still gives what stood before the cut.
+TEST(XmpTest, PropertiesInTheirOrder)
+{
+    const struct { QByteArray xmp; const char *time; } cases[] = {
+        {xmpPacket("xap:CreateDate='2003-01-01T00:00:01' e:DateTimeOriginal='2001-02-03T04:05:06Z'"), "2001:02:03 04:05:06"},
+        {xmpPacket("xap:CreateDate='2003-01-01T00:00:01'", "<ps:DateCreated>2002-02-02T02:02:02-05:30</ps:DateCreated>"),
+         "2002:02:02 02:02:02"},
+        {xmpPacket("ps:DateCreated='2002-02-02' xmlns:q='http://ns.adobe.com/xap/1.0/' q:CreateDate='2003-03-03T03:03:03'"),
+         "2003:03:03 03:03:03"},
+        {xmpPacket("ps:DateCreated='2002-02-02T02:02' xap:CreateDate='2003-03-03'"), nullptr},
+        {xmpPacket("e:DateTimeOriginal='2001-02-03T04:05:06'").left(400), "2001:02:03 04:05:06"},
+        {"no XML at all", nullptr}};
+    for (const auto &c : cases) {
+        const auto time = CaptureTimeOfXmp(c.xmp);
+        EXPECT_EQ(time ? time->exifText : QString(), QLatin1String(c.time)) << c.xmp.toStdString();
+    }
+    EXPECT_EQ(ParseXmpTime(u"2002-02-02T02:02:02-05:30")->offsetMinutes, -330);
+    EXPECT_FALSE(ParseXmpTime(u"2002-02-30T02:02:02"));
+}
+
+// ImageMagick keeps a PNG's EXIF as hex digits in a text chunk, compressed
+// or not; the offset of the capture time is read and listed.
+TEST_F(ContainerTest, RawProfilesAndOffsets)
+{
+    const QByteArray tiff = ExifBuilder(false)
+                                .ascii(ExifBuilder::Exif, 36867, "2021:05:12 12:21:21")
+                                .ascii(ExifBuilder::Exif, 36881, "-05:30")
+                                .tiff();
+    const QByteArray hex = ExifMark(tiff).toHex();
+    QByteArray profile = "\nexif\n" + QByteArray::number(hex.size() / 2).rightJustified(8, ' ') + '\n';
+    for (qsizetype i = 0; i < hex.size(); i += 72)
+        profile += hex.mid(i, 72) + '\n';
+    const QByteArray keyword("Raw profile type exif\0", 22);
+    const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    const QByteArray pngs[] = {
+        signature + pngChunk("tEXt", keyword + profile) + pngChunk("IEND", {}),
+        signature + pngChunk("zTXt", keyword + '\0' + qCompress(profile).mid(4)) + pngChunk("IEND", {})};
+    clsEXIF reader;
+    for (const QByteArray &png : pngs) {
+        reader.setImageBytes(png);
+        EXPECT_EQ(reader.ExifTime(), u"2021:05:12 - 12:21:21");
+        EXPECT_EQ(CaptureOffsetFromTags(reader.Tags()), -330);
+        EXPECT_TRUE(reader.ListInfo().contains(u"OffsetTimeOriginal: -05:30\r\n"));
     }
 }
 
