@@ -9,7 +9,7 @@ ByteSource ByteSource::ofFile(int fd, int64_t size, QByteArray head)
     ByteSource source(fd, {}, size);
     if (!head.isEmpty()) {
         source.m_reads = 1;
-        source.m_spent = std::max<int64_t>(head.size(), kReadCost);
+        source.m_spent = head.size();
         source.m_window.owned = std::move(head);
         source.m_window.bytes = source.m_window.owned;
     }
@@ -33,10 +33,10 @@ std::optional<ByteSource::Window> ByteSource::read(int64_t pos, int64_t n)
     if (pos < 0 || n < 0 || pos >= m_size)
         return Window{};
     n = std::min({n, m_size - pos, m_budget - m_spent});
-    if (n <= 0)
+    if (n <= 0 || m_reads >= kMaxReads)
         return std::nullopt;
     ++m_reads;
-    m_spent += std::max(n, kReadCost);
+    m_spent += n;
     if (m_fd < 0)
         return Window{{}, m_memory.sliced(pos, n), pos};
     auto bytes = ReadAt(m_fd, pos, n);
@@ -64,34 +64,43 @@ const ByteSource::Window *ByteSource::holding(int64_t pos, int64_t n)
     return nullptr;
 }
 
-void ByteSource::prefetch(int64_t pos, int64_t n)
+bool ByteSource::load(int64_t pos, int64_t n)
 {
-    if (pos < 0 || n <= 0 || pos >= m_size || holding(pos, n))
-        return;
-    if (auto window = read(pos, std::max(n, kReadCost)))
-        m_previous = std::exchange(m_window, std::move(*window));
+    // Small parts lie dense: a walk that stepped less than kMinRead from its
+    // last request reads many of their headers in one larger read. After a
+    // long skip only the next header and what lies close behind it are read.
+    const bool dense = pos > m_lastRequest && pos - m_lastRequest <= kMinRead;
+    auto window = read(pos, std::max(n, dense ? kDenseRead : kMinRead));
+    if (!window)
+        return false;
+    m_previous = std::exchange(m_window, std::move(*window));
+    return true;
 }
 
-QByteArrayView ByteSource::at(int64_t pos, int64_t n)
+void ByteSource::prefetch(int64_t pos, int64_t n)
 {
-    if (pos < 0 || n <= 0 || pos >= m_size)
+    if (pos >= 0 && n > 0 && pos < m_size && !holding(pos, n))
+        load(pos, n);
+}
+
+QByteArrayView ByteSource::view(int64_t pos, int64_t n, int64_t extra)
+{
+    if (pos < 0 || n <= 0 || pos >= m_size || (!holding(pos, n) && !load(pos, n + extra)))
         return {};
-    if (!holding(pos, n)) {
-        auto window = read(pos, std::max(n, kReadCost));
-        if (!window)
-            return {};
-        m_previous = std::exchange(m_window, std::move(*window));
-    }
+    m_lastRequest = pos;
     const int64_t from = pos - m_window.start;
     return m_window.bytes.sliced(from, std::min<int64_t>(n, m_window.bytes.size() - from));
 }
 
+QByteArrayView ByteSource::at(int64_t pos, int64_t n)
+{
+    return view(pos, n, 0);
+}
+
 QByteArray ByteSource::take(int64_t pos, int64_t n)
 {
-    if (pos >= 0 && pos < m_size && n > 0 && holding(pos, n))
-        return at(pos, n).toByteArray();
-    const auto window = read(pos, n);
-    return window ? window->bytes.toByteArray() : QByteArray();
+    // The read also takes the headers that follow, for the walk that goes on.
+    return view(pos, n, kMinRead).toByteArray();
 }
 
 uint64_t ReadInteger(QByteArrayView bytes, int64_t pos, int n, bool littleEndian)

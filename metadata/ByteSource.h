@@ -8,19 +8,21 @@
 
 // The one road by which the reader takes bytes from a file, or from a file's
 // whole content held in memory. The work of one file's parse is bounded by
-// the bytes it reads, whatever the file's size or the number of its parts:
-// kBaseBytes, and on top of that what a container declares its own
-// metadata to be (a HEIF's item tables), kMaxGrant at most. Every read is
-// charged at least kReadCost, so the budget bounds the number of reads as
-// well (64 of the base budget's). A walk skips what it does not need by its
-// declared length, reading only the next header. A request past the budget,
-// the file's end or a failed read gives fewer bytes, or none.
+// the bytes it reads and the reads it makes, whatever the file's size or the
+// number of its parts: kBaseBytes, and on top of that what a container
+// declares its own metadata to be (a HEIF's item tables), kMaxGrant at
+// most; kMaxReads. A walk skips what it does not need by its declared
+// length, reading only the next header (kMinRead bytes; kDenseRead where the
+// parts lie close together). A request past the budget, the
+// file's end or a failed read gives fewer bytes, or none.
 class ByteSource
 {
 public:
     static constexpr int64_t kBaseBytes = 256 * 1024;
     static constexpr int64_t kMaxGrant = 4 * 1024 * 1024;
-    static constexpr int64_t kReadCost = 4096;
+    static constexpr int kMaxReads = 128;
+    static constexpr int64_t kMinRead = 1024;
+    static constexpr int64_t kDenseRead = 16 * 1024;
 
     // `fd` stays owned by the caller; `size` is the file's length. `head`,
     // when given, is what the caller read from the file's start already; it
@@ -31,19 +33,16 @@ public:
     int64_t size() const { return m_size; }
     // The n bytes at pos, or fewer; valid until the next call. Served from
     // the windows of the last two reads when they lie in one, otherwise from
-    // one new read of at least kReadCost bytes (a walk of boxes often comes
+    // one new read of at least kMinRead bytes (a walk of boxes often comes
     // back to the one before the last it read).
     QByteArrayView at(int64_t pos, int64_t n);
-    // The same bytes as a buffer of their own; a range beyond the windows is
-    // read straight into it.
+    // The same bytes as a buffer of their own.
     QByteArray take(int64_t pos, int64_t n);
     // Reads the n bytes at pos in one read, so that the walk through them
     // that follows costs no more reads (nothing when they are held already).
     void prefetch(int64_t pos, int64_t n);
     // Raises the budget by `bytes`, as far as kMaxGrant allows in all.
     void grant(int64_t bytes);
-
-    int reads() const { return m_reads; }
 
 private:
     ByteSource(int fd, QByteArrayView memory, int64_t size) : m_fd(fd), m_memory(memory), m_size(size) {}
@@ -60,6 +59,11 @@ private:
     // Counts against the budget; nothing once it is spent or a read fails.
     std::optional<Window> read(int64_t pos, int64_t n);
     const Window *holding(int64_t pos, int64_t n);
+    // A new window at pos of at least n bytes; false when nothing was read.
+    bool load(int64_t pos, int64_t n);
+    // The n bytes at pos from the windows, or from a new one with `extra`
+    // bytes more.
+    QByteArrayView view(int64_t pos, int64_t n, int64_t extra);
 
     int m_fd;
     QByteArrayView m_memory;
@@ -68,6 +72,7 @@ private:
     int64_t m_spent = 0;
     int64_t m_budget = kBaseBytes;
     int64_t m_granted = 0;
+    int64_t m_lastRequest = -1;
     Window m_window;
     Window m_previous;
 };

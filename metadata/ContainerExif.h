@@ -18,12 +18,11 @@ std::optional<std::pair<int64_t, int64_t>> RafJpeg(ByteSource &source);
 // capture times stand at their start.
 inline constexpr int64_t kMaxXmpBytes = 64 * 1024;
 
-// PNG: the "eXIf" chunk, else the hex-encoded EXIF of a "Raw profile type
-// exif" text chunk (as ImageMagick writes it); the XMP of the iTXt chunk
-// "XML:com.adobe.xmp".
+// PNG, as ReadExifBlock reads a file, in one walk of its chunks: the "eXIf"
+// chunk, else the hex-encoded EXIF of a "Raw profile type exif" text chunk
+// (as ImageMagick writes it); the XMP of the iTXt chunk "XML:com.adobe.xmp".
 bool IsPng(QByteArrayView head);
-ExifBlock LocatePngExif(ByteSource &source);
-QByteArray PngXmp(ByteSource &source);
+ExifBlock ReadPng(ByteSource &source, QByteArrayView head, ExifWalkScope scope);
 
 // The user type of the "uuid" box in a CR3's "moov" that holds Canon's
 // metadata boxes: CMT1 (IFD0) and CMT2 (the Exif directory), each a TIFF
@@ -31,11 +30,11 @@ QByteArray PngXmp(ByteSource &source);
 inline constexpr QByteArrayView kCanonMetadataUuid(
     "\x85\xc0\xb6\x87\x82\x0f\x11\xe0\x81\x11\xf4\xce\x46\x2b\x6a\x48", 16);
 
-// ISO base media files: a HEIF/AVIF "Exif" item, Canon CR3's CMT1 and CMT2
-// boxes, or a video's creation times.
-ExifBlock LocateIsoMediaExif(ByteSource &source, ExifWalkScope scope);
+// ISO base media files, as ReadExifBlock reads a file, with one walk of the
+// top-level boxes: a HEIF/AVIF "Exif" item and "mime" XMP item, Canon CR3's
+// CMT1 and CMT2 boxes, or a video's creation times.
+ExifBlock ReadIsoMedia(ByteSource &source, ExifWalkScope scope);
 
-// The XMP packet a file embeds, at most kMaxXmpBytes of it: JPEG's APP1
-// "http://ns.adobe.com/xap/1.0/", TIFF's tag 700, PNG's iTXt, a HEIF's
-// "mime" item of type application/rdf+xml, the XMP of a RAF's JPEG.
+// The XMP packet of a TIFF (tag 700) or of a RAF's JPEG, at most
+// kMaxXmpBytes of it.
 QByteArray ReadXmpPacket(ByteSource &source, QByteArrayView head);

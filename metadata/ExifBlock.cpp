@@ -25,21 +25,50 @@ ExifBlock searchHead(const QByteArray &head)
     return {ExifBlock::Outcome::Found, head, mark + 6, {}};
 }
 
+// The EXIF segment holds "Exif\0", one pad byte, then the TIFF header.
+ExifBlock jpegExif(ByteSource &source, const std::optional<JpegSegment> &exif, ExifWalkScope scope)
+{
+    if (!exif)
+        return {};
+    if (scope == ExifWalkScope::AllEntries)
+        return {ExifBlock::Outcome::Found, source.take(exif->data, exif->length), 6, {}};
+    // The capture time alone: the directories and the time's values are read
+    // where they lie in the segment, which a small head holds in most camera
+    // files, rather than the whole segment with its thumbnail. The header is
+    // taken as the walk of the whole segment takes it: "II" or big-endian.
+    const int64_t tiffAt = exif->data + 6;
+    const int64_t end = exif->data + exif->length;
+    const QByteArrayView header = source.at(tiffAt, std::min<int64_t>(8, end - tiffAt));
+    const bool intel = header.startsWith("II");
+    return AssembleTiffExif(source, {tiffAt, intel, uint32_t(ReadInteger(header, 4, 4, intel)), end}, scope);
+}
+
+// A JPEG in one walk to its frame header, or for the capture time alone to
+// its EXIF segment, and to its XMP segment only where EXIF holds no time.
+ExifBlock readJpeg(ByteSource &source, const QByteArray &head, ExifWalkScope scope)
+{
+    const bool all = scope == ExifWalkScope::AllEntries;
+    JpegParts parts = FindJpegParts(source, 0, !all);
+    ExifBlock block = jpegExif(source, parts.exif, scope);
+    if (block.outcome != ExifBlock::Outcome::Found)
+        block = searchHead(head);
+    const bool wantXmp = all || !HoldsCaptureTime(block);
+    if (!all && wantXmp)
+        parts = FindJpegParts(source, 0, false);
+    if (parts.xmp && wantXmp)
+        block.xmp = JpegXmpPacket(source, *parts.xmp, kMaxXmpBytes);
+    if (all && parts.frame)
+        block.geometry = JpegFrameGeometry(source, *parts.frame);
+    return block;
+}
+
 // `head` is the file's first 4096 bytes (or all of a shorter file).
 ExifBlock locateExifBlock(ByteSource &source, const QByteArray &head, ExifWalkScope scope)
 {
-    if (IsJpeg(head)) {
-        ExifBlock block = LocateJpegExif(source, 0, scope);
-        return block.outcome == ExifBlock::Outcome::Found ? block : searchHead(head);
-    }
     if (auto tiff = ReadTiffHeader(source, 0))
         return AssembleTiffExif(source, *tiff, scope);
     if (IsRaf(head))
         return LocateRafExif(source, scope);
-    if (IsPng(head))
-        return LocatePngExif(source);
-    if (IsIsoMedia(head))
-        return LocateIsoMediaExif(source, scope);
     return searchHead(head);
 }
 
@@ -51,6 +80,12 @@ ExifBlock readBlocks(ByteSource &source, ExifWalkScope scope)
     const QByteArray head = source.at(0, kHeadSize).toByteArray();
     if (head.isEmpty())
         return {ExifBlock::Outcome::Unreadable, {}, 0, {}};
+    if (IsJpeg(head))
+        return readJpeg(source, head, scope);
+    if (IsPng(head))
+        return ReadPng(source, head, scope);
+    if (IsIsoMedia(head))
+        return ReadIsoMedia(source, scope);
     ExifBlock block = locateExifBlock(source, head, scope);
     const bool all = scope == ExifWalkScope::AllEntries;
     if (all || !HoldsCaptureTime(block))
@@ -64,26 +99,7 @@ ExifBlock readBlocks(ByteSource &source, ExifWalkScope scope)
 
 ExifBlock LocateJpegExif(ByteSource &source, int64_t start, ExifWalkScope scope)
 {
-    std::optional<JpegSegment> exif;
-    WalkJpegSegments(source, start, [&](const JpegSegment &s) {
-        if (s.marker == 0xE1 && source.at(s.data, kExifMark.size()) == kExifMark)
-            exif = s;
-        return !exif;
-    });
-    if (!exif)
-        return {};
-    // The segment holds "Exif\0", one pad byte, then the TIFF header.
-    const int64_t tiffAt = exif->data + 6;
-    if (scope == ExifWalkScope::AllEntries)
-        return {ExifBlock::Outcome::Found, source.take(exif->data, exif->length), 6, {}};
-    // The capture time alone: the directories and the time's values are read
-    // where they lie in the segment, which a small head holds in most camera
-    // files, rather than the whole segment with its thumbnail. The header is
-    // taken as the walk of the whole segment takes it: "II" or big-endian.
-    const int64_t end = exif->data + exif->length;
-    const QByteArrayView header = source.at(tiffAt, std::min<int64_t>(8, end - tiffAt));
-    const bool intel = header.startsWith("II");
-    return AssembleTiffExif(source, {tiffAt, intel, uint32_t(ReadInteger(header, 4, 4, intel)), end}, scope);
+    return jpegExif(source, FindJpegParts(source, start, scope == ExifWalkScope::TimeOnly).exif, scope);
 }
 
 ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope)

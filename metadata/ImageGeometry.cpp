@@ -15,20 +15,6 @@ std::optional<ImageGeometry> geometry(uint64_t width, uint64_t height, bool upri
     return ImageGeometry{int32_t(width), int32_t(height), upright};
 }
 
-// Any frame header: precision (1), height (2), width (2).
-std::optional<ImageGeometry> jpegGeometry(ByteSource &source)
-{
-    std::optional<ImageGeometry> found;
-    WalkJpegSegments(source, 0, [&](const JpegSegment &s) {
-        if (!IsDecodableFrame(s.marker) && !IsOtherFrame(s.marker))
-            return true;
-        const QByteArrayView frame = source.at(s.data, 5);
-        found = geometry(ReadBigEndian(frame, 3, 2), ReadBigEndian(frame, 1, 2));
-        return false;
-    });
-    return found;
-}
-
 std::optional<ImageGeometry> tiffGeometry(ByteSource &source, const TiffHeader &tiff, QByteArrayView head)
 {
     // CR2: "CR" at byte 8.
@@ -83,32 +69,6 @@ std::optional<ImageGeometry> trackGeometry(ByteSource &source, const IsoBox &tra
     return found;
 }
 
-std::optional<ImageGeometry> isoGeometry(ByteSource &source)
-{
-    const std::vector<IsoBox> top = ReadBoxes(source, 0, source.size());
-    if (const auto metaBox = FindBox(top, FourCc("meta"))) {
-        const HeifMeta meta = ReadHeifMeta(source, *metaBox);
-        if (!meta.primarySize)
-            return std::nullopt;
-        auto found = geometry(meta.primarySize->first, meta.primarySize->second, true);
-        if (found && meta.primaryTurns % 2 == 1)
-            std::swap(found->width, found->height);
-        return found;
-    }
-    const auto moov = FindBox(top, FourCc("moov"));
-    if (!moov)
-        return std::nullopt;
-    std::optional<ImageGeometry> found;
-    WalkBoxes(source, moov->payload, moov->end, [&](const IsoBox &box) {
-        if (box.type == FourCc("uuid") && box.userType == kCanonMetadataUuid)
-            found = cr3Geometry(source, box);
-        else if (box.type == FourCc("trak"))
-            found = trackGeometry(source, box);
-        return !found;
-    });
-    return found;
-}
-
 // GIF: "GIF87a" or "GIF89a", the screen's width and height (2 each,
 // little-endian). BMP: "BM", 12 bytes, the header's size (4), then width and
 // height (2 each in the old 12-byte header, else 4, the height negative for
@@ -127,15 +87,40 @@ std::optional<ImageGeometry> gifOrBmpGeometry(QByteArrayView head)
 
 }
 
+std::optional<ImageGeometry> HeifGeometry(const HeifMeta &meta)
+{
+    if (!meta.primarySize)
+        return std::nullopt;
+    auto found = geometry(meta.primarySize->first, meta.primarySize->second, true);
+    if (found && meta.primaryTurns % 2 == 1)
+        std::swap(found->width, found->height);
+    return found;
+}
+
+std::optional<ImageGeometry> MovieGeometry(ByteSource &source, const IsoBox &moov)
+{
+    std::optional<ImageGeometry> found;
+    WalkBoxes(source, moov.payload, moov.end, [&](const IsoBox &box) {
+        if (box.type == FourCc("uuid") && box.userType == kCanonMetadataUuid)
+            found = cr3Geometry(source, box);
+        else if (box.type == FourCc("trak"))
+            found = trackGeometry(source, box);
+        return !found;
+    });
+    return found;
+}
+
+std::optional<ImageGeometry> JpegFrameGeometry(ByteSource &source, const JpegSegment &frame)
+{
+    const QByteArrayView header = source.at(frame.data, 5);
+    return geometry(ReadBigEndian(header, 3, 2), ReadBigEndian(header, 1, 2));
+}
+
 std::optional<ImageGeometry> ReadImageGeometry(ByteSource &source, QByteArrayView head)
 {
-    if (IsJpeg(head))
-        return jpegGeometry(source);
     if (const auto tiff = ReadTiffHeader(source, 0))
         return tiffGeometry(source, *tiff, head);
     if (IsPng(head))
         return pngGeometry(head);
-    if (IsIsoMedia(head))
-        return isoGeometry(source);
     return gifOrBmpGeometry(head);
 }

@@ -32,6 +32,35 @@ void WalkJpegSegments(ByteSource &source, int64_t start, const std::function<boo
     }
 }
 
+namespace {
+
+constexpr QByteArrayView kExifMark("Exif\0", 5);
+constexpr QByteArrayView kXmpMark("http://ns.adobe.com/xap/1.0/\0", 29);
+
+}
+
+JpegParts FindJpegParts(ByteSource &source, int64_t start, bool untilExif)
+{
+    JpegParts parts;
+    WalkJpegSegments(source, start, [&](const JpegSegment &s) {
+        if (IsDecodableFrame(s.marker) || IsOtherFrame(s.marker)) {
+            parts.frame = s;
+            return false;
+        }
+        if (s.marker == 0xE1 && !parts.exif && source.at(s.data, kExifMark.size()) == kExifMark)
+            parts.exif = s;
+        else if (s.marker == 0xE1 && !parts.xmp && s.length > kXmpMark.size() && source.at(s.data, kXmpMark.size()) == kXmpMark)
+            parts.xmp = s;
+        return !(untilExif && parts.exif);
+    });
+    return parts;
+}
+
+QByteArray JpegXmpPacket(ByteSource &source, const JpegSegment &xmp, int64_t limit)
+{
+    return source.take(xmp.data + kXmpMark.size(), std::min<int64_t>(xmp.length - kXmpMark.size(), limit));
+}
+
 bool IsDecodableFrame(uint8_t marker)
 {
     return marker >= 0xC0 && marker <= 0xC2;

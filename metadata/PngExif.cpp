@@ -1,5 +1,7 @@
 #include "metadata/ByteSource.h"
 #include "metadata/ContainerExif.h"
+#include "metadata/ExifParse.h"
+#include "metadata/ImageGeometry.h"
 #include "metadata/TiffFile.h"
 
 #include <zlib.h>
@@ -135,28 +137,51 @@ bool IsPng(QByteArrayView head)
     return head.startsWith(kPngSignature);
 }
 
-ExifBlock LocatePngExif(ByteSource &source)
+namespace {
+
+// The chunks of the reader, found in one walk; with untilExif it ends at
+// the "eXIf" chunk.
+struct PngParts
 {
     std::optional<Chunk> exif;
     QByteArray profile;
+    QByteArray xmp;
+};
+
+PngParts findParts(ByteSource &source, bool untilExif)
+{
+    PngParts parts;
     walkChunks(source, [&](const Chunk &chunk) {
-        if (chunk.type == "eXIf")
-            exif = chunk;
-        else if (profile.isEmpty())
-            profile = chunkText(source, chunk, kRawExifKeyword, kMaxProfileText).value_or(QByteArray());
-        return !exif;
+        if (chunk.type == "eXIf" && !parts.exif)
+            parts.exif = chunk;
+        else if (parts.profile.isEmpty())
+            parts.profile = chunkText(source, chunk, kRawExifKeyword, kMaxProfileText).value_or(QByteArray());
+        if (parts.xmp.isEmpty())
+            parts.xmp = chunkText(source, chunk, kXmpKeyword, kMaxXmpBytes).value_or(QByteArray());
+        return !(untilExif && parts.exif);
     });
-    if (exif)
-        return tiffBlock(source.take(exif->data, std::min(exif->length, ByteSource::kBaseBytes)));
-    return profile.isEmpty() ? ExifBlock{} : tiffBlock(rawProfile(profile));
+    return parts;
 }
 
-QByteArray PngXmp(ByteSource &source)
+ExifBlock exifOf(ByteSource &source, const PngParts &parts)
 {
-    QByteArray xmp;
-    walkChunks(source, [&](const Chunk &chunk) {
-        xmp = chunkText(source, chunk, kXmpKeyword, kMaxXmpBytes).value_or(QByteArray());
-        return xmp.isEmpty();
-    });
-    return xmp;
+    if (parts.exif)
+        return tiffBlock(source.take(parts.exif->data, std::min(parts.exif->length, ByteSource::kBaseBytes)));
+    return parts.profile.isEmpty() ? ExifBlock{} : tiffBlock(rawProfile(parts.profile));
+}
+
+}
+
+ExifBlock ReadPng(ByteSource &source, QByteArrayView head, ExifWalkScope scope)
+{
+    const bool all = scope == ExifWalkScope::AllEntries;
+    PngParts parts = findParts(source, !all);
+    ExifBlock block = exifOf(source, parts);
+    if (!all && !HoldsCaptureTime(block))
+        parts = findParts(source, false);
+    if (all || !HoldsCaptureTime(block))
+        block.xmp = parts.xmp;
+    if (all)
+        block.geometry = ReadImageGeometry(source, head);
+    return block;
 }

@@ -92,7 +92,7 @@ public:
                 continue;
             QByteArray &held = m_bytes[at];
             if (held.size() < wanted) {
-                QByteArray bytes = size <= ByteSource::kReadCost ? source.at(at, size).toByteArray() : source.take(at, size);
+                QByteArray bytes = size <= ByteSource::kMinRead ? source.at(at, size).toByteArray() : source.take(at, size);
                 // Bytes cut off by the end are zeros, and never the next value's.
                 if (bytes.size() < wanted)
                     bytes += QByteArray(std::min<int64_t>(wanted - bytes.size(), 8), '\0');

@@ -396,21 +396,20 @@ TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
 
 }
 
-// However large the file, a parse reads its budget's bytes, each read
-// charged at least 4 KiB; a container's declared metadata raises it, by
-// 4 MiB at most.
-TEST(ByteSourceTest, ReadsAreBoundedByBytes)
+// However large the file, a parse makes kMaxReads reads of its budget's
+// bytes; a container's declared metadata raises the bytes, by 4 MiB at most.
+TEST(ByteSourceTest, ReadsAndBytesAreBounded)
 {
-    constexpr int64_t Apart = 8192;
-    const int reads = ByteSource::kBaseBytes / ByteSource::kReadCost;
-    const QByteArray file((reads + 2) * Apart + 8 * 1024 * 1024, 'x');
-    ByteSource source = ByteSource::ofMemory(file);
-    for (int i = 0; i < reads; ++i)
-        EXPECT_EQ(source.at(i * Apart, 1).size(), 1) << i;
-    EXPECT_TRUE(source.at(reads * Apart, 1).isEmpty());
-    source.grant(64 * 1024 * 1024);
-    EXPECT_EQ(source.take(0, 8 * 1024 * 1024).size(), ByteSource::kMaxGrant);
-    EXPECT_TRUE(source.at((reads + 1) * Apart, 1).isEmpty());
+    const QByteArray file(16 * 1024 * 1024, 'x');
+    ByteSource scattered = ByteSource::ofMemory(file);
+    for (int i = 0; i < ByteSource::kMaxReads; ++i)
+        EXPECT_EQ(scattered.at(i * 64 * 1024, 1).size(), 1) << i;
+    EXPECT_TRUE(scattered.at(file.size() - 1, 1).isEmpty());
+    ByteSource large = ByteSource::ofMemory(file);
+    EXPECT_EQ(large.take(0, file.size()).size(), ByteSource::kBaseBytes);
+    EXPECT_TRUE(large.at(file.size() - 1, 1).isEmpty());
+    large.grant(64 * 1024 * 1024);
+    EXPECT_EQ(large.take(0, file.size()).size(), ByteSource::kMaxGrant);
 }
 
 // A TIFF's next directory holds its thumbnail; the image size stays the first one's.
