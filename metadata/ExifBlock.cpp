@@ -22,7 +22,7 @@ ExifBlock searchHead(const QByteArray &head)
     const qsizetype mark = head.indexOf(kExifMark);
     if (mark < 0)
         return {};
-    return {ExifBlock::Outcome::Found, head, mark + 6, {}};
+    return ExifBlock::Found(head, mark + 6);
 }
 
 // The EXIF segment holds "Exif\0", one pad byte, then the TIFF header.
@@ -31,7 +31,7 @@ ExifBlock jpegExif(ByteSource &source, const std::optional<JpegSegment> &exif, E
     if (!exif)
         return {};
     if (scope == ExifWalkScope::AllEntries)
-        return {ExifBlock::Outcome::Found, source.take(exif->data, exif->length), 6, {}};
+        return ExifBlock::Found(source.take(exif->data, exif->length), 6);
     // The capture time alone: the directories and the time's values are read
     // where they lie in the segment, which a small head holds in most camera
     // files, rather than the whole segment with its thumbnail. The header is
@@ -79,7 +79,7 @@ ExifBlock readBlocks(ByteSource &source, ExifWalkScope scope)
 {
     const QByteArray head = source.at(0, kHeadSize).toByteArray();
     if (head.isEmpty())
-        return {ExifBlock::Outcome::Unreadable, {}, 0, {}};
+        return ExifBlock::Failed(ExifBlock::Outcome::Unreadable);
     if (IsJpeg(head))
         return readJpeg(source, head, scope);
     if (IsPng(head))
@@ -97,6 +97,30 @@ ExifBlock readBlocks(ByteSource &source, ExifWalkScope scope)
 
 }
 
+ExifBlock ExifBlock::Found(QByteArray data, int64_t tiffHeader)
+{
+    ExifBlock block;
+    block.outcome = Outcome::Found;
+    block.data = std::move(data);
+    block.tiffHeader = tiffHeader;
+    return block;
+}
+
+ExifBlock ExifBlock::Values(std::vector<ContainerValue> values)
+{
+    ExifBlock block;
+    block.outcome = Outcome::Found;
+    block.values = std::move(values);
+    return block;
+}
+
+ExifBlock ExifBlock::Failed(Outcome outcome)
+{
+    ExifBlock block;
+    block.outcome = outcome;
+    return block;
+}
+
 ExifBlock LocateJpegExif(ByteSource &source, int64_t start, ExifWalkScope scope)
 {
     return jpegExif(source, FindJpegParts(source, start, scope == ExifWalkScope::TimeOnly).exif, scope);
@@ -107,8 +131,8 @@ ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope)
     const RegularFile file(path);
     if (file.fd() < 0) {
         const int error = file.error().error;
-        return {error == ENOENT || error == ENOTDIR ? ExifBlock::Outcome::Missing : ExifBlock::Outcome::Unreadable,
-                {}, 0, {}};
+        return ExifBlock::Failed(error == ENOENT || error == ENOTDIR ? ExifBlock::Outcome::Missing
+                                                                     : ExifBlock::Outcome::Unreadable);
     }
     return ReadExifBlockOfOpenFile(file.fd(), file.status().st_size, {}, scope);
 }
@@ -116,7 +140,7 @@ ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope)
 ExifBlock ReadExifBlockOfOpenFile(int fd, int64_t size, QByteArray head, ExifWalkScope scope)
 {
     if (size == 0)
-        return {ExifBlock::Outcome::Empty, {}, 0, {}};
+        return ExifBlock::Failed(ExifBlock::Outcome::Empty);
     ByteSource source = ByteSource::ofFile(fd, size, std::move(head));
     return readBlocks(source, scope);
 }
@@ -124,7 +148,7 @@ ExifBlock ReadExifBlockOfOpenFile(int fd, int64_t size, QByteArray head, ExifWal
 ExifBlock ReadExifBlockInMemory(QByteArrayView file, ExifWalkScope scope)
 {
     if (file.isEmpty())
-        return {ExifBlock::Outcome::Empty, {}, 0, {}};
+        return ExifBlock::Failed(ExifBlock::Outcome::Empty);
     ByteSource source = ByteSource::ofMemory(file);
     return readBlocks(source, scope);
 }

@@ -49,6 +49,10 @@ struct ExifBlock
     std::vector<ContainerValue> values; // instead of data
     QByteArray xmp;                     // the XMP packet, when one was read
     std::optional<ImageGeometry> geometry;
+
+    static ExifBlock Found(QByteArray data, int64_t tiffHeader);
+    static ExifBlock Values(std::vector<ContainerValue> values);
+    static ExifBlock Failed(Outcome outcome);
 };
 
 // The EXIF block by the file's kind, told from its first bytes:

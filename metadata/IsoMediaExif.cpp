@@ -23,7 +23,7 @@ ExifBlock heifExif(ByteSource &source, const HeifMeta &meta)
         const auto tiff = int64_t(4 + offset);
         if (!IsTiffHeader(QByteArrayView(data).sliced(tiff)))
             return {};
-        return {ExifBlock::Outcome::Found, std::move(data), tiff, {}};
+        return ExifBlock::Found(std::move(data), tiff);
     }
     return {};
 }
@@ -81,7 +81,7 @@ ExifBlock ReadIsoMedia(ByteSource &source, ExifWalkScope scope)
     if (auto canon = canonExif(source, children, scope)) {
         block = std::move(*canon);
     } else if (std::vector<ContainerValue> times = ReadVideoTimes(source, children); !times.empty()) {
-        block = {ExifBlock::Outcome::Found, {}, 0, std::move(times)};
+        block = ExifBlock::Values(std::move(times));
     }
     if (all)
         block.geometry = MovieGeometry(source, *moov);

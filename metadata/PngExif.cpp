@@ -127,7 +127,7 @@ ExifBlock tiffBlock(QByteArray data)
     const int64_t tiff = data.startsWith(kExifHeader) ? kExifHeader.size() : 0;
     if (!IsTiffHeader(QByteArrayView(data).sliced(std::min<int64_t>(tiff, data.size()))))
         return {};
-    return {ExifBlock::Outcome::Found, std::move(data), tiff, {}};
+    return ExifBlock::Found(std::move(data), tiff);
 }
 
 }

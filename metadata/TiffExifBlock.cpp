@@ -172,7 +172,7 @@ ExifBlock assemble(const TiffHeader &tiff, Placed ifd0, std::vector<Linked> link
     write(ifd0);
     for (const Linked &l : linked)
         write(l.placed);
-    return {ExifBlock::Outcome::Found, out + data, 0, {}};
+    return ExifBlock::Found(out + data, 0);
 }
 
 Placed readDirectory(ByteSource &source, const TiffHeader &tiff, uint32_t offset)

@@ -18,18 +18,8 @@
 
 namespace {
 
-QByteArray bigEndian(uint64_t v, int size)
-{
-    QByteArray b(size, '\0');
-    for (int k = 0; k < size; ++k)
-        b[size - 1 - k] = char((v >> (8 * k)) & 0xFF);
-    return b;
-}
-
-QByteArray box(const char *type, const QByteArray &payload)
-{
-    return bigEndian(8 + payload.size(), 4) + type + payload;
-}
+const auto bigEndian = BigEndian;
+const auto box = IsoBoxBytes;
 
 // ftyp, meta (pitm, iinf of `items` "infe" boxes of version 3, the last an
 // "Exif" item, an iloc of version 2 locating only that one), mdat with its data.

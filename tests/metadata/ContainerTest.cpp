@@ -13,18 +13,8 @@
 
 namespace {
 
-QByteArray be(uint64_t v, int size)
-{
-    QByteArray b(size, '\0');
-    for (int k = 0; k < size; ++k)
-        b[size - 1 - k] = char((v >> (8 * k)) & 0xFF);
-    return b;
-}
-
-QByteArray box(const char *type, const QByteArray &payload)
-{
-    return be(8 + payload.size(), 4) + type + payload;
-}
+const auto be = BigEndian;
+const auto box = IsoBoxBytes;
 
 QByteArray fullBox(const char *type, int version, const QByteArray &payload)
 {
