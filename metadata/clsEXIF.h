@@ -21,7 +21,8 @@ struct ExifCaptureStamp
     QString subSeconds;
 };
 
-// One directory entry of IFD0 or the Exif directory.
+// One directory entry of IFD0, the Exif or the GPS directory, or a value a
+// container gives in their stead (a video's creation time, an XMP time).
 struct ExifTag
 {
     int32_t id = 0;

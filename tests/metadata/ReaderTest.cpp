@@ -2,6 +2,7 @@
 #include "metadata/clsEXIF.h"
 #include "tests/support/TestFiles.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -170,11 +171,13 @@ TEST_F(ReaderTest, CostBombsStayWithinTheTextBudget)
 // degrees after them; tags no standard names keep their number.
 TEST_F(ReaderTest, GpsDirectoryAndStandardNames)
 {
+    QLocale::setDefault(QLocale::c());
     B b(true);
     b.ascii(B::Ifd0, 315, "Artist").ascii(B::Ifd0, 271, "PENTAX Corporation ").shorts(B::Ifd0, 50000, {1});
+    b.rationals(B::Ifd0, 318, {{313, 1000}, {329, 1000}});
     QByteArray tiff = b.entry(B::Ifd0, 34853, 4, 1, b.u32(0)).tiff();
     const auto gps = uint32_t(tiff.size());
-    tiff.replace(8 + 2 + 12 * 3 + 8, 4, b.u32(gps));
+    tiff.replace(8 + 2 + 12 * 4 + 8, 4, b.u32(gps));
     const auto rational = [&b](uint32_t n, uint32_t d) { return b.u32(n) + b.u32(d); };
     const uint32_t values = gps + 2 + 4 * 12 + 4;
     tiff += b.u16(4) + b.u16(1) + b.u16(2) + b.u32(2) + QByteArray("N\0\0\0", 4)
@@ -184,11 +187,16 @@ TEST_F(ReaderTest, GpsDirectoryAndStandardNames)
             + rational(48, 1) + rational(8, 1) + rational(137544, 10000)
             + rational(11, 1) + rational(34, 1) + rational(340464, 10000);
     ASSERT_EQ(read(ExifMark(tiff)).ReadStatus(), 0);
-    EXPECT_EQ(names(), QStringList({"Artist", "Make", "Tag #50000", "GPSInfo", "GPSLatitudeRef", "GPSLatitude",
-                                    "GPSLongitudeRef", "GPSLongitude", "GPS"}));
-    EXPECT_TRUE(reader.ListInfo().contains(u"Make: PENTAX Corporation\r\nTag #50000: 1\r\n"));
+    EXPECT_EQ(names(), QStringList({"Artist", "Make", "Tag #50000", "WhitePoint", "GPSInfo", "GPSLatitudeRef",
+                                    "GPSLatitude", "GPSLongitudeRef", "GPSLongitude", "GPS"}));
+    EXPECT_TRUE(reader.ListInfo().contains(u"Make: PENTAX Corporation\r\nTag #50000: 1\r\nWhitePoint: 0.313/0.329\r\n"));
     EXPECT_TRUE(reader.ListInfo().endsWith(u"GPS: 48.137154° N, 11.576124° W\r\n"));
     EXPECT_NEAR(reader.Summary().gps->longitude, -11.576124, 1e-6);
+    // A latitude off the globe is no position.
+    tiff.replace(tiff.size() - 48, 4, b.u32(91));
+    ASSERT_EQ(read(ExifMark(tiff)).ReadStatus(), 0);
+    EXPECT_FALSE(reader.Summary().gps);
+    EXPECT_FALSE(reader.ListInfo().contains(u"GPS: "));
 }
 
 }
