@@ -5,7 +5,6 @@
 #include "dialogs/BatchReportDialog.h"
 #include "rename/BatchReport.h"
 #include "rename/CarryOutPlan.h"
-#include "rename/RenamePlan.h"
 #include "services/Paths.h"
 #include "ui/Ui.h"
 #include "widgets/FileListBox.h"
@@ -75,7 +74,7 @@ void RenameSelectedFiles(Form1 &form)
     const bool frozen = form.chkFreeze()->isChecked();
     if (frozen) {
         // Without a usable frozen time nothing is renamed, and the user is told why.
-        if (!IsRealExifTime(form.FrozenExifTime)) {
+        if (!form.FrozenExifTime) {
             if (!jobs.empty())
                 ShowMessage(NoFrozenTimeText, 2);
             return;

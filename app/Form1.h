@@ -1,5 +1,6 @@
 #pragma once
 
+#include "metadata/CaptureTime.h"
 #include "ui/Stretch.h"
 
 #include <QWidget>
@@ -67,9 +68,9 @@ public:
     // and resets the panel. The batch rename calls it as its last step.
     void RefreshList();
 
-    // The capture time "YYYY:MM:DD - HH:MM:SS" of the last photo shown while
-    // the freeze box was unchecked: the time freeze mode gives every file.
-    QString FrozenExifTime;
+    // The capture time of the last photo shown while the freeze box was
+    // unchecked: the time freeze mode gives every file.
+    std::optional<CaptureTime> FrozenExifTime;
 
 protected:
     // The unload step: remembers the list's folder as LastPath, and the

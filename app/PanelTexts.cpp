@@ -35,9 +35,16 @@ QString FileTimeText(const QDateTime &modified)
     return modified.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
 }
 
-QString ExifTimeText(const QString &date, const QString &time)
+QString ExifTimeText(const CaptureTime &time)
 {
-    return date.right(2) + u'.' + date.mid(5, 2) + u'.' + date.left(4) + u' ' + time;
+    // Date and time apart: as one local QDateTime a time in the spring gap
+    // would move by an hour.
+    return time.date().toString(QStringLiteral("dd.MM.yyyy ")) + time.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+QString TimeDateText(const CaptureTime &time)
+{
+    return time.date().toString(QStringLiteral("yyyy:MM:dd  -  ")) + time.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
 QColor FileTimeColour(const QString &fileTime, const QString &exifTime)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "metadata/CaptureTime.h"
+
 #include <QColor>
 #include <QDateTime>
 #include <QLocale>
@@ -24,7 +26,9 @@ QString FileSizeText(qint64 bytes, const QLocale &locale = QLocale());
 // DD.MM.YYYY HH:MM:SS in local time, the form lblEXIFTime is written in, so
 // that the two can be compared in every locale.
 QString FileTimeText(const QDateTime &modified);
-// "YYYY:MM:DD" and "HH:MM:SS" as lblEXIFTime shows them: "DD.MM.YYYY HH:MM:SS".
-QString ExifTimeText(const QString &date, const QString &time);
+// A capture time as lblEXIFTime shows it: "DD.MM.YYYY HH:MM:SS".
+QString ExifTimeText(const CaptureTime &time);
+// A capture time as lblTimeDate shows it: "YYYY:MM:DD  -  HH:MM:SS".
+QString TimeDateText(const CaptureTime &time);
 // Black when the file time reads exactly as the EXIF time, else dark red.
 QColor FileTimeColour(const QString &fileTime, const QString &exifTime);

@@ -56,13 +56,11 @@ void ShowSummary(Form1 &form, const clsEXIF &reader)
         form.lblISO()->setText(QStringLiteral("ISO ") + *summary.iso);
     if (!summary.captureTime)
         return;
-    const QString time = summary.captureTime->right(8);
-    const QString date = summary.captureTime->left(10);
-    form.lblTimeDate()->setText(date + QStringLiteral("  -  ") + time);
+    form.lblTimeDate()->setText(TimeDateText(*summary.captureTime));
     if (form.chkFreeze()->isChecked())
         return;
-    form.lblEXIFTime()->setText(ExifTimeText(date, time));
-    form.FrozenExifTime = reader.ExifTime();
+    form.lblEXIFTime()->setText(ExifTimeText(*summary.captureTime));
+    form.FrozenExifTime = summary.captureTime;
 }
 
 void ShowFileFacts(Form1 &form, const QString &path)
@@ -115,10 +113,10 @@ void ResetSummary(Form1 &form)
 
 void ShowFrozenTime(Form1 &form)
 {
-    if (form.FrozenExifTime.isEmpty())
-        form.lblEXIFTime()->setText(QStringLiteral("No EXIF Data"));
+    if (form.FrozenExifTime)
+        form.lblEXIFTime()->setText(ExifTimeText(*form.FrozenExifTime));
     else
-        form.lblEXIFTime()->setText(ExifTimeText(form.FrozenExifTime.left(10), form.FrozenExifTime.right(8)));
+        form.lblEXIFTime()->setText(QStringLiteral("No EXIF Data"));
 }
 
 void ShowSelectedFile(Form1 &form)

@@ -6,7 +6,6 @@
 #include "rename/CarryOutPlan.h"
 #include "rename/ClockShift.h"
 #include "rename/RenameMessages.h"
-#include "rename/RenamePlan.h"
 #include "services/Paths.h"
 #include "ui/Ui.h"
 #include "widgets/FileListBox.h"
@@ -132,7 +131,7 @@ void ConnectRenamePreview(Form1 &form)
         RenameOptions options;
         options.fileTimes = form.chkFileTime()->isChecked();
         if (form.chkFreeze()->isChecked()) {
-            if (!IsRealExifTime(form.FrozenExifTime)) {
+            if (!form.FrozenExifTime) {
                 ShowMessage(QStringLiteral("Keine EXIF-Zeit zum Einfrieren: zuerst ein Bild mit "
                                            "EXIF-Zeit anzeigen."), 2);
                 return;

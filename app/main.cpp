@@ -1,16 +1,18 @@
 #include "app/Form1.h"
 #include "app/HandOver.h"
 #include "app/OpenFolder.h"
-#include "app/QtTranslations.h"
 #include "app/SingleInstance.h"
 #include "app/StartFolder.h"
 #include "app/Startup.h"
+#include "translations/Language.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    InstallTranslations(app, ChooseLanguage(QLocale::system()));
     // Names the installed desktop entry, so the shell shows the window under
     // the launcher's entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(FOTLEX_APP_ID));
@@ -18,7 +20,6 @@ int main(int argc, char **argv)
     SingleInstance instance;
     if (!instance.TryAcquire())
         return HandOver(SingleInstance::SocketPath(), AbsoluteCommandPath(arguments)) ? 0 : 1;
-    InstallQtGermanTranslations(app);
     const auto form = StartMainWindow(QCoreApplication::applicationFilePath(), arguments);
     HandOverServer handOver;
     QObject::connect(&handOver, &HandOverServer::pathReceived, form.get(),

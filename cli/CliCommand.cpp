@@ -2,12 +2,13 @@
 
 QString CliUsage(const QList<CliCommand> &commands)
 {
-    QString text = QStringLiteral("Aufruf: fotlex-cli BEFEHL [ARGUMENTE...]\n\nBefehle:\n");
+    QString text = CliText::tr("Aufruf: fotlex-cli BEFEHL [ARGUMENTE...]") + QStringLiteral("\n\n")
+                   + CliText::tr("Befehle:") + u'\n';
     for (const CliCommand &command : commands)
-        text += QStringLiteral("  ") + command.usage.toString() + u'\n';
-    text += QStringLiteral("\nOptionen:\n"
-                           "  --help     diese Hilfe anzeigen\n"
-                           "  --version  die Versionsnummer anzeigen\n");
+        text += QStringLiteral("  ") + CliText::tr(command.usage) + u'\n';
+    text += u'\n' + CliText::tr("Optionen:") + u'\n';
+    text += QStringLiteral("  ") + CliText::tr("--help     diese Hilfe anzeigen") + u'\n';
+    text += QStringLiteral("  ") + CliText::tr("--version  die Versionsnummer anzeigen") + u'\n';
     return text;
 }
 

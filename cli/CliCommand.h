@@ -1,15 +1,23 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 
-// One subcommand of fotlex-cli: its name, its line in the usage text and the
-// routine that runs it with the arguments after the name. The routine returns
-// the exit status: 0 success, 1 a file failed, 2 wrong usage.
+// The context of the tool's translated texts: CliText::tr("...").
+struct CliText
+{
+    Q_DECLARE_TR_FUNCTIONS(CliText)
+};
+
+// One subcommand of fotlex-cli: its name, its line in the usage text (marked
+// with QT_TRANSLATE_NOOP in the context CliText) and the routine that runs it
+// with the arguments after the name. The routine returns the exit status:
+// 0 success, 1 a file failed, 2 wrong usage.
 struct CliCommand
 {
     QStringView name;
-    QStringView usage;
+    const char *usage;
     int (*run)(const QStringList &args, QTextStream &out, QTextStream &err);
 };
 

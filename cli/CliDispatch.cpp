@@ -9,9 +9,9 @@ namespace {
 
 // One line per subcommand.
 const QList<CliCommand> kCommands{
-    {u"info", u"info DATEI...   die EXIF-Daten der Dateien auflisten", RunInfo},
-    {u"rename", u"rename [--dry-run] [--file-times] [--freeze \"YYYY:MM:DD HH:MM:SS\"] [--burst] [--shift VERSATZ] [--no-companions] PFAD...   nach EXIF-Zeit umbenennen (VERSATZ: [+|-]HH:MM[:SS])", RunRename},
-    {u"undo", u"undo [--list | N]   die letzte (oder N-te) Umbenennung rückgängig machen", RunUndo},
+    {u"info", QT_TRANSLATE_NOOP("CliText", "info DATEI...   die EXIF-Daten der Dateien auflisten"), RunInfo},
+    {u"rename", QT_TRANSLATE_NOOP("CliText", "rename [--dry-run] [--file-times] [--freeze \"YYYY:MM:DD HH:MM:SS\"] [--burst] [--shift VERSATZ] [--no-companions] PFAD...   nach EXIF-Zeit umbenennen (VERSATZ: [+|-]HH:MM[:SS])"), RunRename},
+    {u"undo", QT_TRANSLATE_NOOP("CliText", "undo [--list | N]   die letzte (oder N-te) Umbenennung rückgängig machen"), RunUndo},
 };
 
 }
@@ -19,7 +19,7 @@ const QList<CliCommand> kCommands{
 int RunCli(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.isEmpty()) {
-        err << QStringLiteral("Kein Befehl angegeben.\n") << CliUsage(kCommands);
+        err << CliText::tr("Kein Befehl angegeben.") << u'\n' << CliUsage(kCommands);
         return 2;
     }
     const QString &first = args.first();
@@ -35,8 +35,7 @@ int RunCli(const QStringList &args, QTextStream &out, QTextStream &err)
         if (first == command.name)
             return command.run(args.mid(1), out, err);
     }
-    err << (first.startsWith(u'-') ? QStringLiteral("Unbekannte Option: ") : QStringLiteral("Unbekannter Befehl: "))
-        << first << u'\n'
-        << CliUsage(kCommands);
+    err << (first.startsWith(u'-') ? CliText::tr("Unbekannte Option: %1") : CliText::tr("Unbekannter Befehl: %1")).arg(first)
+        << u'\n' << CliUsage(kCommands);
     return 2;
 }

@@ -4,7 +4,6 @@
 #include "rename/CarryOutPlan.h"
 #include "rename/ClockShift.h"
 #include "rename/RenameMessages.h"
-#include "rename/RenamePlan.h"
 #include "services/FolderListing.h"
 #include "services/ImageTypes.h"
 
@@ -51,8 +50,8 @@ Arguments Parse(const QStringList &arguments)
                 parsed.error = QStringLiteral("--freeze braucht eine Zeit.");
                 return parsed;
             }
-            parsed.options.frozenTime = ExifTimeFromText(arguments.at(i));
-            if (!IsRealExifTime(parsed.options.frozenTime)) {
+            parsed.options.frozenTime = CaptureTime::FromExifText(arguments.at(i));
+            if (!parsed.options.frozenTime) {
                 parsed.error = QStringLiteral("Keine gültige Zeit für --freeze: \"%1\"")
                                    .arg(arguments.at(i));
                 return parsed;

@@ -1,4 +1,5 @@
 #include "cli/CliDispatch.h"
+#include "translations/Language.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -7,6 +8,7 @@ int main(int argc, char **argv)
 {
     // No QGuiApplication: the tool runs without a display.
     QCoreApplication app(argc, argv);
+    InstallTranslations(app, ChooseLanguage(QLocale::system()));
     // Numbers for scripts: a point as the decimal separator whatever the locale.
     QLocale::setDefault(QLocale::c());
     QTextStream out(stdout);

@@ -7,8 +7,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "rename photos after the moment they were 
 set(CPACK_PACKAGE_DESCRIPTION
     "Fotlex lists a folder's photos with a preview, their EXIF data and a summary,
 and renames the selected ones after their capture time as
-YYYY-MM-DD - HH-MM-SS.jpg. The user interface is German. The package also
-holds fotlex-cli, which does the same on the command line.")
+YYYY-MM-DD - HH-MM-SS.jpg. It speaks German, or English under any other
+language. The package also holds fotlex-cli, which does the same on the
+command line.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -14,7 +14,8 @@ _fotlex_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     local help usage
-    help=$("${COMP_WORDS[0]}" --help 2>/dev/null) || return 0
+    # The German help, whatever the user's language: its headings are parsed.
+    help=$(LC_ALL=C "${COMP_WORDS[0]}" --help 2>/dev/null) || return 0
 
     if ((COMP_CWORD == 1)); then
         local words

@@ -211,7 +211,7 @@ std::optional<int> captureRank(const ExifTag &tag)
         return std::nullopt;
     switch (tag.id) {
     case DateTimeOriginal: return 0;
-    case CreationDate: return 1;
+    case CreationDate: return ParseXmpTime(tag.text) ? std::optional(1) : std::nullopt;
     case CreateDate: return 2;
     case XmpDateTimeOriginal:
     case XmpDateCreated:
@@ -271,32 +271,32 @@ std::optional<int> CaptureOffsetFromTags(const std::vector<ExifTag> &tags)
     return original ? original : other;
 }
 
-std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags)
+ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags)
 {
     const ExifTag *tag = CaptureTimeTag(tags);
     if (!tag)
-        return std::nullopt;
-    if (CaptureSourceOf(*tag) == CaptureSource::Xmp) {
-        const QString text = ParseXmpTime(tag->text)->exifText;
-        return text.left(10) + QStringLiteral(" - ") + text.right(8);
+        return {};
+    ExifCaptureStamp stamp;
+    stamp.source = CaptureSourceOf(*tag);
+    if (stamp.source == CaptureSource::Xmp || stamp.source == CaptureSource::QuickTime) {
+        stamp.time = ParseXmpTime(tag->text)->captureTime();
+        return stamp;
     }
-    // Cameras pad the text with blanks; the zero bytes already ended it.
-    QString text = tag->text;
-    while (text.endsWith(u' '))
-        text.chop(1);
-    if (text.size() == 19 && text.at(10) == u' ')
-        return text.left(10) + QStringLiteral(" - ") + text.right(8);
-    return text;
-}
-
-QString SubSecondsFromTags(const std::vector<ExifTag> &tags)
-{
-    if (const ExifTag *tag = CaptureTimeTag(tags); tag && CaptureSourceOf(*tag) == CaptureSource::Xmp)
-        return ParseXmpTime(tag->text)->subSeconds;
-    QString digits;
+    stamp.time = CaptureTime::FromExifText(tag->text);
+    if (!stamp.time) {
+        // Cameras pad the text with blanks; the zero bytes already ended it.
+        stamp.text = tag->text;
+        while (stamp.text.endsWith(u' '))
+            stamp.text.chop(1);
+        return stamp;
+    }
+    if (stamp.source != CaptureSource::Exif)
+        return stamp;
     for (size_t i = 1; i < tags.size(); ++i) {
         if (tags[i].id == ExifTagId::SubSecTimeOriginal && tags[i].type == 2 && !tags[i].gps)
-            digits = tags[i].text.trimmed();
+            stamp.time = stamp.time->withSubSeconds(tags[i].text.trimmed());
     }
-    return digits;
+    if (const auto offset = CaptureOffsetFromTags(tags))
+        stamp.time = stamp.time->withOffsetMinutes(*offset);
+    return stamp;
 }

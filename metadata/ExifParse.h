@@ -23,8 +23,8 @@ ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText 
 // The entry the capture time comes from, or null: DateTimeOriginal of ASCII
 // type (a value of any other type is no capture time), else QuickTime's
 // creation date, else the movie header's time, else the XMP times in the
-// order of ReadXmpTimes that hold a moment to the second. Of entries with
-// one id the last counts.
+// order of ReadXmpTimes; QuickTime's and XMP's only where they hold a moment
+// to the second. Of entries with one id the last counts.
 const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags);
 // Where that entry comes from.
 CaptureSource CaptureSourceOf(const ExifTag &tag);
@@ -34,11 +34,9 @@ bool HoldsCaptureTime(const ExifBlock &block);
 // OffsetTime, "+HH:MM" in minutes east of UTC.
 std::optional<int> CaptureOffsetFromTags(const std::vector<ExifTag> &tags);
 
-// "YYYY:MM:DD - HH:MM:SS" made from the capture time tag when its text (less
-// trailing blanks) has exactly the shape "YYYY:MM:DD HH:MM:SS"; a text of
-// any other shape comes back as it is, for the caller to refuse.
-std::optional<QString> ExifTimeFromTags(const std::vector<ExifTag> &tags);
-
-// The text of the last SubSecTimeOriginal (the digits of the capture
-// second's fraction), or empty.
-QString SubSecondsFromTags(const std::vector<ExifTag> &tags);
+// The capture time of the tags and where it comes from: the capture time
+// tag's text read as a time; EXIF's with the digits of the last
+// SubSecTimeOriginal and CaptureOffsetFromTags, QuickTime's and XMP's with
+// their fraction and offset as written. An EXIF text that holds no real time
+// comes back (less trailing blanks) in `text`.
+ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags);

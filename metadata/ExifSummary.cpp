@@ -41,8 +41,9 @@ ExifSummary clsEXIF::Summary() const
         default: break;
         }
     }
-    if (const ExifTag *time = CaptureTimeTag(m_tags))
-        summary.captureTime = time->text;
+    const ExifCaptureStamp stamp = CaptureStampFromTags(m_tags);
+    summary.captureTime = stamp.time;
+    summary.captureSource = stamp.source;
     summary.gps = m_gps;
     if (!summary.fNumber)
         summary.fNumber = apexFNumber;
@@ -51,9 +52,9 @@ ExifSummary clsEXIF::Summary() const
     return summary;
 }
 
-QString clsEXIF::ExifTime() const
+std::optional<CaptureTime> clsEXIF::ExifTime() const
 {
     if (m_readStatus != 0)
-        return {};
-    return ExifTimeFromTags(m_tags).value_or(QString());
+        return std::nullopt;
+    return CaptureStampFromTags(m_tags).time;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "metadata/CaptureTime.h"
+
 #include <QString>
 
 #include <optional>
@@ -28,6 +30,7 @@ struct ExifSummary
     std::optional<double> fNumber;
     std::optional<double> exposureSeconds;
     std::optional<QString> iso;          // ISOSpeedRatings
-    std::optional<QString> captureTime;  // DateTimeOriginal as stored
+    std::optional<CaptureTime> captureTime;  // DateTimeOriginal (a video's creation time, XMP), when a real one
+    CaptureSource captureSource = CaptureSource::Exif; // where captureTime comes from
     std::optional<GpsPosition> gps;
 };

@@ -1,6 +1,7 @@
 #include "metadata/VideoTimes.h"
 
 #include "metadata/ExifTagNames.h"
+#include "metadata/XmpTimes.h"
 
 #include <QDateTime>
 
@@ -35,14 +36,14 @@ std::optional<QByteArray> movieHeaderTime(ByteSource &source, const IsoBox &mvhd
     return exifText(utc.toLocalTime());
 }
 
-// "YYYY-MM-DDTHH:MM:SS" and an offset: the local time as written.
-std::optional<QByteArray> isoLocalTime(QByteArrayView text)
+// "YYYY-MM-DDTHH:MM:SS", a fraction and the offset, kept as written: the
+// clock names the file, the offset goes with it.
+std::optional<QByteArray> isoTime(QByteArrayView text)
 {
-    const QDateTime time = QDateTime::fromString(QString::fromLatin1(text.first(std::min<qsizetype>(text.size(), 19))),
-                                                 QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
-    if (!time.isValid())
+    QByteArray time = text.toByteArray().trimmed();
+    if (!ParseXmpTime(QString::fromLatin1(time)))
         return std::nullopt;
-    return exifText(time);
+    return time;
 }
 
 // QuickTime metadata: a "meta" box (in "moov", or in "moov/udta") with
@@ -81,7 +82,7 @@ std::optional<QByteArray> quickTimeCreationDate(ByteSource &source, const IsoBox
         for (const IsoBox &data : ReadChildren(source, item)) {
             const QByteArray value = data.type == FourCc("data") ? BoxPayload(source, data, kMaxValueSize) : QByteArray();
             if (value.size() > 8)
-                return isoLocalTime(QByteArrayView(value).sliced(8));
+                return isoTime(QByteArrayView(value).sliced(8));
         }
     }
     return std::nullopt;

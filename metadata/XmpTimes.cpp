@@ -92,11 +92,17 @@ std::optional<XmpTime> ParseXmpTime(QStringView text)
     return parsed;
 }
 
-std::optional<XmpTime> CaptureTimeOfXmp(QByteArrayView packet)
+std::optional<CaptureTime> CaptureTimeOfXmp(QByteArrayView packet)
 {
     for (const XmpTimeValue &value : ReadXmpTimes(packet)) {
         if (auto time = ParseXmpTime(value.text))
-            return time;
+            return time->captureTime();
     }
     return std::nullopt;
+}
+
+CaptureTime XmpTime::captureTime() const
+{
+    const CaptureTime time = CaptureTime::FromExifText(exifText)->withSubSeconds(subSeconds);
+    return offsetMinutes ? time.withOffsetMinutes(*offsetMinutes) : time;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "metadata/CaptureTime.h"
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -29,13 +31,16 @@ struct XmpTime
     QString exifText;                 // "YYYY:MM:DD HH:MM:SS", the clock as written
     QString subSeconds;               // the fraction's digits
     std::optional<int> offsetMinutes; // east of UTC
+
+    CaptureTime captureTime() const;
 };
 
 // Nothing for any other shape, and for a date or a time without seconds,
 // which names no moment to the second.
 std::optional<XmpTime> ParseXmpTime(QStringView text);
 // The capture time of an XMP packet (embedded, or a sidecar file's bytes):
-// the first of ReadXmpTimes that holds a moment to the second.
-std::optional<XmpTime> CaptureTimeOfXmp(QByteArrayView packet);
+// the first of ReadXmpTimes that holds a moment to the second, with its
+// fraction and offset.
+std::optional<CaptureTime> CaptureTimeOfXmp(QByteArrayView packet);
 // "+HH:MM", "-HH:MM" (also without the colon) or "Z" in minutes east of UTC.
 std::optional<int> ParseUtcOffset(QStringView text);

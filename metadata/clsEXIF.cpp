@@ -17,7 +17,7 @@ ExifCaptureStamp captureStampOf(const ExifBlock &block)
     const ExifParse parse = ParseExif(block, ExifWalkScope::TimeOnly, numbers);
     if (parse.status != 0)
         return {};
-    return {ExifTimeFromTags(parse.tags).value_or(QString()), SubSecondsFromTags(parse.tags)};
+    return CaptureStampFromTags(parse.tags);
 }
 
 }
@@ -104,12 +104,12 @@ QString clsEXIF::ListInfo() const
     return list;
 }
 
-QString clsEXIF::ExifTimeOf(const QString &path)
+std::optional<CaptureTime> clsEXIF::ExifTimeOf(const QString &path)
 {
     return captureStampOf(ReadExifBlock(path, ExifWalkScope::TimeOnly)).time;
 }
 
-QString clsEXIF::ExifTimeOfBytes(QByteArrayView file)
+std::optional<CaptureTime> clsEXIF::ExifTimeOfBytes(QByteArrayView file)
 {
     return captureStampOf(ReadExifBlockInMemory(file, ExifWalkScope::TimeOnly)).time;
 }

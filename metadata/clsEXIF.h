@@ -1,5 +1,6 @@
 #pragma once
 
+#include "metadata/CaptureTime.h"
 #include "metadata/ExifSummary.h"
 
 #include <QByteArrayView>
@@ -13,12 +14,14 @@
 
 struct ExifBlock;
 
-// When a photo was taken: "YYYY:MM:DD - HH:MM:SS" (empty when unknown) and the
-// fraction of that second as the camera stored its digits ("5" is 0.5).
+// When a photo was taken, or why that is not known: without a capture time
+// tag both are empty; a tag whose text is no real time leaves that text
+// (less trailing blanks) in `text`, for the user to see.
 struct ExifCaptureStamp
 {
-    QString time;
-    QString subSeconds;
+    std::optional<CaptureTime> time;
+    QString text;
+    CaptureSource source = CaptureSource::Exif;
 };
 
 // One directory entry of IFD0, the Exif or the GPS directory, or a value a
@@ -81,19 +84,19 @@ public:
     // read), whatever its EXIF data claims.
     std::optional<QSize> ImageSize() const;
 
-    // The capture time "YYYY:MM:DD - HH:MM:SS" made from the last
-    // DateTimeOriginal; empty when there is none.
-    QString ExifTime() const;
+    // The capture time of the last DateTimeOriginal, with its sub-seconds;
+    // nullopt when there is none or it holds no real time.
+    std::optional<CaptureTime> ExifTime() const;
 
     // What ExifTime gives after parsing `path`, by the same walk but
     // formatting only the entries it needs: the batch rename's fast road
     // through thousands of files.
-    static QString ExifTimeOf(const QString &path);
+    static std::optional<CaptureTime> ExifTimeOf(const QString &path);
     // The same for the whole content of a file held in memory.
-    static QString ExifTimeOfBytes(QByteArrayView file);
-    // ExifTimeOf and the digits of SubSecTimeOriginal, from one walk of a
-    // file the caller holds open, `size` bytes long, whose first bytes it
-    // has read into `head` already.
+    static std::optional<CaptureTime> ExifTimeOfBytes(QByteArrayView file);
+    // ExifTimeOf, or the text that holds no time, from one walk of a file
+    // the caller holds open, `size` bytes long, whose first bytes it has
+    // read into `head` already.
     static ExifCaptureStamp CaptureStampOf(int fd, int64_t size, QByteArray head);
 
 private:

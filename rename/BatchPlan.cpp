@@ -1,7 +1,6 @@
 #include "rename/BatchPlan.h"
 
 #include "rename/BurstLetters.h"
-#include "rename/ClockShift.h"
 #include "rename/OrderedWork.h"
 #include "rename/RenamePlan.h"
 #include "rename/ShotFiles.h"
@@ -24,7 +23,6 @@ struct Unit
     QStringList members;     // the asked-for file first, then its partners
     QStringList companions;
     RenameOutcome time;      // of the member whose time names the shot
-    QString subSeconds;
     QString timeMember;
     std::optional<FileIdentity> timeIdentity; // that member's, read with its time
     QString letters;
@@ -73,7 +71,7 @@ public:
         const size_t count = units_.size();
         const unsigned threads = count < 2 * Block ? 1 : std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
         OrderedWork reads(count, Block, threads - 1, [this](size_t u) { readTime(units_[u]); }, stop);
-        if (batch_.options().burst && batch_.options().frozenTime.isEmpty()) {
+        if (batch_.options().burst && !batch_.options().frozenTime) {
             reads.waitForAll();
             letterBursts();
         }
@@ -157,7 +155,7 @@ private:
         if (unit.decided)
             return;
         const RenameOptions &options = batch_.options();
-        if (!options.frozenTime.isEmpty()) {
+        if (options.frozenTime) {
             unit.time.oldPath = unit.folder + unit.members.first();
             unit.time.time = options.frozenTime;
             return;
@@ -171,7 +169,6 @@ private:
             const bool found = read.outcome.reason == RenameReason::None;
             if (found || member == order.first()) {
                 unit.time = std::move(read.outcome);
-                unit.subSeconds = std::move(read.subSeconds);
                 unit.timeMember = member;
                 unit.timeIdentity = read.identity;
             }
@@ -179,11 +176,10 @@ private:
                 break;
         }
         if (unit.time.reason == RenameReason::None && options.shiftSeconds != 0) {
-            const QString shifted = ShiftedExifTime(unit.time.time, options.shiftSeconds);
-            if (shifted.isEmpty())
-                unit.time.reason = RenameReason::BadExifTime;
-            else
+            if (const std::optional<CaptureTime> shifted = unit.time.time->shifted(options.shiftSeconds))
                 unit.time.time = shifted;
+            else
+                unit.time.reason = RenameReason::ShiftOutOfRange;
         }
     }
 
@@ -196,7 +192,7 @@ private:
             const Unit &unit = units_[size_t(u)];
             if (unit.decided || unit.time.reason != RenameReason::None)
                 continue;
-            const QString key = unit.folder + u'\n' + unit.time.time;
+            const QString key = unit.folder + u'\n' + unit.time.time->nameStem();
             if (!seconds.contains(key))
                 order.push_back(key);
             seconds[key].push_back(u);
@@ -207,7 +203,7 @@ private:
                 continue;
             QStringList subSeconds;
             for (int u : burst)
-                subSeconds << units_[size_t(u)].subSeconds;
+                subSeconds << units_[size_t(u)].time.time->subSeconds();
             const std::vector<int> captured = CaptureOrder(subSeconds);
             for (int i = 0; i < int(captured.size()); ++i)
                 units_[size_t(burst[size_t(captured[size_t(i)])])].letters =
@@ -250,9 +246,9 @@ private:
         // name is held while the rest are decided, so two files of the shot
         // (IMG_1.jpg, IMG_1.jpeg) cannot both take one name.
         const QString &lead = unit.members.first();
-        const PlannedName leadName = batch_.options().frozenTime.isEmpty()
-            ? PlanByOwnTime(lead, unit.time.time, *names, unit.letters)
-            : PlanByFrozenTime(lead, unit.time.time, *names);
+        const PlannedName leadName = batch_.options().frozenTime
+            ? PlanByFrozenTime(lead, *unit.time.time, *names)
+            : PlanByOwnTime(lead, *unit.time.time, *names, unit.letters);
         const QString base = NameStem(leadName.newName);
         std::vector<std::pair<QString, PlannedName>> targets;
         const auto hold = [&](const QString &name, const PlannedName &planned) {

@@ -1,6 +1,5 @@
 #include "rename/BatchRename.h"
 
-#include "rename/RenamePlan.h"
 #include "metadata/clsEXIF.h"
 
 #include "services/RegularFile.h"
@@ -54,10 +53,8 @@ void BatchRename::knowEntries(const QString &folder, const QStringList &entries)
 
 void BatchRename::setTimes(RenameOutcome &outcome, const QString &path) const
 {
-    const QString &t = outcome.time;
     errno = 0;
-    outcome.timeResult = SetFileTimes(path, t.mid(0, 4), t.mid(5, 2), t.mid(8, 2), t.mid(13, 2),
-                                      t.mid(16, 2), t.right(2));
+    outcome.timeResult = SetFileTimes(path, outcome.time->instant());
     if (outcome.timeResult == FileTimeResult::Failed)
         outcome.system = {errno};
 }
@@ -89,11 +86,9 @@ TimeRead BatchRename::readTime(const QString &folder, const QString &name) const
     read.identity = IdentityOf(file.status(), *head);
     const ExifCaptureStamp stamp = clsEXIF::CaptureStampOf(file.fd(), file.status().st_size, std::move(*head));
     outcome.time = stamp.time;
-    read.subSeconds = stamp.subSeconds;
-    if (outcome.time.isEmpty())
-        outcome.reason = RenameReason::NoExifTime;
-    else if (!IsRealExifTime(outcome.time))
-        outcome.reason = RenameReason::BadExifTime;
+    outcome.timeText = stamp.text;
+    if (!stamp.time)
+        outcome.reason = stamp.text.isEmpty() ? RenameReason::NoExifTime : RenameReason::BadExifTime;
     return read;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "metadata/CaptureTime.h"
 #include "rename/FileIdentity.h"
 #include "rename/FolderNames.h"
 #include "services/FileTime.h"
@@ -18,9 +19,8 @@ struct RenameOptions
     bool dryRun = false;
     // Set each renamed (or already so named) file's times to its EXIF time.
     bool fileTimes = false;
-    // Frozen mode when not empty: every file gets this time ("YYYY:MM:DD -
-    // HH:MM:SS", checked with IsRealExifTime by the caller) and a letter.
-    QString frozenTime;
+    // Frozen mode when set: every file gets this time and a letter.
+    std::optional<CaptureTime> frozenTime;
     // Photos of the same second get letters in capture order (not frozen).
     bool burst = false;
     // Added to each file's own capture time (not to a frozen one).
@@ -38,6 +38,7 @@ enum class RenameReason {
     NameNotUtf8,    // skipped: the name's bytes are no UTF-8, so it cannot be named safely
     NoExifTime,     // skipped: no DateTimeOriginal
     BadExifTime,    // skipped: a time that is no real date and time
+    ShiftOutOfRange, // skipped: the clock offset takes the time out of the years 1 to 9999
     AlreadyNamed,   // skipped: the file already bears its new name
     NameTaken,      // skipped: another entry holds the new name
     LettersTaken,   // skipped: frozen mode found all 26 letters taken
@@ -55,7 +56,10 @@ struct RenameOutcome
     QString newPath;   // folder as given + new name, when one was decided
     RenameStatus status = RenameStatus::Skipped;
     RenameReason reason = RenameReason::None;
-    QString time;           // the EXIF time used or found
+    // The capture time that names the file and gives its times; for
+    // ShiftOutOfRange the one read.
+    std::optional<CaptureTime> time;
+    QString timeText;       // the capture time tag's text, when it holds no real time
     FileOpResult system;    // the system's error for a failure or for the times
     // Set unless asked file times could not be set: the file keeps its new
     // (or existing) name all the same.
@@ -68,12 +72,11 @@ struct RenameOutcome
     bool timesNotSet() const { return timeResult != FileTimeResult::Set; }
 };
 
-// What reading a file's capture time learnt: the outcome so far, the digits
-// of its sub-seconds, and the file's identity from the same open.
+// What reading a file's capture time learnt: the outcome so far and the
+// file's identity from the same open.
 struct TimeRead
 {
     RenameOutcome outcome;
-    QString subSeconds;
     std::optional<FileIdentity> identity;
 };
 

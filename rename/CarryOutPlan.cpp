@@ -2,26 +2,17 @@
 
 #include "rename/BlockingQueue.h"
 #include "rename/RenameJournal.h"
-#include "services/FileTime.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <optional>
 #include <thread>
 
 namespace {
-
-// The moment SetFileTimes will give a file for the capture time, in
-// nanoseconds; 0 when it cannot tell.
-int64_t StampOf(const QString &time)
-{
-    const QDateTime local = QDateTime::fromString(time, QStringLiteral("yyyy:MM:dd - HH:mm:ss"));
-    return local.isValid() ? local.toSecsSinceEpoch() * 1000000000 : 0;
-}
 
 using Unit = std::vector<PlannedFile>;
 
@@ -91,6 +82,9 @@ private:
                 && options_.fileTimes);
     }
 
+    // Its times are set to its capture time.
+    bool stamps(const PlannedFile &file) const { return options_.fileTimes && !file.outcome.companion; }
+
     void writeJournal()
     {
         std::vector<Unit> chunk;
@@ -137,9 +131,13 @@ private:
             const QString &oldPath = file.outcome.oldPath;
             const qsizetype slash = oldPath.lastIndexOf(u'/');
             const QString newPath = file.outcome.newPath.isEmpty() ? oldPath : file.outcome.newPath;
+            // 0 stands for no stamp: the epoch itself is recorded a nanosecond
+            // later, within the two seconds undo allows.
+            const int64_t stamped = stamps(file)
+                ? std::max<int64_t>(1, NanosecondsOf(file.outcome.time->instant().time_since_epoch().count()))
+                : 0;
             intents.push_back({absoluteFolder(oldPath.left(slash + 1)), oldPath.mid(slash + 1),
-                               newPath.mid(slash + 1), *identity,
-                               options_.fileTimes && !file.outcome.companion ? StampOf(file.outcome.time) : 0});
+                               newPath.mid(slash + 1), *identity, stamped});
         }
         for (const JournalIntent &intent : intents)
             journal_.add(intent);

@@ -8,22 +8,36 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
+#include <limits>
 
 namespace {
-
-int64_t Nanoseconds(const timespec &t)
-{
-    return int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
-}
 
 FileIdentity UnhashedIdentityOf(const struct stat &status)
 {
     return {uint64_t(status.st_dev), uint64_t(status.st_ino), int64_t(status.st_size),
-            Nanoseconds(status.st_atim), Nanoseconds(status.st_mtim), 0};
+            NanosecondsOf(status.st_atim.tv_sec, status.st_atim.tv_nsec),
+            NanosecondsOf(status.st_mtim.tv_sec, status.st_mtim.tv_nsec), 0};
+}
+
+// True when two times in nanoseconds lie at most 2 seconds apart; their
+// difference may not fit 64 bits.
+bool WithinTwoSeconds(int64_t a, int64_t b)
+{
+    return (a > b ? uint64_t(a) - uint64_t(b) : uint64_t(b) - uint64_t(a)) <= 2000000000u;
 }
 
 } // namespace
+
+int64_t NanosecondsOf(int64_t seconds, int64_t nanoseconds)
+{
+    constexpr int64_t Giga = 1000000000;
+    constexpr int64_t Limit = std::numeric_limits<int64_t>::max() / Giga - 1;
+    if (seconds > Limit)
+        return std::numeric_limits<int64_t>::max();
+    if (seconds < -Limit)
+        return std::numeric_limits<int64_t>::min();
+    return seconds * Giga + nanoseconds;
+}
 
 FileIdentity IdentityOf(const struct stat &status, QByteArrayView head)
 {
@@ -88,7 +102,7 @@ bool IsSameFile(const FileIdentity &recorded, int64_t otherModifiedNs, const QSt
 {
     // The times a batch sets may land on a FAT card's two-second steps.
     const bool sameTime = now.modifiedNs == recorded.modifiedNs
-        || (otherModifiedNs != 0 && std::llabs(now.modifiedNs - otherModifiedNs) <= 2000000000);
+        || (otherModifiedNs != 0 && WithinTwoSeconds(now.modifiedNs, otherModifiedNs));
     if (now.size != recorded.size || !sameTime)
         return false;
     if (now.device == recorded.device && now.inode == recorded.inode)

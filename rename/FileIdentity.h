@@ -23,6 +23,10 @@ struct FileIdentity
     uint64_t headHash = 0;   // 0 until read
 };
 
+// Nanoseconds since the epoch, held at the limits of 64 bits (the years
+// 1677 and 2262) beyond them.
+int64_t NanosecondsOf(int64_t seconds, int64_t nanoseconds = 0);
+
 // How much of a file's start its head hash covers.
 constexpr int64_t kIdentityHeadBytes = 64 * 1024;
 

@@ -15,8 +15,9 @@ QString TimeReason(const RenameOutcome &outcome)
 {
     switch (outcome.timeResult) {
     case FileTimeResult::NoFile: return QStringLiteral("Datei nicht gefunden");
-    case FileTimeResult::InvalidTime: return QStringLiteral("ungültige Zeit");
     case FileTimeResult::OutOfRange: return QStringLiteral("außerhalb des Bereichs des Dateisystems");
+    case FileTimeResult::SymbolicLink:
+        return QStringLiteral("symbolische Verknüpfung, ihr Ziel bleibt unverändert");
     case FileTimeResult::Failed:
     case FileTimeResult::Set: break;
     }
@@ -57,7 +58,10 @@ QString RenameReasonText(const RenameOutcome &outcome)
         return QStringLiteral("Dateiname ist kein gültiges UTF-8; bitte zuerst umbenennen");
     case RenameReason::NoExifTime: return QStringLiteral("keine EXIF-Zeit");
     case RenameReason::BadExifTime:
-        return QStringLiteral("keine gültige EXIF-Zeit: \"%1\"").arg(outcome.time);
+        return QStringLiteral("keine gültige EXIF-Zeit: \"%1\"").arg(outcome.timeText);
+    case RenameReason::ShiftOutOfRange:
+        return QStringLiteral("mit dem Versatz läge die EXIF-Zeit \"%1\" außerhalb der Jahre 1 bis 9999")
+            .arg(outcome.time->exifText());
     case RenameReason::AlreadyNamed: return QStringLiteral("trägt bereits diesen Namen");
     case RenameReason::NameTaken:
         return QStringLiteral("%1 existiert bereits").arg(FileNamePart(outcome.newPath));

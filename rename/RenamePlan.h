@@ -1,19 +1,11 @@
 #pragma once
 
+#include "metadata/CaptureTime.h"
 #include "rename/FolderNames.h"
 
 #include <QString>
 
-// The naming rules of the batch rename by EXIF time. Times come in the form
-// the EXIF summary keeps them: "YYYY:MM:DD - HH:MM:SS".
-
-// True only for that exact shape holding a real calendar date and time; the
-// cameras' "0000:00:00 - 00:00:00", empty and truncated values are not.
-bool IsRealExifTime(const QString &time);
-
-// "2016:08:28 02:24:00" (as EXIF stores it) -> "2016:08:28 - 02:24:00"; any
-// text of another length or without the blank gives an empty text.
-QString ExifTimeFromText(const QString &text);
+// The naming rules of the batch rename by EXIF time.
 
 // The extension a renamed file gets: ".jpg" for every JPEG spelling (.jpg,
 // .jpeg, .jpe in any case), otherwise the file's own extension in lower case
@@ -37,12 +29,12 @@ struct PlannedName
 PlannedName Decide(const QString &oldName, const QString &newName, const FolderNames &names);
 
 // Normal mode: the file's own time as its name, with a burst's `letters`
-// before the extension. `time` must be real.
-PlannedName PlanByOwnTime(const QString &oldName, const QString &time, const FolderNames &names,
+// before the extension.
+PlannedName PlanByOwnTime(const QString &oldName, const CaptureTime &time, const FolderNames &names,
                           const QString &letters = {});
 
 // Frozen mode: the frozen time and the first letter "a" to "z" whose name is
 // free; with all 26 taken the name stays the one with "z". A file that
 // already bears the time with a letter keeps its name.
-PlannedName PlanByFrozenTime(const QString &oldName, const QString &frozenTime,
+PlannedName PlanByFrozenTime(const QString &oldName, const CaptureTime &frozenTime,
                              const FolderNames &names);

@@ -1,10 +1,10 @@
 #include "rename/UndoBatch.h"
 
+#include "services/FileTime.h"
+
 #include <QFile>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -16,12 +16,23 @@ struct Step
     bool rename = false;
 };
 
+// A symbolic link's times were never set: the batch left its target alone.
 FileOpResult RestoreTimes(const QString &path, const FileIdentity &old)
 {
-    const struct timespec times[2] = {{time_t(old.accessNs / 1000000000), long(old.accessNs % 1000000000)},
-                                      {time_t(old.modifiedNs / 1000000000), long(old.modifiedNs % 1000000000)}};
-    if (::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) != 0)
-        return {errno};
+    // Before 1970 the fraction still counts forwards from a whole second.
+    const auto timeOf = [](int64_t ns) {
+        const int64_t rest = ns % 1000000000;
+        return rest < 0 ? timespec{time_t(ns / 1000000000 - 1), long(rest + 1000000000)}
+                        : timespec{time_t(ns / 1000000000), long(rest)};
+    };
+    errno = 0;
+    switch (SetFileTimes(path, timeOf(old.accessNs), timeOf(old.modifiedNs))) {
+    case FileTimeResult::Set:
+    case FileTimeResult::SymbolicLink: return {};
+    case FileTimeResult::Failed: return {errno};
+    case FileTimeResult::NoFile: return {ENOENT};
+    case FileTimeResult::OutOfRange: return {ERANGE};
+    }
     return {};
 }
 

@@ -2,24 +2,22 @@
 
 #include <QString>
 
+#include <chrono>
 #include <ctime>
-
-// Replaces every ":" of the caller's text by "-"; returns the result.
-QString ColonsToDashes(QString &text);
 
 enum class FileTimeResult {
     Set,          // access and modification time now hold the moment
-    NoFile,       // the file does not exist or cannot be read
-    InvalidTime,  // the six fields form no real date and time; nothing changed
-    Failed,       // the system refused (no right, read-only medium)
-    OutOfRange    // set, but the file system holds another time: outside its range
+    NoFile,       // no such file, or a folder
+    Failed,       // the system refused (no right, read-only medium); errno tells why
+    OutOfRange,   // the file system cannot hold the moment: the file keeps its previous times
+    SymbolicLink, // a symbolic link: neither its own times nor its target's were touched
 };
 
-// True when a modification time read back after setting it is the one wanted,
-// within the 2 seconds of a FAT file system's steps.
-bool ModificationTimeHeld(std::time_t wanted, std::time_t readBack);
-
-// Sets the file's times to the given local date and time, each field a text.
-FileTimeResult SetFileTimes(const QString &path, const QString &year, const QString &month,
-                            const QString &day, const QString &hour, const QString &minute,
-                            const QString &second);
+// Sets the file's access and modification time to `moment`, and reads them
+// back. A time the file system cannot hold is clamped by it without an
+// error (ext4 before 1901, FAT before 1980); the file then gets its
+// previous times back at once.
+FileTimeResult SetFileTimes(const QString &path, std::chrono::sys_seconds moment);
+// The same with the two times apart, to the nanosecond: undo puts back what
+// a file held before.
+FileTimeResult SetFileTimes(const QString &path, const struct timespec &access, const struct timespec &modified);

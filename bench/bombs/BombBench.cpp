@@ -60,7 +60,7 @@ void ReadIn(const QString &path)
     const qsizetype characters = reader.ListInfo().size();
     const double listMs = clock.nsecsElapsed() / 1e6;
     clock.restart();
-    const bool found = !clsEXIF::ExifTimeOf(path).isEmpty();
+    const bool found = clsEXIF::ExifTimeOf(path).has_value();
     std::printf("%8.2f ms %8.2f ms %9lld%s", listMs, clock.nsecsElapsed() / 1e6, qlonglong(characters),
                 found ? "" : " (no time!)");
     std::fflush(stdout);

@@ -217,8 +217,12 @@ int main(int argc, char **argv)
     Write(plainPath, plain);
     // Every photo its own name, and so its own preview, on the same bytes.
     for (int i = 1; i < kPhotos; ++i) {
-        ::link(QFile::encodeName(cameraPath).constData(), QFile::encodeName(dir.filePath(QStringLiteral("a_%1.jpg").arg(i, 3, 10, QLatin1Char('0')))).constData());
-        ::link(QFile::encodeName(plainPath).constData(), QFile::encodeName(dir.filePath(QStringLiteral("b_%1.jpg").arg(i, 3, 10, QLatin1Char('0')))).constData());
+        const QString number = QStringLiteral("%1.jpg").arg(i, 3, 10, QLatin1Char('0'));
+        if (::link(QFile::encodeName(cameraPath).constData(), QFile::encodeName(dir.filePath("a_" + number)).constData()) != 0
+            || ::link(QFile::encodeName(plainPath).constData(), QFile::encodeName(dir.filePath("b_" + number)).constData()) != 0) {
+            std::perror("link");
+            return 1;
+        }
     }
     QImage(8, 8, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("small.jpg")));
     std::printf("6000 x 4000 JPEG with a 160 x 107 EXIF thumbnail, %lld bytes, median of %d runs\n",

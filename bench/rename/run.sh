@@ -19,8 +19,10 @@ fi
 sizes=("$@")
 [ ${#sizes[@]} -eq 0 ] && { $mixed && sizes=(2000) || sizes=(2000 20000); }
 
+# The peers and what builds the photos and the floor; fotlex-cli is built
+# in the one build folder of ./run, with its packages.
 need=()
-for pkg in jhead exiv2 libimage-exiftool-perl gcc python3 cmake g++ qt6-base-dev libgtest-dev; do
+for pkg in jhead exiv2 libimage-exiftool-perl gcc python3; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || need+=("$pkg")
 done
 if [ ${#need[@]} -gt 0 ]; then
@@ -28,8 +30,8 @@ if [ ${#need[@]} -gt 0 ]; then
   apt-get update -qq && apt-get install -y -qq "${need[@]}" >/dev/null
 fi
 
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" -j "$(nproc)" --target fotlex-cli >/dev/null
+source "$root/scripts/ensure-packages.sh"
+(cd "$root" && ensure_packages packages.txt && configure_and_build --target fotlex-cli >/dev/null)
 cli="$root/build/cli/fotlex-cli"
 
 work=$(mktemp -d /var/tmp/fotlex-bench.XXXXXX)

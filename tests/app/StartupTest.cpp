@@ -2,11 +2,9 @@
 #include "TestFiles.h"
 #include "app/HandOver.h"
 #include "app/OpenFolder.h"
-#include "app/QtTranslations.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
 
-#include <QDialogButtonBox>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -25,10 +23,6 @@ TEST(Startup, ProgramFolderFirstThenTheNamedOneWhichClosingRemembers)
     StartMainWindow(executable, {photos.path()})->close();
     form = StartMainWindow(executable, {});
     EXPECT_EQ(Entries(*form->FileList()), QStringList{"bild.jpg"});
-
-    ASSERT_TRUE(InstallQtGermanTranslations(*qApp));
-    const QDialogButtonBox box(QDialogButtonBox::Cancel);
-    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
 }
 
 // The real program started a second time hands its photo, quoted and in

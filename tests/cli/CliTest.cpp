@@ -1,8 +1,10 @@
+#include "TestFiles.h"
 #include "cli/CliDispatch.h"
 #include "metadata/clsEXIF.h"
 #include "tests/support/TestFiles.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -29,12 +31,12 @@ CliRun run(const QStringList &args)
     return {status, out, err};
 }
 
-const QString kPhotos = QStringLiteral(FOTLEX_TESTDATA);
-
+// On copies: a fault in the dispatch that renamed instead must not rename the samples.
 TEST(CliInfoTest, ListsEachFileAsListInfoWithPlainLineEnds)
 {
-    const QString canon = kPhotos + "/Canon_40D.jpg";
-    const QString plain = kPhotos + "/../formats/sample_640x360.mov"; // no creation time
+    const QTemporaryDir dir;
+    const QString canon = CopyPhoto("Canon_40D.jpg", dir.path(), "Canon_40D.jpg");
+    const QString plain = CopyPhoto("../formats/sample_640x360.mov", dir.path(), "plain.mov"); // no creation time
     const CliRun r = run({"info", canon, plain});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.isEmpty());
@@ -70,6 +72,34 @@ TEST(CliUsageTest, WrongCallsSayWhyAndExitTwo)
     ASSERT_TRUE(tool.waitForFinished());
     EXPECT_EQ(tool.exitCode(), 0);
     EXPECT_TRUE(tool.readAllStandardOutput().contains("\n  undo [--list | N]"));
+}
+
+// The tool speaks the messages locale's language: German (the source texts)
+// for German and for C, English for English and for every language without a
+// translation; of a LANGUAGE list the first one we have, which under plain C
+// is ignored, as gettext does.
+TEST(CliLanguageTest, FollowsTheMessagesLocale)
+{
+    const struct { QStringList variables; bool german; } cases[] = {
+        {{"LANG=C", "LANGUAGE=en"}, true}, {{"LANG=C.UTF-8"}, true}, {{"LANG=de_AT.UTF-8"}, true},
+        {{"LANG=fr_FR.UTF-8", "LANGUAGE=fr:de:en"}, true}, {{"LANG=en_US.UTF-8"}, false},
+        {{"LANG=fr_FR.UTF-8"}, false}, {{"LANG=de_DE.UTF-8", "LC_MESSAGES=en_GB.UTF-8"}, false}};
+    for (const auto &c : cases) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(name);
+        for (const QString &variable : c.variables)
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        QProcess tool;
+        tool.setProcessEnvironment(environment);
+        tool.start(QStringLiteral(FOTLEX_CLI), {});
+        ASSERT_TRUE(tool.waitForFinished());
+        EXPECT_EQ(tool.exitCode(), 2);
+        const QString said = QString::fromUtf8(tool.readAllStandardError());
+        EXPECT_EQ(said.startsWith("Kein Befehl angegeben.\nAufruf: fotlex-cli"), c.german)
+            << c.variables.join(u' ').toStdString() << " (English needs lrelease in the build): " << said.toStdString();
+        EXPECT_FALSE(said.isEmpty());
+    }
 }
 
 }

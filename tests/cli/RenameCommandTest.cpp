@@ -1,3 +1,5 @@
+#include "FileTimeSeams.h"
+#include "TestFiles.h"
 #include "TestPhotos.h"
 
 #include "cli/RenameCommand.h"
@@ -9,6 +11,8 @@
 #include <QTextStream>
 
 #include <gtest/gtest.h>
+
+#include <QMap>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -49,6 +53,43 @@ protected:
     }
 
     QStringList lines() const { return output.split('\n', Qt::SkipEmptyParts); }
+
+    // Every entry of the folder: its bytes (through a link) and its own
+    // modification time in nanoseconds.
+    QMap<QString, std::pair<QByteArray, qint64>> state() const
+    {
+        QMap<QString, std::pair<QByteArray, qint64>> entries;
+        const QMap<QString, QByteArray> contents = FolderContents(dir);
+        for (auto it = contents.begin(); it != contents.end(); ++it) {
+            struct stat st {};
+            ::lstat(QFile::encodeName(dir + '/' + it.key()).constData(), &st);
+            entries[it.key()] = {it.value(), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+        }
+        return entries;
+    }
+
+    // Photos `name` with capture time `time` in the folder; their paths.
+    QStringList photos(const std::vector<std::pair<const char *, const char *>> &shots)
+    {
+        QStringList paths;
+        for (const auto &[name, time] : shots) {
+            paths << dir + '/' + QString::fromUtf8(name);
+            WriteExifJpeg(paths.last(), QByteArray(time), name);
+        }
+        return paths;
+    }
+
+    // No content of `before` lost or doubled by the batch; then undoing it
+    // brings back every name, content and modification time.
+    void undoneTo(const QMap<QString, std::pair<QByteArray, qint64>> &before)
+    {
+        QMap<QString, QByteArray> contents;
+        for (auto it = before.begin(); it != before.end(); ++it)
+            contents[it.key()] = it.value().first;
+        EXPECT_TRUE(SameFilesRenamed(contents, FolderContents(dir)));
+        EXPECT_EQ(undo({}), 0) << output.toStdString();
+        EXPECT_EQ(state(), before);
+    }
     QStringList files() const { return QDir(dir).entryList(QDir::Files, QDir::Name); }
 
     QTemporaryDir temp;
@@ -97,20 +138,12 @@ TEST_F(RenameCommandTest, OddPathsAreReportedForWhatTheyAre)
                                     "3 würden umbenannt, 4 übersprungen, 1 fehlgeschlagen"}));
     // Qt could not remove the folder: it cannot name that file.
     ::unlink(latin1.constData());
-}
 
-TEST_F(RenameCommandTest, TimesTheFileSystemCannotHoldCountAsRenamedWithoutFileTime)
-{
-    WriteExifJpeg(dir + "/alt.jpg", QByteArray("1885:06:01 12:00:00"), "alt");
-    const int status = run({"--file-times", dir + "/alt.jpg"});
-    const QString renamed = dir + "/1885-06-01 - 12-00-00.jpg";
-    ASSERT_TRUE(QFile::exists(renamed));
-    // Whether the time is out of range depends on the file system under the test.
-    const bool held = ModificationTime(renamed) == LocalMoment("1885:06:01 12:00:00");
-    EXPECT_EQ(status, held ? 0 : 1);
-    EXPECT_EQ(lines().last(), held ? "1 umbenannt, 0 übersprungen, 0 fehlgeschlagen"
-                                   : "1 umbenannt, 0 übersprungen, 0 fehlgeschlagen, 1 ohne Dateizeit");
-    EXPECT_EQ(lines().first().endsWith(" (Dateizeit nicht gesetzt: außerhalb des Bereichs des Dateisystems)"), !held);
+    WriteFile(dir + "/IMG_2.xmp");
+    EXPECT_EQ(run({"--dry-run", dir + "/IMG_2.jpg"}), 0);
+    EXPECT_EQ(lines().size(), 3) << "IMG_2.xmp follows its photo";
+    EXPECT_EQ(run({"--dry-run", "--no-companions", dir + "/IMG_2.jpg"}), 0);
+    EXPECT_EQ(lines().size(), 2) << "and stays with --no-companions";
 }
 
 TEST_F(RenameCommandTest, WrongUsageIsStatusTwoAndTouchesNothing)
@@ -141,4 +174,116 @@ TEST_F(RenameCommandTest, UndoTakesBackTheNewestBatch)
     EXPECT_EQ(lines().last(), "2 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen");
     EXPECT_EQ(FolderContents(dir), before);
     EXPECT_EQ(undo({"x"}), 2);
+}
+
+// A camera's clock knows no summer time. A time in the hour skipped in spring
+// names the file as written and gives it the instant mktime makes of it
+// (02:30 is 03:30 summer time); one in the hour repeated in autumn the
+// earlier instant. A clock offset reaches them as any other time, and undo
+// knows the files by the instants the journal recorded, the epoch's too; a
+// file already so named gets its time, and undo takes that back as well.
+TEST_F(RenameCommandTest, TimesAroundTheSummerTimeChangesNameAsWrittenAndUndoRestoresThem)
+{
+    const LocalTimeZone berlin("Europe/Berlin");
+    const struct { const char *name, *time, *newName, *shiftedName; qint64 utc; } cases[] = {
+        {"gap.jpg", "2021:03:28 02:30:00", "2021-03-28 - 02-30-00.jpg", "2021-03-28 - 03-30-00.jpg", 1616895000},
+        {"2021-10-31 - 02-30-00.jpg", "2021:10:31 02:30:00", "2021-10-31 - 02-30-00.jpg",
+         "2021-10-31 - 03-30-00.jpg", 1635640200},
+        {"epoch.jpg", "1970:01:01 01:00:00", "1970-01-01 - 01-00-00.jpg", "1970-01-01 - 02-00-00.jpg", 0},
+    };
+    QStringList paths, shifted, renamed;
+    for (const auto &c : cases) {
+        paths += photos({{c.name, c.time}});
+        shifted << paths.last() + " -> " + dir + '/' + c.shiftedName;
+        renamed << paths.last() + (QLatin1String(c.name) == QLatin1String(c.newName)
+                                       ? ": übersprungen (trägt bereits diesen Namen)"
+                                       : " -> " + dir + '/' + c.newName);
+    }
+    const auto before = state();
+    EXPECT_EQ(run(QStringList{"--dry-run", "--shift", "+1:00"} + paths), 0);
+    EXPECT_EQ(lines(), shifted + QStringList{"3 würden umbenannt, 0 übersprungen, 0 fehlgeschlagen"});
+    EXPECT_EQ(run(QStringList{"--file-times"} + paths), 0);
+    EXPECT_EQ(lines(), renamed + QStringList{"2 umbenannt, 1 übersprungen, 0 fehlgeschlagen"});
+    const auto after = state();
+    for (const auto &c : cases)
+        EXPECT_EQ(after[c.newName].second, c.utc * 1000000000) << c.name;
+    undoneTo(before);
+}
+
+// A clock offset that takes a time out of the years 1 to 9999 says so; the
+// rest of the batch is renamed and undone as usual.
+TEST_F(RenameCommandTest, AShiftPastTheCalendarsEndsSaysSo)
+{
+    const struct { const char *name, *time, *shift; } cases[] = {
+        {"spaet.jpg", "9999:12:31 23:30:00", "+1:00"},
+        {"frueh.jpg", "0001:01:01 00:30:00", "-1:00"},
+    };
+    for (const auto &c : cases) {
+        const QString path = photos({{c.name, c.time}}).first();
+        const auto before = state();
+        EXPECT_EQ(run({"--shift", c.shift, path, dir + "/IMG_2.jpg"}), 0);
+        EXPECT_EQ(lines().first(), path + ": übersprungen (mit dem Versatz läge die EXIF-Zeit \"" + c.time
+                                       + "\" außerhalb der Jahre 1 bis 9999)");
+        EXPECT_EQ(lines().last(), "1 umbenannt, 1 übersprungen, 0 fehlgeschlagen");
+        undoneTo(before);
+    }
+}
+
+// On a file system that clamps times it cannot hold (ext4 before 1901 and
+// after 2446), the photo is renamed, keeps its own time to the nanosecond
+// (one of 1966 as well), and undo knows it by that time.
+TEST_F(RenameCommandTest, TimesTheFileSystemCannotHoldLeaveTheOldTime)
+{
+    const Ext4TimeRange ext4;
+    const struct { const char *name, *time, *newName; bool held; } cases[] = {
+        {"alt.jpg", "1800:06:01 12:00:00", "1800-06-01 - 12-00-00.jpg", false},
+        {"neu.jpg", "2021:06:01 12:00:00", "2021-06-01 - 12-00-00.jpg", true},
+        {"fern.jpg", "2500:06:01 12:00:00", "2500-06-01 - 12-00-00.jpg", false},
+    };
+    QStringList paths, expected;
+    for (const auto &c : cases) {
+        paths += photos({{c.name, c.time}});
+        expected << paths.last() + " -> " + dir + '/' + c.newName
+                + (c.held ? "" : " (Dateizeit nicht gesetzt: außerhalb des Bereichs des Dateisystems)");
+    }
+    const struct timespec in1966[2] = {{-100000000, 500000000}, {-100000000, 500000000}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(paths.first()).constData(), in1966, 0), 0);
+    const auto before = state();
+    EXPECT_EQ(run(QStringList{"--file-times"} + paths), 1);
+    EXPECT_EQ(lines(), expected + QStringList{"3 umbenannt, 0 übersprungen, 0 fehlgeschlagen, 2 ohne Dateizeit"});
+    const auto after = state();
+    for (const auto &c : cases) {
+        const qint64 wanted = LocalMoment(QString::fromLatin1(c.time)) * 1000000000;
+        EXPECT_EQ(after[c.newName].second, c.held ? wanted : before[c.name].second) << c.name;
+    }
+    undoneTo(before);
+}
+
+// A link named like a photo is renamed as a link; its target, which may lie
+// outside the folder, keeps its times, and so does the link.
+TEST_F(RenameCommandTest, LinksKeepTheirTargetsTimes)
+{
+    QTemporaryDir outside;
+    const QString target = outside.path() + "/ziel.jpg";
+    WriteExifJpeg(target, QByteArray("2021:06:01 12:00:00"), "ziel");
+    const struct { const char *name; QByteArray points; } cases[] = {
+        {"absolut.jpg", QFile::encodeName(target)},
+        {"relativ.jpg", "../" + QFile::encodeName(QFileInfo(outside.path()).fileName()) + "/ziel.jpg"},
+    };
+    const QString link = dir + "/link";
+    ASSERT_TRUE(QDir().mkdir(link));
+    QStringList paths;
+    for (const auto &c : cases) {
+        paths << link + '/' + c.name;
+        ASSERT_EQ(::symlink(c.points.constData(), QFile::encodeName(paths.last()).constData()), 0);
+    }
+    dir = link;
+    const auto before = state();
+    const qint64 targetTime = QFileInfo(target).lastModified().toMSecsSinceEpoch();
+    EXPECT_EQ(run(QStringList{"--file-times"} + paths), 1);
+    EXPECT_EQ(lines().first(), paths.first() + " -> " + link + "/2021-06-01 - 12-00-00.jpg (Dateizeit nicht "
+                                   "gesetzt: symbolische Verknüpfung, ihr Ziel bleibt unverändert)");
+    EXPECT_EQ(QFileInfo(target).lastModified().toMSecsSinceEpoch(), targetTime);
+    undoneTo(before);
+    EXPECT_EQ(QFileInfo(target).lastModified().toMSecsSinceEpoch(), targetTime);
 }

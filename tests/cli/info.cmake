@@ -1,3 +1,3 @@
-fotlex_test(cli_info_tests SOURCES CliTest.cpp DEPENDS fotlex_cli)
+fotlex_test(cli_info_tests SOURCES CliTest.cpp DEPENDS fotlex_cli fotlex_test_files)
 add_dependencies(cli_info_tests fotlex-cli)
 target_compile_definitions(cli_info_tests PRIVATE FOTLEX_CLI="$<TARGET_FILE:fotlex-cli>")

@@ -4,6 +4,7 @@
 #include "metadata/XmpTimes.h"
 #include "metadata/EmbeddedPreview.h"
 #include "metadata/clsEXIF.h"
+#include "tests/support/CaptureTimePrinter.h"
 #include "tests/support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -186,34 +187,38 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
     const QByteArray tiffLe = photoTiff(true);
     const QByteArray tiffBe = photoTiff(false);
     auto magic = [&](const char *four) { return QByteArray(four, 4) + tiffLe.mid(4); };
-    const struct { const char *name; QByteArray bytes; const char *time; const char *model; } cases[] = {
-        {"TIFF II", tiffLe, "2021:05:12 - 12:21:21", "CAM1"},
-        {"TIFF MM", tiffBe, "2021:05:12 - 12:21:21", "CAM1"},
-        {"Olympus IIRO", magic("IIRO"), "2021:05:12 - 12:21:21", "CAM1"},
-        {"Olympus IIRS", magic("IIRS"), "2021:05:12 - 12:21:21", "CAM1"},
-        {"Panasonic IIU", magic("IIU\0"), "2021:05:12 - 12:21:21", "CAM1"},
+    // QuickTime's creation date keeps its offset.
+    const struct { const char *name; QByteArray bytes; const char *time; const char *model; int offset = 0; } cases[] = {
+        {"TIFF II", tiffLe, "2021:05:12 12:21:21", "CAM1"},
+        {"TIFF MM", tiffBe, "2021:05:12 12:21:21", "CAM1"},
+        {"Olympus IIRO", magic("IIRO"), "2021:05:12 12:21:21", "CAM1"},
+        {"Olympus IIRS", magic("IIRS"), "2021:05:12 12:21:21", "CAM1"},
+        {"Panasonic IIU", magic("IIU\0"), "2021:05:12 12:21:21", "CAM1"},
         {"not TIFF II+", magic("II+\0"), "", nullptr},
-        {"RAF", raf(), "2021:05:12 - 12:21:21", "CAM1"},
-        {"PNG eXIf", png(), "2021:05:12 - 12:21:21", "CAM1"},
-        {"HEIF iloc 0", heif(0), "2021:05:12 - 12:21:21", "CAM1"},
-        {"HEIF iloc 1", heif(1), "2021:05:12 - 12:21:21", "CAM1"},
-        {"HEIF iloc 2", heif(2), "2021:05:12 - 12:21:21", "CAM1"},
-        {"CR3", cr3(), "2021:05:12 - 12:21:21", "CAM1"},
-        {"mvhd 0", video(mvhd(0, kMay2021)), "2021:05:12 - 12:21:21", nullptr},
-        {"mvhd 1", video(mvhd(1, kMay2021)), "2021:05:12 - 12:21:21", nullptr},
+        {"RAF", raf(), "2021:05:12 12:21:21", "CAM1"},
+        {"PNG eXIf", png(), "2021:05:12 12:21:21", "CAM1"},
+        {"HEIF iloc 0", heif(0), "2021:05:12 12:21:21", "CAM1"},
+        {"HEIF iloc 1", heif(1), "2021:05:12 12:21:21", "CAM1"},
+        {"HEIF iloc 2", heif(2), "2021:05:12 12:21:21", "CAM1"},
+        {"CR3", cr3(), "2021:05:12 12:21:21", "CAM1"},
+        {"mvhd 0", video(mvhd(0, kMay2021)), "2021:05:12 12:21:21", nullptr},
+        {"mvhd 1", video(mvhd(1, kMay2021)), "2021:05:12 12:21:21", nullptr},
         {"mvhd unset", video(mvhd(0, 0)), "", nullptr},
         {"creationdate", video(mvhd(0, kMay2021) + quickTimeMeta("2021-05-12T18:01:02-0500")),
-         "2021:05:12 - 18:01:02", nullptr},
+         "2021:05:12 18:01:02", nullptr, -300},
         {"creationdate, no mvhd time", video(mvhd(0, 0) + quickTimeMeta("2021-05-12T18:01:02+0930")),
-         "2021:05:12 - 18:01:02", nullptr},
-        {"moov to the end (size 0)", video(mvhd(0, kMay2021), 0), "2021:05:12 - 12:21:21", nullptr},
+         "2021:05:12 18:01:02", nullptr, 570},
+        {"moov to the end (size 0)", video(mvhd(0, kMay2021), 0), "2021:05:12 12:21:21", nullptr},
         {"moov larger than the file", video(mvhd(0, kMay2021), 4096), "", nullptr}};
     clsEXIF reader;
     for (const auto &c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(WriteBytes(path, c.bytes));
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), QLatin1String(c.time)) << c.name;
-        EXPECT_EQ(clsEXIF::ExifTimeOfBytes(c.bytes), QLatin1String(c.time)) << c.name;
+        std::optional<CaptureTime> time = CaptureTime::FromExifText(QString::fromLatin1(c.time));
+        if (c.offset)
+            time = time->withOffsetMinutes(c.offset);
+        EXPECT_EQ(clsEXIF::ExifTimeOf(path), time) << c.name;
+        EXPECT_EQ(clsEXIF::ExifTimeOfBytes(c.bytes), time) << c.name;
         reader.setImageFile(path);
         QString model;
         const auto found = reader.MetaInfo(272, model);
@@ -250,9 +255,9 @@ TEST_F(ContainerTest, TimesPastManyOtherParts)
     for (const auto &c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(WriteBytes(path, c.bytes));
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), u"2021:05:12 - 12:21:21") << c.name;
+        EXPECT_EQ(clsEXIF::ExifTimeOf(path), CaptureTime::FromExifText(u"2021:05:12 12:21:21")) << c.name;
         reader.setImageFile(path);
-        EXPECT_EQ(reader.ExifTime(), u"2021:05:12 - 12:21:21") << c.name;
+        EXPECT_EQ(reader.ExifTime(), CaptureTime::FromExifText(u"2021:05:12 12:21:21")) << c.name;
         EXPECT_EQ(reader.ImageSize(), c.size) << c.name;
     }
 }
@@ -268,26 +273,26 @@ TEST_F(ContainerTest, XmpTimesInEachContainer)
     const QByteArray itxt = QByteArray("XML:com.adobe.xmp\0\0\0\0\0", 22) + xmp;
     const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("iTXt", itxt) + pngChunk("IEND", {});
     const QByteArray withExif = ExifBuilder(true).ascii(ExifBuilder::Exif, 36867, "2001:01:01 01:01:01").jpeg();
-    const struct { const char *name; QByteArray bytes; const char *time; } cases[] = {
-        {"JPEG", jpeg, "2021:05:12 - 12:21:21"},
-        {"TIFF", ExifBuilder(true).entry(ExifBuilder::Ifd0, 700, 1, xmp.size(), xmp).tiff(), "2021:05:12 - 12:21:21"},
-        {"PNG", png, "2021:05:12 - 12:21:21"},
-        {"HEIF", heifFile(2, {{"mime", xmp}}), "2021:05:12 - 12:21:21"},
-        {"JPEG with EXIF first", withExif.left(2) + jpeg.mid(2, 4 + app1.size()) + withExif.mid(2), "2001:01:01 - 01:01:01"}};
+    const auto fromXmp = CaptureTime::FromExifText(u"2021:05:12 12:21:21")->withSubSeconds(u"25"_qs).withOffsetMinutes(120);
+    const auto fromExif = CaptureTime::FromExifText(u"2001:01:01 01:01:01");
+    const struct { const char *name; QByteArray bytes; std::optional<CaptureTime> time; CaptureSource source; } cases[] = {
+        {"JPEG", jpeg, fromXmp, CaptureSource::Xmp},
+        {"TIFF", ExifBuilder(true).entry(ExifBuilder::Ifd0, 700, 1, xmp.size(), xmp).tiff(), fromXmp, CaptureSource::Xmp},
+        {"PNG", png, fromXmp, CaptureSource::Xmp},
+        {"HEIF", heifFile(2, {{"mime", xmp}}), fromXmp, CaptureSource::Xmp},
+        {"JPEG with EXIF first", withExif.left(2) + jpeg.mid(2, 4 + app1.size()) + withExif.mid(2), fromExif,
+         CaptureSource::Exif}};
     clsEXIF reader;
     for (const auto &c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(WriteBytes(path, c.bytes));
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), QLatin1String(c.time)) << c.name;
+        EXPECT_EQ(clsEXIF::ExifTimeOf(path), c.time) << c.name;
         reader.setImageFile(path);
-        EXPECT_EQ(reader.ExifTime(), QLatin1String(c.time)) << c.name;
+        EXPECT_EQ(reader.Summary().captureTime, c.time) << c.name;
+        EXPECT_EQ(reader.Summary().captureSource, c.source) << c.name;
         EXPECT_TRUE(reader.ListInfo().contains(u"XMP-xmp:CreateDate: 2021-05-12T12:21:21.25+02:00\r\n")) << c.name;
     }
-    const auto sidecar = CaptureTimeOfXmp(xmp);
-    ASSERT_TRUE(sidecar);
-    EXPECT_EQ(sidecar->exifText, u"2021:05:12 12:21:21");
-    EXPECT_EQ(sidecar->subSeconds, u"25");
-    EXPECT_EQ(sidecar->offsetMinutes, 120);
+    EXPECT_EQ(CaptureTimeOfXmp(xmp), fromXmp);
 }
 
 // Which XMP property names the time: the three in their order, attribute
@@ -306,7 +311,7 @@ TEST(XmpTest, PropertiesInTheirOrder)
         {"no XML at all", nullptr}};
     for (const auto &c : cases) {
         const auto time = CaptureTimeOfXmp(c.xmp);
-        EXPECT_EQ(time ? time->exifText : QString(), QLatin1String(c.time)) << c.xmp.toStdString();
+        EXPECT_EQ(time ? time->exifText() : QString(), QLatin1String(c.time)) << c.xmp.toStdString();
     }
     EXPECT_EQ(ParseXmpTime(u"2002-02-02T02:02:02-05:30")->offsetMinutes, -330);
     EXPECT_FALSE(ParseXmpTime(u"2002-02-30T02:02:02"));
@@ -332,8 +337,7 @@ TEST_F(ContainerTest, RawProfilesAndOffsets)
     clsEXIF reader;
     for (const QByteArray &png : pngs) {
         reader.setImageBytes(png);
-        EXPECT_EQ(reader.ExifTime(), u"2021:05:12 - 12:21:21");
-        EXPECT_EQ(CaptureOffsetFromTags(reader.Tags()), -330);
+        EXPECT_EQ(reader.ExifTime(), CaptureTime::FromExifText(u"2021:05:12 12:21:21")->withOffsetMinutes(-330));
         EXPECT_TRUE(reader.ListInfo().contains(u"OffsetTimeOriginal: -05:30\r\n"));
     }
 }
@@ -347,7 +351,7 @@ TEST_F(ContainerTest, DirectoryLoopsEnd)
     QByteArray loop = b.tiff();
     loop.replace(8 + 2 + 2 * 12, 4, b.u32(8));
     EXPECT_EQ(FindEmbeddedPreviewInMemory(loop).length, 0);
-    EXPECT_EQ(clsEXIF::ExifTimeOfBytes(loop), QString());
+    EXPECT_FALSE(clsEXIF::ExifTimeOfBytes(loop));
 }
 
 // Directories far into a large file, and a video's moov after 5 GB of
@@ -368,7 +372,7 @@ TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
         ASSERT_TRUE(file.seek(far));
         file.write(exif);
     }
-    EXPECT_EQ(clsEXIF::ExifTimeOf(tiffPath), u"2021:05:12 - 12:21:21"_qs);
+    EXPECT_EQ(clsEXIF::ExifTimeOf(tiffPath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
 
     const QString moviePath = dir.filePath(QStringLiteral("late.mov"));
     {
@@ -381,7 +385,7 @@ TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
         ASSERT_TRUE(file.seek(mdat + qint64(mdatSize)));
         file.write(box("moov", mvhd(0, kMay2021)));
     }
-    EXPECT_EQ(clsEXIF::ExifTimeOf(moviePath), u"2021:05:12 - 12:21:21"_qs);
+    EXPECT_EQ(clsEXIF::ExifTimeOf(moviePath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
 }
 
 }

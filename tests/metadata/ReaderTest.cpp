@@ -1,5 +1,6 @@
 #include "tests/support/ExifBuilder.h"
 #include "metadata/clsEXIF.h"
+#include "tests/support/CaptureTimePrinter.h"
 #include "tests/support/TestFiles.h"
 
 #include <QLocale>
@@ -152,7 +153,7 @@ TEST_F(ReaderTest, EntryCountsAndDirectoriesOutsideTheData)
 }
 
 // Whatever a block's 5000 entries claim, the list costs at most four
-// characters per byte of the block, and only an ASCII entry is a capture time.
+// characters per byte of the block, and none is a capture time.
 TEST_F(ReaderTest, CostBombsStayWithinTheTextBudget)
 {
     const struct { uint16_t id, type; } bombs[] = {{318, 5}, {270, 2}, {37510, 7}, {36867, 5}, {36867, 2}};
@@ -163,7 +164,7 @@ TEST_F(ReaderTest, CostBombsStayWithinTheTextBudget)
         EXPECT_LE(list.size(), 4 * 65536 + 100) << bomb.id;
         EXPECT_TRUE(list.endsWith(u" weitere Einträge\r\n")) << bomb.id;
         EXPECT_EQ(clsEXIF::ExifTimeOf(path), reader.ExifTime());
-        EXPECT_EQ(reader.ExifTime().isEmpty(), bomb.id != 36867 || bomb.type != 2) << bomb.id;
+        EXPECT_FALSE(reader.ExifTime()) << bomb.id;
     }
 }
 
