@@ -31,7 +31,7 @@ char reference(const ExifData &data, const TiffEntry *e)
 {
     if (!e || e->type != kAscii || e->count < 1 || e->count > 4)
         return 0;
-    return char(ReadUnsigned(data.bytes, e->at + 8, 1, false));
+    return char(ReadInteger(data.bytes, e->at + 8, 1, false));
 }
 
 }
