@@ -5,7 +5,6 @@
 
 #include <QWidget>
 
-#include <cstdint>
 #include <memory>
 
 class ClickLabel;

@@ -21,8 +21,7 @@ constexpr int kAhead = 6;
 
 QString EntryPath(const Form1 &form, int row)
 {
-    QString folder = form.FileList()->Path();
-    return AddBackslash(folder) + form.FileList()->List(row);
+    return FolderPrefix(form.FileList()->Path()) + form.FileList()->List(row);
 }
 
 // Asks for the current entry's preview at the box's own pixel density, and
@@ -124,8 +123,7 @@ void ShowSelectedFile(Form1 &form)
     const QString name = form.FileList()->FileName();
     if (name.isEmpty())
         return;
-    QString folder = form.FileList()->Path();
-    const QString path = AddBackslash(folder) + name;
+    const QString path = FolderPrefix(form.FileList()->Path()) + name;
 
     WantPreview(form);
     ResetSummary(form);

@@ -55,7 +55,12 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     EXPECT_EQ(fileTimeColour(), Black);
     EXPECT_TRUE(form->txtInfo()->toPlainText().contains(QStringLiteral("Canon EOS 40D")));
 
-    // A click on the preview empties only the preview.
+    // A click on the preview empties only the preview; a right click, or a
+    // press released off it, does not.
+    QTest::mouseClick(form->picPreview(), Qt::RightButton);
+    QTest::mousePress(form->picPreview(), Qt::LeftButton);
+    QTest::mouseRelease(form->picPreview(), Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_FALSE(form->picPreview()->pixmap().isNull());
     QTest::mouseClick(form->picPreview(), Qt::LeftButton);
     EXPECT_TRUE(form->picPreview()->pixmap().isNull());
     EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
