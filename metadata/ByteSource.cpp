@@ -64,6 +64,11 @@ const ByteSource::Window *ByteSource::holding(int64_t pos, int64_t n)
     return nullptr;
 }
 
+bool ByteSource::holds(int64_t pos, int64_t n) const
+{
+    return m_window.holds(pos, n, m_size) || m_previous.holds(pos, n, m_size);
+}
+
 bool ByteSource::load(int64_t pos, int64_t n)
 {
     // Small parts lie dense: a walk that stepped less than kMinRead from its

@@ -38,6 +38,9 @@ public:
     QByteArrayView at(int64_t pos, int64_t n);
     // The same bytes as a buffer of their own.
     QByteArray take(int64_t pos, int64_t n);
+    // The n bytes at pos (or all of them before the file's end) were read
+    // already and are held.
+    bool holds(int64_t pos, int64_t n) const;
     // Reads the n bytes at pos in one read, so that the walk through them
     // that follows costs no more reads (nothing when they are held already).
     void prefetch(int64_t pos, int64_t n);
@@ -72,7 +75,7 @@ private:
     int64_t m_spent = 0;
     int64_t m_budget = kBaseBytes;
     int64_t m_granted = 0;
-    int64_t m_lastRequest = -1;
+    int64_t m_lastRequest = -kMinRead - 1; // a file's first read is no step among small parts
     Window m_window;
     Window m_previous;
 };

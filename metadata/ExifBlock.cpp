@@ -30,12 +30,13 @@ ExifBlock jpegExif(ByteSource &source, const std::optional<JpegSegment> &exif, E
 {
     if (!exif)
         return {};
-    if (scope == ExifWalkScope::AllEntries)
+    if (scope == ExifWalkScope::AllEntries || source.holds(exif->data, exif->length))
         return ExifBlock::Found(source.take(exif->data, exif->length), 6);
-    // The capture time alone: the directories and the time's values are read
-    // where they lie in the segment, which a small head holds in most camera
-    // files, rather than the whole segment with its thumbnail. The header is
-    // taken as the walk of the whole segment takes it: "II" or big-endian.
+    // The capture time alone from a segment not read yet: the directories and
+    // the time's values are read where they lie in it, which a small head
+    // holds in most camera files, rather than the whole segment with its
+    // thumbnail. The header is taken as the walk of the whole segment takes
+    // it: "II" or big-endian.
     const int64_t tiffAt = exif->data + 6;
     const int64_t end = exif->data + exif->length;
     const QByteArrayView header = source.at(tiffAt, std::min<int64_t>(8, end - tiffAt));

@@ -25,8 +25,10 @@ public:
 private:
     void put(QByteArray &out, uint32_t v, int n) const
     {
+        char bytes[4];
         for (int k = 0; k < n; ++k)
-            out += char(m_little ? (v >> (8 * k)) & 0xFF : (v >> (8 * (n - 1 - k))) & 0xFF);
+            bytes[k] = char(m_little ? (v >> (8 * k)) & 0xFF : (v >> (8 * (n - 1 - k))) & 0xFF);
+        out.append(bytes, n);
     }
     bool m_little;
 };
@@ -146,7 +148,9 @@ ExifBlock assemble(const TiffHeader &tiff, Placed ifd0, std::vector<Linked> link
     std::map<int64_t, uint32_t> positions;
     const QByteArray data = values.data(dataPos, positions);
 
-    QByteArray out(le ? "II" : "MM");
+    QByteArray out;
+    out.reserve(dataPos + data.size());
+    out += le ? "II" : "MM";
     put.u16(out, 42);
     put.u32(out, 8);
     auto write = [&](const Placed &placed) {
@@ -172,7 +176,8 @@ ExifBlock assemble(const TiffHeader &tiff, Placed ifd0, std::vector<Linked> link
     write(ifd0);
     for (const Linked &l : linked)
         write(l.placed);
-    return ExifBlock::Found(out + data, 0);
+    out += data;
+    return ExifBlock::Found(std::move(out), 0);
 }
 
 Placed readDirectory(ByteSource &source, const TiffHeader &tiff, uint32_t offset)
