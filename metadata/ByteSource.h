@@ -75,7 +75,7 @@ private:
     int64_t m_spent = 0;
     int64_t m_budget = kBaseBytes;
     int64_t m_granted = 0;
-    int64_t m_lastRequest = -kMinRead - 1; // a file's first read is no step among small parts
+    int64_t m_lastRequest = -1; // a file's first read takes the headers of its first parts with it
     Window m_window;
     Window m_previous;
 };
