@@ -86,8 +86,6 @@ void ShowPreview(Form1 &form, const Thumbnail &thumbnail)
         pixmap.setDevicePixelRatio(preview->devicePixelRatioF());
         preview->setPixmap(pixmap);
     }
-    if (thumbnail.sizeKnown)
-        form.lblSize()->setText(ImageSizeText(thumbnail.imageWidth, thumbnail.imageHeight, thumbnail.orientation));
 }
 
 void RefitPreview(Form1 &form)
@@ -135,6 +133,7 @@ void ShowSelectedFile(Form1 &form)
     clsEXIF &reader = form.ExifReader();
     reader.setImageFile(path);
     form.txtInfo()->setPlainText(reader.ListInfo());
+    form.lblSize()->setText(ImageSizeText(reader.ImageSize()));
     ShowSummary(form, reader);
 
     ShowFileFacts(form, path);

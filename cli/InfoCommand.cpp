@@ -50,7 +50,7 @@ int RunInfo(const QStringList &arguments, const CliStreams &io)
         if (reader.ReadStatus() == 2) {
             QString reason = RegularFile(file).error().reason();
             if (reason.isEmpty())
-                reason = CliText::tr("nicht lesbar");
+                reason = reader.EmptyFile() ? CliText::tr("leere Datei") : CliText::tr("nicht lesbar");
             io.out << CliText::tr("Fehler: %1").arg(reason) << u'\n';
             if (io.copyFailures)
                 io.err << OneLineName(file) << QStringLiteral(": ") << reason << Qt::endl;

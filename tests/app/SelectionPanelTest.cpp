@@ -74,10 +74,10 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     ASSERT_TRUE(form->FrozenExifTime);
     EXPECT_EQ(form->FrozenExifTime->exifText(), QStringLiteral("2008:05:30 15:56:01"));
 
-    // An empty file: no picture, no bytes, the last size stays.
+    // An empty file: no picture, no bytes, no size.
     click(3);
     EXPECT_TRUE(form->picPreview()->pixmap().isNull());
-    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
+    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: "));
     EXPECT_TRUE(form->lblFileSize()->text().isEmpty());
 }
 

@@ -131,6 +131,10 @@ TEST(CliUsageTest, WrongCallsSayWhyAndExitTwo)
     const CliRun version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "fotlex-cli " FOTLEX_VERSION "\n");
+    QTemporaryDir dir;
+    const QString empty = dir.filePath("leer.jpg");
+    ASSERT_TRUE(WriteBytes(empty, {}));
+    EXPECT_TRUE(run({"info", empty}).out.endsWith("Fehler: leere Datei\n"));
 }
 
 // Each command's --help and -h print its help and exit 0; the help lists
