@@ -186,6 +186,10 @@
         <source>(Aufnahmezeit %1 %2)</source>
         <translation>(capture time %1 %2)</translation>
     </message>
+    <message>
+        <source>leere Datei</source>
+        <translation>empty file</translation>
+    </message>
 </context>
 <context>
     <name>RenameMessages</name>
