@@ -13,4 +13,6 @@ inline const QString NameTakenText = QStringLiteral("Datei existiert bereits.   
 QString DeleteQuestionText(const QStringList &fileNames, DeleteWay way);
 // The message for a rename that did not happen: an invalid name or a refusal.
 QString RenameFailureText(const HandRenameResult &result);
+// The hint under the name field: "Nicht erlaubt: ( ) ," for the characters refused.
+QString RefusedCharactersText(const QString &refused);
 QString DeleteFailureText(const QString &fileName, const FileOpResult &error);

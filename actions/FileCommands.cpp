@@ -4,22 +4,18 @@
 #include "actions/DeleteFromDisk.h"
 #include "actions/DeleteQuestion.h"
 #include "actions/FileActionsHost.h"
-#include "actions/frmRename.h"
-#include "services/Paths.h"
+#include "actions/RenameDialog.h"
 #include "ui/ShellOpen.h"
 #include "ui/Ui.h"
 #include "widgets/FileListBox.h"
+
+#include <QDir>
 
 #include <algorithm>
 
 FileCommands::FileCommands(FileActionsHost &host, QObject *parent)
     : QObject(parent), host_(host)
 {
-}
-
-QString FullPathOf(QString pathText, const QString &fileName)
-{
-    return AddBackslash(pathText) + fileName;
 }
 
 void FileCommands::mnuShowClick()
@@ -29,7 +25,7 @@ void FileCommands::mnuShowClick()
     if (name.isEmpty())
         return;
     // The list's folder: the path field may have been edited since.
-    ShellOpen(FullPathOf(list.Path(), name));
+    ShellOpen(QDir(list.Path()).filePath(name));
 }
 
 void FileCommands::mnuRenameClick()
@@ -38,11 +34,9 @@ void FileCommands::mnuRenameClick()
     const QString name = list.FileName();
     if (name.isEmpty())
         return;
-    QString folder = list.Path();
-    AddBackslash(folder);
     if (!renameDialog_)
-        renameDialog_ = new frmRename(host_);
-    renameDialog_->Open(folder, name);
+        renameDialog_ = new RenameDialog(host_);
+    renameDialog_->Open(list.Path(), name);
 }
 
 void FileCommands::mnuDeleteClick()
@@ -61,7 +55,7 @@ void FileCommands::mnuDeleteClick()
     int position = list.ListIndex();
     QStringList withoutTrash;
     for (const QString &name : names) {
-        if (!MoveToTrash(FullPathOf(list.Path(), name)))
+        if (!MoveToTrash(QDir(list.Path()).filePath(name)))
             withoutTrash << name;
     }
     // Only where no trash is possible (another file system without one) is
@@ -70,7 +64,7 @@ void FileCommands::mnuDeleteClick()
     QStringList failures;
     if (!withoutTrash.isEmpty() && AskDelete(&host_.Owner(), withoutTrash, DeleteWay::ForGood)) {
         for (const QString &name : withoutTrash) {
-            const FileOpResult result = DeleteFromDisk(FullPathOf(list.Path(), name));
+            const FileOpResult result = DeleteFromDisk(QDir(list.Path()).filePath(name));
             if (result.ok())
                 ++gone;
             else

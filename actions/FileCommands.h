@@ -5,7 +5,7 @@
 #include <QString>
 
 class FileActionsHost;
-class frmRename;
+class RenameDialog;
 
 // The commands of the file list's popup menu. Each acts on the list's
 // current entry (delete: on the selection) and does nothing when there is none.
@@ -27,9 +27,5 @@ public:
 
 private:
     FileActionsHost &host_;
-    QPointer<frmRename> renameDialog_;
+    QPointer<RenameDialog> renameDialog_;
 };
-
-// The full path of `fileName` in the folder `pathText`, which may or may not
-// end in a separator.
-QString FullPathOf(QString pathText, const QString &fileName);

@@ -2,10 +2,10 @@
 
 OfferedName SplitOfferedName(const QString &fileName)
 {
-    const QString ext3 = fileName.right(3).toLower();
-    if (ext3 == QLatin1String("peg"))
-        return {fileName.left(qMax(0, fileName.size() - 5)), QStringLiteral(".jpeg")};
-    return {fileName.left(qMax(0, fileName.size() - 4)), QLatin1Char('.') + ext3};
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot <= 0)
+        return {fileName, {}};
+    return {fileName.left(dot), fileName.mid(dot).toLower()};
 }
 
 NameProblem CheckNewBaseName(const QString &base)

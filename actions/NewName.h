@@ -10,15 +10,16 @@ struct OfferedName
     QString extension;
 };
 
-// "IMG_0001.JPEG" gives "IMG_0001" and ".jpeg"; any other name is split four
-// characters from its end, so "x.tiff" gives "x." and ".iff".
+// Split at the last dot: "IMG_0001.JPEG" gives "IMG_0001" and ".jpeg",
+// "IMG_0002.heic" "IMG_0002" and ".heic". A name without a dot (or only a
+// leading one) is all base.
 OfferedName SplitOfferedName(const QString &fileName);
 
 enum class NameProblem {
     None,
     Empty,             // the file would become a bare, hidden ".jpg"
     PathSeparator,     // "/" or "\" would move the file or fail
-    ControlCharacter   // only reachable by pasting, past the key filter
+    ControlCharacter   // only in a name that held one when offered
 };
 
 // Checks the base name the user typed (without the extension).

@@ -3,6 +3,5 @@
 #include "ui/Ui.h"
 
 QString AppPath;
-QString ExeName;
 QString SettingsSection = ProgramName;
 QString SettingsFile;

@@ -3,10 +3,8 @@
 #include <QString>
 
 // Program-wide values, set once at start-up.
-// Folder of the executable, ending in a separator.
+// Folder of the executable.
 extern QString AppPath;
-// Base name of the executable, without extension.
-extern QString ExeName;
 // "Fotlex": the settings section and the second word of the window title.
 extern QString SettingsSection;
 // Full path of the settings file.

@@ -2,8 +2,8 @@
 
 class Form1;
 
-// The browse button's handler: lets the user choose a folder in frmDirSelect
-// and, when the chosen text differs from txtPath's, lists that folder and
-// resets the preview and the panel. The main window takes no input while
-// the dialog is open.
+// The browse button's handler: lets the user choose a folder in the folder
+// dialog, starting at the path field's, and lists the chosen folder with the
+// preview and the panel reset. The main window takes no input while the
+// dialog is open; cancelling changes nothing.
 void BrowseForFolder(Form1 &form);

@@ -46,8 +46,7 @@ void SelectLeftAlone(FileListBox &list, const std::vector<RenameOutcome> &outcom
 std::vector<RenameJob> SelectedRenameJobs(Form1 &form)
 {
     FileListBox &list = *form.FileList();
-    QString folder = list.Path();
-    AddBackslash(folder);
+    const QString folder = FolderPrefix(list.Path());
     // Positions as the list holds them before any rename.
     std::vector<RenameJob> jobs;
     for (int i = 0; i < list.ListCount(); ++i) {

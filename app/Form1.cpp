@@ -84,7 +84,7 @@ Form1::Form1(QWidget *parent)
                     m_mnuPop->popup(globalPos);
             });
     connect(m_lblRefresh, &ClickLabel::clicked, this, &Form1::RefreshList);
-    connect(m_buttonBrowse, &FlatButton::Click, this, [this] { BrowseForFolder(*this); });
+    connect(m_buttonBrowse, &QAbstractButton::clicked, this, [this] { BrowseForFolder(*this); });
     ConnectBatchRename(*this);
     ConnectRenamePreview(*this);
     ConnectUndoLastRename(*this);
@@ -151,9 +151,8 @@ void Form1::createControls()
     m_txtPath = Place(new QLineEdit(m_panel), "txtPath", Twips(120, 2040, 3525, 285));
     m_txtPath->setFont(Arial(6.75, true));
 
-    m_buttonBrowse = Place(new FlatButton(m_panel), "ButtonBrowse", Twips(3660, 2040, 315, 300));
-    m_buttonBrowse->setCaption(QStringLiteral("..."));
-    m_buttonBrowse->setFont(FormFont(QStringLiteral("Verdana"), 8.25));
+    m_buttonBrowse = Place(new FlatButton(QStringLiteral("..."), m_panel), "ButtonBrowse",
+                           Twips(3660, 2040, 315, 300));
 
     m_fileList = Place(new FileListBox(m_panel), "FileList", Twips(120, 2400, 3855, 5160));
     m_fileList->setPattern(ImagePattern());

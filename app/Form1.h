@@ -5,7 +5,6 @@
 
 #include <QWidget>
 
-#include <cstdint>
 #include <memory>
 
 class ClickLabel;
@@ -63,9 +62,6 @@ public:
     PreviewLoader &Previews() const { return *m_previews; }
     // The list row previewed last: the direction of travel starts there.
     int PreviewRow = 0;
-    // Pixel size of the image last previewed; 0 before the first.
-    int32_t ImageWidth = 0;
-    int32_t ImageHeight = 0;
 
     // The refresh symbol's handler: re-reads the folder, empties the preview
     // and resets the panel. The batch rename calls it as its last step.

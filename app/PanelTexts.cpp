@@ -1,23 +1,14 @@
 #include "app/PanelTexts.h"
 
+#include "metadata/ExifNumberText.h"
+
 #include <cmath>
 
-namespace {
-
-// One decimal, halves away from zero, and none when it would be ".0".
-QString OneDecimal(double x, const QLocale &locale)
+QString ImageSizeText(std::optional<QSize> size)
 {
-    const double rounded = std::round(x * 10) / 10;
-    return locale.toString(rounded, 'f', rounded == std::trunc(rounded) ? 0 : 1);
-}
-
-}
-
-QString ImageSizeText(int32_t width, int32_t height, int orientation)
-{
-    if (orientation >= 5 && orientation <= 8)
-        std::swap(width, height);
-    return QStringLiteral("Bildgrösse: %1 x %2").arg(width).arg(height);
+    if (!size)
+        return QStringLiteral("Bildgrösse: ");
+    return QStringLiteral("Bildgrösse: %1 x %2").arg(size->width()).arg(size->height());
 }
 
 QString ApertureText(double fNumber, const QLocale &locale)
@@ -27,9 +18,7 @@ QString ApertureText(double fNumber, const QLocale &locale)
 
 QString ExposureText(double seconds, const QLocale &locale)
 {
-    if (seconds >= 0.5)
-        return QStringLiteral("Belichtung: ") + OneDecimal(seconds, locale) + u's';
-    return QStringLiteral("Belichtung: 1/%1s").arg(std::llround(1 / seconds));
+    return QStringLiteral("Belichtung: ") + ExposureTimeText(seconds, locale) + u's';
 }
 
 QString FileSizeText(qint64 bytes, const QLocale &locale)

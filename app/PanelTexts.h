@@ -5,19 +5,21 @@
 #include <QColor>
 #include <QDateTime>
 #include <QLocale>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 // The texts and the colour rule of the information panel.
 
-// "Bildgrösse: " width " x " height of the photo as it is shown upright: the
-// EXIF orientations 5 to 8 turn it by a quarter, so they swap the two.
-QString ImageSizeText(int32_t width, int32_t height, int orientation);
+// "Bildgrösse: " width " x " height of the picture upright, or the caption
+// alone when its size is not known.
+QString ImageSizeText(std::optional<QSize> size);
 // "Blende: f 7.1", one decimal in the locale's way.
 QString ApertureText(double fNumber, const QLocale &locale = QLocale());
-// "Belichtung: 1/160s" below half a second; from there on in seconds:
-// "Belichtung: 0.8s", "Belichtung: 2s", "Belichtung: 1.3s".
+// "Belichtung: " and the exposure time as the tag list shows it, then "s":
+// "Belichtung: 1/160s", "Belichtung: 0,8s", "Belichtung: 2s".
 QString ExposureText(double seconds, const QLocale &locale = QLocale());
 // Digits in groups of three with the locale's group separator; empty for 0.
 QString FileSizeText(qint64 bytes, const QLocale &locale = QLocale());

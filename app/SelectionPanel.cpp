@@ -21,8 +21,7 @@ constexpr int kAhead = 6;
 
 QString EntryPath(const Form1 &form, int row)
 {
-    QString folder = form.FileList()->Path();
-    return AddBackslash(folder) + form.FileList()->List(row);
+    return FolderPrefix(form.FileList()->Path()) + form.FileList()->List(row);
 }
 
 // Asks for the current entry's preview at the box's own pixel density, and
@@ -87,11 +86,6 @@ void ShowPreview(Form1 &form, const Thumbnail &thumbnail)
         pixmap.setDevicePixelRatio(preview->devicePixelRatioF());
         preview->setPixmap(pixmap);
     }
-    if (thumbnail.sizeKnown) {
-        form.ImageWidth = thumbnail.imageWidth;
-        form.ImageHeight = thumbnail.imageHeight;
-        form.lblSize()->setText(ImageSizeText(form.ImageWidth, form.ImageHeight, thumbnail.orientation));
-    }
 }
 
 void RefitPreview(Form1 &form)
@@ -129,8 +123,7 @@ void ShowSelectedFile(Form1 &form)
     const QString name = form.FileList()->FileName();
     if (name.isEmpty())
         return;
-    QString folder = form.FileList()->Path();
-    const QString path = AddBackslash(folder) + name;
+    const QString path = FolderPrefix(form.FileList()->Path()) + name;
 
     WantPreview(form);
     ResetSummary(form);
@@ -140,6 +133,7 @@ void ShowSelectedFile(Form1 &form)
     clsEXIF &reader = form.ExifReader();
     reader.setImageFile(path);
     form.txtInfo()->setPlainText(reader.ListInfo());
+    form.lblSize()->setText(ImageSizeText(reader.ImageSize()));
     ShowSummary(form, reader);
 
     ShowFileFacts(form, path);

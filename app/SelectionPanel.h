@@ -4,11 +4,11 @@ class Form1;
 struct Thumbnail;
 
 // The selection handler: shows the list's current entry in the panel (tag
-// listing, EXIF summary, file time and size), colours the file time against
+// listing, EXIF summary, image size, file time and size), colours the file time against
 // the EXIF time, and asks for the preview, which comes when it is made.
 void ShowSelectedFile(Form1 &form);
 
-// The preview of the entry shown, and its pixel size in lblSize.
+// The preview of the entry shown.
 void ShowPreview(Form1 &form, const Thumbnail &thumbnail);
 // Asks for the preview again at the box's new size.
 void RefitPreview(Form1 &form);

@@ -3,21 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
-// Where the settings file lives. A program run from its build folder keeps it
-// beside the executable, named after it with the extension "ini", as long as
-// that folder is writable. Every other program (an installed one, even run as
-// root with a writable /usr/bin) uses "<config home>/fotlex/<section>.ini",
-// where the config home is $XDG_CONFIG_HOME when it holds an absolute path,
-// else ~/.config.
-QString SettingsFileLocation(const QString &executable, bool besideExecutable,
-                             const QString &section, const QString &xdgConfigHome,
-                             const QString &home);
-
-// True when the executable lies inside buildTree (both absolute paths).
-bool RunsFromBuildTree(const QString &executable, const QString &buildTree);
-
-// The location for this process: the build folder it was compiled in, its
-// environment and the folder's real rights.
+// Where the settings file lives. A program run from the build folder it was
+// compiled in keeps it beside the executable, named after it with the
+// extension "ini", as long as that folder is writable. Every other program
+// (an installed one, even run as root with a writable /usr/bin) uses
+// "fotlex/<section>.ini" in the user's config folder ($XDG_CONFIG_HOME, else
+// ~/.config).
 QString SettingsFileFor(const QString &executable, const QString &section);
 
 // LastPath from SettingsFile; AppPath when missing or empty.

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <unistd.h>
 
@@ -14,8 +15,8 @@ QString SingleInstance::LockPath()
         display = QStringLiteral("none");
     display.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
 
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QDir(folder).exists())
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
         folder = QDir::tempPath();
     return folder + QStringLiteral("/fotlex-%1-%2.lock").arg(getuid()).arg(display);
 }

@@ -11,8 +11,8 @@
 class SingleInstance
 {
 public:
-    // The lock file of this user on this display, in $XDG_RUNTIME_DIR (or the
-    // temporary folder when that is unset).
+    // The lock file of this user on this display, in the user's runtime
+    // folder ($XDG_RUNTIME_DIR; the temporary folder when there is none).
     static QString LockPath();
     // The hand-over socket beside it: the same name ending in ".socket".
     static QString SocketPath();

@@ -3,6 +3,7 @@
 #include "services/ImageTypes.h"
 #include "services/Paths.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 StartFolder DecideStartFolder(const QString &commandLine,
@@ -13,12 +14,11 @@ StartFolder DecideStartFolder(const QString &commandLine,
         start.folder = rememberedFolder();
         return start;
     }
-    QString path = commandLine;
-    StripQuotes(path);
-    start.commandPath = LongNameOf(path);
+    const QFileInfo path(QDir::cleanPath(QFileInfo(commandLine).absoluteFilePath()));
+    start.commandPath = path.filePath();
     if (IsImageFileName(start.commandPath)) {
-        start.folder = FolderPart(start.commandPath);
-        start.wanted = FileNamePart(start.commandPath);
+        start.folder = path.absolutePath();
+        start.wanted = path.fileName();
     } else if (FolderExists(start.commandPath)) {
         start.folder = start.commandPath;
     } else {
@@ -29,7 +29,6 @@ StartFolder DecideStartFolder(const QString &commandLine,
 
 QString AbsoluteCommandPath(const QStringList &arguments)
 {
-    QString path = arguments.join(QLatin1Char(' '));
-    StripQuotes(path);
+    const QString path = arguments.join(QLatin1Char(' '));
     return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
 }

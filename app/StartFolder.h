@@ -21,6 +21,5 @@ struct StartFolder
 StartFolder DecideStartFolder(const QString &commandLine,
                               const std::function<QString()> &rememberedFolder);
 
-// What a second start hands over: its arguments joined by blanks, without
-// double quotes, made absolute against the working folder; empty for none.
+// What a second start hands over: its arguments joined by blanks, made absolute against the working folder; empty for none.
 QString AbsoluteCommandPath(const QStringList &arguments);

@@ -5,7 +5,6 @@
 #include "app/OpenFolder.h"
 #include "app/SettingsLocation.h"
 #include "app/StartFolder.h"
-#include "services/Paths.h"
 #include "widgets/FileListBox.h"
 
 #include <QApplication>
@@ -17,8 +16,6 @@ std::unique_ptr<Form1> StartMainWindow(const QString &executable, const QStringL
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QFileInfo exe(executable);
     AppPath = exe.absolutePath();
-    AddBackslash(AppPath);
-    ExeName = exe.completeBaseName();
     SettingsFile = SettingsFileFor(executable, SettingsSection);
 
     auto form = std::make_unique<Form1>();

@@ -28,7 +28,7 @@ namespace {
 QString VerdictText(const RenameOutcome &outcome)
 {
     switch (outcome.status) {
-    case RenameStatus::Renamed: return FileNamePart(outcome.newPath, u'/');
+    case RenameStatus::Renamed: return FileNamePart(outcome.newPath);
     case RenameStatus::Skipped: return QStringLiteral("bleibt: ") + RenameReasonText(outcome);
     case RenameStatus::Failed: return QStringLiteral("fehlgeschlagen: ") + RenameReasonText(outcome);
     }
@@ -107,7 +107,7 @@ void frmRenamePreview::replan()
     int moving = 0, staying = 0;
     for (int row = 0; row < int(m_plan.files.size()); ++row) {
         const RenameOutcome &outcome = m_plan.files[size_t(row)].outcome;
-        m_table->setItem(row, 0, new QTableWidgetItem(FileNamePart(outcome.oldPath, u'/')));
+        m_table->setItem(row, 0, new QTableWidgetItem(FileNamePart(outcome.oldPath)));
         m_table->setItem(row, 1, new QTableWidgetItem(VerdictText(outcome)));
         (outcome.status == RenameStatus::Renamed ? moving : staying)++;
     }

@@ -1,5 +1,6 @@
 #include "cli/Output.h"
 
+#include "cli/CliText.h"
 #include "services/RegularFile.h"
 
 #include <cerrno>
@@ -36,7 +37,7 @@ QString OutputFailure(const QTextStream &out)
     if (out.status() == QTextStream::Ok)
         return {};
     const QString reason = out.device() ? out.device()->errorString() : QString();
-    return reason.isEmpty() ? QStringLiteral("unbekannter Fehler") : reason;
+    return reason.isEmpty() ? CliText::tr("unbekannter Fehler") : reason;
 }
 
 QString OutputFailureAhead(const QTextStream &out)
@@ -49,13 +50,13 @@ QString OutputFailureAhead(const QTextStream &out)
 
 QString RenameStoppedText(const QString &reason, int renamed)
 {
-    return QStringLiteral("abgebrochen: Ausgabe nicht mehr schreibbar (%1), %2 umbenannt; "
-                          "fotlex-cli undo nimmt sie zurück")
+    return CliText::tr("abgebrochen: Ausgabe nicht mehr schreibbar (%1), %2 umbenannt; "
+                       "fotlex-cli undo nimmt sie zurück")
         .arg(reason)
         .arg(renamed);
 }
 
 QString OutputLostText(const QString &reason)
 {
-    return QStringLiteral("fotlex-cli: Ausgabe nicht geschrieben (%1)").arg(reason);
+    return CliText::tr("fotlex-cli: Ausgabe nicht geschrieben (%1)").arg(reason);
 }

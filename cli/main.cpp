@@ -19,5 +19,5 @@ int main(int argc, char **argv)
     FdOutput standardOutput(STDOUT_FILENO);
     QTextStream out(&standardOutput);
     QTextStream err(stderr);
-    return RunCli(app.arguments().mid(1), out, err);
+    return RunCli(app.arguments().mid(1), StandardStreams(out, err, STDOUT_FILENO, STDERR_FILENO));
 }

@@ -1,7 +1,9 @@
 # fotlex_library(<target> [EXCLUDE <file>...] [DEPENDS <lib>...] [PRIVATE <lib>...])
 # Builds the folder's sources into one static library. DEPENDS are the
-# libraries its headers need (public); PRIVATE the ones only its sources use,
-# so that a folder cannot include a layer it does not name.
+# libraries its headers need (public); PRIVATE the ones only its sources use.
+# Every library sees the repository root, so includes name their folder
+# ("services/Paths.h"); scripts/check-includes.sh, run by ./test, fails when
+# a folder includes a layer it does not name here.
 function(fotlex_library target)
   cmake_parse_arguments(ARG "" "" "EXCLUDE;DEPENDS;PRIVATE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS

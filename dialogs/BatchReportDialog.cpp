@@ -48,11 +48,6 @@ QString BatchReportDialog::Summary() const
     return summary_->text();
 }
 
-QStringList BatchReportDialog::Lines() const
-{
-    return lines_->toPlainText().split(u'\n', Qt::SkipEmptyParts);
-}
-
 void BatchReportDialog::CopyAll() const
 {
     QApplication::clipboard()->setText(Summary() + u'\n' + lines_->toPlainText() + u'\n');

@@ -17,11 +17,11 @@ public:
     BatchReportDialog(const QString &summary, const QStringList &lines, QWidget *parent = nullptr);
 
     QString Summary() const;
-    QStringList Lines() const;
+
+private:
     // Puts the closing line and every file line on the clipboard.
     void CopyAll() const;
 
-private:
     QLabel *summary_ = nullptr;
     QPlainTextEdit *lines_ = nullptr;
 };

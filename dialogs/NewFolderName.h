@@ -2,19 +2,26 @@
 
 #include <QString>
 
-// What is wrong with a name typed or pasted for a new folder. A name may hold
-// "/" and then names several levels below the open folder.
+// What went wrong with a new folder or its name.
 enum class FolderNameFault {
     None,
-    // A level is "." or "..", which would name an existing folder or leave
-    // the open folder.
+    // "." or "..": an existing folder, not a new one.
     DotLevel,
-    // The name holds a control character (line break, tab, NUL ...).
+    // "/" would name a folder elsewhere.
+    Separator,
+    // A line break, tab, NUL or other control character.
     ControlCharacter,
+    // More than the 255 bytes a name may have on Linux file systems.
+    TooLong,
+    // Another entry of the folder has the name.
+    Taken,
+    // The file system refused the name (a memory card refuses ? : * | and others).
+    Refused,
+    // The folder could not be made at all.
+    NotCreated,
 };
 
+// The faults a name shows by itself, before the file system is asked.
 FolderNameFault CheckNewFolderName(const QString &name);
 // The German message for the user; empty for FolderNameFault::None.
 QString FolderNameFaultText(FolderNameFault fault);
-// The new folder's path: the open folder, one separator, the name.
-QString NewFolderPath(QString folder, const QString &name);

@@ -1,7 +1,6 @@
 #include "metadata/clsEXIF.h"
 
 #include "metadata/ExifParse.h"
-#include "metadata/ExifTagNames.h"
 
 clsEXIF::clsEXIF() : m_tags(1) {}
 
@@ -41,17 +40,27 @@ void clsEXIF::takeParse(const ExifBlock &block)
     ExifParse parse = ParseExif(block, ExifWalkScope::AllEntries, numbers);
     // The error of a failed parse is dropped; ReadStatus tells the caller.
     m_readStatus = parse.status;
-    if (parse.intelByteAlignment)
-        m_intelByteAlignment = *parse.intelByteAlignment;
+    m_emptyFile = block.outcome == ExifBlock::Outcome::Empty;
+    m_imageSize.reset();
+    if (const auto &g = block.geometry) {
+        const bool turned = !g->upright && parse.orientation >= 5;
+        m_imageSize = turned ? QSize(g->height, g->width) : QSize(g->width, g->height);
+    }
     if (parse.status == 0) {
         m_tags = std::move(parse.tags);
         m_listed = parse.listed;
+        m_gps = parse.gps;
     }
 }
 
-bool clsEXIF::IntelByteAlignment() const
+bool clsEXIF::EmptyFile() const
 {
-    return m_intelByteAlignment;
+    return m_emptyFile;
+}
+
+std::optional<QSize> clsEXIF::ImageSize() const
+{
+    return m_imageSize;
 }
 
 uint8_t clsEXIF::ReadStatus() const
@@ -62,11 +71,6 @@ uint8_t clsEXIF::ReadStatus() const
 const std::vector<ExifTag> &clsEXIF::Tags() const
 {
     return m_tags;
-}
-
-QString clsEXIF::GetTagName(int32_t id) const
-{
-    return ExifTagName(id);
 }
 
 std::variant<int32_t, ExifError> clsEXIF::MetaInfo(int32_t id, QString &text) const

@@ -184,7 +184,7 @@ private:
         if (!journaling())
             return {};
         return [this, &file, &from, &to] {
-            return journal_.noteLink({file.absoluteFolder, FileNamePart(from, u'/'), FileNamePart(to, u'/')});
+            return journal_.noteLink({file.absoluteFolder, FileNamePart(from), FileNamePart(to)});
         };
     }
 

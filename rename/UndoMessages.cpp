@@ -3,9 +3,16 @@
 #include "rename/RenameMessages.h"
 #include "services/Paths.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 namespace {
+
+struct UndoMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(UndoMessages)
+};
 
 QString Started(const JournalInfo &batch)
 {
@@ -16,21 +23,21 @@ QString ReasonText(const UndoOutcome &outcome)
 {
     switch (outcome.reason) {
     case UndoReason::None: return {};
-    case UndoReason::Vanished: return QStringLiteral("nicht mehr vorhanden");
-    case UndoReason::OtherFile: return QStringLiteral("ist inzwischen eine andere Datei");
+    case UndoReason::Vanished: return UndoMessages::tr("nicht mehr vorhanden");
+    case UndoReason::OtherFile: return UndoMessages::tr("ist inzwischen eine andere Datei");
     case UndoReason::OldNameTaken:
-        return QStringLiteral("%1 existiert bereits").arg(OneLineName(FileNamePart(outcome.oldPath)));
+        return UndoMessages::tr("%1 existiert bereits").arg(OneLineName(FileNamePart(outcome.oldPath)));
     case UndoReason::ShotStays:
         if (!outcome.blockedBy)
             return {};
-        return QStringLiteral("die Aufnahme bleibt beisammen, denn %1: %2")
+        return UndoMessages::tr("die Aufnahme bleibt beisammen, denn %1: %2")
             .arg(OneLineName(FileNamePart(outcome.blockedBy->newPath)), ReasonText(*outcome.blockedBy));
     case UndoReason::RenameRefused: return outcome.system.reason();
     case UndoReason::TimesNotRestored:
-        return QStringLiteral("zurückbenannt in %1, Dateizeit nicht zurückgesetzt: %2")
+        return UndoMessages::tr("zurückbenannt in %1, Dateizeit nicht zurückgesetzt: %2")
             .arg(OneLineName(outcome.oldPath), outcome.system.reason());
     case UndoReason::NotJournaled:
-        return QStringLiteral("Journal nicht geschrieben: %1").arg(outcome.system.reason());
+        return UndoMessages::tr("Journal nicht geschrieben: %1").arg(outcome.system.reason());
     }
     return {};
 }
@@ -50,8 +57,8 @@ QString UndoOutcomeLine(const UndoOutcome &outcome)
     const QString reason = ReasonText(outcome);
     switch (outcome.status) {
     case UndoStatus::Restored: return name + QStringLiteral(" -> ") + OneLineName(outcome.oldPath);
-    case UndoStatus::Skipped: return name + QStringLiteral(": übersprungen (") + reason + u')';
-    case UndoStatus::Failed: return name + QStringLiteral(": fehlgeschlagen (") + reason + u')';
+    case UndoStatus::Skipped: return UndoMessages::tr("%1: übersprungen (%2)").arg(name, reason);
+    case UndoStatus::Failed: return UndoMessages::tr("%1: fehlgeschlagen (%2)").arg(name, reason);
     }
     return {};
 }
@@ -61,7 +68,7 @@ QString UndoSummaryLine(const std::vector<UndoOutcome> &outcomes)
     int counts[3] = {};
     for (const UndoOutcome &outcome : outcomes)
         ++counts[int(outcome.status)];
-    return QStringLiteral("%1 zurückbenannt, %2 übersprungen, %3 fehlgeschlagen")
+    return UndoMessages::tr("%1 zurückbenannt, %2 übersprungen, %3 fehlgeschlagen")
         .arg(counts[0])
         .arg(counts[1])
         .arg(counts[2]);
@@ -69,28 +76,28 @@ QString UndoSummaryLine(const std::vector<UndoOutcome> &outcomes)
 
 QString BatchDescription(const JournalInfo &batch)
 {
-    return QStringLiteral("Umbenennung %1 vom %2 in %3, %4 Dateien")
+    return UndoMessages::tr("Umbenennung %1 vom %2 in %3, %n Dateien", nullptr, batch.files)
         .arg(batch.number)
-        .arg(Started(batch), batch.folder)
-        .arg(batch.files);
+        .arg(Started(batch), batch.folder);
 }
 
 QString BatchListLine(const JournalInfo &batch)
 {
     if (!batch.problem.ok())
-        return QStringLiteral("%1  %2  %3").arg(batch.number, 4).arg(Started(batch), UndoProblemText(batch.number, batch.problem));
-    QString line = QStringLiteral("%1  %2  %3  %4 Dateien")
+        return QStringLiteral("%1  %2  %3")
+            .arg(batch.number, 4)
+            .arg(Started(batch), UndoProblemText(batch.number, batch.problem));
+    QString line = UndoMessages::tr("%1  %2  %3  %n Dateien", nullptr, batch.files)
                        .arg(batch.number, 4)
-                       .arg(Started(batch), batch.folder)
-                       .arg(batch.files);
+                       .arg(Started(batch), batch.folder);
     if (batch.kind == JournalKind::Undo)
-        line += QStringLiteral("  (Rückgängig von %1)").arg(batch.undoes);
+        line += UndoMessages::tr("  (Rückgängig von %1)").arg(batch.undoes);
     if (batch.running)
-        line += QStringLiteral("  (läuft)");
+        line += UndoMessages::tr("  (läuft)");
     else if (!batch.complete)
-        line += QStringLiteral("  (abgebrochen)");
+        line += UndoMessages::tr("  (abgebrochen)");
     if (batch.undone)
-        line += QStringLiteral("  (rückgängig gemacht)");
+        line += UndoMessages::tr("  (rückgängig gemacht)");
     return line;
 }
 
@@ -100,26 +107,25 @@ QString UndoProblemText(int number, const JournalProblem &problem)
     case JournalProblem::Kind::None: return {};
     case JournalProblem::Kind::System:
         if (problem.system.error == EWOULDBLOCK)
-            return QStringLiteral("Umbenennung %1 läuft noch und wird nicht rückgängig gemacht.").arg(number);
+            return UndoMessages::tr("Umbenennung %1 läuft noch und wird nicht rückgängig gemacht.").arg(number);
         if (problem.system.error == ENOENT)
-            return QStringLiteral("Keine Umbenennung %1 im Journal.").arg(number);
-        return QStringLiteral("Journal %1 nicht lesbar: %2").arg(JournalName(number), problem.system.reason());
+            return UndoMessages::tr("Keine Umbenennung %1 im Journal.").arg(number);
+        return UndoMessages::tr("Journal %1 nicht lesbar: %2").arg(JournalName(number), problem.system.reason());
     case JournalProblem::Kind::Empty:
-        return QStringLiteral("Journal %1 ist leer: die Umbenennung brach ab, bevor sie etwas änderte.")
+        return UndoMessages::tr("Journal %1 ist leer: die Umbenennung brach ab, bevor sie etwas änderte.")
             .arg(JournalName(number));
     case JournalProblem::Kind::DamagedHeader:
-        return QStringLiteral("Journal %1 ist beschädigt: die erste Zeile ist kein Journalkopf.").arg(JournalName(number));
+        return UndoMessages::tr("Journal %1 ist beschädigt: die erste Zeile ist kein Journalkopf.")
+            .arg(JournalName(number));
     case JournalProblem::Kind::NewerVersion:
-        return QStringLiteral("Journal %1 stammt von einer neueren Version von fotlex und wird nicht gelesen.")
+        return UndoMessages::tr("Journal %1 stammt von einer neueren Version von fotlex und wird nicht gelesen.")
             .arg(JournalName(number));
     case JournalProblem::Kind::DamagedLines:
-        return (problem.lines == 1
-                    ? QStringLiteral("Journal %1 ist beschädigt: Zeile %2 ist unlesbar, ihre Datei bleibt, wie sie ist.")
-                    : QStringLiteral("Journal %1 ist beschädigt: %3 Zeilen ab Zeile %2 sind unlesbar, ihre Dateien "
-                                     "bleiben, wie sie sind."))
+        return UndoMessages::tr("Journal %1 ist beschädigt: %n Zeilen ab Zeile %2 sind unlesbar, ihre Dateien "
+                                "bleiben, wie sie sind.",
+                                nullptr, problem.lines)
             .arg(JournalName(number))
-            .arg(problem.line)
-            .arg(problem.lines);
+            .arg(problem.line);
     }
     return {};
 }

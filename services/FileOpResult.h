@@ -10,7 +10,7 @@ struct FileOpResult
 
     int error = 0;
     bool ok() const { return error == 0; }
-    // The reason for the user, in German for the errors users meet; rarer
+    // The reason for the user, in the program's language for the errors users meet; rarer
     // ones keep the system's own text.
     QString reason() const;
 };

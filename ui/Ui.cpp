@@ -57,12 +57,3 @@ void CenterForm(QWidget &form)
               area.y() + static_cast<int>(top / TwipsPerPixel));
 }
 
-void MakeTopmost(QWidget &form)
-{
-    // Changing the window flags hides a shown window; show it again.
-    const bool visible = form.isVisible();
-    form.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    if (visible)
-        form.show();
-    QApplication::processEvents();
-}

@@ -13,4 +13,3 @@ inline const QString ProgramName = QStringLiteral("Fotlex");
 void ShowMessage(const QString &message, int kind, QString &title);
 void ShowMessage(const QString &message, int kind);
 void CenterForm(QWidget &form);
-void MakeTopmost(QWidget &form);

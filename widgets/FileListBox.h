@@ -10,7 +10,7 @@ class QStringListModel;
 
 // A list of the files of one folder that match a pattern, in the order a
 // file manager shows them, with extended multi-selection. The main window's
-// FileList and the folder dialog's File1 are such lists. The list follows
+// FileList and the folder dialog's photo pane are such lists. The list follows
 // the disk: files another program adds, removes or renames in the folder
 // appear and go without a re-read, and the selection and the current entry
 // stay where their files still exist.

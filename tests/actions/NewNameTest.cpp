@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(SplitOfferedName, PegGivesJpegOtherwiseTheLastThreeCharactersInLowerCase)
+TEST(SplitOfferedName, AtTheLastDotWithTheExtensionInLowerCase)
 {
     const struct { const char *fileName, *base, *extension; } cases[] = {
-        {"IMG_0001.jpeg", "IMG_0001", ".jpeg"}, {"IMG_0001.JPEG", "IMG_0001", ".jpeg"},
-        {"IMG_0001.JPG", "IMG_0001", ".jpg"}, {"2016-05-01 - 12-00-00.Png", "2016-05-01 - 12-00-00", ".png"},
-        {"x.tiff", "x.", ".iff"}, {"", "", "."}, {"ab", "", ".ab"}, {"peg", "", ".jpeg"}};
+        {"IMG_0001.JPEG", "IMG_0001", ".jpeg"}, {"IMG_0001.JPG", "IMG_0001", ".jpg"},
+        {"2016-05-01 - 12-00-00.Png", "2016-05-01 - 12-00-00", ".png"}, {"x.tiff", "x", ".tiff"},
+        {"IMG_0002.HEIC", "IMG_0002", ".heic"}, {"Foto 1.2.jpg", "Foto 1.2", ".jpg"}, {"ohne", "ohne", ""},
+        {".jpg", ".jpg", ""}, {"", "", ""}};
     for (const auto &c : cases) {
         const OfferedName offered = SplitOfferedName(QString::fromLatin1(c.fileName));
         EXPECT_EQ(offered.base, QString::fromLatin1(c.base)) << c.fileName;

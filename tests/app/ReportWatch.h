@@ -3,6 +3,7 @@
 #include "dialogs/BatchReportDialog.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QTimer>
 
@@ -18,7 +19,7 @@ struct ReportWatch
         QObject::connect(&timer, &QTimer::timeout, [this] {
             if (auto *report = qobject_cast<BatchReportDialog *>(QApplication::activeModalWidget())) {
                 summary = report->Summary();
-                lines = report->Lines();
+                lines = report->findChild<QPlainTextEdit *>()->toPlainText().split(u'\n', Qt::SkipEmptyParts);
                 report->accept();
             }
         });

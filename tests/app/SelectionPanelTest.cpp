@@ -55,7 +55,12 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     EXPECT_EQ(fileTimeColour(), Black);
     EXPECT_TRUE(form->txtInfo()->toPlainText().contains(QStringLiteral("Canon EOS 40D")));
 
-    // A click on the preview empties only the preview.
+    // A click on the preview empties only the preview; a right click, or a
+    // press released off it, does not.
+    QTest::mouseClick(form->picPreview(), Qt::RightButton);
+    QTest::mousePress(form->picPreview(), Qt::LeftButton);
+    QTest::mouseRelease(form->picPreview(), Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_FALSE(form->picPreview()->pixmap().isNull());
     QTest::mouseClick(form->picPreview(), Qt::LeftButton);
     EXPECT_TRUE(form->picPreview()->pixmap().isNull());
     EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
@@ -69,10 +74,10 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     ASSERT_TRUE(form->FrozenExifTime);
     EXPECT_EQ(form->FrozenExifTime->exifText(), QStringLiteral("2008:05:30 15:56:01"));
 
-    // An empty file: no picture, no bytes, the last size stays.
+    // An empty file: no picture, no bytes, no size.
     click(3);
     EXPECT_TRUE(form->picPreview()->pixmap().isNull());
-    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
+    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: "));
     EXPECT_TRUE(form->lblFileSize()->text().isEmpty());
 }
 

@@ -18,15 +18,15 @@ TEST(Startup, ProgramFolderFirstThenTheNamedOneWhichClosingRemembers)
     WriteJpeg(program.filePath("beispiel.jpg"), 20, 10);
     WriteJpeg(photos.filePath("bild.jpg"), 20, 10);
     auto form = StartMainWindow(executable, {});
-    EXPECT_EQ(form->txtPath()->text(), program.path() + '/');
+    EXPECT_EQ(form->txtPath()->text(), program.path());
     EXPECT_EQ(Entries(*form->FileList()), QStringList{"beispiel.jpg"});
     StartMainWindow(executable, {photos.path()})->close();
     form = StartMainWindow(executable, {});
     EXPECT_EQ(Entries(*form->FileList()), QStringList{"bild.jpg"});
 }
 
-// The real program started a second time hands its photo, quoted and in
-// other letter case, to the window holding the lock and ends.
+// The real program started a second time hands its photo, named in other
+// letter case, to the window holding the lock and ends.
 TEST(Startup, SecondStartHandsItsPhotoToTheRunningWindow)
 {
     QTemporaryDir runtime, shown, other;
@@ -45,7 +45,7 @@ TEST(Startup, SecondStartHandsItsPhotoToTheRunningWindow)
     ASSERT_TRUE(server.Listen(SingleInstance::SocketPath()));
 
     QProcess second;
-    second.start(FOTLEX_EXE, QString('"' + other.path() + "/TAG 2.JPG\"").split(' '));
+    second.start(FOTLEX_EXE, {other.path() + "/TAG 2.JPG"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->FileList()->FileName() == "Tag 2.jpg"; }, 5000));

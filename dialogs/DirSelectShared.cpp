@@ -1,5 +1,0 @@
-#include "dialogs/DirSelectShared.h"
-
-qint16 DirSelectBusy = 0;
-QString DirSelectCaption;
-QString DirSelectPath;
