@@ -2,9 +2,11 @@
 
 #include "app/Form1.h"
 #include "app/SelectionPanel.h"
+#include "app/SettingsLocation.h"
 #include "dialogs/BatchReportDialog.h"
 #include "rename/BatchReport.h"
 #include "rename/CarryOutPlan.h"
+#include "rename/RenameMessages.h"
 #include "services/Paths.h"
 #include "ui/Ui.h"
 #include "widgets/FileListBox.h"
@@ -70,6 +72,15 @@ void RenameSelectedFiles(Form1 &form)
 
     RenameOptions options;
     options.fileTimes = form.chkFileTime()->isChecked();
+    // The pattern "Umbenennen mit Vorschau..." remembered; none: the names as always.
+    if (const QString remembered = RememberedNamePattern(); !remembered.isEmpty()) {
+        auto pattern = PatternForJobs(remembered, jobs);
+        if (const auto *error = std::get_if<PatternError>(&pattern)) {
+            ShowMessage(PatternErrorText(*error, remembered), 2);
+            return;
+        }
+        options.pattern = std::get<NamePattern>(std::move(pattern));
+    }
     const bool frozen = form.chkFreeze()->isChecked();
     if (frozen) {
         // Without a usable frozen time nothing is renamed, and the user is told why.

@@ -11,6 +11,7 @@ namespace {
 
 const QString LastPathKey = QStringLiteral("LastPath");
 const QString WindowKey = QStringLiteral("Window");
+const QString PatternKey = QStringLiteral("NamePattern");
 
 bool WriteKey(const QString &key, const QString &value)
 {
@@ -52,4 +53,14 @@ QByteArray RememberedWindowGeometry()
 bool RememberWindowGeometry(const QByteArray &geometry)
 {
     return WriteKey(WindowKey, QString::fromLatin1(geometry.toBase64()));
+}
+
+QString RememberedNamePattern()
+{
+    return ReadSetting(SettingsSection, PatternKey, SettingsFile, QString());
+}
+
+bool RememberNamePattern(const QString &pattern)
+{
+    return WriteKey(PatternKey, pattern);
 }

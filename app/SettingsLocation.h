@@ -20,3 +20,8 @@ bool RememberLastPath(const QString &folder);
 // in SettingsFile beside LastPath, under the key "Window"; empty when missing.
 QByteArray RememberedWindowGeometry();
 bool RememberWindowGeometry(const QByteArray &geometry);
+
+// The name pattern of "Umbenennen mit Vorschau...", which the main button
+// uses too, under the key "NamePattern"; empty when missing.
+QString RememberedNamePattern();
+bool RememberNamePattern(const QString &pattern);

@@ -3,6 +3,7 @@
 #include "app/Command1Rename.h"
 #include "app/Form1.h"
 #include "app/RenameReport.h"
+#include "app/SettingsLocation.h"
 #include "rename/CarryOutPlan.h"
 #include "rename/ClockShift.h"
 #include "rename/RenameMessages.h"
@@ -28,7 +29,8 @@ namespace {
 QString VerdictText(const RenameOutcome &outcome)
 {
     switch (outcome.status) {
-    case RenameStatus::Renamed: return FileNamePart(outcome.newPath);
+    // With the folders a pattern puts it in.
+    case RenameStatus::Renamed: return outcome.newPath.mid(outcome.oldPath.lastIndexOf(u'/') + 1);
     case RenameStatus::Skipped: return QStringLiteral("bleibt: ") + RenameReasonText(outcome);
     case RenameStatus::Failed: return QStringLiteral("fehlgeschlagen: ") + RenameReasonText(outcome);
     }
@@ -47,6 +49,11 @@ frmRenamePreview::frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions op
     m_chkBurst = new QCheckBox(QStringLiteral("Serienbilder einer Sekunde mit Buchstaben a, b, c …"), this);
     m_txtShift = new QLineEdit(this);
     m_txtShift->setPlaceholderText(QStringLiteral("+HH:MM[:SS] oder -HH:MM[:SS]"));
+    m_txtPattern = new QLineEdit(m_options.pattern.text(), this);
+    m_txtPattern->setObjectName(QStringLiteral("txtPattern"));
+    m_txtPattern->setToolTip(tr("%Y %m %d %H %M %S: die Aufnahmezeit; %f: Sekundenbruchteile; %n: der bisherige "
+                                "Name; %c: Kameramodell; %k: Hersteller; %%: ein Prozentzeichen; /: ein "
+                                "Unterordner"));
     m_chkCompanions = new QCheckBox(QStringLiteral("Begleitdateien (.xmp, RAW, Video …) mitnehmen"), this);
     m_chkCompanions->setChecked(m_options.companions);
     m_chkFileTime = new QCheckBox(QStringLiteral("Dateizeit anpassen"), this);
@@ -64,6 +71,7 @@ frmRenamePreview::frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions op
     auto *form = new QFormLayout;
     form->addRow(m_chkBurst);
     form->addRow(QStringLiteral("Uhr der Kamera verschieben um:"), m_txtShift);
+    form->addRow(tr("Namensmuster:"), m_txtPattern);
     form->addRow(m_chkCompanions);
     form->addRow(m_chkFileTime);
     auto *layout = new QVBoxLayout(this);
@@ -79,10 +87,12 @@ frmRenamePreview::frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions op
     m_typing->setSingleShot(true);
     m_typing->setInterval(250);
     connect(m_typing, &QTimer::timeout, this, &frmRenamePreview::replan);
-    connect(m_txtShift, &QLineEdit::textChanged, this, [this] {
-        m_cmdRename->setEnabled(false);
-        m_typing->start();
-    });
+    for (QLineEdit *field : {m_txtShift, m_txtPattern}) {
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            m_cmdRename->setEnabled(false);
+            m_typing->start();
+        });
+    }
     connect(buttons, &QDialogButtonBox::accepted, this, &frmRenamePreview::carryOut);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     replan();
@@ -97,6 +107,14 @@ void frmRenamePreview::replan()
         m_lblSummary->setText(QStringLiteral("Kein gültiger Versatz: erwartet [+|-]HH:MM[:SS]"));
         return;
     }
+    const QString patternText = m_txtPattern->text();
+    auto pattern = PatternForJobs(patternText, m_jobs);
+    if (const auto *error = std::get_if<PatternError>(&pattern)) {
+        m_cmdRename->setEnabled(false);
+        m_lblSummary->setText(PatternErrorText(*error, patternText));
+        return;
+    }
+    m_options.pattern = std::get<NamePattern>(std::move(pattern));
     m_options.burst = m_chkBurst->isChecked();
     m_options.shiftSeconds = *shift;
     m_options.companions = m_chkCompanions->isChecked();
@@ -117,6 +135,7 @@ void frmRenamePreview::replan()
 void frmRenamePreview::carryOut()
 {
     m_outcomes = CarryOutPlan(m_plan);
+    RememberNamePattern(m_options.pattern.text());
     accept();
 }
 
@@ -130,6 +149,9 @@ void ConnectRenamePreview(Form1 &form)
     QObject::connect(action, &QAction::triggered, &form, [&form] {
         RenameOptions options;
         options.fileTimes = form.chkFileTime()->isChecked();
+        // A junk pattern in the settings is the dialog's to show and mend.
+        if (auto remembered = NamePattern::parse(RememberedNamePattern()); std::holds_alternative<NamePattern>(remembered))
+            options.pattern = std::get<NamePattern>(std::move(remembered));
         if (form.chkFreeze()->isChecked()) {
             if (!form.FrozenExifTime) {
                 ShowMessage(QStringLiteral("Keine EXIF-Zeit zum Einfrieren: zuerst ein Bild mit "

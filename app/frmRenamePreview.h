@@ -15,8 +15,9 @@ class QTimer;
 // "Umbenennen mit Vorschau": the plan of the selected files as a table (old
 // name; new name, or why the file stays) with the batch's options, planned
 // again whenever an option changes. "Umbenennen" is disabled while the offset
-// typed is being planned or is not valid. "Umbenennen" carries out exactly the
-// plan shown.
+// or the name pattern typed is being planned or is not valid. "Umbenennen"
+// carries out exactly the plan shown and remembers the pattern, which the
+// main button then uses too.
 class frmRenamePreview : public QDialog
 {
     Q_OBJECT
@@ -27,6 +28,7 @@ public:
     QCheckBox *chkBurst() const { return m_chkBurst; }
     QLineEdit *txtShift() const { return m_txtShift; }
     QCheckBox *chkFileTime() const { return m_chkFileTime; }
+    QLineEdit *txtPattern() const { return m_txtPattern; }
     QTableWidget *Plan() const { return m_table; }
     QPushButton *cmdRename() const { return m_cmdRename; }
 
@@ -44,6 +46,7 @@ private:
     std::vector<RenameOutcome> m_outcomes;
     QCheckBox *m_chkBurst = nullptr;
     QLineEdit *m_txtShift = nullptr;
+    QLineEdit *m_txtPattern = nullptr;
     QCheckBox *m_chkCompanions = nullptr;
     QCheckBox *m_chkFileTime = nullptr;
     QTableWidget *m_table = nullptr;

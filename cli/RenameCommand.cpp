@@ -25,6 +25,7 @@ struct Settings
 {
     RenameOptions options;
     ReportDetail detail = ReportDetail::Normal;
+    std::optional<QString> pattern;  // checked once the folders are known
 };
 
 // Each option in one entry: names, value, help, and what it sets.
@@ -43,6 +44,11 @@ const CliOption<Settings> Options[] = {
      QT_TRANSLATE_NOOP("CliText", "jede Aufnahmezeit um diesen Versatz verschieben (eine Kamera, deren Uhr falsch "
                                   "ging; Stunden auch über 24)"),
      [](Settings &s, const QString &v) { return StoreParsed(s.options.shiftSeconds, ParseClockShift(v)); }},
+    {{"pattern"}, QT_TRANSLATE_NOOP("CliText", "MUSTER"),
+     QT_TRANSLATE_NOOP("CliText", "Namensmuster: %Y %m %d %H %M %S die Aufnahmezeit, %f die Sekundenbruchteile, "
+                                  "%n der bisherige Name, %c das Kameramodell, %k der Hersteller, %% ein "
+                                  "Prozentzeichen, / ein Unterordner (Vorgabe: %Y-%m-%d - %H-%M-%S)"),
+     [](Settings &s, const QString &v) { s.pattern = v; return true; }},
     {{"no-companions"}, nullptr,
      QT_TRANSLATE_NOOP("CliText", "jede Datei für sich umbenennen, ohne Begleitdateien und Aufnahmen"),
      [](Settings &s, const QString &) { s.options.companions = false; return true; }},
@@ -209,11 +215,17 @@ int RunRename(const QStringList &arguments, const CliStreams &io)
     const CliCall<Settings> call = ParseCall<Settings>(RenameSyntax, Options, arguments, io);
     if (call.status)
         return *call.status;
-    const RenameOptions &options = call.settings.options;
 
     ItemList list;
     for (const QString &path : call.operands)
         list.add(path);
+    RenameOptions options = call.settings.options;
+    if (call.settings.pattern) {
+        auto parsed = PatternForJobs(*call.settings.pattern, list.items());
+        if (const auto *error = std::get_if<PatternError>(&parsed))
+            return UsageError(RenameSyntax, PatternErrorText(*error, *call.settings.pattern), io.err);
+        options.pattern = std::get<NamePattern>(std::move(parsed));
+    }
 
     RenameCounts counts;
     CliReport report(io, call.settings.detail);

@@ -280,6 +280,8 @@ ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags)
     for (const ExifTag &t : tags) {
         if (t.id == ExifTagId::Model && t.type == 2 && !t.gps)
             stamp.camera = t.text.trimmed();
+        else if (t.id == ExifTagId::Make && t.type == 2 && !t.gps)
+            stamp.make = t.text.trimmed();
     }
     stamp.source = CaptureSourceOf(*tag);
     if (stamp.source == CaptureSource::Xmp || stamp.source == CaptureSource::QuickTime) {

@@ -102,5 +102,5 @@ bool IsCaptureTimeTag(int32_t id)
 
 bool IsTimeRoadTag(int32_t id)
 {
-    return IsCaptureTimeTag(id) || id == ExifTagId::Model;
+    return IsCaptureTimeTag(id) || id == ExifTagId::Model || id == ExifTagId::Make;
 }

@@ -73,6 +73,7 @@ constexpr int32_t XmpCreateDate = 0x10006;
 // fraction and the UTC offsets. Their texts are at most kCaptureTimeChars long.
 bool IsCaptureTimeTag(int32_t id);
 // The entries the capture time's road reads: those and the camera Model,
-// which undo tells photos by beside their time.
+// which undo tells photos by beside their time, and its Make, which a name
+// pattern may use.
 bool IsTimeRoadTag(int32_t id);
 inline constexpr int64_t kCaptureTimeChars = 64;

@@ -23,6 +23,7 @@ struct ExifCaptureStamp
     QString text;
     CaptureSource source = CaptureSource::Exif;
     QString camera;  // the Model tag, read beside the time: undo tells photos by both
+    QString make;    // the Make tag, for names by pattern
 };
 
 // One directory entry of IFD0, the Exif or the GPS directory, or a value a

@@ -41,6 +41,8 @@ struct Shot
     std::optional<RenameOutcome> stays;  // why none of it is renamed
     QString letters;
     bool asked = false;
+    // Where the pattern puts it, once asked.
+    std::optional<PatternPlace> place;
 
     // Moves, for bursts; a shot that stays has none of them.
     const Member &lead(const std::vector<Member> &members) const { return members[timed.front()]; }
@@ -195,7 +197,8 @@ private:
 
     void readTimes(Group &group) const
     {
-        if (group.decided || batch_.options().frozenTime)
+        // A frozen time needs no look at the files, unless the name asks for their camera.
+        if (group.decided || (batch_.options().frozenTime && !batch_.options().pattern.namesCamera()))
             return;
         for (Member &member : group.members) {
             member.read = ReadCaptureTime(group.folder, member.name);
@@ -358,7 +361,10 @@ private:
             for (Shot &shot : group.shots) {
                 if (shot.stays || shot.timed.empty())
                     continue;
-                const QString key = group.canonical + u'\n' + shot.lead(group.members).time->nameStem();
+                const PatternPlace &place = placeOf(group, shot);
+                if (place.problem != PatternPlace::Problem::None)
+                    continue;
+                const QString key = group.canonical + u'\n' + place.folders + place.stem;
                 if (!seconds.contains(key))
                     order.push_back(key);
                 seconds[key].push_back({&group, &shot});
@@ -373,7 +379,7 @@ private:
                 subSeconds << shot->lead(group->members).time->subSeconds();
             QSet<QString> used;
             for (const auto &[group, shot] : burst) {
-                shot->letters = LettersOf(shot->lead(group->members));
+                shot->letters = LettersOf(shot->lead(group->members), shot->place->stem);
                 used.insert(shot->letters);
             }
             FileOpResult error;
@@ -384,8 +390,8 @@ private:
                 if (!shot->letters.isEmpty())
                     continue;
                 const Member &lead = shot->lead(group->members);
-                const FolderNames *names = batch_.namesOf(group->folder, error);
-                const QString stem = lead.time->nameStem();
+                const FolderNames *names = batch_.namesOf(group->folder + shot->place->folders, error);
+                const QString &stem = shot->place->stem;
                 // Past the last letters the shot goes without and meets its name taken.
                 for (QString letters; !(letters = LettersOfWidth(next, width)).isEmpty(); ++next) {
                     if (used.contains(letters) || (names && names->contains(stem + letters + RenamedExtension(lead.name))))
@@ -398,11 +404,26 @@ private:
         }
     }
 
-    // The letters a burst's file already bears after its second, or none.
-    static QString LettersOf(const Member &lead)
+    // Where the pattern puts the shot: its lead's values decide.
+    const PatternPlace &placeOf(const Group &group, Shot &shot)
+    {
+        if (!shot.place) {
+            const NamePattern &pattern = batch_.options().pattern;
+            const Member &lead = shot.lead(group.members);
+            QStringList tail;
+            if (pattern.depth() > 0) {
+                tail = group.canonical.split(u'/', Qt::SkipEmptyParts);
+                tail = tail.mid(std::max<qsizetype>(0, tail.size() - pattern.depth()));
+            }
+            shot.place = pattern.place({*lead.time, NameStem(lead.name), lead.read.camera, lead.read.make}, tail);
+        }
+        return *shot.place;
+    }
+
+    // The letters a burst's file already bears after its base name, or none.
+    static QString LettersOf(const Member &lead, const QString &base)
     {
         const QString stem = NameStem(lead.name);
-        const QString base = lead.time->nameStem();
         if (!stem.startsWith(base) || stem.size() == base.size() || stem.size() > base.size() + 3)
             return {};
         const QString letters = stem.mid(base.size());
@@ -410,7 +431,7 @@ private:
         return lower ? letters : QString();
     }
 
-    void hand(const Group &group, const std::function<void(std::vector<PlannedFile> &&)> &take)
+    void hand(Group &group, const std::function<void(std::vector<PlannedFile> &&)> &take)
     {
         if (group.decided) {
             std::vector<PlannedFile> files;
@@ -419,7 +440,7 @@ private:
             return;
         }
         QStringList ambiguous = group.ambiguous;
-        for (const Shot &shot : group.shots) {
+        for (Shot &shot : group.shots) {
             if (!shot.asked)
                 continue;
             const int unit = units_++;
@@ -437,7 +458,7 @@ private:
         }
     }
 
-    void decideShot(const Group &group, const Shot &shot, int unit, std::vector<PlannedFile> &files)
+    void decideShot(const Group &group, Shot &shot, int unit, std::vector<PlannedFile> &files)
     {
         const auto add = [&](RenameOutcome outcome, const Member *member) {
             outcome.companion = member == nullptr;
@@ -468,8 +489,18 @@ private:
             stays(*shot.stays);
             return;
         }
+        const PatternPlace &place = placeOf(group, shot);
+        if (place.problem != PatternPlace::Problem::None) {
+            RenameOutcome unnamed;
+            unnamed.reason = place.problem == PatternPlace::Problem::Empty ? RenameReason::NameEmpty
+                                                                          : RenameReason::NameTooLong;
+            stays(unnamed);
+            return;
+        }
         FileOpResult folderError;
-        FolderNames *names = batch_.namesOf(group.folder, folderError);
+        FolderNames *source = batch_.namesOf(group.folder, folderError);
+        const QString target = group.folder + place.folders;
+        FolderNames *names = source && !place.folders.isEmpty() ? batch_.namesOf(target, folderError) : source;
         if (!names) {
             RenameOutcome failed;
             failed.status = RenameStatus::Failed;
@@ -482,20 +513,31 @@ private:
         // The first file decides the base name; the others follow it. Each
         // name is held while the rest are decided, so two files of the shot
         // (IMG_1.jpg, IMG_1.jpeg) cannot both take one name.
+        // A file that changes folder never bears its new name already.
+        const bool inPlace = place.folders.isEmpty();
+        const auto own = [inPlace](const QString &name) { return inPlace ? name : QString(); };
         const Member &lead = *movers.front();
         const PlannedName leadName = batch_.options().frozenTime
-            ? PlanByFrozenTime(lead.name, *lead.time, *names)
-            : PlanByOwnTime(lead.name, *lead.time, *names, shot.letters);
+            ? PlanByFrozenTime(own(lead.name), place.stem, RenamedExtension(lead.name), *names)
+            : Decide(own(lead.name), place.stem + shot.letters + RenamedExtension(lead.name), *names);
         const QString base = NameStem(leadName.newName);
         std::vector<std::pair<QString, PlannedName>> targets;
+        const auto move = [&](const QString &from, const QString &to, bool back) {
+            if (inPlace) {
+                names->renamed(back ? to : from, back ? from : to);
+            } else {
+                back ? names->remove(to) : names->add(to);
+                back ? source->add(from) : source->remove(from);
+            }
+        };
         const auto hold = [&](const QString &name, const PlannedName &planned) {
             targets.push_back({name, planned});
             if (planned.kind == PlanKind::Rename)
-                names->renamed(name, planned.newName);
+                move(name, planned.newName, false);
         };
         hold(lead.name, leadName);
         for (size_t i = 1; i < movers.size(); ++i)
-            hold(movers[i]->name, Decide(movers[i]->name, base + RenamedExtension(movers[i]->name), *names));
+            hold(movers[i]->name, Decide(own(movers[i]->name), base + RenamedExtension(movers[i]->name), *names));
         for (const QString &companion : shot.companions) {
             // After the file whose full name it carries, the exact spelling first.
             const QString stem = NameStem(companion);
@@ -507,7 +549,7 @@ private:
                 if (exact)
                     break;
             }
-            hold(companion, Decide(companion, newStem + companion.mid(stem.size()).toLower(), *names));
+            hold(companion, Decide(own(companion), newStem + companion.mid(stem.size()).toLower(), *names));
         }
 
         const auto blocking = std::find_if(targets.begin(), targets.end(), [](const auto &target) {
@@ -522,10 +564,10 @@ private:
             outcome.time = member && member->time ? member->time : lead.time;
             const bool blocked = blocking != targets.end();
             const PlannedName &verdict = blocked ? blocking->second : planned;
-            outcome.newPath = group.folder + verdict.newName;
+            outcome.newPath = target + verdict.newName;
             outcome.reason = SkipReasonOf(verdict.kind);
             if (blocked && planned.kind == PlanKind::Rename)
-                names->renamed(planned.newName, name);
+                move(name, planned.newName, true);
             else if (verdict.kind == PlanKind::Rename)
                 outcome.status = RenameStatus::Renamed;
             add(outcome, member);

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
@@ -36,7 +37,8 @@ FolderNames *BatchRename::namesOf(const QString &folder, FileOpResult &error)
     auto names = folders_.find(canonical);
     if (names == folders_.end()) {
         FolderNames read = FolderNames::read(folder, error);
-        if (!error.ok())
+        // A folder a pattern makes need not be there yet.
+        if (!error.ok() && error.error != ENOENT)
             return nullptr;
         names = folders_.insert(canonical, std::move(read));
     }
@@ -91,9 +93,23 @@ TimeRead ReadCaptureTime(const QString &folder, const QString &name)
     outcome.time = stamp.time;
     outcome.timeText = stamp.text;
     read.camera = std::move(stamp.camera);
+    read.make = std::move(stamp.make);
     if (!stamp.time)
         outcome.reason = stamp.text.isEmpty() ? RenameReason::NoExifTime : RenameReason::BadExifTime;
     return read;
+}
+
+std::variant<NamePattern, PatternError> PatternForJobs(const QString &text, const std::vector<RenameJob> &jobs)
+{
+    bool windowsNames = false;
+    QSet<QString> folders;
+    for (const RenameJob &job : jobs) {
+        if (!job.decided && !windowsNames && !folders.contains(job.folder)) {
+            folders.insert(job.folder);
+            windowsNames = RefusesWindowsCharacters(job.folder);
+        }
+    }
+    return NamePattern::parse(text, windowsNames);
 }
 
 void BatchRename::carryOut(RenameOutcome &outcome, bool stampTimes,

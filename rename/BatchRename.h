@@ -3,6 +3,7 @@
 #include "metadata/CaptureTime.h"
 #include "rename/FileIdentity.h"
 #include "rename/FolderNames.h"
+#include "rename/NamePattern.h"
 #include "services/FileTime.h"
 #include "services/SafeRename.h"
 
@@ -27,6 +28,8 @@ struct RenameOptions
     qint64 shiftSeconds = 0;
     // Companion files and the other files of a shot follow their photo.
     bool companions = true;
+    // What a file is named, and the folders below its own it goes to.
+    NamePattern pattern;
 };
 
 enum class RenameStatus { Renamed, Skipped, Failed };
@@ -41,6 +44,8 @@ enum class RenameReason {
     ShiftOutOfRange, // skipped: the clock offset takes the time out of the years 1 to 9999
     AlreadyNamed,   // skipped: the file already bears its new name
     NameTaken,      // skipped: another entry holds the new name
+    NameEmpty,      // skipped: the pattern gives this file an empty name (%c without a model)
+    NameTooLong,    // skipped: the pattern gives this file a name too long for a file system
     CompanionAmbiguous, // skipped: a companion whose name fits photos of different times
     LettersTaken,   // skipped: frozen mode found all 26 letters taken
     Unreadable,     // failed: the file could not be read
@@ -80,6 +85,7 @@ struct TimeRead
 {
     RenameOutcome outcome;
     QString camera;
+    QString make;
     std::optional<FileIdentity> identity;
 };
 
@@ -97,6 +103,10 @@ struct RenameJob
     std::optional<RenameOutcome> decided = std::nullopt;
 };
 
+// The pattern `text`, checked against the file system of every folder of
+// the jobs before anything moves.
+std::variant<NamePattern, PatternError> PatternForJobs(const QString &text, const std::vector<RenameJob> &jobs);
+
 // What a batch learns about folders and files, and the step that carries out
 // one decided file. Keeps the names of every folder it touched up to date,
 // so that a later file's collision test sees what an earlier one was renamed to.
@@ -107,7 +117,8 @@ public:
 
     const RenameOptions &options() const { return options_; }
 
-    // The names of `folder` (ends in a separator or is empty), read once.
+    // The names of `folder` (ends in a separator or is empty), read once;
+    // none for a folder that is not there.
     FolderNames *namesOf(const QString &folder, FileOpResult &error);
     // Takes the folder's entries, listed by the caller just now, as its names.
     void knowEntries(const QString &folder, const QStringList &entries);

@@ -1,11 +1,13 @@
 #include "rename/CarryOutPlan.h"
 
 #include "rename/BlockingQueue.h"
+#include "rename/MadeFolders.h"
 #include "rename/RenameJournal.h"
 #include "services/Paths.h"
 
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <atomic>
@@ -184,12 +186,36 @@ private:
         if (!journaling())
             return {};
         return [this, &file, &from, &to] {
-            return journal_.noteLink({file.absoluteFolder, FileNamePart(from), FileNamePart(to)});
+            const qsizetype start = file.outcome.oldPath.lastIndexOf(u'/') + 1;
+            return journal_.noteLink({file.absoluteFolder, from.mid(start), to.mid(start)});
         };
+    }
+
+    // Makes the folders the pattern puts the shot's files in, each noted in
+    // the journal first; one that cannot be made keeps the shot where it is.
+    void makeFolders(std::vector<PlannedFile> &unit)
+    {
+        for (const PlannedFile &file : unit) {
+            const RenameOutcome &outcome = file.outcome;
+            const qsizetype start = outcome.oldPath.lastIndexOf(u'/') + 1;
+            const QString relative = outcome.newPath.mid(start, outcome.newPath.lastIndexOf(u'/') + 1 - start);
+            if (outcome.status != RenameStatus::Renamed || relative.isEmpty() || !journaling()
+                || made_.contains(file.absoluteFolder + relative))
+                continue;
+            const FileOpResult made = MakeFolders(file.absoluteFolder, relative, [this](const QString &folder) {
+                return journal_.noteMadeFolder({folder});
+            });
+            if (!made.ok()) {
+                failUnit(unit, {}, RenameReason::RenameRefused, made);
+                return;
+            }
+            made_.insert(file.absoluteFolder + relative);
+        }
     }
 
     void carryOutUnit(std::vector<PlannedFile> &unit)
     {
+        makeFolders(unit);
         for (size_t i = 0; i < unit.size(); ++i) {
             RenameOutcome &outcome = unit[i].outcome;
             batch_.carryOut(outcome, !outcome.companion && !unit[i].timesHeld,
@@ -231,6 +257,8 @@ private:
     // thread only notes links in it.
     JournalWriter journal_{JournalKind::Rename};
     QHash<QString, QString> absolute_;
+    // The renaming thread's: folders known to be there.
+    QSet<QString> made_;
     ShotQueue ready_;
     // The renaming thread's.
     std::vector<RenameOutcome> outcomes_;

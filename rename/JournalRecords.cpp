@@ -222,6 +222,13 @@ QByteArray LinkLine(const JournalLink &link)
     return line.append('\n');
 }
 
+QByteArray MadeFolderLine(const JournalMadeFolder &folder)
+{
+    QByteArray line = "D\t";
+    AppendEncoded(line, folder.path);
+    return line.append('\n');
+}
+
 QByteArray EndLine(int changed)
 {
     return "E\t" + QByteArray::number(changed) + '\n';
@@ -234,6 +241,12 @@ std::optional<JournalRecord> ParseRecord(QByteArrayView line, int version)
         if (const auto changed = NumberOf<int>(f[1]))
             return JournalEnd{*changed};
         return std::nullopt;
+    }
+    if (version >= 3 && f.size() == 2 && f[0] == "D") {
+        JournalMadeFolder folder{Decoded(f[1])};
+        if (!folder.path.startsWith(u'/') || !folder.path.endsWith(u'/'))
+            return std::nullopt;
+        return folder;
     }
     if (version >= 2 && f.size() == 4 && f[0] == "L") {
         JournalLink link{Decoded(f[1]), Decoded(f[2]), Decoded(f[3])};

@@ -12,10 +12,11 @@
 
 // The lines of a journal (see RenameJournal.h), one record per line, fields
 // split by tabs. Names and texts are stored percent-encoded, byte for byte,
-// so that no tab, line break or odd byte can break a record. Version 2:
-//   fotlex-journal  2  rename|undo  <start, ms since the epoch>  <batch undone or 0>
+// so that no tab, line break or odd byte can break a record. Version 3:
+//   fotlex-journal  3  rename|undo  <start, ms since the epoch>  <batch undone or 0>
 //   R  shot  folder  from  to  device  inode  size  atime-ns  mtime-ns  head-hash  stamped-ns  time  camera
 //   L  folder  from  to
+//   D  folder
 //   E  <files changed>
 // R: a file moves from `from` to `to` in `folder` (the same name when only
 //    its times change); the files of one shot share `shot`. head-hash is 0
@@ -26,8 +27,11 @@
 //    for a file without one) and camera its camera model.
 // L: the rename of R's `from` to `to` falls back to link and unlink, and the
 //    link is about to be made (written, not synced, just before it).
+//    `to` may lie in folders below `folder` ("2024/2024-07-14/x.jpg").
+// D: the batch is about to make this folder (absolute, ends in a
+//    separator); written and synced before it is made.
 // E: the batch ran to its end and changed that many files.
-// Version 1 wrote R as "I folder from to device inode size atime mtime
+// Version 2 knew no D and kept every `to` in `folder`. Version 1 wrote R as "I folder from to device inode size atime mtime
 // head-hash stamped", without shot, time and camera, and its E counted the
 // files planned. Later versions add kinds (created folders, copies, moves
 // across folders); a kind this version does not know is damage in a
@@ -35,15 +39,15 @@
 
 enum class JournalKind { Rename, Undo };
 
+constexpr int kJournalVersion = 3;
+
 struct JournalHeader
 {
-    int version = 2;
+    int version = kJournalVersion;
     JournalKind kind = JournalKind::Rename;
     qint64 startedMs = 0;
     int undoes = 0;  // an undo: the batch it takes back
 };
-
-constexpr int kJournalVersion = 2;
 
 // One file of a journaled batch.
 struct JournalIntent
@@ -76,7 +80,12 @@ struct JournalEnd
     int changed = 0;
 };
 
-using JournalRecord = std::variant<JournalIntent, JournalLink, JournalEnd>;
+struct JournalMadeFolder
+{
+    QString path;
+};
+
+using JournalRecord = std::variant<JournalIntent, JournalLink, JournalEnd, JournalMadeFolder>;
 
 QByteArray HeaderLine(const JournalHeader &header);
 // nullopt for a line that is no header.
@@ -87,6 +96,7 @@ std::optional<JournalHeader> ParseHeader(QByteArrayView line);
 void AppendIntent(QByteArray &out, const JournalIntent &intent, std::pair<QString, QByteArray> &folderCache);
 QByteArray LinkLine(const JournalLink &link);
 QByteArray EndLine(int changed);
+QByteArray MadeFolderLine(const JournalMadeFolder &folder);
 
 // A record of a journal of `version`, without its line break; nullopt for a
 // line that is none.

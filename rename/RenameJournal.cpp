@@ -295,6 +295,12 @@ FileOpResult JournalWriter::noteLink(const JournalLink &link)
     return append(LinkLine(link), false);
 }
 
+FileOpResult JournalWriter::noteMadeFolder(const JournalMadeFolder &folder)
+{
+    const std::lock_guard lock(writing_);
+    return append(MadeFolderLine(folder), true);
+}
+
 FileOpResult JournalWriter::finish(int changed)
 {
     const FileOpResult flushed = flush();
@@ -378,6 +384,8 @@ JournalReader::JournalReader(int number)
             intents_.push_back(*intent);
         } else if (const auto *link = std::get_if<JournalLink>(&*record)) {
             linked.insert(link->folder + u'\n' + link->from + u'\n' + link->to);
+        } else if (const auto *made = std::get_if<JournalMadeFolder>(&*record)) {
+            madeFolders_.push_back(made->path);
         }
     }
     for (JournalIntent &intent : intents_)

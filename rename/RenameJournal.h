@@ -81,6 +81,9 @@ public:
     // Notes a link fallback's step before its link is made (see
     // SafeRename). May be called from another thread than flush().
     FileOpResult noteLink(const JournalLink &link);
+    // Notes and syncs a folder the batch is about to make, so that undo
+    // can remove it. Called as noteLink.
+    FileOpResult noteMadeFolder(const JournalMadeFolder &folder);
     // Flushes and marks the batch complete with the number of files it
     // changed. A rename batch that changed none leaves no journal; an undo
     // always does, for it marks its batch as taken back.
@@ -121,10 +124,13 @@ public:
     const JournalProblem &problem() const { return problem_; }
     const JournalHeader &header() const { return header_; }
     const std::vector<JournalIntent> &intents() const { return intents_; }
+    // The folders the batch made, in the order made.
+    const std::vector<QString> &madeFolders() const { return madeFolders_; }
 
 private:
     int fd_ = -1;
     JournalProblem problem_;
     JournalHeader header_;
     std::vector<JournalIntent> intents_;
+    std::vector<QString> madeFolders_;
 };

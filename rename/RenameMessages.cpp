@@ -72,6 +72,8 @@ QString RenameReasonText(const RenameOutcome &outcome)
     case RenameReason::AlreadyNamed: return RenameMessages::tr("trägt bereits diesen Namen");
     case RenameReason::NameTaken:
         return RenameMessages::tr("%1 existiert bereits").arg(FileNamePart(outcome.newPath));
+    case RenameReason::NameEmpty: return RenameMessages::tr("das Muster ergibt einen leeren Namen");
+    case RenameReason::NameTooLong: return RenameMessages::tr("das Muster ergibt einen zu langen Namen");
     case RenameReason::CompanionAmbiguous:
         return RenameMessages::tr("Begleitdatei passt zu Fotos verschiedener Zeiten");
     case RenameReason::LettersTaken:
@@ -148,4 +150,28 @@ void RenameCounts::add(const RenameOutcome &outcome)
     }
     if (outcome.timesNotSet())
         ++withoutTimes;
+    if (outcome.reason == RenameReason::NameEmpty || outcome.reason == RenameReason::NameTooLong)
+        ++unnamed;
+}
+
+QString PatternErrorText(const PatternError &error, const QString &pattern)
+{
+    QString why;
+    switch (error.kind) {
+    case PatternError::Kind::Empty: why = RenameMessages::tr("leer"); break;
+    case PatternError::Kind::UnknownLetter:
+        why = RenameMessages::tr("unbekannter Platzhalter %1 (bekannt: %Y %m %d %H %M %S %f %n %c %k %%)")
+                  .arg(error.detail);
+        break;
+    case PatternError::Kind::Absolute:
+        why = RenameMessages::tr("beginnt mit /; es gilt unterhalb des Ordners jedes Fotos");
+        break;
+    case PatternError::Kind::StepOut:
+        why = RenameMessages::tr("ein Ordner \"%1\" ist nicht erlaubt (weder .. noch . noch leer)").arg(error.detail);
+        break;
+    case PatternError::Kind::RefusedChar:
+        why = RenameMessages::tr("das Zeichen %1 verweigert das Dateisystem (FAT oder exFAT)").arg(error.detail);
+        break;
+    }
+    return RenameMessages::tr("Muster \"%1\": %2").arg(pattern, why);
 }

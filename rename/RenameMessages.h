@@ -8,6 +8,9 @@
 // characters in it are written as \n, \t, \r and \xNN.
 QString OneLineName(const QString &path);
 
+// "Muster „%Y/%q“: unbekannter Platzhalter %q", and the like.
+QString PatternErrorText(const PatternError &error, const QString &pattern);
+
 // The German reason of a skipped or failed file, for the user.
 QString RenameReasonText(const RenameOutcome &outcome);
 // "Dateizeit nicht gesetzt: GRUND", for a file whose times could not be set.
@@ -28,9 +31,10 @@ struct RenameCounts
     int skipped = 0;
     int failed = 0;
     int withoutTimes = 0;  // renamed or kept, but asked file times not set
+    int unnamed = 0;       // skipped: the pattern gives no name for it
 
     void add(const RenameOutcome &outcome);
-    bool allWell() const { return failed == 0 && withoutTimes == 0; }
+    bool allWell() const { return failed == 0 && withoutTimes == 0 && unnamed == 0; }
 };
 
 // "N umbenannt, M übersprungen, K fehlgeschlagen" (a dry run: "N würden

@@ -20,17 +20,9 @@ QString RenamedExtension(const QString &fileName)
     return ext;
 }
 
-PlannedName PlanByOwnTime(const QString &oldName, const CaptureTime &time, const FolderNames &names,
-                          const QString &letters)
-{
-    return Decide(oldName, time.nameStem() + letters + RenamedExtension(oldName), names);
-}
-
-PlannedName PlanByFrozenTime(const QString &oldName, const CaptureTime &frozenTime,
+PlannedName PlanByFrozenTime(const QString &oldName, const QString &base, const QString &ext,
                              const FolderNames &names)
 {
-    const QString base = frozenTime.nameStem();
-    const QString ext = RenamedExtension(oldName);
     // A file that already bears the frozen time with a letter keeps it, so a
     // second run over the folder leaves the first run's order alone.
     const QString oldKey = FolderNames::key(oldName);

@@ -28,13 +28,9 @@ struct PlannedName
 // `newName` for the file `oldName`: already its name, taken by another entry, or free.
 PlannedName Decide(const QString &oldName, const QString &newName, const FolderNames &names);
 
-// Normal mode: the file's own time as its name, with a burst's `letters`
-// before the extension.
-PlannedName PlanByOwnTime(const QString &oldName, const CaptureTime &time, const FolderNames &names,
-                          const QString &letters = {});
-
-// Frozen mode: the frozen time and the first letter "a" to "z" whose name is
-// free; with all 26 taken the name stays the one with "z". A file that
-// already bears the time with a letter keeps its name.
-PlannedName PlanByFrozenTime(const QString &oldName, const CaptureTime &frozenTime,
+// Frozen mode: the base name the pattern makes of the frozen time, the first
+// letter "a" to "z" whose name is free, and `extension`; with all 26 taken
+// the name stays the one with "z". A file that already bears the base name
+// with a letter keeps its name.
+PlannedName PlanByFrozenTime(const QString &oldName, const QString &base, const QString &extension,
                              const FolderNames &names);

@@ -1,6 +1,7 @@
 #include "rename/UndoBatch.h"
 
 #include "rename/BatchRename.h"
+#include "rename/MadeFolders.h"
 #include "rename/ShotFiles.h"
 #include "services/FileTime.h"
 
@@ -198,6 +199,17 @@ private:
         return [this, &step] { return journal_.noteLink({step.intent->folder, step.intent->to, step.intent->from}); };
     }
 
+    // Undoing an undo puts files back into folders the undo removed.
+    FileOpResult makeFolders(const JournalIntent &intent)
+    {
+        const QString relative = intent.from.left(intent.from.lastIndexOf(u'/') + 1);
+        if (relative.isEmpty())
+            return {};
+        return MakeFolders(intent.folder, relative, [this](const QString &folder) {
+            return journal_.noteMadeFolder({folder});
+        });
+    }
+
     // Renames the shot's files back, all or none; then their times.
     void undoShot(ShotSteps &steps, const FileOpResult &written)
     {
@@ -224,7 +236,9 @@ private:
                 continue;
             UndoOutcome &outcome = step.outcome;
             outcome.system = step.found == Found::SecondName ? DropSecondName(outcome.oldPath, outcome.newPath)
-                                                             : SafeRename(outcome.newPath, outcome.oldPath, noteLink(step));
+                                                             : makeFolders(*step.intent);
+            if (outcome.system.ok() && step.found != Found::SecondName)
+                outcome.system = SafeRename(outcome.newPath, outcome.oldPath, noteLink(step));
             if (outcome.system.ok()) {
                 moved.push_back(&step);
                 continue;
@@ -292,5 +306,6 @@ UndoRun UndoBatch(int number, const std::function<void(const UndoOutcome &)> &pr
     if (result.refused())
         return result;
     UndoRunner(number, progress).run(reader.intents(), result);
+    result.keptFolders = RemoveEmptyFolders(reader.madeFolders());
     return result;
 }

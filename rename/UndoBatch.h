@@ -2,6 +2,8 @@
 
 #include "rename/RenameJournal.h"
 
+#include <QStringList>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -39,6 +41,8 @@ struct UndoRun
     // that were passed over while the rest was undone.
     JournalProblem problem;
     std::vector<UndoOutcome> outcomes;
+    // Folders the batch made that hold something else now, and stay.
+    QStringList keptFolders;
 
     // Nothing was undone at all.
     bool refused() const { return !problem.ok() && problem.kind != JournalProblem::Kind::DamagedLines; }
@@ -58,6 +62,7 @@ std::optional<JournalInfo> NewestUndoable();
 // camera model (an edit in another program writes a new file); a companion
 // whose photo is found goes with it as it is. Files the batch never
 // reached, or that already bear their old names, are nothing to do and not
-// reported. The undo is journaled as a batch of its own, so that one killed
+// reported. The folders the batch made are removed when empty again. The
+// undo is journaled as a batch of its own, so that one killed
 // half-way can be run again. `progress` hears of each file as it is done.
 UndoRun UndoBatch(int number, const std::function<void(const UndoOutcome &)> &progress = {});

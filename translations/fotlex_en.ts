@@ -202,6 +202,14 @@
         <source>fotlex-cli: Ausgabe nicht geschrieben (%1)</source>
         <translation>fotlex-cli: output not written (%1)</translation>
     </message>
+    <message>
+        <source>MUSTER</source>
+        <translation>PATTERN</translation>
+    </message>
+    <message>
+        <source>Namensmuster: %Y %m %d %H %M %S die Aufnahmezeit, %f die Sekundenbruchteile, %n der bisherige Name, %c das Kameramodell, %k der Hersteller, %% ein Prozentzeichen, / ein Unterordner (Vorgabe: %Y-%m-%d - %H-%M-%S)</source>
+        <translation>name pattern: %Y %m %d %H %M %S the capture time, %f the sub-seconds, %n the present name, %c the camera model, %k the make, %% a per cent sign, / a folder (default: %Y-%m-%d - %H-%M-%S)</translation>
+    </message>
 </context>
 <context>
     <name>FileOpResult</name>
@@ -364,6 +372,38 @@
         <source>Begleitdatei passt zu Fotos verschiedener Zeiten</source>
         <translation>companion fits photos of different times</translation>
     </message>
+    <message>
+        <source>das Muster ergibt einen leeren Namen</source>
+        <translation>the pattern gives an empty name</translation>
+    </message>
+    <message>
+        <source>das Muster ergibt einen zu langen Namen</source>
+        <translation>the pattern gives a name too long</translation>
+    </message>
+    <message>
+        <source>leer</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>unbekannter Platzhalter %1 (bekannt: %Y %m %d %H %M %S %f %n %c %k %%)</source>
+        <translation>unknown letter %1 (known: %Y %m %d %H %M %S %f %n %c %k %%)</translation>
+    </message>
+    <message>
+        <source>beginnt mit /; es gilt unterhalb des Ordners jedes Fotos</source>
+        <translation>starts with /; it applies below each photo's folder</translation>
+    </message>
+    <message>
+        <source>ein Ordner &quot;%1&quot; ist nicht erlaubt (weder .. noch . noch leer)</source>
+        <translation>a folder &quot;%1&quot; is not allowed (neither .. nor . nor empty)</translation>
+    </message>
+    <message>
+        <source>das Zeichen %1 verweigert das Dateisystem (FAT oder exFAT)</source>
+        <translation>the file system (FAT or exFAT) refuses the character %1</translation>
+    </message>
+    <message>
+        <source>Muster &quot;%1&quot;: %2</source>
+        <translation>Pattern &quot;%1&quot;: %2</translation>
+    </message>
 </context>
 <context>
     <name>UndoMessages</name>
@@ -463,6 +503,17 @@
             <numerusform>Journal %1 is damaged: line %2 cannot be read, its file stays as it is.</numerusform>
             <numerusform>Journal %1 is damaged: %n lines from line %2 on cannot be read, their files stay as they are.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>frmRenamePreview</name>
+    <message>
+        <source>%Y %m %d %H %M %S: die Aufnahmezeit; %f: Sekundenbruchteile; %n: der bisherige Name; %c: Kameramodell; %k: Hersteller; %%: ein Prozentzeichen; /: ein Unterordner</source>
+        <translation>%Y %m %d %H %M %S: the capture time; %f: sub-seconds; %n: the present name; %c: camera model; %k: make; %%: a per cent sign; /: a folder</translation>
+    </message>
+    <message>
+        <source>Namensmuster:</source>
+        <translation>Name pattern:</translation>
     </message>
 </context>
 </TS>

@@ -6,18 +6,25 @@
 # With "mixed", a folder of today's cameras instead (JPEG, CR2-like RAW,
 # HEIC, MOV with its moov after 50 MB of media; make_mixed.py), against the
 # floor and ExifTool only, on N = 2,000.
-# Usage: [ROUNDS=3] [SKIP_EXIFTOOL=1] bench/rename/run.sh [mixed] [N...]
+# With "folders", the sort into date folders (--pattern
+# '%Y/%Y-%m-%d/%Y-%m-%d - %H-%M-%S') against the floor, with their ratio,
+# on N = 20,000.
+# Usage: [ROUNDS=3] [SKIP_EXIFTOOL=1] bench/rename/run.sh [mixed|folders] [N...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 photos=${FOTLEX_TESTDATA:-$root/tests/data/photos}
 mixed=false
+folders=false
 if [ "${1:-}" = mixed ]; then
   mixed=true
   shift
+elif [ "${1:-}" = folders ]; then
+  folders=true
+  shift
 fi
 sizes=("$@")
-[ ${#sizes[@]} -eq 0 ] && { $mixed && sizes=(2000) || sizes=(2000 20000); }
+[ ${#sizes[@]} -eq 0 ] && { $mixed && sizes=(2000) || { $folders && sizes=(20000); } || sizes=(2000 20000); }
 
 # The peers and what builds the photos and the floor; fotlex-cli is built
 # in the one build folder of ./run, with its packages.
@@ -57,13 +64,14 @@ run_one() {  # label folder command...
     local times
     # Wall clock, then user and system CPU.
     times=$( { TIMEFORMAT='%R %U %S'; time (cd "$dir" && "$@" >/dev/null 2>&1 || true); } 2>&1 )
-    renamed=$(find "$dir" -maxdepth 1 -type f ! -name 'IMG_*' | wc -l)
+    renamed=$(find "$dir" -type f ! -name 'IMG_*' | wc -l)
     read -r real user sys <<<"$(echo $times)"
     if [ -z "$best" ] || awk -v a="$real" -v b="${best%% *}" 'BEGIN { exit !(a < b) }'; then
       best="$real $(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')"
     fi
   done
   printf '%-9s %8.3f s wall %8.3f s cpu  (%d renamed)\n' "$label" ${best} "$renamed"
+  last_wall=${best%% *}
   rm -rf "$dir"
 }
 
@@ -95,6 +103,20 @@ if $mixed; then
     run_one floor   "$master" "$work/floor" .
     run_one exiftool "$master" exiftool -q '-FileName<DateTimeOriginal' '-FileName<CreationDate' \
       -d '%Y-%m-%d - %H-%M-%S%%-c.%%le' .
+    rm -rf "$master"
+  done
+  exit 0
+fi
+
+if $folders; then
+  for n in "${sizes[@]}"; do
+    master="$work/master-$n"
+    python3 "$here/make_photos.py" "$photos" "$master" "$n" "$work/seeds.tsv"
+    echo "== $n photos into date folders"
+    run_one folders "$master" "$cli" rename --pattern '%Y/%Y-%m-%d/%Y-%m-%d - %H-%M-%S' .
+    sorted=$last_wall
+    run_one floor "$master" "$work/floor" .
+    awk -v a="$sorted" -v b="$last_wall" 'BEGIN { printf "folders/floor %.2f (target at most 2.5)\n", a / b }'
     rm -rf "$master"
   done
   exit 0

@@ -3,7 +3,9 @@
 #include "tests/actions/ModalAnswer.h"
 #include "tests/app/ReportWatch.h"
 
+#include "app/AppGlobals.h"
 #include "app/Command1Rename.h"
+#include "app/SettingsLocation.h"
 #include "app/frmRenamePreview.h"
 
 #include <QDir>
@@ -101,6 +103,30 @@ TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt
     EXPECT_TRUE(SameFilesRenamed(before, after));
     for (const int row : {0, 1, 3, 4})
         EXPECT_EQ(after.value(shown[row]), before.value(Column(table, 0)[row])) << row;
+}
+
+// A pattern typed in the preview: a wrong one turns the button off and says
+// why; the plan shows the folders; the pattern carried out is remembered,
+// and the main button names by it.
+TEST_F(BatchWindowTest, ThePreviewsPatternIsCheckedShownAndRemembered)
+{
+    const QString settings = std::exchange(SettingsFile, dir.filePath("fotlex.ini"));
+    frmRenamePreview dialog({{dir.path() + '/', "a.jpg", std::nullopt}}, {});
+    dialog.txtPattern()->setText("%Y/%q");
+    QTest::qWait(400);
+    EXPECT_FALSE(dialog.cmdRename()->isEnabled());
+    dialog.txtPattern()->setText("%Y/%H%M%S");
+    QTRY_VERIFY(dialog.cmdRename()->isEnabled());
+    EXPECT_EQ(Column(*dialog.Plan(), 1), QStringList({"2016/022400.jpg"}));
+    QTest::mouseClick(dialog.cmdRename(), Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(dir.filePath("2016/022400.jpg")));
+    EXPECT_EQ(RememberedNamePattern(), "%Y/%H%M%S");
+
+    form->RefreshList();
+    click(0);
+    QTest::mouseClick(form->Command1(), Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(dir.filePath("2016/022510.jpg")));
+    SettingsFile = settings;
 }
 
 TEST_F(BatchWindowTest, Command1NamesTheCompanionsAndCtrlZAsksThenTakesTheBatchBack)

@@ -138,7 +138,9 @@ TEST_F(RenameCommandTest, WrongUsageIsStatusTwoAndTouchesNothing)
                                     QStringList{"--freeze=2016:08:28", dir},
                                     QStringList{"--freeze", "2016:08:28T02:24:00", dir},
                                     QStringList{"--shift", "1:60", dir}, QStringList{"--shift"},
-                                    QStringList{"--dry-run=ja", dir}, QStringList{"-qx", dir}}) {
+                                    QStringList{"--dry-run=ja", dir}, QStringList{"-qx", dir},
+                                    QStringList{"--pattern", "%Y/%x", dir}, QStringList{"--pattern=../%n", dir},
+                                    QStringList{"--pattern", "/%n", dir}}) {
         EXPECT_EQ(run(args), 2) << args.join(' ').toStdString();
         EXPECT_TRUE(output.isEmpty());
         EXPECT_TRUE(errors.contains("Aufruf: fotlex-cli rename")) << errors.toStdString();
@@ -413,4 +415,19 @@ TEST_F(RenameCommandTest, PathsThroughTheWorkingFolder)
     EXPECT_EQ(::access((latin1 + "/IMG_3.jpg").constData(), F_OK), 0);
     ::unlink((latin1 + "/IMG_3.jpg").constData());
     ::rmdir(latin1.constData());
+}
+
+// A pattern with folders puts each photo in its day's folder; one whose
+// name comes out empty stays, and makes the status 1.
+TEST_F(RenameCommandTest, APatternNamesAndSortsAndSaysWhatItCannotName)
+{
+    EXPECT_EQ(run({"--pattern", "%c/%n", dir}), 1);
+    EXPECT_EQ(run({"--pattern", "%Y/%m-%d %n", dir}), 0) << output.toStdString();
+    EXPECT_TRUE(QFile::exists(dir + "/2016/08-28 IMG_2.jpg"));
+    EXPECT_TRUE(QFile::exists(dir + "/2016/08-28 IMG_1.jpg"));
+    EXPECT_EQ(run({"--pattern", "%Y/%m-%d %n", dir + "/2016"}), 0);
+    EXPECT_TRUE(output.contains("0 umbenannt, 2 übersprungen")) << output.toStdString();
+    EXPECT_EQ(undo({}), 0);
+    EXPECT_FALSE(QFileInfo::exists(dir + "/2016"));
+    EXPECT_TRUE(QFile::exists(dir + "/IMG_2.jpg"));
 }

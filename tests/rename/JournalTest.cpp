@@ -142,7 +142,8 @@ TEST_F(JournalTest, DamageIsSaidAndAFirstVersionJournalIsUndone)
         {"damaged header", "fotlex-journal\tzwei\n" + v2, JournalProblem::Kind::DamagedHeader, 0,
          " ist beschädigt: die erste Zeile ist kein Journalkopf."},
         {"empty", {}, JournalProblem::Kind::Empty, 0, " ist leer: "},
-        {"a later version", header(3) + "X\tneu\n", JournalProblem::Kind::NewerVersion, 0, " stammt von einer neueren"},
+        {"a later version", header(kJournalVersion + 1) + "X\tneu\n", JournalProblem::Kind::NewerVersion, 0,
+         " stammt von einer neueren"},
     };
     int number = 0;
     for (const auto &c : cases) {
