@@ -96,6 +96,8 @@ int RunUndo(const QStringList &arguments, const CliStreams &io)
         io.err << UndoProblemText(number, run.problem) << Qt::endl;
     if (run.refused())
         return 1;
+    for (const QString &folder : run.keptFolders)
+        report.line(KeptFolderLine(folder), LineKind::Ordinary);
     report.last(UndoSummaryLine(run.outcomes));
     return run.allWell() ? 0 : 1;
 }

@@ -23,12 +23,12 @@ constexpr long MsdosMagic = 0x4d44;
 constexpr long ExfatMagic = 0x2011bab0;
 
 // A camera's text as part of a name: no folder step, no control character,
-// no blanks at either end.
-QString Cleaned(const QString &text)
+// nothing the file system refuses, no blanks at either end.
+QString Cleaned(const QString &text, bool windowsNames)
 {
     QString cleaned = text;
     for (QChar &c : cleaned) {
-        if (c == u'/' || c.category() == QChar::Other_Control)
+        if (c == u'/' || c.category() == QChar::Other_Control || (windowsNames && WindowsRefused.contains(c)))
             c = u'_';
     }
     return cleaned.trimmed();
@@ -60,6 +60,7 @@ std::variant<NamePattern, PatternError> NamePattern::parse(const QString &text, 
     NamePattern pattern{Unparsed{}};
     pattern.text_ = text;
     pattern.default_ = text == DefaultText;
+    pattern.windowsNames_ = windowsNames;
     QString literal;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
@@ -108,8 +109,8 @@ QString NamePattern::value(const Piece &piece, const NameFields &fields) const
     case u'S': return Digits(t.time().second(), 2);
     case u'f': return t.subSeconds();
     case u'n': return fields.stem;
-    case u'c': return Cleaned(fields.camera);
-    case u'k': return Cleaned(fields.make);
+    case u'c': return Cleaned(fields.camera, windowsNames_);
+    case u'k': return Cleaned(fields.make, windowsNames_);
     }
     return {};
 }

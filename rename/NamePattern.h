@@ -84,6 +84,7 @@ private:
     int depth_ = 0;
     bool usesName_ = false;
     bool default_ = false;
+    bool windowsNames_ = false;
 };
 
 // The letters a pattern knows.

@@ -129,3 +129,8 @@ QString UndoProblemText(int number, const JournalProblem &problem)
     }
     return {};
 }
+
+QString KeptFolderLine(const QString &folder)
+{
+    return UndoMessages::tr("%1: bleibt (nicht leer)").arg(OneLineName(folder));
+}

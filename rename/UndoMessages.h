@@ -7,6 +7,10 @@
 // "NEU -> ALT", "NEU: übersprungen (GRUND)" or "NEU: fehlgeschlagen (GRUND)".
 QString UndoOutcomeLine(const UndoOutcome &outcome);
 
+// "ORDNER: bleibt (nicht leer)", for a folder the batch made that holds
+// something else now.
+QString KeptFolderLine(const QString &folder);
+
 // "N zurückbenannt, M übersprungen, K fehlgeschlagen".
 QString UndoSummaryLine(const std::vector<UndoOutcome> &outcomes);
 

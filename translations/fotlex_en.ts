@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>beginnt mit /; es gilt unterhalb des Ordners jedes Fotos</source>
-        <translation>starts with /; it applies below each photo's folder</translation>
+        <translation>starts with /; it applies below each photo&apos;s folder</translation>
     </message>
     <message>
         <source>ein Ordner &quot;%1&quot; ist nicht erlaubt (weder .. noch . noch leer)</source>
@@ -503,6 +503,10 @@
             <numerusform>Journal %1 is damaged: line %2 cannot be read, its file stays as it is.</numerusform>
             <numerusform>Journal %1 is damaged: %n lines from line %2 on cannot be read, their files stay as they are.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: bleibt (nicht leer)</source>
+        <translation>%1: stays (not empty)</translation>
     </message>
 </context>
 <context>

@@ -427,7 +427,8 @@ TEST_F(RenameCommandTest, APatternNamesAndSortsAndSaysWhatItCannotName)
     EXPECT_TRUE(QFile::exists(dir + "/2016/08-28 IMG_1.jpg"));
     EXPECT_EQ(run({"--pattern", "%Y/%m-%d %n", dir + "/2016"}), 0);
     EXPECT_TRUE(output.contains("0 umbenannt, 2 übersprungen")) << output.toStdString();
+    WriteExifJpeg(dir + "/2016/mine.jpg", std::nullopt, "mine");
     EXPECT_EQ(undo({}), 0);
-    EXPECT_FALSE(QFileInfo::exists(dir + "/2016"));
+    EXPECT_TRUE(output.contains(dir + "/2016/: bleibt (nicht leer)")) << output.toStdString();
     EXPECT_TRUE(QFile::exists(dir + "/IMG_2.jpg"));
 }

@@ -63,6 +63,8 @@ TEST(NamePatternTest, EachLetterGivesItsValue)
         EXPECT_EQ(place.folders, c.folders) << c.pattern;
         EXPECT_EQ(place.stem, c.stem) << c.pattern;
     }
+    EXPECT_EQ(std::get<NamePattern>(NamePattern::parse("%c", true)).place(Fields("x", "<i50: MP3>"), {}).stem,
+              "_i50_ MP3_");
     EXPECT_TRUE(NamePattern().isDefault());
     EXPECT_EQ(NamePattern().place(Fields(), {}).stem, Shot.nameStem());
 }
