@@ -415,7 +415,8 @@ private:
                 tail = group.canonical.split(u'/', Qt::SkipEmptyParts);
                 tail = tail.mid(std::max<qsizetype>(0, tail.size() - pattern.depth()));
             }
-            shot.place = pattern.place({*lead.time, NameStem(lead.name), lead.read.camera, lead.read.make}, tail);
+            shot.place = pattern.place({*lead.time, NameStem(lead.name), lead.read.camera, lead.read.make}, tail,
+                                       batch_.options().frozenTime.has_value());
         }
         return *shot.place;
     }

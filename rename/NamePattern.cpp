@@ -115,10 +115,11 @@ QString NamePattern::value(const Piece &piece, const NameFields &fields) const
     return {};
 }
 
-bool NamePattern::fits(const NameFields &fields, const QStringList &folderTail) const
+std::optional<QString> NamePattern::nameInPlace(const NameFields &fields, const QStringList &folderTail,
+                                               bool lettered) const
 {
     if (folderTail.size() < depth_)
-        return false;
+        return std::nullopt;
     // Each %n stands for any text; the same text wherever it comes again.
     QString expression;
     bool named = false;
@@ -128,23 +129,30 @@ bool NamePattern::fits(const NameFields &fields, const QStringList &folderTail) 
         else
             expression += std::exchange(named, true) ? QStringLiteral("\\1") : QStringLiteral("([^/]+)");
     }
+    if (lettered)
+        expression += QStringLiteral("[a-z]");
     const QString path = (folderTail.mid(folderTail.size() - depth_) << fields.stem).join(u'/');
-    return QRegularExpression(QRegularExpression::anchoredPattern(expression),
-                              QRegularExpression::CaseInsensitiveOption)
-        .match(path)
-        .hasMatch();
+    const QRegularExpressionMatch match =
+        QRegularExpression(QRegularExpression::anchoredPattern(expression), QRegularExpression::CaseInsensitiveOption)
+            .match(path);
+    return match.hasMatch() ? std::make_optional(match.captured(1)) : std::nullopt;
 }
 
-PatternPlace NamePattern::place(const NameFields &fields, const QStringList &folderTail) const
+PatternPlace NamePattern::place(const NameFields &fields, const QStringList &folderTail, bool lettered) const
 {
     PatternPlace place;
     if (isDefault()) {
         place.stem = fields.time.nameStem();
         return place;
     }
+    // A file in the form the pattern gives keeps the base name in %n's place.
+    NameFields own = fields;
+    const std::optional<QString> kept = usesName_ ? nameInPlace(fields, folderTail, lettered) : std::nullopt;
+    if (kept)
+        own.stem = *kept;
     QString path;
     for (const Piece &piece : pieces_)
-        path += value(piece, fields);
+        path += value(piece, own);
     QStringList parts = path.split(u'/');
     for (qsizetype i = 0; i < parts.size(); ++i) {
         // An empty camera model leaves no blank at either end.
@@ -160,11 +168,9 @@ PatternPlace NamePattern::place(const NameFields &fields, const QStringList &fol
             return place;
         }
     }
-    if (usesName_ && fits(fields, folderTail)) {
-        place.stem = fields.stem;
-        return place;
-    }
     place.stem = parts.takeLast();
+    if (kept)
+        return place;
     // Already in folders of the form the pattern gives: it stays in them.
     const QStringList tail = folderTail.mid(folderTail.size() - depth_);
     if (depth_ > 0 && (folderTail.size() < depth_ || tail.join(u'/').compare(parts.join(u'/'), Qt::CaseInsensitive)))

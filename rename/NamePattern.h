@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -64,8 +65,9 @@ public:
     // Where the file goes. `folderTail` holds the last depth() names of the
     // folder the file is in: a file whose folders and name already have the
     // form the pattern gives for its values stays where it is (with %n any
-    // base name in its place), so a second run changes nothing.
-    PatternPlace place(const NameFields &fields, const QStringList &folderTail) const;
+    // base name in its place, and with `lettered` a frozen time's letter
+    // after it), so a second run changes nothing.
+    PatternPlace place(const NameFields &fields, const QStringList &folderTail, bool lettered = false) const;
 
 private:
     struct Unparsed {};
@@ -77,7 +79,8 @@ private:
         QString text;
     };
     QString value(const Piece &piece, const NameFields &fields) const;
-    bool fits(const NameFields &fields, const QStringList &folderTail) const;
+    // What stands in %n's place of a file in the pattern's form, or nullopt.
+    std::optional<QString> nameInPlace(const NameFields &fields, const QStringList &folderTail, bool lettered) const;
 
     QString text_;
     std::vector<Piece> pieces_;

@@ -122,6 +122,8 @@ TEST(NamePatternTest, AFileInPlaceStays)
     const PatternPlace twice = named.place(Fields(once.stem), {"2024", "07"});
     EXPECT_EQ(twice.folders, "");
     EXPECT_EQ(twice.stem, "20240714 IMG_1");
+    // A frozen time's letter follows the pattern's text.
+    EXPECT_EQ(named.place(Fields("20240714 IMG_1a"), {"2024", "07"}, true).stem, "20240714 IMG_1");
     // Another day's folder is no place of this photo.
     EXPECT_EQ(named.place(Fields(once.stem), {"2024", "08"}).folders, "2024/07/");
     const PatternPlace dated = Parsed("%Y/%Y-%m-%d - %H-%M-%S").place(Fields("2024-07-14 - 09-31-05"), {"2024"});
