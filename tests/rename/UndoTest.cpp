@@ -109,6 +109,16 @@ TEST_F(UndoTest, ShotsGoBackWholeAfterEditsAndNewFiles)
           two + ".cr2: übersprungen (ist inzwischen eine andere Datei)",
           one + ".xmp -> IMG_0001.xmp", one + ".jpg -> IMG_0001.JPG"},
          {two + ".cr2", two + ".jpg", "IMG_0001.JPG", "IMG_0001.xmp"}},
+        {"another photo written into a new name's file, as long as the old",
+         [&](const QString &f) {
+             WriteExifJpeg(f + two + ".cr2", QByteArray("2024:01:01 00:00:00"), "2 raw", {}, "Kamera");
+             SetModified(f + two + ".cr2", QDateTime::currentDateTime().addSecs(60));
+         },
+         {two + ".jpg: übersprungen (die Aufnahme bleibt beisammen, denn " + two
+              + ".cr2: ist inzwischen eine andere Datei)",
+          two + ".cr2: übersprungen (ist inzwischen eine andere Datei)",
+          one + ".xmp -> IMG_0001.xmp", one + ".jpg -> IMG_0001.JPG"},
+         {two + ".cr2", two + ".jpg", "IMG_0001.JPG", "IMG_0001.xmp"}},
         {"a new sidecar took an old name", [&](const QString &f) { WriteFile(f + "IMG_0001.xmp", "neu"); },
          {two + ".jpg -> IMG_0002.JPG", two + ".cr2 -> IMG_0002.CR2",
           one + ".xmp: übersprungen (IMG_0001.xmp existiert bereits)",
