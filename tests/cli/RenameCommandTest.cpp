@@ -265,6 +265,9 @@ TEST_F(RenameCommandTest, AShiftPastTheCalendarsEndsSaysSo)
         EXPECT_EQ(lines().last(), "1 umbenannt, 1 übersprungen, 0 fehlgeschlagen");
         undoneTo(before);
     }
+    // A photo without a time keeps that reason under an offset.
+    EXPECT_EQ(run({"-n", "--shift", "+1:00", dir + "/ohne.jpg"}), 0);
+    EXPECT_EQ(lines().first(), dir + "/ohne.jpg: übersprungen (keine EXIF-Zeit)");
 }
 
 // On a file system that clamps times it cannot hold (ext4 before 1901 and
@@ -422,6 +425,8 @@ TEST_F(RenameCommandTest, PathsThroughTheWorkingFolder)
 TEST_F(RenameCommandTest, APatternNamesAndSortsAndSaysWhatItCannotName)
 {
     EXPECT_EQ(run({"--pattern", "%c/%n", dir}), 1);
+    EXPECT_EQ(run({"-n", "--pattern", "%Y/%m-%d %n", dir}), 0);
+    EXPECT_FALSE(QFileInfo::exists(dir + "/2016")) << "a dry run makes no folder";
     EXPECT_EQ(run({"--pattern", "%Y/%m-%d %n", dir}), 0) << output.toStdString();
     EXPECT_TRUE(QFile::exists(dir + "/2016/08-28 IMG_2.jpg"));
     EXPECT_TRUE(QFile::exists(dir + "/2016/08-28 IMG_1.jpg"));

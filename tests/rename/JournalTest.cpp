@@ -123,7 +123,7 @@ TEST_F(JournalTest, DamageIsSaidAndAFirstVersionJournalIsUndone)
         + QByteArray::number(qlonglong(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec) + "\tabc\t0";
     const QByteArray at = QFile::encodeName(folder);
     const QByteArray v1 = "I\t" + at + "\tIMG_1.jpg\t2021-06-01 - 10-00-00.jpg\t" + identity + '\n';
-    const QByteArray v2 = "R\t0\t" + at + "\tIMG_2.jpg\tfehlt.jpg\t1\t2\t3\t0\t0\t0\t0\t2021:06:01 10:00:00.5+02:00\tCam%09X\n";
+    const QByteArray v2 = "R\t0\t" + at + "\tIMG_2.jpg\tfehlt.jpg\t1\t2\t3\t0\t0\t0\t0\t2021:06:01 10:00:00.59+02:00\tCam%09X\n";
     const auto header = [](int version) {
         return "fotlex-journal\t" + QByteArray::number(version) + "\trename\t1622534400000\t0\n";
     };
@@ -160,7 +160,7 @@ TEST_F(JournalTest, DamageIsSaidAndAFirstVersionJournalIsUndone)
         }
     }
     const JournalIntent read = JournalReader(2).intents().at(0);
-    EXPECT_EQ(read.captured, CaptureTime::FromExifText(u"2021:06:01 10:00:00")->withSubSeconds("5").withOffsetMinutes(120));
+    EXPECT_EQ(read.captured, CaptureTime::FromExifText(u"2021:06:01 10:00:00")->withSubSeconds("59").withOffsetMinutes(120));
     EXPECT_EQ(read.camera, "Cam\tX");
 
     // The list says every journal but the one being made by an old version.
@@ -214,6 +214,12 @@ TEST_F(JournalTest, OnlyBatchesThatChangeSomethingAreJournaledAndUndone)
         EXPECT_EQ(ListJournals().size(), step.journals) << number;
     }
     EXPECT_FALSE(NewestUndoable()) << "every batch is taken back";
+
+    // An undo cut short takes nothing back.
+    const int last = ListJournals().back().number;
+    WriteFile(JournalFolder() + JournalFileName(last + 1),
+              "fotlex-journal\t3\tundo\t1622534400000\t" + QByteArray::number(last) + '\n');
+    EXPECT_FALSE(NewestUndoable());
 }
 
 // Three processes rename one-photo folders at once, pruning as they go:

@@ -3,6 +3,7 @@
 
 #include "rename/CarryOutPlan.h"
 #include "rename/RenameJournal.h"
+#include "rename/RenamePlan.h"
 #include "rename/UndoBatch.h"
 
 #include <QDir>
@@ -122,7 +123,8 @@ TEST(NamePatternTest, AFileInPlaceStays)
     const PatternPlace twice = named.place(Fields(once.stem), {"2024", "07"});
     EXPECT_EQ(twice.folders, "");
     EXPECT_EQ(twice.stem, "20240714 IMG_1");
-    // A frozen time's letter follows the pattern's text.
+    // A frozen time's letter follows the pattern's text, up to "z".
+    EXPECT_EQ(PlanByFrozenTime("x z.jpg", "x ", ".jpg", FolderNames::of({"x z.jpg"})).kind, PlanKind::AlreadyNamed);
     EXPECT_EQ(named.place(Fields("20240714 IMG_1a"), {"2024", "07"}, true).stem, "20240714 IMG_1");
     // Another day's folder is no place of this photo.
     EXPECT_EQ(named.place(Fields(once.stem), {"2024", "08"}).folders, "2024/07/");
