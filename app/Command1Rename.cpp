@@ -1,6 +1,6 @@
 #include "app/Command1Rename.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/SelectionPanel.h"
 #include "dialogs/BatchReportDialog.h"
 #include "rename/BatchReport.h"
@@ -16,10 +16,10 @@
 
 namespace {
 
-void ResetPanel(Form1 &form)
+void ResetPanel(MainWindow &window)
 {
-    ClearPreview(form);
-    ResetSummary(form);
+    ClearPreview(window);
+    ResetSummary(window);
 }
 
 QString DoneText(int done, int total)
@@ -43,9 +43,9 @@ void SelectLeftAlone(FileListBox &list, const std::vector<RenameOutcome> &outcom
 
 } // namespace
 
-std::vector<RenameJob> SelectedRenameJobs(Form1 &form)
+std::vector<RenameJob> SelectedRenameJobs(MainWindow &window)
 {
-    FileListBox &list = *form.FileList();
+    FileListBox &list = *window.FileList();
     const QString folder = FolderPrefix(list.Path());
     // Positions as the list holds them before any rename.
     std::vector<RenameJob> jobs;
@@ -56,60 +56,60 @@ std::vector<RenameJob> SelectedRenameJobs(Form1 &form)
     return jobs;
 }
 
-void ConnectBatchRename(Form1 &form)
+void ConnectBatchRename(MainWindow &window)
 {
-    QObject::connect(form.Command1(), &QPushButton::clicked, &form,
-                     [&form] { RenameSelectedFiles(form); });
+    QObject::connect(window.Command1(), &QPushButton::clicked, &window,
+                     [&window] { RenameSelectedFiles(window); });
 }
 
-void RenameSelectedFiles(Form1 &form)
+void RenameSelectedFiles(MainWindow &window)
 {
-    if (form.FileList()->ListCount() == 0)
+    if (window.FileList()->ListCount() == 0)
         return;
-    const std::vector<RenameJob> jobs = SelectedRenameJobs(form);
+    const std::vector<RenameJob> jobs = SelectedRenameJobs(window);
 
     RenameOptions options;
-    options.fileTimes = form.chkFileTime()->isChecked();
-    const bool frozen = form.chkFreeze()->isChecked();
+    options.fileTimes = window.chkFileTime()->isChecked();
+    const bool frozen = window.chkFreeze()->isChecked();
     if (frozen) {
         // Without a usable frozen time nothing is renamed, and the user is told why.
-        if (!form.FrozenExifTime) {
+        if (!window.FrozenExifTime) {
             if (!jobs.empty())
                 ShowMessage(NoFrozenTimeText, 2);
             return;
         }
-        options.frozenTime = form.FrozenExifTime;
+        options.frozenTime = window.FrozenExifTime;
     }
 
     const int total = int(jobs.size());
-    QProgressDialog progress(DoneText(0, total), QStringLiteral("Abbrechen"), 0, total, &form);
+    QProgressDialog progress(DoneText(0, total), QStringLiteral("Abbrechen"), 0, total, &window);
     progress.setWindowTitle(QStringLiteral("Umbenennen"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoReset(false);
     progress.setValue(0);
     if (!jobs.empty())
-        ResetPanel(form);
+        ResetPanel(window);
     const std::vector<RenameOutcome> outcomes = RunBatchRename(jobs, options, [&](const RenameOutcome &, int done, int all) {
         // Companions and the other files of a shot count as well.
         progress.setMaximum(all);
         progress.setLabelText(DoneText(done, all));
         progress.setValue(done);
         if (done < all)
-            ResetPanel(form);
+            ResetPanel(window);
         return !progress.wasCanceled();
     });
     progress.close();
 
-    form.RefreshList();
-    form.chkFreeze()->setChecked(false);
-    form.lblEXIFTime()->setText(QString());
-    form.lblFileSize()->setText(QString());
-    form.lblFileTime()->setText(QString());
+    window.RefreshList();
+    window.chkFreeze()->setChecked(false);
+    window.lblEXIFTime()->setText(QString());
+    window.lblFileSize()->setText(QString());
+    window.lblFileTime()->setText(QString());
 
     const BatchReport report = MakeBatchReport(outcomes);
     if (!report.worthShowing())
         return;
-    SelectLeftAlone(*form.FileList(), outcomes);
-    BatchReportDialog(report.summary, report.lines(), &form).exec();
+    SelectLeftAlone(*window.FileList(), outcomes);
+    BatchReportDialog(report.summary, report.lines(), &window).exec();
 }

@@ -6,16 +6,16 @@
 
 #include <vector>
 
-class Form1;
+class MainWindow;
 
 inline const QString NoFrozenTimeText =
     QStringLiteral("Keine EXIF-Zeit zum Einfrieren: bitte zuerst ein Foto mit EXIF-Zeit anzeigen.");
 
 // The list's selected entries, in list order.
-std::vector<RenameJob> SelectedRenameJobs(Form1 &form);
+std::vector<RenameJob> SelectedRenameJobs(MainWindow &window);
 
 // Connects Command1 ("EXIF-Zeit als Dateiname") to RenameSelectedFiles.
-void ConnectBatchRename(Form1 &form);
+void ConnectBatchRename(MainWindow &window);
 
 // Command1's click: renames the list's selected entries after their EXIF
 // time (or the frozen time with a letter), then re-reads the folder, unchecks
@@ -24,4 +24,4 @@ void ConnectBatchRename(Form1 &form);
 // without a frozen time renames nothing and says so. A batch that runs longer
 // than half a second shows a progress dialog whose cancel stops after the
 // file in hand; the closing steps run all the same.
-void RenameSelectedFiles(Form1 &form);
+void RenameSelectedFiles(MainWindow &window);

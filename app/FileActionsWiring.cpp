@@ -2,7 +2,7 @@
 
 #include "actions/FileActionsHost.h"
 #include "actions/FileCommands.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "widgets/FileListBox.h"
 
@@ -12,10 +12,10 @@
 namespace {
 
 // The main window as the file actions see it; lives as long as the window.
-class Form1ActionsHost : public QObject, public FileActionsHost
+class WindowActionsHost : public QObject, public FileActionsHost
 {
 public:
-    explicit Form1ActionsHost(Form1 &form) : QObject(&form), form_(form), commands_(*this) {}
+    explicit WindowActionsHost(MainWindow &window) : QObject(&window), form_(window), commands_(*this) {}
 
     FileListBox &Files() override { return *form_.FileList(); }
     QWidget &Owner() override { return form_; }
@@ -23,28 +23,28 @@ public:
     FileCommands &Commands() { return commands_; }
 
 private:
-    Form1 &form_;
+    MainWindow &form_;
     FileCommands commands_;
 };
 
 }
 
-void ConnectFileActions(Form1 &form)
+void ConnectFileActions(MainWindow &window)
 {
-    auto *host = new Form1ActionsHost(form);
+    auto *host = new WindowActionsHost(window);
     FileCommands *commands = &host->Commands();
-    QObject::connect(form.mnuShow(), &QAction::triggered, commands, &FileCommands::mnuShowClick);
-    QObject::connect(form.mnuRename(), &QAction::triggered, commands, &FileCommands::mnuRenameClick);
-    QObject::connect(form.mnuDelete(), &QAction::triggered, commands, &FileCommands::mnuDeleteClick);
-    for (QAction *item : {form.mnuShow(), form.mnuRename(), form.mnuDelete()})
+    QObject::connect(window.mnuShow(), &QAction::triggered, commands, &FileCommands::mnuShowClick);
+    QObject::connect(window.mnuRename(), &QAction::triggered, commands, &FileCommands::mnuRenameClick);
+    QObject::connect(window.mnuDelete(), &QAction::triggered, commands, &FileCommands::mnuDeleteClick);
+    for (QAction *item : {window.mnuShow(), window.mnuRename(), window.mnuDelete()})
         item->setEnabled(true);
-    QObject::connect(form.FileList(), &FileListBox::entryDoubleClicked, commands,
+    QObject::connect(window.FileList(), &FileListBox::entryDoubleClicked, commands,
                      &FileCommands::mnuShowClick);
 
     // The keys act only while the list has the focus; in the path field
     // Delete edits the text.
-    const auto listKey = [&form, commands](QKeySequence key, void (FileCommands::*command)()) {
-        auto *shortcut = new QShortcut(key, form.FileList(), commands, command);
+    const auto listKey = [&window, commands](QKeySequence key, void (FileCommands::*command)()) {
+        auto *shortcut = new QShortcut(key, window.FileList(), commands, command);
         shortcut->setContext(Qt::WidgetShortcut);
     };
     listKey(QKeySequence(Qt::Key_F2), &FileCommands::mnuRenameClick);

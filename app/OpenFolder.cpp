@@ -1,6 +1,6 @@
 #include "app/OpenFolder.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/SelectionPanel.h"
 #include "app/StartFolder.h"
 #include "services/Paths.h"
@@ -12,25 +12,25 @@
 #include <QLineEdit>
 #include <QTimer>
 
-bool OpenFolder(Form1 &form, const QString &folder)
+bool OpenFolder(MainWindow &window, const QString &folder)
 {
-    form.txtPath()->setText(folder);
-    if (!form.FileList()->setPath(folder))
+    window.txtPath()->setText(folder);
+    if (!window.FileList()->setPath(folder))
         return false;
-    ClearPreview(form);
-    form.lblSize()->setText(QStringLiteral("Bildgrösse: "));
-    ResetSummary(form);
+    ClearPreview(window);
+    window.lblSize()->setText(QStringLiteral("Bildgrösse: "));
+    ResetSummary(window);
     return true;
 }
 
-void OpenTypedFolder(Form1 &form)
+void OpenTypedFolder(MainWindow &window)
 {
-    const QString typed = form.txtPath()->text().trimmed();
+    const QString typed = window.txtPath()->text().trimmed();
     if (!FolderExists(typed)) {
         ShowMessage(QStringLiteral("Den Ordner '%1' gibt es nicht.").arg(typed), 2);
         return;
     }
-    if (!OpenFolder(form, typed))
+    if (!OpenFolder(window, typed))
         ShowMessage(QStringLiteral("Der Ordner '%1' kann nicht gelesen werden.").arg(typed), 3);
 }
 
@@ -44,20 +44,20 @@ void SelectEntryNamed(FileListBox &list, const QString &name)
     }
 }
 
-void ShowHandedOver(Form1 &form, const QString &path)
+void ShowHandedOver(MainWindow &window, const QString &path)
 {
     if (QApplication::activeModalWidget()) {
-        QTimer::singleShot(200, &form, [&form, path] { ShowHandedOver(form, path); });
+        QTimer::singleShot(200, &window, [&window, path] { ShowHandedOver(window, path); });
         return;
     }
     if (!path.isEmpty()) {
-        const StartFolder start = DecideStartFolder(path, [&form] { return form.FileList()->Path(); });
-        OpenFolder(form, start.folder);
+        const StartFolder start = DecideStartFolder(path, [&window] { return window.FileList()->Path(); });
+        OpenFolder(window, start.folder);
         if (!start.wanted.isEmpty())
-            SelectEntryNamed(*form.FileList(), start.wanted);
+            SelectEntryNamed(*window.FileList(), start.wanted);
     }
-    if (form.isMinimized())
-        form.showNormal();
-    form.raise();
-    form.activateWindow();
+    if (window.isMinimized())
+        window.showNormal();
+    window.raise();
+    window.activateWindow();
 }

@@ -3,16 +3,16 @@
 #include <QString>
 
 class FileListBox;
-class Form1;
+class MainWindow;
 
 // The path field shows `folder` and the list its images; the preview and the
 // summary are emptied. False, with the list as it was, when the folder cannot
 // be listed.
-bool OpenFolder(Form1 &form, const QString &folder);
+bool OpenFolder(MainWindow &window, const QString &folder);
 
 // Enter in the path field: opens the typed folder, or says in German that
 // there is no such folder.
-void OpenTypedFolder(Form1 &form);
+void OpenTypedFolder(MainWindow &window);
 
 // Makes the first entry called `name`, in any letter case, the selected and
 // current one; nothing when there is none.
@@ -21,4 +21,4 @@ void SelectEntryNamed(FileListBox &list, const QString &name);
 // A second start's path handed over: opens its folder and selects the named
 // photo, as the start-up does, then asks to come to the front (a window
 // manager may refuse). While a modal dialog is open, it waits for it to close.
-void ShowHandedOver(Form1 &form, const QString &path);
+void ShowHandedOver(MainWindow &window, const QString &path);

@@ -1,6 +1,6 @@
 #include "app/SelectionPanel.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/PanelTexts.h"
 #include "app/WidgetColour.h"
 #include "metadata/clsEXIF.h"
@@ -19,65 +19,65 @@ namespace {
 // How many neighbours in the direction of travel are prepared ahead.
 constexpr int kAhead = 6;
 
-QString EntryPath(const Form1 &form, int row)
+QString EntryPath(const MainWindow &window, int row)
 {
-    return FolderPrefix(form.FileList()->Path()) + form.FileList()->List(row);
+    return FolderPrefix(window.FileList()->Path()) + window.FileList()->List(row);
 }
 
 // Asks for the current entry's preview at the box's own pixel density, and
 // for the next entries the way the user is moving through the list.
-void WantPreview(Form1 &form)
+void WantPreview(MainWindow &window)
 {
-    const FileListBox &list = *form.FileList();
+    const FileListBox &list = *window.FileList();
     const int row = list.ListIndex();
     if (row < 0)
         return;
-    const int step = row >= form.PreviewRow ? 1 : -1;
-    form.PreviewRow = row;
+    const int step = row >= window.PreviewRow ? 1 : -1;
+    window.PreviewRow = row;
     QStringList ahead;
     for (int next = row + step; ahead.size() < kAhead && next >= 0 && next < list.ListCount(); next += step)
-        ahead << EntryPath(form, next);
-    const QLabel *preview = form.picPreview();
+        ahead << EntryPath(window, next);
+    const QLabel *preview = window.picPreview();
     const qreal density = preview->devicePixelRatioF();
-    form.Previews().want(EntryPath(form, row), (QSizeF(preview->contentsRect().size()) * density).toSize(), ahead);
+    window.Previews().want(EntryPath(window, row), (QSizeF(preview->contentsRect().size()) * density).toSize(), ahead);
 }
 
-void ShowSummary(Form1 &form, const clsEXIF &reader)
+void ShowSummary(MainWindow &window, const clsEXIF &reader)
 {
     const ExifSummary summary = reader.Summary();
     if (summary.camera)
-        form.lblCam()->setText(*summary.camera);
+        window.lblCam()->setText(*summary.camera);
     if (summary.fNumber)
-        form.lblBlende()->setText(ApertureText(*summary.fNumber));
+        window.lblBlende()->setText(ApertureText(*summary.fNumber));
     if (summary.exposureSeconds)
-        form.lblExp()->setText(ExposureText(*summary.exposureSeconds));
+        window.lblExp()->setText(ExposureText(*summary.exposureSeconds));
     if (summary.iso)
-        form.lblISO()->setText(QStringLiteral("ISO ") + *summary.iso);
+        window.lblISO()->setText(QStringLiteral("ISO ") + *summary.iso);
     if (!summary.captureTime)
         return;
-    form.lblTimeDate()->setText(TimeDateText(*summary.captureTime));
-    if (form.chkFreeze()->isChecked())
+    window.lblTimeDate()->setText(TimeDateText(*summary.captureTime));
+    if (window.chkFreeze()->isChecked())
         return;
-    form.lblEXIFTime()->setText(ExifTimeText(*summary.captureTime));
-    form.FrozenExifTime = summary.captureTime;
+    window.lblEXIFTime()->setText(ExifTimeText(*summary.captureTime));
+    window.FrozenExifTime = summary.captureTime;
 }
 
-void ShowFileFacts(Form1 &form, const QString &path)
+void ShowFileFacts(MainWindow &window, const QString &path)
 {
     const QFileInfo file(path);
     if (file.exists()) {
-        form.lblFileTime()->setText(FileTimeText(file.lastModified()));
-        form.lblFileSize()->setText(FileSizeText(file.size()));
+        window.lblFileTime()->setText(FileTimeText(file.lastModified()));
+        window.lblFileSize()->setText(FileSizeText(file.size()));
     }
-    SetColour(form.lblFileTime(), QPalette::WindowText,
-              FileTimeColour(form.lblFileTime()->text(), form.lblEXIFTime()->text()));
+    SetColour(window.lblFileTime(), QPalette::WindowText,
+              FileTimeColour(window.lblFileTime()->text(), window.lblEXIFTime()->text()));
 }
 
 }
 
-void ShowPreview(Form1 &form, const Thumbnail &thumbnail)
+void ShowPreview(MainWindow &window, const Thumbnail &thumbnail)
 {
-    QLabel *preview = form.picPreview();
+    QLabel *preview = window.picPreview();
     if (thumbnail.image.isNull()) {
         preview->clear();
     } else {
@@ -87,55 +87,55 @@ void ShowPreview(Form1 &form, const Thumbnail &thumbnail)
         preview->setPixmap(pixmap);
     }
     if (thumbnail.sizeKnown)
-        form.lblSize()->setText(ImageSizeText(thumbnail.imageWidth, thumbnail.imageHeight, thumbnail.orientation));
+        window.lblSize()->setText(ImageSizeText(thumbnail.imageWidth, thumbnail.imageHeight, thumbnail.orientation));
 }
 
-void RefitPreview(Form1 &form)
+void RefitPreview(MainWindow &window)
 {
-    if (!form.picPreview()->pixmap().isNull() || form.Previews().waiting())
-        WantPreview(form);
+    if (!window.picPreview()->pixmap().isNull() || window.Previews().waiting())
+        WantPreview(window);
 }
 
-void ClearPreview(Form1 &form)
+void ClearPreview(MainWindow &window)
 {
-    form.Previews().cancel();
-    form.picPreview()->clear();
+    window.Previews().cancel();
+    window.picPreview()->clear();
 }
 
-void ResetSummary(Form1 &form)
+void ResetSummary(MainWindow &window)
 {
-    form.txtInfo()->clear();
-    form.lblCam()->setText(QStringLiteral("Camera:"));
-    form.lblBlende()->setText(QStringLiteral("Blende:"));
-    form.lblExp()->setText(QStringLiteral("Belichtung:"));
-    form.lblISO()->setText(QStringLiteral("ISO:"));
-    form.lblTimeDate()->setText(QStringLiteral("Datum & Zeit:"));
+    window.txtInfo()->clear();
+    window.lblCam()->setText(QStringLiteral("Camera:"));
+    window.lblBlende()->setText(QStringLiteral("Blende:"));
+    window.lblExp()->setText(QStringLiteral("Belichtung:"));
+    window.lblISO()->setText(QStringLiteral("ISO:"));
+    window.lblTimeDate()->setText(QStringLiteral("Datum & Zeit:"));
 }
 
-void ShowFrozenTime(Form1 &form)
+void ShowFrozenTime(MainWindow &window)
 {
-    if (form.FrozenExifTime)
-        form.lblEXIFTime()->setText(ExifTimeText(*form.FrozenExifTime));
+    if (window.FrozenExifTime)
+        window.lblEXIFTime()->setText(ExifTimeText(*window.FrozenExifTime));
     else
-        form.lblEXIFTime()->setText(QStringLiteral("No EXIF Data"));
+        window.lblEXIFTime()->setText(QStringLiteral("No EXIF Data"));
 }
 
-void ShowSelectedFile(Form1 &form)
+void ShowSelectedFile(MainWindow &window)
 {
-    const QString name = form.FileList()->FileName();
+    const QString name = window.FileList()->FileName();
     if (name.isEmpty())
         return;
-    const QString path = FolderPrefix(form.FileList()->Path()) + name;
+    const QString path = FolderPrefix(window.FileList()->Path()) + name;
 
-    WantPreview(form);
-    ResetSummary(form);
-    if (!form.chkFreeze()->isChecked())
-        form.lblEXIFTime()->setText(QStringLiteral("No EXIF Data"));
+    WantPreview(window);
+    ResetSummary(window);
+    if (!window.chkFreeze()->isChecked())
+        window.lblEXIFTime()->setText(QStringLiteral("No EXIF Data"));
 
-    clsEXIF &reader = form.ExifReader();
+    clsEXIF &reader = window.ExifReader();
     reader.setImageFile(path);
-    form.txtInfo()->setPlainText(reader.ListInfo());
-    ShowSummary(form, reader);
+    window.txtInfo()->setPlainText(reader.ListInfo());
+    ShowSummary(window, reader);
 
-    ShowFileFacts(form, path);
+    ShowFileFacts(window, path);
 }

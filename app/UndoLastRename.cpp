@@ -1,6 +1,6 @@
 #include "app/UndoLastRename.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/RenameReport.h"
 #include "rename/UndoMessages.h"
 #include "ui/Ui.h"
@@ -26,26 +26,26 @@ bool AskUndo(QWidget &owner, const JournalInfo &batch)
 
 } // namespace
 
-void ConnectUndoLastRename(Form1 &form)
+void ConnectUndoLastRename(MainWindow &window)
 {
-    QAction *action = form.mnuPop()->addAction(QStringLiteral("Letzte Umbenennung rückgängig"));
+    QAction *action = window.mnuPop()->addAction(QStringLiteral("Letzte Umbenennung rückgängig"));
     action->setObjectName(QStringLiteral("mnuUndoRename"));
     action->setShortcut(QKeySequence::Undo);
     action->setShortcutContext(Qt::WidgetShortcut);
-    form.FileList()->addAction(action);
-    QObject::connect(action, &QAction::triggered, &form, [&form] { UndoLastRename(form); });
+    window.FileList()->addAction(action);
+    QObject::connect(action, &QAction::triggered, &window, [&window] { UndoLastRename(window); });
 }
 
-void UndoLastRename(Form1 &form)
+void UndoLastRename(MainWindow &window)
 {
     const std::optional<JournalInfo> batch = NewestUndoable();
     if (!batch) {
         ShowMessage(QStringLiteral("Keine Umbenennung zum Rückgängigmachen."), 1);
         return;
     }
-    if (!AskUndo(form, *batch))
+    if (!AskUndo(window, *batch))
         return;
     const UndoRun run = UndoBatch(batch->number);
-    form.RefreshList();
-    ShowUndoReport(form, batch->number, run);
+    window.RefreshList();
+    ShowUndoReport(window, batch->number, run);
 }

@@ -1,7 +1,7 @@
 #include "app/frmRenamePreview.h"
 
 #include "app/Command1Rename.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/RenameReport.h"
 #include "rename/CarryOutPlan.h"
 #include "rename/ClockShift.h"
@@ -61,13 +61,13 @@ frmRenamePreview::frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions op
     m_cmdRename = buttons->addButton(QStringLiteral("Umbenennen"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
 
-    auto *form = new QFormLayout;
-    form->addRow(m_chkBurst);
-    form->addRow(QStringLiteral("Uhr der Kamera verschieben um:"), m_txtShift);
-    form->addRow(m_chkCompanions);
-    form->addRow(m_chkFileTime);
+    auto *optionRows = new QFormLayout;
+    optionRows->addRow(m_chkBurst);
+    optionRows->addRow(QStringLiteral("Uhr der Kamera verschieben um:"), m_txtShift);
+    optionRows->addRow(m_chkCompanions);
+    optionRows->addRow(m_chkFileTime);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addLayout(optionRows);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_lblSummary);
     layout->addWidget(buttons);
@@ -120,28 +120,28 @@ void frmRenamePreview::carryOut()
     accept();
 }
 
-void ConnectRenamePreview(Form1 &form)
+void ConnectRenamePreview(MainWindow &window)
 {
-    QAction *action = form.mnuPop()->addAction(QStringLiteral("Umbenennen mit Vorschau..."));
+    QAction *action = window.mnuPop()->addAction(QStringLiteral("Umbenennen mit Vorschau..."));
     action->setObjectName(QStringLiteral("mnuRenamePreview"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     action->setShortcutContext(Qt::WidgetShortcut);
-    form.FileList()->addAction(action);
-    QObject::connect(action, &QAction::triggered, &form, [&form] {
+    window.FileList()->addAction(action);
+    QObject::connect(action, &QAction::triggered, &window, [&window] {
         RenameOptions options;
-        options.fileTimes = form.chkFileTime()->isChecked();
-        if (form.chkFreeze()->isChecked()) {
-            if (!form.FrozenExifTime) {
+        options.fileTimes = window.chkFileTime()->isChecked();
+        if (window.chkFreeze()->isChecked()) {
+            if (!window.FrozenExifTime) {
                 ShowMessage(QStringLiteral("Keine EXIF-Zeit zum Einfrieren: zuerst ein Bild mit "
                                            "EXIF-Zeit anzeigen."), 2);
                 return;
             }
-            options.frozenTime = form.FrozenExifTime;
+            options.frozenTime = window.FrozenExifTime;
         }
-        frmRenamePreview dialog(SelectedRenameJobs(form), options, &form);
+        frmRenamePreview dialog(SelectedRenameJobs(window), options, &window);
         if (dialog.exec() != QDialog::Accepted)
             return;
-        form.RefreshList();
-        ShowRenameReport(form, dialog.outcomes());
+        window.RefreshList();
+        ShowRenameReport(window, dialog.outcomes());
     });
 }

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class Form1;
+class MainWindow;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -55,4 +55,4 @@ private:
 // Adds "Umbenennen mit Vorschau..." to the list's popup menu and Ctrl+Shift+R
 // to the list: the dialog for the selection; after it renamed, the folder is
 // read again and a report shows what was left alone or moved with a photo.
-void ConnectRenamePreview(Form1 &form);
+void ConnectRenamePreview(MainWindow &window);

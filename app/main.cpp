@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/HandOver.h"
 #include "app/OpenFolder.h"
 #include "app/SingleInstance.h"
@@ -20,10 +20,10 @@ int main(int argc, char **argv)
     SingleInstance instance;
     if (!instance.TryAcquire())
         return HandOver(SingleInstance::SocketPath(), AbsoluteCommandPath(arguments)) ? 0 : 1;
-    const auto form = StartMainWindow(QCoreApplication::applicationFilePath(), arguments);
+    const auto window = StartMainWindow(QCoreApplication::applicationFilePath(), arguments);
     HandOverServer handOver;
-    QObject::connect(&handOver, &HandOverServer::pathReceived, form.get(),
-                     [&form](const QString &path) { ShowHandedOver(*form, path); });
+    QObject::connect(&handOver, &HandOverServer::pathReceived, window.get(),
+                     [&window](const QString &path) { ShowHandedOver(*window, path); });
     handOver.Listen(SingleInstance::SocketPath());
     return app.exec();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainWindow.h"
+#include "ShownWindow.h"
 #include "TestFiles.h"
 
 #include "actions/FileActionsHost.h"

@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "ShownWindow.h"
 #include "TestPhotos.h"
 #include "tests/actions/ModalAnswer.h"
 #include "tests/app/ReportWatch.h"
@@ -20,23 +20,23 @@ const QByteArray T = "2016:08:28 02:24:00";
 struct BatchWindowTest : ::testing::Test
 {
     QTemporaryDir dir;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
 
     void SetUp() override
     {
         WriteExifJpeg(dir.filePath("a.jpg"), T, "a");
         WriteExifJpeg(dir.filePath("b.jpg"), QByteArray("2016:08:28 02:25:10"), "b");
         WriteExifJpeg(dir.filePath("c.jpg"), std::nullopt, "c");
-        form = ShowMainWindow(dir.path());
+        window = ShowMainWindow(dir.path());
     }
 
-    void click(int row, Qt::KeyboardModifiers modifiers = {}) { ClickEntry(*form->FileList(), row, modifiers); }
+    void click(int row, Qt::KeyboardModifiers modifiers = {}) { ClickEntry(*window->FileList(), row, modifiers); }
 
     // Runs the batch and checks that no file was lost.
     void clickCommand1()
     {
         const auto before = FolderContents(dir.path());
-        QTest::mouseClick(form->Command1(), Qt::LeftButton);
+        QTest::mouseClick(window->Command1(), Qt::LeftButton);
         EXPECT_TRUE(SameFilesRenamed(before, FolderContents(dir.path())));
     }
 
@@ -57,7 +57,7 @@ TEST_F(BatchWindowTest, Command1RenamesTheSelectionAndEndsWithTheClosingSteps)
 {
     click(1);
     click(2, Qt::ShiftModifier);
-    form->chkFileTime()->setChecked(true);
+    window->chkFileTime()->setChecked(true);
     ReportWatch report;
     clickCommand1();
     EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-25-10.jpg", "a.jpg", "c.jpg"}));
@@ -65,10 +65,10 @@ TEST_F(BatchWindowTest, Command1RenamesTheSelectionAndEndsWithTheClosingSteps)
     // The file left alone is reported with its reason and stays selected.
     EXPECT_EQ(report.summary, "1 umbenannt, 1 übersprungen, 0 fehlgeschlagen");
     EXPECT_EQ(report.lines, QStringList({"c.jpg: übersprungen (keine EXIF-Zeit)"}));
-    EXPECT_EQ(Entries(*form->FileList()), files());
-    EXPECT_EQ(SelectedRows(*form->FileList()), QList<int>({2}));
-    EXPECT_TRUE(form->lblEXIFTime()->text().isEmpty());
-    EXPECT_EQ(form->lblCam()->text(), "Camera:");
+    EXPECT_EQ(Entries(*window->FileList()), files());
+    EXPECT_EQ(SelectedRows(*window->FileList()), QList<int>({2}));
+    EXPECT_TRUE(window->lblEXIFTime()->text().isEmpty());
+    EXPECT_EQ(window->lblCam()->text(), "Camera:");
 }
 
 TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt)
@@ -106,7 +106,7 @@ TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt
 TEST_F(BatchWindowTest, Command1NamesTheCompanionsAndCtrlZAsksThenTakesTheBatchBack)
 {
     WriteFile(dir.filePath("a.xmp"), "edits");
-    form->RefreshList();
+    window->RefreshList();
     const auto before = FolderContents(dir.path());
     click(0);
     click(1, Qt::ShiftModifier);
@@ -123,14 +123,14 @@ TEST_F(BatchWindowTest, Command1NamesTheCompanionsAndCtrlZAsksThenTakesTheBatchB
                 if (button->text() == (yes ? "Ja" : "Nein"))
                     QTest::mouseClick(button, Qt::LeftButton);
         });
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        form->FileList()->setFocus();
-        QTest::keyClick(form->FileList(), Qt::Key_Z, Qt::ControlModifier);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->FileList()->setFocus();
+        QTest::keyClick(window->FileList(), Qt::Key_Z, Qt::ControlModifier);
         ASSERT_EQ(answers.boxes.size(), 1);
         EXPECT_TRUE(answers.boxes[0].text.contains(dir.path() + "/, 3 Dateien"));
         EXPECT_EQ(FolderContents(dir.path()) == before, yes);
         EXPECT_EQ(report.summary, yes ? "3 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen" : "");
     }
-    EXPECT_EQ(form->FileList()->List(0), "a.jpg");
+    EXPECT_EQ(window->FileList()->List(0), "a.jpg");
 }

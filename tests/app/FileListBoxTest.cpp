@@ -1,6 +1,6 @@
 #include "widgets/FileListBox.h"
 
-#include "MainWindow.h"
+#include "ShownWindow.h"
 #include "services/ImageTypes.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "ShownWindow.h"
 #include "TestFiles.h"
 #include "ui/PreviewLoader.h"
 
@@ -13,7 +13,7 @@ const QColor DarkRed(192, 0, 0);
 struct SelectionPanelTest : ::testing::Test
 {
     QTemporaryDir dir;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
 
     void SetUp() override
     {
@@ -26,16 +26,16 @@ struct SelectionPanelTest : ::testing::Test
         WriteFile(dir.filePath(QStringLiteral("d_empty.jpg")));
         SetModified(dir.filePath(QStringLiteral("a_canon.jpg")), QDateTime(QDate(2008, 5, 30), QTime(15, 56, 1)));
         SetModified(dir.filePath(QStringLiteral("b_nikon.jpg")), QDateTime(QDate(2008, 5, 30), QTime(15, 56, 1)));
-        form = ShowMainWindow(dir.path());
+        window = ShowMainWindow(dir.path());
     }
 
     void click(int row, Qt::KeyboardModifiers modifiers = {})
     {
-        ClickEntry(*form->FileList(), row, modifiers);
-        WaitForPreview(*form);
+        ClickEntry(*window->FileList(), row, modifiers);
+        WaitForPreview(*window);
     }
 
-    QColor fileTimeColour() const { return form->lblFileTime()->palette().color(QPalette::WindowText); }
+    QColor fileTimeColour() const { return window->lblFileTime()->palette().color(QPalette::WindowText); }
 };
 
 }
@@ -44,56 +44,56 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
 {
     click(0);
     // The landscape photo takes the box's whole width.
-    EXPECT_EQ(form->picPreview()->pixmap().width(), form->picPreview()->contentsRect().width());
+    EXPECT_EQ(window->picPreview()->pixmap().width(), window->picPreview()->contentsRect().width());
     // Width first; the camera's own f-number and exposure, not the APEX ones.
-    const QStringList shown{form->lblSize()->text(), form->lblCam()->text(), form->lblBlende()->text(),
-                            form->lblExp()->text(), form->lblISO()->text(), form->lblTimeDate()->text(),
-                            form->lblEXIFTime()->text(), form->lblFileSize()->text(), form->lblFileTime()->text()};
+    const QStringList shown{window->lblSize()->text(), window->lblCam()->text(), window->lblBlende()->text(),
+                            window->lblExp()->text(), window->lblISO()->text(), window->lblTimeDate()->text(),
+                            window->lblEXIFTime()->text(), window->lblFileSize()->text(), window->lblFileTime()->text()};
     EXPECT_EQ(shown, QStringList({"Bildgrösse: 100 x 68", "Canon EOS 40D", "Blende: f 7,1", "Belichtung: 1/160s",
                                   "ISO 100", "2008:05:30  -  15:56:01", "30.05.2008 15:56:01", "7.958",
                                   "30.05.2008 15:56:01"}));
     EXPECT_EQ(fileTimeColour(), Black);
-    EXPECT_TRUE(form->txtInfo()->toPlainText().contains(QStringLiteral("Canon EOS 40D")));
+    EXPECT_TRUE(window->txtInfo()->toPlainText().contains(QStringLiteral("Canon EOS 40D")));
 
     // A click on the preview empties only the preview; a right click, or a
     // press released off it, does not.
-    QTest::mouseClick(form->picPreview(), Qt::RightButton);
-    QTest::mousePress(form->picPreview(), Qt::LeftButton);
-    QTest::mouseRelease(form->picPreview(), Qt::LeftButton, {}, QPoint(-5, -5));
-    EXPECT_FALSE(form->picPreview()->pixmap().isNull());
-    QTest::mouseClick(form->picPreview(), Qt::LeftButton);
-    EXPECT_TRUE(form->picPreview()->pixmap().isNull());
-    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
+    QTest::mouseClick(window->picPreview(), Qt::RightButton);
+    QTest::mousePress(window->picPreview(), Qt::LeftButton);
+    QTest::mouseRelease(window->picPreview(), Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_FALSE(window->picPreview()->pixmap().isNull());
+    QTest::mouseClick(window->picPreview(), Qt::LeftButton);
+    EXPECT_TRUE(window->picPreview()->pixmap().isNull());
+    EXPECT_EQ(window->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
 
     // Without EXIF: says so, the file time in dark red; the frozen time stays.
     click(2);
-    EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("No EXIF Data"));
-    EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Camera:"));
-    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
+    EXPECT_EQ(window->lblEXIFTime()->text(), QStringLiteral("No EXIF Data"));
+    EXPECT_EQ(window->lblCam()->text(), QStringLiteral("Camera:"));
+    EXPECT_EQ(window->lblSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
     EXPECT_EQ(fileTimeColour(), DarkRed);
-    ASSERT_TRUE(form->FrozenExifTime);
-    EXPECT_EQ(form->FrozenExifTime->exifText(), QStringLiteral("2008:05:30 15:56:01"));
+    ASSERT_TRUE(window->FrozenExifTime);
+    EXPECT_EQ(window->FrozenExifTime->exifText(), QStringLiteral("2008:05:30 15:56:01"));
 
     // An empty file: no picture, no bytes, the last size stays.
     click(3);
-    EXPECT_TRUE(form->picPreview()->pixmap().isNull());
-    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
-    EXPECT_TRUE(form->lblFileSize()->text().isEmpty());
+    EXPECT_TRUE(window->picPreview()->pixmap().isNull());
+    EXPECT_EQ(window->lblSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
+    EXPECT_TRUE(window->lblFileSize()->text().isEmpty());
 }
 
 TEST_F(SelectionPanelTest, APreviewComingLateNeverReplacesTheNewerSelections)
 {
     WriteJpeg(dir.filePath(QStringLiteral("e_large.jpg")), 6000, 1000);
-    form->RefreshList();
+    window->RefreshList();
     click(0);
-    const QSize canon = form->picPreview()->pixmap().size();
+    const QSize canon = window->picPreview()->pixmap().size();
     // What was prepared ahead is stale once the large photo changes.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Previews().busy(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Previews().busy(); }));
     SetModified(dir.filePath(QStringLiteral("e_large.jpg")), QDateTime(QDate(2020, 1, 1), QTime(12, 0)));
-    ClickEntry(*form->FileList(), 4);
-    ClickEntry(*form->FileList(), 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Previews().busy(); }));
+    ClickEntry(*window->FileList(), 4);
+    ClickEntry(*window->FileList(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Previews().busy(); }));
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->picPreview()->pixmap().size(), canon);
-    EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 100 x 68"));
+    EXPECT_EQ(window->picPreview()->pixmap().size(), canon);
+    EXPECT_EQ(window->lblSize()->text(), QStringLiteral("Bildgrösse: 100 x 68"));
 }

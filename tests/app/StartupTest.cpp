@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "ShownWindow.h"
 #include "TestFiles.h"
 #include "app/HandOver.h"
 #include "app/OpenFolder.h"
@@ -17,12 +17,12 @@ TEST(Startup, ProgramFolderFirstThenTheNamedOneWhichClosingRemembers)
     const QString executable = WriteFile(program.filePath("fotlex"));
     WriteJpeg(program.filePath("beispiel.jpg"), 20, 10);
     WriteJpeg(photos.filePath("bild.jpg"), 20, 10);
-    auto form = StartMainWindow(executable, {});
-    EXPECT_EQ(form->txtPath()->text(), program.path());
-    EXPECT_EQ(Entries(*form->FileList()), QStringList{"beispiel.jpg"});
+    auto window = StartMainWindow(executable, {});
+    EXPECT_EQ(window->txtPath()->text(), program.path());
+    EXPECT_EQ(Entries(*window->FileList()), QStringList{"beispiel.jpg"});
     StartMainWindow(executable, {photos.path()})->close();
-    form = StartMainWindow(executable, {});
-    EXPECT_EQ(Entries(*form->FileList()), QStringList{"bild.jpg"});
+    window = StartMainWindow(executable, {});
+    EXPECT_EQ(Entries(*window->FileList()), QStringList{"bild.jpg"});
 }
 
 // The real program started a second time hands its photo, named in other
@@ -34,21 +34,21 @@ TEST(Startup, SecondStartHandsItsPhotoToTheRunningWindow)
     WriteJpeg(shown.filePath("a.jpg"), 8, 8);
     WriteJpeg(other.filePath("b.jpg"), 8, 8);
     WriteJpeg(other.filePath("Tag 2.jpg"), 8, 8);
-    const auto form = ShowMainWindow(shown.path());
+    const auto window = ShowMainWindow(shown.path());
     SingleInstance instance;
     ASSERT_TRUE(instance.TryAcquire());
     // What a crashed run leaves behind does not block the next one.
     WriteFile(SingleInstance::SocketPath(), "stale");
     HandOverServer server;
-    QObject::connect(&server, &HandOverServer::pathReceived, form.get(),
-                     [&form](const QString &path) { ShowHandedOver(*form, path); });
+    QObject::connect(&server, &HandOverServer::pathReceived, window.get(),
+                     [&window](const QString &path) { ShowHandedOver(*window, path); });
     ASSERT_TRUE(server.Listen(SingleInstance::SocketPath()));
 
     QProcess second;
     second.start(FOTLEX_EXE, {other.path() + "/TAG 2.JPG"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form->FileList()->FileName() == "Tag 2.jpg"; }, 5000));
-    EXPECT_EQ(form->txtPath()->text(), QDir(other.path()).canonicalPath());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->FileList()->FileName() == "Tag 2.jpg"; }, 5000));
+    EXPECT_EQ(window->txtPath()->text(), QDir(other.path()).canonicalPath());
     EXPECT_FALSE(HandOver(runtime.filePath("nobody.socket"), other.path(), 300));
 }

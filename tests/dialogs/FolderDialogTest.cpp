@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "ShownWindow.h"
 #include "tests/actions/ModalAnswer.h"
 
 #include "dialogs/FolderDialog.h"

@@ -26,13 +26,13 @@ class QPushButton;
 // the list, the refresh symbol, the preview and the popup menu; the selection
 // panel's work is in SelectionPanel. Every control also carries its name as
 // object name. Other parts act on the window through the accessors below.
-class Form1 : public QWidget
+class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget *parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     FileListBox *FileList() const { return m_fileList; }
     QLineEdit *txtPath() const { return m_txtPath; }

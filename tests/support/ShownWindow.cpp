@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "ShownWindow.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -8,15 +8,15 @@
 
 #include <gtest/gtest.h>
 
-std::unique_ptr<Form1> ShowMainWindow(const QString &folder)
+std::unique_ptr<MainWindow> ShowMainWindow(const QString &folder)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    auto form = std::make_unique<Form1>();
-    form->txtPath()->setText(folder);
-    EXPECT_TRUE(form->FileList()->setPath(folder));
-    form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    return form;
+    auto window = std::make_unique<MainWindow>();
+    window->txtPath()->setText(folder);
+    EXPECT_TRUE(window->FileList()->setPath(folder));
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    return window;
 }
 
 void ClickEntry(FileListBox &list, int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button)
@@ -25,9 +25,9 @@ void ClickEntry(FileListBox &list, int row, Qt::KeyboardModifiers modifiers, Qt:
                       list.visualRect(list.model()->index(row, 0)).center());
 }
 
-void WaitForPreview(const Form1 &form)
+void WaitForPreview(const MainWindow &window)
 {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.Previews().waiting(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.Previews().waiting(); }));
 }
 
 QStringList Entries(const FileListBox &list)

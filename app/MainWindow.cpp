@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "app/AppGlobals.h"
 #include "app/BrowseForFolder.h"
@@ -53,11 +53,11 @@ const QSize DesignSize = Twips(0, 0, 8295, 8985).size();
 
 }
 
-Form1::Form1(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("MainWindow"));
     // The design size is the first size and the smallest.
     setMinimumSize(DesignSize);
     resize(DesignSize);
@@ -83,7 +83,7 @@ Form1::Form1(QWidget *parent)
                 if (button == 2)
                     m_mnuPop->popup(globalPos);
             });
-    connect(m_lblRefresh, &ClickLabel::clicked, this, &Form1::RefreshList);
+    connect(m_lblRefresh, &ClickLabel::clicked, this, &MainWindow::RefreshList);
     connect(m_buttonBrowse, &QAbstractButton::clicked, this, [this] { BrowseForFolder(*this); });
     ConnectBatchRename(*this);
     ConnectRenamePreview(*this);
@@ -98,7 +98,7 @@ Form1::Form1(QWidget *parent)
             ShowSelectedFile(*this);
     });
     connect(m_txtPath, &QLineEdit::returnPressed, this, [this] { OpenTypedFolder(*this); });
-    auto *reread = new QShortcut(QKeySequence(Qt::Key_F5), m_fileList, this, &Form1::RefreshList);
+    auto *reread = new QShortcut(QKeySequence(Qt::Key_F5), m_fileList, this, &MainWindow::RefreshList);
     reread->setContext(Qt::WidgetShortcut);
 
     // Load step.
@@ -109,9 +109,9 @@ Form1::Form1(QWidget *parent)
     m_lblFileTime->clear();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::createControls()
+void MainWindow::createControls()
 {
     m_panel = Place(new QFrame(this), "Panel", Twips(120, 120, 8055, 7935));
     m_panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -186,7 +186,7 @@ void Form1::createControls()
     SetColour(m_lblEXIFTime, QPalette::WindowText, Navy);
 }
 
-void Form1::createPopupMenu()
+void MainWindow::createPopupMenu()
 {
     m_mnuPop = new QMenu(QStringLiteral("PopupMenu"), this);
     m_mnuPop->setObjectName(QStringLiteral("mnuPop"));
@@ -201,7 +201,7 @@ void Form1::createPopupMenu()
         item->setEnabled(false);
 }
 
-void Form1::setTabOrder()
+void MainWindow::setTabOrder()
 {
     const QList<QWidget *> order = {m_picPreview, m_txtPath, m_buttonBrowse, m_fileList, m_txtInfo,
                                     m_command1, m_chkFileTime, m_chkFreeze};
@@ -209,19 +209,19 @@ void Form1::setTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-QLabel *Form1::picPreview() const
+QLabel *MainWindow::picPreview() const
 {
     return m_picPreview;
 }
 
-clsEXIF &Form1::ExifReader()
+clsEXIF &MainWindow::ExifReader()
 {
     if (!m_exifReader)
         m_exifReader = std::make_unique<clsEXIF>();
     return *m_exifReader;
 }
 
-void Form1::RefreshList()
+void MainWindow::RefreshList()
 {
     m_fileList->Refresh();
     ClearPreview(*this);
@@ -229,7 +229,7 @@ void Form1::RefreshList()
     ResetSummary(*this);
 }
 
-void Form1::stretchControls()
+void MainWindow::stretchControls()
 {
     // The left column (preview, path, list) and txtInfo share the extra
     // width; the preview takes a quarter of the extra height, the list the
@@ -257,14 +257,14 @@ void Form1::stretchControls()
         m_stretch.add(findChild<QWidget *>(QLatin1String(rule.name)), rule.shares);
 }
 
-void Form1::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_stretch.apply(size() - DesignSize);
     RefitPreview(*this);
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     RememberLastPath(m_fileList->Path());
     RememberWindowGeometry(saveGeometry());
