@@ -18,7 +18,7 @@ FileCommands::FileCommands(FileActionsHost &host, QObject *parent)
 {
 }
 
-void FileCommands::mnuShowClick()
+void FileCommands::showCurrent()
 {
     FileListBox &list = host_.Files();
     const QString name = list.FileName();
@@ -28,7 +28,7 @@ void FileCommands::mnuShowClick()
     ShellOpen(QDir(list.Path()).filePath(name));
 }
 
-void FileCommands::mnuRenameClick()
+void FileCommands::renameCurrent()
 {
     FileListBox &list = host_.Files();
     const QString name = list.FileName();
@@ -39,7 +39,7 @@ void FileCommands::mnuRenameClick()
     renameDialog_->Open(list.Path(), name);
 }
 
-void FileCommands::mnuDeleteClick()
+void FileCommands::deleteSelected()
 {
     FileListBox &list = host_.Files();
     QStringList names;

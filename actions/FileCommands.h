@@ -17,13 +17,13 @@ public:
     explicit FileCommands(FileActionsHost &host, QObject *parent = nullptr);
 
     // Opens the file, in the list's folder, in the desktop's default program.
-    void mnuShowClick();
+    void showCurrent();
     // Opens the rename dialog, or refills it when it is open.
-    void mnuRenameClick();
+    void renameCurrent();
     // Moves the selected files (or the current one) to the trash after a
     // question, or deletes them for good, after another question, where no
     // trash is possible; then selects the neighbour.
-    void mnuDeleteClick();
+    void deleteSelected();
 
 private:
     FileActionsHost &host_;

@@ -9,6 +9,6 @@
 void BrowseForFolder(MainWindow &window)
 {
     // A folder that cannot be listed leaves the list as it was.
-    if (const std::optional<QString> folder = ChooseFolder(&window, window.txtPath()->text()))
+    if (const std::optional<QString> folder = ChooseFolder(&window, window.pathField()->text()))
         OpenFolder(window, *folder);
 }

@@ -17,7 +17,7 @@ class WindowActionsHost : public QObject, public FileActionsHost
 public:
     explicit WindowActionsHost(MainWindow &window) : QObject(&window), form_(window), commands_(*this) {}
 
-    FileListBox &Files() override { return *form_.FileList(); }
+    FileListBox &Files() override { return *form_.files(); }
     QWidget &Owner() override { return form_; }
 
     FileCommands &Commands() { return commands_; }
@@ -33,20 +33,20 @@ void ConnectFileActions(MainWindow &window)
 {
     auto *host = new WindowActionsHost(window);
     FileCommands *commands = &host->Commands();
-    QObject::connect(window.mnuShow(), &QAction::triggered, commands, &FileCommands::mnuShowClick);
-    QObject::connect(window.mnuRename(), &QAction::triggered, commands, &FileCommands::mnuRenameClick);
-    QObject::connect(window.mnuDelete(), &QAction::triggered, commands, &FileCommands::mnuDeleteClick);
-    for (QAction *item : {window.mnuShow(), window.mnuRename(), window.mnuDelete()})
+    QObject::connect(window.showAction(), &QAction::triggered, commands, &FileCommands::showCurrent);
+    QObject::connect(window.renameAction(), &QAction::triggered, commands, &FileCommands::renameCurrent);
+    QObject::connect(window.deleteAction(), &QAction::triggered, commands, &FileCommands::deleteSelected);
+    for (QAction *item : {window.showAction(), window.renameAction(), window.deleteAction()})
         item->setEnabled(true);
-    QObject::connect(window.FileList(), &FileListBox::entryDoubleClicked, commands,
-                     &FileCommands::mnuShowClick);
+    QObject::connect(window.files(), &FileListBox::entryDoubleClicked, commands,
+                     &FileCommands::showCurrent);
 
     // The keys act only while the list has the focus; in the path field
     // Delete edits the text.
     const auto listKey = [&window, commands](QKeySequence key, void (FileCommands::*command)()) {
-        auto *shortcut = new QShortcut(key, window.FileList(), commands, command);
+        auto *shortcut = new QShortcut(key, window.files(), commands, command);
         shortcut->setContext(Qt::WidgetShortcut);
     };
-    listKey(QKeySequence(Qt::Key_F2), &FileCommands::mnuRenameClick);
-    listKey(QKeySequence(Qt::Key_Delete), &FileCommands::mnuDeleteClick);
+    listKey(QKeySequence(Qt::Key_F2), &FileCommands::renameCurrent);
+    listKey(QKeySequence(Qt::Key_Delete), &FileCommands::deleteSelected);
 }

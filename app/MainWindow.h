@@ -34,42 +34,42 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    FileListBox *FileList() const { return m_fileList; }
-    QLineEdit *txtPath() const { return m_txtPath; }
-    QPlainTextEdit *txtInfo() const { return m_txtInfo; }
-    QLabel *picPreview() const;
-    QLabel *lblSize() const { return m_lblSize; }
-    QLabel *lblCam() const { return m_lblCam; }
-    QLabel *lblBlende() const { return m_lblBlende; }
-    QLabel *lblExp() const { return m_lblExp; }
-    QLabel *lblISO() const { return m_lblISO; }
-    QLabel *lblTimeDate() const { return m_lblTimeDate; }
-    QLabel *lblEXIFTime() const { return m_lblEXIFTime; }
-    QLabel *lblFileSize() const { return m_lblFileSize; }
-    QLabel *lblFileTime() const { return m_lblFileTime; }
-    QCheckBox *chkFreeze() const { return m_chkFreeze; }
-    QCheckBox *chkFileTime() const { return m_chkFileTime; }
-    QPushButton *Command1() const { return m_command1; }
+    FileListBox *files() const { return m_fileList; }
+    QLineEdit *pathField() const { return m_pathField; }
+    QPlainTextEdit *tagList() const { return m_tagList; }
+    QLabel *preview() const;
+    QLabel *imageSize() const { return m_imageSize; }
+    QLabel *camera() const { return m_camera; }
+    QLabel *aperture() const { return m_aperture; }
+    QLabel *exposure() const { return m_exposure; }
+    QLabel *iso() const { return m_iso; }
+    QLabel *summaryTime() const { return m_summaryTime; }
+    QLabel *captureTime() const { return m_captureTime; }
+    QLabel *fileSize() const { return m_fileSize; }
+    QLabel *fileTime() const { return m_fileTime; }
+    QCheckBox *freezeTime() const { return m_freezeTime; }
+    QCheckBox *adjustFileTime() const { return m_adjustFileTime; }
+    QPushButton *renameButton() const { return m_renameButton; }
     // The list's popup menu; its items start disabled until a handler is attached.
-    QMenu *mnuPop() const { return m_mnuPop; }
-    QAction *mnuShow() const { return m_mnuShow; }
-    QAction *mnuRename() const { return m_mnuRename; }
-    QAction *mnuDelete() const { return m_mnuDelete; }
+    QMenu *popupMenu() const { return m_popupMenu; }
+    QAction *showAction() const { return m_showAction; }
+    QAction *renameAction() const { return m_renameAction; }
+    QAction *deleteAction() const { return m_deleteAction; }
 
     // The window's EXIF reader, made on first use.
-    clsEXIF &ExifReader();
+    clsEXIF &reader();
     // Makes the previews off the user-interface thread.
-    PreviewLoader &Previews() const { return *m_previews; }
+    PreviewLoader &previews() const { return *m_previews; }
     // The list row previewed last: the direction of travel starts there.
-    int PreviewRow = 0;
+    int previewRow = 0;
 
     // The refresh symbol's handler: re-reads the folder, empties the preview
     // and resets the panel. The batch rename calls it as its last step.
-    void RefreshList();
+    void rereadFolder();
 
     // The capture time of the last photo shown while the freeze box was
     // unchecked: the time freeze mode gives every file.
-    std::optional<CaptureTime> FrozenExifTime;
+    std::optional<CaptureTime> frozenTime;
 
 protected:
     // The unload step: remembers the list's folder as LastPath, and the
@@ -83,29 +83,29 @@ private:
     void setTabOrder();
     void stretchControls();
 
-    QFrame *m_panel = nullptr;
-    ClickLabel *m_picPreview = nullptr;
-    QLabel *m_lblSize = nullptr;
-    QLabel *m_lblCam = nullptr;
-    QLabel *m_lblBlende = nullptr;
-    QLabel *m_lblExp = nullptr;
-    QLabel *m_lblISO = nullptr;
-    QLabel *m_lblTimeDate = nullptr;
-    ClickLabel *m_lblRefresh = nullptr;
-    QLineEdit *m_txtPath = nullptr;
-    FlatButton *m_buttonBrowse = nullptr;
+    QFrame *m_browsePanel = nullptr;
+    ClickLabel *m_preview = nullptr;
+    QLabel *m_imageSize = nullptr;
+    QLabel *m_camera = nullptr;
+    QLabel *m_aperture = nullptr;
+    QLabel *m_exposure = nullptr;
+    QLabel *m_iso = nullptr;
+    QLabel *m_summaryTime = nullptr;
+    ClickLabel *m_refreshButton = nullptr;
+    QLineEdit *m_pathField = nullptr;
+    FlatButton *m_browseButton = nullptr;
     FileListBox *m_fileList = nullptr;
-    QLabel *m_lblFileSize = nullptr;
-    QLabel *m_lblFileTime = nullptr;
-    QPlainTextEdit *m_txtInfo = nullptr;
-    QPushButton *m_command1 = nullptr;
-    QCheckBox *m_chkFileTime = nullptr;
-    QCheckBox *m_chkFreeze = nullptr;
-    QLabel *m_lblEXIFTime = nullptr;
-    QMenu *m_mnuPop = nullptr;
-    QAction *m_mnuShow = nullptr;
-    QAction *m_mnuRename = nullptr;
-    QAction *m_mnuDelete = nullptr;
+    QLabel *m_fileSize = nullptr;
+    QLabel *m_fileTime = nullptr;
+    QPlainTextEdit *m_tagList = nullptr;
+    QPushButton *m_renameButton = nullptr;
+    QCheckBox *m_adjustFileTime = nullptr;
+    QCheckBox *m_freezeTime = nullptr;
+    QLabel *m_captureTime = nullptr;
+    QMenu *m_popupMenu = nullptr;
+    QAction *m_showAction = nullptr;
+    QAction *m_renameAction = nullptr;
+    QAction *m_deleteAction = nullptr;
     std::unique_ptr<clsEXIF> m_exifReader;
     PreviewLoader *m_previews = nullptr;
     Stretch m_stretch;

@@ -14,18 +14,18 @@
 
 bool OpenFolder(MainWindow &window, const QString &folder)
 {
-    window.txtPath()->setText(folder);
-    if (!window.FileList()->setPath(folder))
+    window.pathField()->setText(folder);
+    if (!window.files()->setPath(folder))
         return false;
     ClearPreview(window);
-    window.lblSize()->setText(QStringLiteral("Bildgrösse: "));
+    window.imageSize()->setText(QStringLiteral("Bildgrösse: "));
     ResetSummary(window);
     return true;
 }
 
 void OpenTypedFolder(MainWindow &window)
 {
-    const QString typed = window.txtPath()->text().trimmed();
+    const QString typed = window.pathField()->text().trimmed();
     if (!FolderExists(typed)) {
         ShowMessage(QStringLiteral("Den Ordner '%1' gibt es nicht.").arg(typed), 2);
         return;
@@ -51,10 +51,10 @@ void ShowHandedOver(MainWindow &window, const QString &path)
         return;
     }
     if (!path.isEmpty()) {
-        const StartFolder start = DecideStartFolder(path, [&window] { return window.FileList()->Path(); });
+        const StartFolder start = DecideStartFolder(path, [&window] { return window.files()->Path(); });
         OpenFolder(window, start.folder);
         if (!start.wanted.isEmpty())
-            SelectEntryNamed(*window.FileList(), start.wanted);
+            SelectEntryNamed(*window.files(), start.wanted);
     }
     if (window.isMinimized())
         window.showNormal();

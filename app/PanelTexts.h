@@ -21,12 +21,12 @@ QString ApertureText(double fNumber, const QLocale &locale = QLocale());
 QString ExposureText(double seconds, const QLocale &locale = QLocale());
 // Digits in groups of three with the locale's group separator; empty for 0.
 QString FileSizeText(qint64 bytes, const QLocale &locale = QLocale());
-// DD.MM.YYYY HH:MM:SS in local time, the form lblEXIFTime is written in, so
+// DD.MM.YYYY HH:MM:SS in local time, the form captureTime is written in, so
 // that the two can be compared in every locale.
 QString FileTimeText(const QDateTime &modified);
-// A capture time as lblEXIFTime shows it: "DD.MM.YYYY HH:MM:SS".
+// A capture time as captureTime shows it: "DD.MM.YYYY HH:MM:SS".
 QString ExifTimeText(const CaptureTime &time);
-// A capture time as lblTimeDate shows it: "YYYY:MM:DD  -  HH:MM:SS".
+// A capture time as summaryTime shows it: "YYYY:MM:DD  -  HH:MM:SS".
 QString TimeDateText(const CaptureTime &time);
 // Black when the file time reads exactly as the EXIF time, else dark red.
 QColor FileTimeColour(const QString &fileTime, const QString &exifTime);

@@ -21,63 +21,63 @@ constexpr int kAhead = 6;
 
 QString EntryPath(const MainWindow &window, int row)
 {
-    return FolderPrefix(window.FileList()->Path()) + window.FileList()->List(row);
+    return FolderPrefix(window.files()->Path()) + window.files()->List(row);
 }
 
 // Asks for the current entry's preview at the box's own pixel density, and
 // for the next entries the way the user is moving through the list.
 void WantPreview(MainWindow &window)
 {
-    const FileListBox &list = *window.FileList();
+    const FileListBox &list = *window.files();
     const int row = list.ListIndex();
     if (row < 0)
         return;
-    const int step = row >= window.PreviewRow ? 1 : -1;
-    window.PreviewRow = row;
+    const int step = row >= window.previewRow ? 1 : -1;
+    window.previewRow = row;
     QStringList ahead;
     for (int next = row + step; ahead.size() < kAhead && next >= 0 && next < list.ListCount(); next += step)
         ahead << EntryPath(window, next);
-    const QLabel *preview = window.picPreview();
+    const QLabel *preview = window.preview();
     const qreal density = preview->devicePixelRatioF();
-    window.Previews().want(EntryPath(window, row), (QSizeF(preview->contentsRect().size()) * density).toSize(), ahead);
+    window.previews().want(EntryPath(window, row), (QSizeF(preview->contentsRect().size()) * density).toSize(), ahead);
 }
 
 void ShowSummary(MainWindow &window, const clsEXIF &reader)
 {
     const ExifSummary summary = reader.Summary();
     if (summary.camera)
-        window.lblCam()->setText(*summary.camera);
+        window.camera()->setText(*summary.camera);
     if (summary.fNumber)
-        window.lblBlende()->setText(ApertureText(*summary.fNumber));
+        window.aperture()->setText(ApertureText(*summary.fNumber));
     if (summary.exposureSeconds)
-        window.lblExp()->setText(ExposureText(*summary.exposureSeconds));
+        window.exposure()->setText(ExposureText(*summary.exposureSeconds));
     if (summary.iso)
-        window.lblISO()->setText(QStringLiteral("ISO ") + *summary.iso);
+        window.iso()->setText(QStringLiteral("ISO ") + *summary.iso);
     if (!summary.captureTime)
         return;
-    window.lblTimeDate()->setText(TimeDateText(*summary.captureTime));
-    if (window.chkFreeze()->isChecked())
+    window.summaryTime()->setText(TimeDateText(*summary.captureTime));
+    if (window.freezeTime()->isChecked())
         return;
-    window.lblEXIFTime()->setText(ExifTimeText(*summary.captureTime));
-    window.FrozenExifTime = summary.captureTime;
+    window.captureTime()->setText(ExifTimeText(*summary.captureTime));
+    window.frozenTime = summary.captureTime;
 }
 
 void ShowFileFacts(MainWindow &window, const QString &path)
 {
     const QFileInfo file(path);
     if (file.exists()) {
-        window.lblFileTime()->setText(FileTimeText(file.lastModified()));
-        window.lblFileSize()->setText(FileSizeText(file.size()));
+        window.fileTime()->setText(FileTimeText(file.lastModified()));
+        window.fileSize()->setText(FileSizeText(file.size()));
     }
-    SetColour(window.lblFileTime(), QPalette::WindowText,
-              FileTimeColour(window.lblFileTime()->text(), window.lblEXIFTime()->text()));
+    SetColour(window.fileTime(), QPalette::WindowText,
+              FileTimeColour(window.fileTime()->text(), window.captureTime()->text()));
 }
 
 }
 
 void ShowPreview(MainWindow &window, const Thumbnail &thumbnail)
 {
-    QLabel *preview = window.picPreview();
+    QLabel *preview = window.preview();
     if (thumbnail.image.isNull()) {
         preview->clear();
     } else {
@@ -87,54 +87,54 @@ void ShowPreview(MainWindow &window, const Thumbnail &thumbnail)
         preview->setPixmap(pixmap);
     }
     if (thumbnail.sizeKnown)
-        window.lblSize()->setText(ImageSizeText(thumbnail.imageWidth, thumbnail.imageHeight, thumbnail.orientation));
+        window.imageSize()->setText(ImageSizeText(thumbnail.imageWidth, thumbnail.imageHeight, thumbnail.orientation));
 }
 
 void RefitPreview(MainWindow &window)
 {
-    if (!window.picPreview()->pixmap().isNull() || window.Previews().waiting())
+    if (!window.preview()->pixmap().isNull() || window.previews().waiting())
         WantPreview(window);
 }
 
 void ClearPreview(MainWindow &window)
 {
-    window.Previews().cancel();
-    window.picPreview()->clear();
+    window.previews().cancel();
+    window.preview()->clear();
 }
 
 void ResetSummary(MainWindow &window)
 {
-    window.txtInfo()->clear();
-    window.lblCam()->setText(QStringLiteral("Camera:"));
-    window.lblBlende()->setText(QStringLiteral("Blende:"));
-    window.lblExp()->setText(QStringLiteral("Belichtung:"));
-    window.lblISO()->setText(QStringLiteral("ISO:"));
-    window.lblTimeDate()->setText(QStringLiteral("Datum & Zeit:"));
+    window.tagList()->clear();
+    window.camera()->setText(QStringLiteral("Camera:"));
+    window.aperture()->setText(QStringLiteral("Blende:"));
+    window.exposure()->setText(QStringLiteral("Belichtung:"));
+    window.iso()->setText(QStringLiteral("ISO:"));
+    window.summaryTime()->setText(QStringLiteral("Datum & Zeit:"));
 }
 
 void ShowFrozenTime(MainWindow &window)
 {
-    if (window.FrozenExifTime)
-        window.lblEXIFTime()->setText(ExifTimeText(*window.FrozenExifTime));
+    if (window.frozenTime)
+        window.captureTime()->setText(ExifTimeText(*window.frozenTime));
     else
-        window.lblEXIFTime()->setText(QStringLiteral("No EXIF Data"));
+        window.captureTime()->setText(QStringLiteral("No EXIF Data"));
 }
 
 void ShowSelectedFile(MainWindow &window)
 {
-    const QString name = window.FileList()->FileName();
+    const QString name = window.files()->FileName();
     if (name.isEmpty())
         return;
-    const QString path = FolderPrefix(window.FileList()->Path()) + name;
+    const QString path = FolderPrefix(window.files()->Path()) + name;
 
     WantPreview(window);
     ResetSummary(window);
-    if (!window.chkFreeze()->isChecked())
-        window.lblEXIFTime()->setText(QStringLiteral("No EXIF Data"));
+    if (!window.freezeTime()->isChecked())
+        window.captureTime()->setText(QStringLiteral("No EXIF Data"));
 
-    clsEXIF &reader = window.ExifReader();
+    clsEXIF &reader = window.reader();
     reader.setImageFile(path);
-    window.txtInfo()->setPlainText(reader.ListInfo());
+    window.tagList()->setPlainText(reader.ListInfo());
     ShowSummary(window, reader);
 
     ShowFileFacts(window, path);

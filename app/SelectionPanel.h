@@ -8,16 +8,16 @@ struct Thumbnail;
 // the EXIF time, and asks for the preview, which comes when it is made.
 void ShowSelectedFile(MainWindow &window);
 
-// The preview of the entry shown, and its pixel size in lblSize.
+// The preview of the entry shown, and its pixel size in imageSize.
 void ShowPreview(MainWindow &window, const Thumbnail &thumbnail);
 // Asks for the preview again at the box's new size.
 void RefitPreview(MainWindow &window);
 // Empties the preview; one still being made is not shown.
 void ClearPreview(MainWindow &window);
 
-// Freeze mode: lblEXIFTime shows the frozen time, the one the batch rename
+// Freeze mode: captureTime shows the frozen time, the one the batch rename
 // will give every file, or "No EXIF Data" when there is none.
 void ShowFrozenTime(MainWindow &window);
 
-// Puts the five summary labels back to their captions and empties txtInfo.
+// Puts the five summary labels back to their captions and empties tagList.
 void ResetSummary(MainWindow &window);

@@ -26,10 +26,10 @@ std::unique_ptr<MainWindow> StartMainWindow(const QString &executable, const QSt
         window->restoreGeometry(geometry);
     const StartFolder start = DecideStartFolder(arguments.join(QLatin1Char(' ')),
                                                 &RememberedLastPath);
-    window->txtPath()->setText(start.folder);
-    window->FileList()->setPath(start.folder);
+    window->pathField()->setText(start.folder);
+    window->files()->setPath(start.folder);
     if (!start.commandPath.isEmpty())
-        SelectEntryNamed(*window->FileList(), start.wanted);
+        SelectEntryNamed(*window->files(), start.wanted);
 
     window->show();
     QApplication::restoreOverrideCursor();

@@ -28,11 +28,11 @@ bool AskUndo(QWidget &owner, const JournalInfo &batch)
 
 void ConnectUndoLastRename(MainWindow &window)
 {
-    QAction *action = window.mnuPop()->addAction(QStringLiteral("Letzte Umbenennung rückgängig"));
-    action->setObjectName(QStringLiteral("mnuUndoRename"));
+    QAction *action = window.popupMenu()->addAction(QStringLiteral("Letzte Umbenennung rückgängig"));
+    action->setObjectName(QStringLiteral("undoAction"));
     action->setShortcut(QKeySequence::Undo);
     action->setShortcutContext(Qt::WidgetShortcut);
-    window.FileList()->addAction(action);
+    window.files()->addAction(action);
     QObject::connect(action, &QAction::triggered, &window, [&window] { UndoLastRename(window); });
 }
 
@@ -46,6 +46,6 @@ void UndoLastRename(MainWindow &window)
     if (!AskUndo(window, *batch))
         return;
     const UndoRun run = UndoBatch(batch->number);
-    window.RefreshList();
+    window.rereadFolder();
     ShowUndoReport(window, batch->number, run);
 }

@@ -1,6 +1,6 @@
 #include "app/frmRenamePreview.h"
 
-#include "app/Command1Rename.h"
+#include "app/BatchCommand.h"
 #include "app/MainWindow.h"
 #include "app/RenameReport.h"
 #include "rename/CarryOutPlan.h"
@@ -44,43 +44,43 @@ frmRenamePreview::frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions op
     setWindowTitle(QStringLiteral("Umbenennen mit Vorschau"));
     resize(720, 480);
 
-    m_chkBurst = new QCheckBox(QStringLiteral("Serienbilder einer Sekunde mit Buchstaben a, b, c …"), this);
-    m_txtShift = new QLineEdit(this);
-    m_txtShift->setPlaceholderText(QStringLiteral("+HH:MM[:SS] oder -HH:MM[:SS]"));
-    m_chkCompanions = new QCheckBox(QStringLiteral("Begleitdateien (.xmp, RAW, Video …) mitnehmen"), this);
-    m_chkCompanions->setChecked(m_options.companions);
-    m_chkFileTime = new QCheckBox(QStringLiteral("Dateizeit anpassen"), this);
-    m_chkFileTime->setChecked(m_options.fileTimes);
+    m_burst = new QCheckBox(QStringLiteral("Serienbilder einer Sekunde mit Buchstaben a, b, c …"), this);
+    m_shiftField = new QLineEdit(this);
+    m_shiftField->setPlaceholderText(QStringLiteral("+HH:MM[:SS] oder -HH:MM[:SS]"));
+    m_companions = new QCheckBox(QStringLiteral("Begleitdateien (.xmp, RAW, Video …) mitnehmen"), this);
+    m_companions->setChecked(m_options.companions);
+    m_adjustFileTime = new QCheckBox(QStringLiteral("Dateizeit anpassen"), this);
+    m_adjustFileTime->setChecked(m_options.fileTimes);
     m_table = new QTableWidget(0, 2, this);
     m_table->setHorizontalHeaderLabels({QStringLiteral("Alter Name"), QStringLiteral("Neuer Name")});
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lblSummary = new QLabel(this);
+    m_summary = new QLabel(this);
     auto *buttons = new QDialogButtonBox(this);
-    m_cmdRename = buttons->addButton(QStringLiteral("Umbenennen"), QDialogButtonBox::AcceptRole);
+    m_renameButton = buttons->addButton(QStringLiteral("Umbenennen"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
 
     auto *optionRows = new QFormLayout;
-    optionRows->addRow(m_chkBurst);
-    optionRows->addRow(QStringLiteral("Uhr der Kamera verschieben um:"), m_txtShift);
-    optionRows->addRow(m_chkCompanions);
-    optionRows->addRow(m_chkFileTime);
+    optionRows->addRow(m_burst);
+    optionRows->addRow(QStringLiteral("Uhr der Kamera verschieben um:"), m_shiftField);
+    optionRows->addRow(m_companions);
+    optionRows->addRow(m_adjustFileTime);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(optionRows);
     layout->addWidget(m_table, 1);
-    layout->addWidget(m_lblSummary);
+    layout->addWidget(m_summary);
     layout->addWidget(buttons);
 
-    for (QCheckBox *box : {m_chkBurst, m_chkCompanions, m_chkFileTime})
+    for (QCheckBox *box : {m_burst, m_companions, m_adjustFileTime})
         connect(box, &QCheckBox::toggled, this, &frmRenamePreview::replan);
     // Typing an offset plans again once the typing pauses, not at every key.
     m_typing = new QTimer(this);
     m_typing->setSingleShot(true);
     m_typing->setInterval(250);
     connect(m_typing, &QTimer::timeout, this, &frmRenamePreview::replan);
-    connect(m_txtShift, &QLineEdit::textChanged, this, [this] {
-        m_cmdRename->setEnabled(false);
+    connect(m_shiftField, &QLineEdit::textChanged, this, [this] {
+        m_renameButton->setEnabled(false);
         m_typing->start();
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &frmRenamePreview::carryOut);
@@ -90,17 +90,17 @@ frmRenamePreview::frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions op
 
 void frmRenamePreview::replan()
 {
-    const QString shiftText = m_txtShift->text().trimmed();
+    const QString shiftText = m_shiftField->text().trimmed();
     const std::optional<qint64> shift = shiftText.isEmpty() ? qint64(0) : ParseClockShift(shiftText);
-    m_cmdRename->setEnabled(shift.has_value());
+    m_renameButton->setEnabled(shift.has_value());
     if (!shift) {
-        m_lblSummary->setText(QStringLiteral("Kein gültiger Versatz: erwartet [+|-]HH:MM[:SS]"));
+        m_summary->setText(QStringLiteral("Kein gültiger Versatz: erwartet [+|-]HH:MM[:SS]"));
         return;
     }
-    m_options.burst = m_chkBurst->isChecked();
+    m_options.burst = m_burst->isChecked();
     m_options.shiftSeconds = *shift;
-    m_options.companions = m_chkCompanions->isChecked();
-    m_options.fileTimes = m_chkFileTime->isChecked();
+    m_options.companions = m_companions->isChecked();
+    m_options.fileTimes = m_adjustFileTime->isChecked();
     m_plan = PlanBatch(m_jobs, m_options);
 
     m_table->setRowCount(int(m_plan.files.size()));
@@ -111,7 +111,7 @@ void frmRenamePreview::replan()
         m_table->setItem(row, 1, new QTableWidgetItem(VerdictText(outcome)));
         (outcome.status == RenameStatus::Renamed ? moving : staying)++;
     }
-    m_lblSummary->setText(QStringLiteral("%1 werden umbenannt, %2 bleiben").arg(moving).arg(staying));
+    m_summary->setText(QStringLiteral("%1 werden umbenannt, %2 bleiben").arg(moving).arg(staying));
 }
 
 void frmRenamePreview::carryOut()
@@ -122,26 +122,26 @@ void frmRenamePreview::carryOut()
 
 void ConnectRenamePreview(MainWindow &window)
 {
-    QAction *action = window.mnuPop()->addAction(QStringLiteral("Umbenennen mit Vorschau..."));
-    action->setObjectName(QStringLiteral("mnuRenamePreview"));
+    QAction *action = window.popupMenu()->addAction(QStringLiteral("Umbenennen mit Vorschau..."));
+    action->setObjectName(QStringLiteral("previewAction"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     action->setShortcutContext(Qt::WidgetShortcut);
-    window.FileList()->addAction(action);
+    window.files()->addAction(action);
     QObject::connect(action, &QAction::triggered, &window, [&window] {
         RenameOptions options;
-        options.fileTimes = window.chkFileTime()->isChecked();
-        if (window.chkFreeze()->isChecked()) {
-            if (!window.FrozenExifTime) {
+        options.fileTimes = window.adjustFileTime()->isChecked();
+        if (window.freezeTime()->isChecked()) {
+            if (!window.frozenTime) {
                 ShowMessage(QStringLiteral("Keine EXIF-Zeit zum Einfrieren: zuerst ein Bild mit "
                                            "EXIF-Zeit anzeigen."), 2);
                 return;
             }
-            options.frozenTime = window.FrozenExifTime;
+            options.frozenTime = window.frozenTime;
         }
         frmRenamePreview dialog(SelectedRenameJobs(window), options, &window);
         if (dialog.exec() != QDialog::Accepted)
             return;
-        window.RefreshList();
+        window.rereadFolder();
         ShowRenameReport(window, dialog.outcomes());
     });
 }

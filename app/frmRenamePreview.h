@@ -24,11 +24,11 @@ class frmRenamePreview : public QDialog
 public:
     frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions options, QWidget *parent = nullptr);
 
-    QCheckBox *chkBurst() const { return m_chkBurst; }
-    QLineEdit *txtShift() const { return m_txtShift; }
-    QCheckBox *chkFileTime() const { return m_chkFileTime; }
+    QCheckBox *burst() const { return m_burst; }
+    QLineEdit *shiftField() const { return m_shiftField; }
+    QCheckBox *adjustFileTime() const { return m_adjustFileTime; }
     QTableWidget *Plan() const { return m_table; }
-    QPushButton *cmdRename() const { return m_cmdRename; }
+    QPushButton *renameButton() const { return m_renameButton; }
 
     const BatchPlan &plan() const { return m_plan; }
     // The outcomes of the carried-out plan, once "Umbenennen" was clicked.
@@ -42,13 +42,13 @@ private:
     RenameOptions m_options;
     BatchPlan m_plan;
     std::vector<RenameOutcome> m_outcomes;
-    QCheckBox *m_chkBurst = nullptr;
-    QLineEdit *m_txtShift = nullptr;
-    QCheckBox *m_chkCompanions = nullptr;
-    QCheckBox *m_chkFileTime = nullptr;
+    QCheckBox *m_burst = nullptr;
+    QLineEdit *m_shiftField = nullptr;
+    QCheckBox *m_companions = nullptr;
+    QCheckBox *m_adjustFileTime = nullptr;
     QTableWidget *m_table = nullptr;
-    QLabel *m_lblSummary = nullptr;
-    QPushButton *m_cmdRename = nullptr;
+    QLabel *m_summary = nullptr;
+    QPushButton *m_renameButton = nullptr;
     QTimer *m_typing = nullptr;
 };
 

@@ -125,7 +125,7 @@ void Report(const char *what, double ms)
 // The worker idle and every result handed over.
 void Settle(MainWindow &window)
 {
-    while (window.Previews().busy())
+    while (window.previews().busy())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCoreApplication::processEvents();
 }
@@ -139,10 +139,10 @@ double SelectionToPainted(MainWindow &window, int first, int stride, int runs)
         Settle(window);
         QElapsedTimer timer;
         timer.start();
-        window.FileList()->setListIndex(first + i * stride);
-        while (window.Previews().waiting())
+        window.files()->setListIndex(first + i * stride);
+        while (window.previews().waiting())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        window.picPreview()->repaint();
+        window.preview()->repaint();
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
     return Median(times);
@@ -158,9 +158,9 @@ struct ArrowRun
 // timer of 1 ms notes how long the event loop went without turning.
 ArrowRun HoldDownArrow(MainWindow &window)
 {
-    window.FileList()->setListIndex(0);
+    window.files()->setListIndex(0);
     Settle(window);
-    window.FileList()->setFocus();
+    window.files()->setFocus();
     ArrowRun run;
     QElapsedTimer clock;
     clock.start();
@@ -174,7 +174,7 @@ ArrowRun HoldDownArrow(MainWindow &window)
     });
     qint64 pressed = 0;
     bool shown = true;
-    QObject::connect(&window.Previews(), &PreviewLoader::ready, [&] {
+    QObject::connect(&window.previews(), &PreviewLoader::ready, [&] {
         if (!shown && (clock.nsecsElapsed() - pressed) / 1e6 <= kFrameMs)
             ++run.quickSteps;
         shown = true;
@@ -190,7 +190,7 @@ ArrowRun HoldDownArrow(MainWindow &window)
         }
         pressed = clock.nsecsElapsed();
         shown = false;
-        QTest::keyClick(window.FileList(), Qt::Key_Down);
+        QTest::keyClick(window.files(), Qt::Key_Down);
     });
     beat.start(1);
     step.start(kStepMs);
@@ -229,7 +229,7 @@ int main(int argc, char **argv)
                 static_cast<long long>(camera.size()), runs);
 
     MainWindow window;
-    window.FileList()->setPath(dir.path());
+    window.files()->setPath(dir.path());
     window.show();
     QApplication::processEvents();
     const double embedded = SelectionToPainted(window, 10, 10, runs);

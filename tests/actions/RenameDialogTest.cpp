@@ -26,7 +26,7 @@ protected:
     RenameDialog *OpenFor(const QString &name)
     {
         host->Choose(host->Entries().indexOf(name));
-        commands->mnuRenameClick();
+        commands->renameCurrent();
         RenameDialog *dialog = Dialog();
         field = dialog ? dialog->findChild<QLineEdit *>() : nullptr;
         return dialog;

@@ -3,7 +3,7 @@
 #include "tests/actions/ModalAnswer.h"
 #include "tests/app/ReportWatch.h"
 
-#include "app/Command1Rename.h"
+#include "app/BatchCommand.h"
 #include "app/frmRenamePreview.h"
 
 #include <QDir>
@@ -30,13 +30,13 @@ struct BatchWindowTest : ::testing::Test
         window = ShowMainWindow(dir.path());
     }
 
-    void click(int row, Qt::KeyboardModifiers modifiers = {}) { ClickEntry(*window->FileList(), row, modifiers); }
+    void click(int row, Qt::KeyboardModifiers modifiers = {}) { ClickEntry(*window->files(), row, modifiers); }
 
     // Runs the batch and checks that no file was lost.
-    void clickCommand1()
+    void clickRenameButton()
     {
         const auto before = FolderContents(dir.path());
-        QTest::mouseClick(window->Command1(), Qt::LeftButton);
+        QTest::mouseClick(window->renameButton(), Qt::LeftButton);
         EXPECT_TRUE(SameFilesRenamed(before, FolderContents(dir.path())));
     }
 
@@ -53,22 +53,22 @@ QStringList Column(const QTableWidget &table, int column)
 
 } // namespace
 
-TEST_F(BatchWindowTest, Command1RenamesTheSelectionAndEndsWithTheClosingSteps)
+TEST_F(BatchWindowTest, RenameButtonRenamesTheSelectionAndEndsWithTheClosingSteps)
 {
     click(1);
     click(2, Qt::ShiftModifier);
-    window->chkFileTime()->setChecked(true);
+    window->adjustFileTime()->setChecked(true);
     ReportWatch report;
-    clickCommand1();
+    clickRenameButton();
     EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-25-10.jpg", "a.jpg", "c.jpg"}));
     EXPECT_EQ(ModificationTime(dir.filePath("2016-08-28 - 02-25-10.jpg")), LocalMoment("2016:08:28 02:25:10"));
     // The file left alone is reported with its reason and stays selected.
     EXPECT_EQ(report.summary, "1 umbenannt, 1 übersprungen, 0 fehlgeschlagen");
     EXPECT_EQ(report.lines, QStringList({"c.jpg: übersprungen (keine EXIF-Zeit)"}));
-    EXPECT_EQ(Entries(*window->FileList()), files());
-    EXPECT_EQ(SelectedRows(*window->FileList()), QList<int>({2}));
-    EXPECT_TRUE(window->lblEXIFTime()->text().isEmpty());
-    EXPECT_EQ(window->lblCam()->text(), "Camera:");
+    EXPECT_EQ(Entries(*window->files()), files());
+    EXPECT_EQ(SelectedRows(*window->files()), QList<int>({2}));
+    EXPECT_TRUE(window->captureTime()->text().isEmpty());
+    EXPECT_EQ(window->camera()->text(), "Camera:");
 }
 
 TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt)
@@ -85,34 +85,34 @@ TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt
     EXPECT_EQ(Column(table, 0), QStringList({"b.jpg", "b.xmp", "c.jpg", "e.jpg", "d.jpg"}));
     EXPECT_EQ(Column(table, 1).at(4), "bleibt: 2016-08-28 - 02-24-00.jpg existiert bereits");
 
-    dialog.chkBurst()->setChecked(true);
-    dialog.txtShift()->setText("+1:0");
+    dialog.burst()->setChecked(true);
+    dialog.shiftField()->setText("+1:0");
     QTest::qWait(400);
-    EXPECT_FALSE(dialog.cmdRename()->isEnabled());
-    dialog.txtShift()->setText("+1:00");
-    EXPECT_FALSE(dialog.cmdRename()->isEnabled()) << "not before the plan is shown";
-    QTRY_VERIFY(dialog.cmdRename()->isEnabled());
+    EXPECT_FALSE(dialog.renameButton()->isEnabled());
+    dialog.shiftField()->setText("+1:00");
+    EXPECT_FALSE(dialog.renameButton()->isEnabled()) << "not before the plan is shown";
+    QTRY_VERIFY(dialog.renameButton()->isEnabled());
     const QStringList shown = Column(table, 1);
     EXPECT_EQ(shown.mid(1), QStringList({"2016-08-28 - 03-25-10.xmp", "bleibt: keine EXIF-Zeit",
                                          "2016-08-28 - 03-24-00a.jpg", "2016-08-28 - 03-24-00b.jpg"}));
 
-    QTest::mouseClick(dialog.cmdRename(), Qt::LeftButton);
+    QTest::mouseClick(dialog.renameButton(), Qt::LeftButton);
     const auto after = FolderContents(dir.path());
     EXPECT_TRUE(SameFilesRenamed(before, after));
     for (const int row : {0, 1, 3, 4})
         EXPECT_EQ(after.value(shown[row]), before.value(Column(table, 0)[row])) << row;
 }
 
-TEST_F(BatchWindowTest, Command1NamesTheCompanionsAndCtrlZAsksThenTakesTheBatchBack)
+TEST_F(BatchWindowTest, RenameButtonNamesTheCompanionsAndCtrlZAsksThenTakesTheBatchBack)
 {
     WriteFile(dir.filePath("a.xmp"), "edits");
-    window->RefreshList();
+    window->rereadFolder();
     const auto before = FolderContents(dir.path());
     click(0);
     click(1, Qt::ShiftModifier);
     {
         ReportWatch report;
-        clickCommand1();
+        clickRenameButton();
         EXPECT_EQ(report.lines, QStringList({"a.xmp -> 2016-08-28 - 02-24-00.xmp (Begleitdatei)"}));
     }
     ASSERT_NE(FolderContents(dir.path()), before);
@@ -125,12 +125,12 @@ TEST_F(BatchWindowTest, Command1NamesTheCompanionsAndCtrlZAsksThenTakesTheBatchB
         });
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->FileList()->setFocus();
-        QTest::keyClick(window->FileList(), Qt::Key_Z, Qt::ControlModifier);
+        window->files()->setFocus();
+        QTest::keyClick(window->files(), Qt::Key_Z, Qt::ControlModifier);
         ASSERT_EQ(answers.boxes.size(), 1);
         EXPECT_TRUE(answers.boxes[0].text.contains(dir.path() + "/, 3 Dateien"));
         EXPECT_EQ(FolderContents(dir.path()) == before, yes);
         EXPECT_EQ(report.summary, yes ? "3 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen" : "");
     }
-    EXPECT_EQ(window->FileList()->List(0), "a.jpg");
+    EXPECT_EQ(window->files()->List(0), "a.jpg");
 }

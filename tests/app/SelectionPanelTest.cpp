@@ -31,11 +31,11 @@ struct SelectionPanelTest : ::testing::Test
 
     void click(int row, Qt::KeyboardModifiers modifiers = {})
     {
-        ClickEntry(*window->FileList(), row, modifiers);
+        ClickEntry(*window->files(), row, modifiers);
         WaitForPreview(*window);
     }
 
-    QColor fileTimeColour() const { return window->lblFileTime()->palette().color(QPalette::WindowText); }
+    QColor fileTimeColour() const { return window->fileTime()->palette().color(QPalette::WindowText); }
 };
 
 }
@@ -44,56 +44,56 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
 {
     click(0);
     // The landscape photo takes the box's whole width.
-    EXPECT_EQ(window->picPreview()->pixmap().width(), window->picPreview()->contentsRect().width());
+    EXPECT_EQ(window->preview()->pixmap().width(), window->preview()->contentsRect().width());
     // Width first; the camera's own f-number and exposure, not the APEX ones.
-    const QStringList shown{window->lblSize()->text(), window->lblCam()->text(), window->lblBlende()->text(),
-                            window->lblExp()->text(), window->lblISO()->text(), window->lblTimeDate()->text(),
-                            window->lblEXIFTime()->text(), window->lblFileSize()->text(), window->lblFileTime()->text()};
+    const QStringList shown{window->imageSize()->text(), window->camera()->text(), window->aperture()->text(),
+                            window->exposure()->text(), window->iso()->text(), window->summaryTime()->text(),
+                            window->captureTime()->text(), window->fileSize()->text(), window->fileTime()->text()};
     EXPECT_EQ(shown, QStringList({"Bildgrösse: 100 x 68", "Canon EOS 40D", "Blende: f 7,1", "Belichtung: 1/160s",
                                   "ISO 100", "2008:05:30  -  15:56:01", "30.05.2008 15:56:01", "7.958",
                                   "30.05.2008 15:56:01"}));
     EXPECT_EQ(fileTimeColour(), Black);
-    EXPECT_TRUE(window->txtInfo()->toPlainText().contains(QStringLiteral("Canon EOS 40D")));
+    EXPECT_TRUE(window->tagList()->toPlainText().contains(QStringLiteral("Canon EOS 40D")));
 
     // A click on the preview empties only the preview; a right click, or a
     // press released off it, does not.
-    QTest::mouseClick(window->picPreview(), Qt::RightButton);
-    QTest::mousePress(window->picPreview(), Qt::LeftButton);
-    QTest::mouseRelease(window->picPreview(), Qt::LeftButton, {}, QPoint(-5, -5));
-    EXPECT_FALSE(window->picPreview()->pixmap().isNull());
-    QTest::mouseClick(window->picPreview(), Qt::LeftButton);
-    EXPECT_TRUE(window->picPreview()->pixmap().isNull());
-    EXPECT_EQ(window->lblCam()->text(), QStringLiteral("Canon EOS 40D"));
+    QTest::mouseClick(window->preview(), Qt::RightButton);
+    QTest::mousePress(window->preview(), Qt::LeftButton);
+    QTest::mouseRelease(window->preview(), Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_FALSE(window->preview()->pixmap().isNull());
+    QTest::mouseClick(window->preview(), Qt::LeftButton);
+    EXPECT_TRUE(window->preview()->pixmap().isNull());
+    EXPECT_EQ(window->camera()->text(), QStringLiteral("Canon EOS 40D"));
 
     // Without EXIF: says so, the file time in dark red; the frozen time stays.
     click(2);
-    EXPECT_EQ(window->lblEXIFTime()->text(), QStringLiteral("No EXIF Data"));
-    EXPECT_EQ(window->lblCam()->text(), QStringLiteral("Camera:"));
-    EXPECT_EQ(window->lblSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
+    EXPECT_EQ(window->captureTime()->text(), QStringLiteral("No EXIF Data"));
+    EXPECT_EQ(window->camera()->text(), QStringLiteral("Camera:"));
+    EXPECT_EQ(window->imageSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
     EXPECT_EQ(fileTimeColour(), DarkRed);
-    ASSERT_TRUE(window->FrozenExifTime);
-    EXPECT_EQ(window->FrozenExifTime->exifText(), QStringLiteral("2008:05:30 15:56:01"));
+    ASSERT_TRUE(window->frozenTime);
+    EXPECT_EQ(window->frozenTime->exifText(), QStringLiteral("2008:05:30 15:56:01"));
 
     // An empty file: no picture, no bytes, the last size stays.
     click(3);
-    EXPECT_TRUE(window->picPreview()->pixmap().isNull());
-    EXPECT_EQ(window->lblSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
-    EXPECT_TRUE(window->lblFileSize()->text().isEmpty());
+    EXPECT_TRUE(window->preview()->pixmap().isNull());
+    EXPECT_EQ(window->imageSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
+    EXPECT_TRUE(window->fileSize()->text().isEmpty());
 }
 
 TEST_F(SelectionPanelTest, APreviewComingLateNeverReplacesTheNewerSelections)
 {
     WriteJpeg(dir.filePath(QStringLiteral("e_large.jpg")), 6000, 1000);
-    window->RefreshList();
+    window->rereadFolder();
     click(0);
-    const QSize canon = window->picPreview()->pixmap().size();
+    const QSize canon = window->preview()->pixmap().size();
     // What was prepared ahead is stale once the large photo changes.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Previews().busy(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->previews().busy(); }));
     SetModified(dir.filePath(QStringLiteral("e_large.jpg")), QDateTime(QDate(2020, 1, 1), QTime(12, 0)));
-    ClickEntry(*window->FileList(), 4);
-    ClickEntry(*window->FileList(), 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Previews().busy(); }));
+    ClickEntry(*window->files(), 4);
+    ClickEntry(*window->files(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->previews().busy(); }));
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->picPreview()->pixmap().size(), canon);
-    EXPECT_EQ(window->lblSize()->text(), QStringLiteral("Bildgrösse: 100 x 68"));
+    EXPECT_EQ(window->preview()->pixmap().size(), canon);
+    EXPECT_EQ(window->imageSize()->text(), QStringLiteral("Bildgrösse: 100 x 68"));
 }

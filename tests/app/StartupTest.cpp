@@ -18,11 +18,11 @@ TEST(Startup, ProgramFolderFirstThenTheNamedOneWhichClosingRemembers)
     WriteJpeg(program.filePath("beispiel.jpg"), 20, 10);
     WriteJpeg(photos.filePath("bild.jpg"), 20, 10);
     auto window = StartMainWindow(executable, {});
-    EXPECT_EQ(window->txtPath()->text(), program.path());
-    EXPECT_EQ(Entries(*window->FileList()), QStringList{"beispiel.jpg"});
+    EXPECT_EQ(window->pathField()->text(), program.path());
+    EXPECT_EQ(Entries(*window->files()), QStringList{"beispiel.jpg"});
     StartMainWindow(executable, {photos.path()})->close();
     window = StartMainWindow(executable, {});
-    EXPECT_EQ(Entries(*window->FileList()), QStringList{"bild.jpg"});
+    EXPECT_EQ(Entries(*window->files()), QStringList{"bild.jpg"});
 }
 
 // The real program started a second time hands its photo, named in other
@@ -48,7 +48,7 @@ TEST(Startup, SecondStartHandsItsPhotoToTheRunningWindow)
     second.start(FOTLEX_EXE, {other.path() + "/TAG 2.JPG"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->FileList()->FileName() == "Tag 2.jpg"; }, 5000));
-    EXPECT_EQ(window->txtPath()->text(), QDir(other.path()).canonicalPath());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->files()->FileName() == "Tag 2.jpg"; }, 5000));
+    EXPECT_EQ(window->pathField()->text(), QDir(other.path()).canonicalPath());
     EXPECT_FALSE(HandOver(runtime.filePath("nobody.socket"), other.path(), 300));
 }

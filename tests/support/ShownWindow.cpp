@@ -12,8 +12,8 @@ std::unique_ptr<MainWindow> ShowMainWindow(const QString &folder)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto window = std::make_unique<MainWindow>();
-    window->txtPath()->setText(folder);
-    EXPECT_TRUE(window->FileList()->setPath(folder));
+    window->pathField()->setText(folder);
+    EXPECT_TRUE(window->files()->setPath(folder));
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     return window;
@@ -27,7 +27,7 @@ void ClickEntry(FileListBox &list, int row, Qt::KeyboardModifiers modifiers, Qt:
 
 void WaitForPreview(const MainWindow &window)
 {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.Previews().waiting(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.previews().waiting(); }));
 }
 
 QStringList Entries(const FileListBox &list)

@@ -14,12 +14,12 @@ inline const QString NoFrozenTimeText =
 // The list's selected entries, in list order.
 std::vector<RenameJob> SelectedRenameJobs(MainWindow &window);
 
-// Connects Command1 ("EXIF-Zeit als Dateiname") to RenameSelectedFiles.
+// Connects renameButton ("EXIF-Zeit als Dateiname") to RenameSelectedFiles.
 void ConnectBatchRename(MainWindow &window);
 
-// Command1's click: renames the list's selected entries after their EXIF
+// renameButton's click: renames the list's selected entries after their EXIF
 // time (or the frozen time with a letter), then re-reads the folder, unchecks
-// chkFreeze and empties the three bottom labels. Files left alone stay
+// freezeTime and empties the three bottom labels. Files left alone stay
 // selected and are listed, with their reasons, in a report. Freeze mode
 // without a frozen time renames nothing and says so. A batch that runs longer
 // than half a second shows a progress dialog whose cancel stops after the

@@ -1,4 +1,4 @@
-#include "app/Command1Rename.h"
+#include "app/BatchCommand.h"
 
 #include "app/MainWindow.h"
 #include "app/SelectionPanel.h"
@@ -45,7 +45,7 @@ void SelectLeftAlone(FileListBox &list, const std::vector<RenameOutcome> &outcom
 
 std::vector<RenameJob> SelectedRenameJobs(MainWindow &window)
 {
-    FileListBox &list = *window.FileList();
+    FileListBox &list = *window.files();
     const QString folder = FolderPrefix(list.Path());
     // Positions as the list holds them before any rename.
     std::vector<RenameJob> jobs;
@@ -58,27 +58,27 @@ std::vector<RenameJob> SelectedRenameJobs(MainWindow &window)
 
 void ConnectBatchRename(MainWindow &window)
 {
-    QObject::connect(window.Command1(), &QPushButton::clicked, &window,
+    QObject::connect(window.renameButton(), &QPushButton::clicked, &window,
                      [&window] { RenameSelectedFiles(window); });
 }
 
 void RenameSelectedFiles(MainWindow &window)
 {
-    if (window.FileList()->ListCount() == 0)
+    if (window.files()->ListCount() == 0)
         return;
     const std::vector<RenameJob> jobs = SelectedRenameJobs(window);
 
     RenameOptions options;
-    options.fileTimes = window.chkFileTime()->isChecked();
-    const bool frozen = window.chkFreeze()->isChecked();
+    options.fileTimes = window.adjustFileTime()->isChecked();
+    const bool frozen = window.freezeTime()->isChecked();
     if (frozen) {
         // Without a usable frozen time nothing is renamed, and the user is told why.
-        if (!window.FrozenExifTime) {
+        if (!window.frozenTime) {
             if (!jobs.empty())
                 ShowMessage(NoFrozenTimeText, 2);
             return;
         }
-        options.frozenTime = window.FrozenExifTime;
+        options.frozenTime = window.frozenTime;
     }
 
     const int total = int(jobs.size());
@@ -101,15 +101,15 @@ void RenameSelectedFiles(MainWindow &window)
     });
     progress.close();
 
-    window.RefreshList();
-    window.chkFreeze()->setChecked(false);
-    window.lblEXIFTime()->setText(QString());
-    window.lblFileSize()->setText(QString());
-    window.lblFileTime()->setText(QString());
+    window.rereadFolder();
+    window.freezeTime()->setChecked(false);
+    window.captureTime()->setText(QString());
+    window.fileSize()->setText(QString());
+    window.fileTime()->setText(QString());
 
     const BatchReport report = MakeBatchReport(outcomes);
     if (!report.worthShowing())
         return;
-    SelectLeftAlone(*window.FileList(), outcomes);
+    SelectLeftAlone(*window.files(), outcomes);
     BatchReportDialog(report.summary, report.lines(), &window).exec();
 }
