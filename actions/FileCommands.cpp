@@ -21,41 +21,41 @@ FileCommands::FileCommands(FileActionsHost &host, QObject *parent)
 void FileCommands::showCurrent()
 {
     FileListBox &list = host_.Files();
-    const QString name = list.FileName();
+    const QString name = list.currentName();
     if (name.isEmpty())
         return;
     // The list's folder: the path field may have been edited since.
-    ShellOpen(QDir(list.Path()).filePath(name));
+    ShellOpen(QDir(list.folder()).filePath(name));
 }
 
 void FileCommands::renameCurrent()
 {
     FileListBox &list = host_.Files();
-    const QString name = list.FileName();
+    const QString name = list.currentName();
     if (name.isEmpty())
         return;
     if (!renameDialog_)
         renameDialog_ = new RenameDialog(host_);
-    renameDialog_->Open(list.Path(), name);
+    renameDialog_->Open(list.folder(), name);
 }
 
 void FileCommands::deleteSelected()
 {
     FileListBox &list = host_.Files();
     QStringList names;
-    for (int i = 0; i < list.ListCount(); ++i) {
-        if (list.Selected(i))
-            names << list.List(i);
+    for (int i = 0; i < list.entryCount(); ++i) {
+        if (list.isEntrySelected(i))
+            names << list.entryName(i);
     }
-    if (names.isEmpty() && !list.FileName().isEmpty())
-        names << list.FileName();
+    if (names.isEmpty() && !list.currentName().isEmpty())
+        names << list.currentName();
     if (names.isEmpty() || !AskDelete(&host_.Owner(), names, DeleteWay::ToTrash))
         return;
 
-    int position = list.ListIndex();
+    int position = list.currentRow();
     QStringList withoutTrash;
     for (const QString &name : names) {
-        if (!MoveToTrash(QDir(list.Path()).filePath(name)))
+        if (!MoveToTrash(QDir(list.folder()).filePath(name)))
             withoutTrash << name;
     }
     // Only where no trash is possible (another file system without one) is
@@ -64,7 +64,7 @@ void FileCommands::deleteSelected()
     QStringList failures;
     if (!withoutTrash.isEmpty() && AskDelete(&host_.Owner(), withoutTrash, DeleteWay::ForGood)) {
         for (const QString &name : withoutTrash) {
-            const FileOpResult result = DeleteFromDisk(QDir(list.Path()).filePath(name));
+            const FileOpResult result = DeleteFromDisk(QDir(list.folder()).filePath(name));
             if (result.ok())
                 ++gone;
             else
@@ -73,11 +73,11 @@ void FileCommands::deleteSelected()
     }
     // With nothing gone, list and selection stay as they were.
     if (gone > 0) {
-        list.Refresh();
-        position = std::min(position, list.ListCount() - 1);
+        list.reread();
+        position = std::min(position, list.entryCount() - 1);
         if (position >= 0) {
-            list.setListIndex(position);
-            list.setSelected(position, true);
+            list.setCurrentRow(position);
+            list.setEntrySelected(position, true);
         }
     }
     if (!failures.isEmpty())

@@ -86,7 +86,7 @@ void RenameDialog::renameFile()
         accept();
         return;
     case HandRenameStatus::Renamed:
-        host_.Files().Refresh();
+        host_.Files().reread();
         selectInList(result.newName);
         accept();
         return;
@@ -108,10 +108,10 @@ void RenameDialog::renameFile()
 void RenameDialog::selectInList(const QString &name)
 {
     FileListBox &list = host_.Files();
-    for (int i = 0; i < list.ListCount(); ++i) {
-        if (list.List(i) == name) {
-            list.setListIndex(i);
-            list.setSelected(i, true);
+    for (int i = 0; i < list.entryCount(); ++i) {
+        if (list.entryName(i) == name) {
+            list.setCurrentRow(i);
+            list.setEntrySelected(i, true);
         }
     }
 }

@@ -34,9 +34,9 @@ void SelectLeftAlone(FileListBox &list, const std::vector<RenameOutcome> &outcom
         if (outcome.status == RenameStatus::Renamed)
             continue;
         const QString name = FileNamePart(outcome.oldPath);
-        for (int i = 0; i < list.ListCount(); ++i) {
-            if (list.List(i) == name)
-                list.setSelected(i, true);
+        for (int i = 0; i < list.entryCount(); ++i) {
+            if (list.entryName(i) == name)
+                list.setEntrySelected(i, true);
         }
     }
 }
@@ -46,12 +46,12 @@ void SelectLeftAlone(FileListBox &list, const std::vector<RenameOutcome> &outcom
 std::vector<RenameJob> SelectedRenameJobs(MainWindow &window)
 {
     FileListBox &list = *window.files();
-    const QString folder = FolderPrefix(list.Path());
+    const QString folder = FolderPrefix(list.folder());
     // Positions as the list holds them before any rename.
     std::vector<RenameJob> jobs;
-    for (int i = 0; i < list.ListCount(); ++i) {
-        if (list.Selected(i))
-            jobs.push_back({folder, list.List(i), std::nullopt});
+    for (int i = 0; i < list.entryCount(); ++i) {
+        if (list.isEntrySelected(i))
+            jobs.push_back({folder, list.entryName(i), std::nullopt});
     }
     return jobs;
 }
@@ -64,7 +64,7 @@ void ConnectBatchRename(MainWindow &window)
 
 void RenameSelectedFiles(MainWindow &window)
 {
-    if (window.files()->ListCount() == 0)
+    if (window.files()->entryCount() == 0)
         return;
     const std::vector<RenameJob> jobs = SelectedRenameJobs(window);
 

@@ -79,8 +79,8 @@ MainWindow::MainWindow(QWidget *parent)
                     2);
     });
     connect(m_fileList, &FileListBox::mouseDown, this,
-            [this](int button, Qt::KeyboardModifiers, const QPoint &globalPos) {
-                if (button == 2)
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint &globalPos) {
+                if (button == Qt::RightButton)
                     m_popupMenu->popup(globalPos);
             });
     connect(m_refreshButton, &ClickLabel::clicked, this, &MainWindow::rereadFolder);
@@ -223,7 +223,7 @@ clsEXIF &MainWindow::reader()
 
 void MainWindow::rereadFolder()
 {
-    m_fileList->Refresh();
+    m_fileList->reread();
     ClearPreview(*this);
     m_imageSize->setText(QStringLiteral("Bildgrösse: "));
     ResetSummary(*this);
@@ -266,7 +266,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    RememberLastPath(m_fileList->Path());
+    RememberLastPath(m_fileList->folder());
     RememberWindowGeometry(saveGeometry());
     event->accept();
 }

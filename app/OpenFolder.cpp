@@ -15,7 +15,7 @@
 bool OpenFolder(MainWindow &window, const QString &folder)
 {
     window.pathField()->setText(folder);
-    if (!window.files()->setPath(folder))
+    if (!window.files()->setFolder(folder))
         return false;
     ClearPreview(window);
     window.imageSize()->setText(QStringLiteral("Bildgrösse: "));
@@ -36,9 +36,9 @@ void OpenTypedFolder(MainWindow &window)
 
 void SelectEntryNamed(FileListBox &list, const QString &name)
 {
-    for (int i = 0; i < list.ListCount(); ++i) {
-        if (list.List(i).compare(name, Qt::CaseInsensitive) == 0) {
-            list.setListIndex(i);
+    for (int i = 0; i < list.entryCount(); ++i) {
+        if (list.entryName(i).compare(name, Qt::CaseInsensitive) == 0) {
+            list.setCurrentRow(i);
             return;
         }
     }
@@ -51,7 +51,7 @@ void ShowHandedOver(MainWindow &window, const QString &path)
         return;
     }
     if (!path.isEmpty()) {
-        const StartFolder start = DecideStartFolder(path, [&window] { return window.files()->Path(); });
+        const StartFolder start = DecideStartFolder(path, [&window] { return window.files()->folder(); });
         OpenFolder(window, start.folder);
         if (!start.wanted.isEmpty())
             SelectEntryNamed(*window.files(), start.wanted);

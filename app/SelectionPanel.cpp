@@ -21,7 +21,7 @@ constexpr int kAhead = 6;
 
 QString EntryPath(const MainWindow &window, int row)
 {
-    return FolderPrefix(window.files()->Path()) + window.files()->List(row);
+    return FolderPrefix(window.files()->folder()) + window.files()->entryName(row);
 }
 
 // Asks for the current entry's preview at the box's own pixel density, and
@@ -29,13 +29,13 @@ QString EntryPath(const MainWindow &window, int row)
 void WantPreview(MainWindow &window)
 {
     const FileListBox &list = *window.files();
-    const int row = list.ListIndex();
+    const int row = list.currentRow();
     if (row < 0)
         return;
     const int step = row >= window.previewRow ? 1 : -1;
     window.previewRow = row;
     QStringList ahead;
-    for (int next = row + step; ahead.size() < kAhead && next >= 0 && next < list.ListCount(); next += step)
+    for (int next = row + step; ahead.size() < kAhead && next >= 0 && next < list.entryCount(); next += step)
         ahead << EntryPath(window, next);
     const QLabel *preview = window.preview();
     const qreal density = preview->devicePixelRatioF();
@@ -122,10 +122,10 @@ void ShowFrozenTime(MainWindow &window)
 
 void ShowSelectedFile(MainWindow &window)
 {
-    const QString name = window.files()->FileName();
+    const QString name = window.files()->currentName();
     if (name.isEmpty())
         return;
-    const QString path = FolderPrefix(window.files()->Path()) + name;
+    const QString path = FolderPrefix(window.files()->folder()) + name;
 
     WantPreview(window);
     ResetSummary(window);

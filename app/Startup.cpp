@@ -27,7 +27,7 @@ std::unique_ptr<MainWindow> StartMainWindow(const QString &executable, const QSt
     const StartFolder start = DecideStartFolder(arguments.join(QLatin1Char(' ')),
                                                 &RememberedLastPath);
     window->pathField()->setText(start.folder);
-    window->files()->setPath(start.folder);
+    window->files()->setFolder(start.folder);
     if (!start.commandPath.isEmpty())
         SelectEntryNamed(*window->files(), start.wanted);
 

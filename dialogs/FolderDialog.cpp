@@ -133,7 +133,7 @@ FolderDialog::FolderDialog(const QString &startFolder, QList<FolderPlace> places
         followStart_ = !aboveStart_.isEmpty();
     });
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { files_->setPath(folder()); });
+            [this] { files_->setFolder(folder()); });
     connect(newFolder_, &QAbstractButton::clicked, this, &FolderDialog::makeFolder);
     connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(ok, &QAbstractButton::clicked, this, &QDialog::accept);
@@ -168,7 +168,7 @@ void FolderDialog::showPlace(int index)
     const QString root = places_.value(index).path;
     model_->setRootPath(root);
     tree_->setRootIndex(model_->index(root));
-    files_->setPath(root);
+    files_->setFolder(root);
 }
 
 // Every folder above it expanded, so that its neighbours show too.
@@ -226,7 +226,7 @@ void FolderDialog::nameFolder(const QModelIndex &index, const QString &name)
         return;
     }
     tree_->setCurrentIndex(index);
-    files_->setPath(folder());
+    files_->setFolder(folder());
 }
 
 void FolderDialog::refuseName(const QModelIndex &index, const QString &name, FolderNameFault fault)

@@ -36,12 +36,12 @@ FileListBox::FileListBox(QWidget *parent)
     connect(&m_diskChanged, &QTimer::timeout, this, &FileListBox::followDisk);
 }
 
-QString FileListBox::Path() const
+QString FileListBox::folder() const
 {
     return m_path;
 }
 
-bool FileListBox::setPath(const QString &folder)
+bool FileListBox::setFolder(const QString &folder)
 {
     const QString absolute = QFileInfo(folder).absoluteFilePath();
     bool ok = false;
@@ -70,18 +70,18 @@ void FileListBox::followDisk()
     const QStringList names = ListMatchingFiles(m_path, m_pattern, &ok);
     if (!ok || names == static_cast<QStringListModel *>(model())->stringList())
         return;
-    const QString current = FileName();
+    const QString current = currentName();
     QStringList selected;
-    for (int i = 0; i < ListCount(); ++i) {
-        if (Selected(i))
-            selected << List(i);
+    for (int i = 0; i < entryCount(); ++i) {
+        if (isEntrySelected(i))
+            selected << entryName(i);
     }
     {
         // The entry shown stays current; the panel need not load it again.
         const QSignalBlocker quiet(selectionModel());
         setEntries(names);
         for (const QString &name : selected)
-            setSelected(int(names.indexOf(name)), true);
+            setEntrySelected(int(names.indexOf(name)), true);
         const QModelIndex entry = model()->index(int(names.indexOf(current)), 0);
         if (entry.isValid())
             selectionModel()->setCurrentIndex(entry, QItemSelectionModel::NoUpdate);
@@ -94,10 +94,10 @@ void FileListBox::followDisk()
 void FileListBox::setPattern(const QString &pattern)
 {
     m_pattern = pattern;
-    Refresh();
+    reread();
 }
 
-void FileListBox::Refresh()
+void FileListBox::reread()
 {
     bool ok = false;
     const QStringList names = ListMatchingFiles(m_path, m_pattern, &ok);
@@ -109,22 +109,22 @@ void FileListBox::setEntries(const QStringList &names)
     static_cast<QStringListModel *>(model())->setStringList(names);
 }
 
-int FileListBox::ListCount() const
+int FileListBox::entryCount() const
 {
     return model()->rowCount();
 }
 
-QString FileListBox::List(int index) const
+QString FileListBox::entryName(int index) const
 {
     return model()->index(index, 0).data().toString();
 }
 
-bool FileListBox::Selected(int index) const
+bool FileListBox::isEntrySelected(int index) const
 {
     return selectionModel()->isSelected(model()->index(index, 0));
 }
 
-void FileListBox::setSelected(int index, bool selected)
+void FileListBox::setEntrySelected(int index, bool selected)
 {
     const QModelIndex entry = model()->index(index, 0);
     if (!entry.isValid())
@@ -133,13 +133,13 @@ void FileListBox::setSelected(int index, bool selected)
                                              : QItemSelectionModel::Deselect);
 }
 
-int FileListBox::ListIndex() const
+int FileListBox::currentRow() const
 {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-void FileListBox::setListIndex(int index)
+void FileListBox::setCurrentRow(int index)
 {
     const QModelIndex entry = model()->index(index, 0);
     if (!entry.isValid()) {
@@ -150,10 +150,10 @@ void FileListBox::setListIndex(int index)
     scrollTo(entry);
 }
 
-QString FileListBox::FileName() const
+QString FileListBox::currentName() const
 {
-    const int index = ListIndex();
-    return index < 0 ? QString() : List(index);
+    const int index = currentRow();
+    return index < 0 ? QString() : entryName(index);
 }
 
 void FileListBox::focusInEvent(QFocusEvent *event)
@@ -169,13 +169,6 @@ void FileListBox::focusInEvent(QFocusEvent *event)
 
 void FileListBox::mousePressEvent(QMouseEvent *event)
 {
-    int button = 0;
-    switch (event->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: break;
-    }
     // A right press makes the entry under the pointer current before the
     // popup menu opens, so that the menu acts on what the user pointed at; an
     // entry outside the selection becomes the only one selected.
@@ -186,7 +179,7 @@ void FileListBox::mousePressEvent(QMouseEvent *event)
                                                          ? QItemSelectionModel::NoUpdate
                                                          : QItemSelectionModel::ClearAndSelect);
     }
-    emit mouseDown(button, event->modifiers(), event->globalPosition().toPoint());
+    emit mouseDown(event->button(), event->modifiers(), event->globalPosition().toPoint());
     if (event->button() != Qt::LeftButton) {
         event->accept();
         return;

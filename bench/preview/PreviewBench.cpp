@@ -139,7 +139,7 @@ double SelectionToPainted(MainWindow &window, int first, int stride, int runs)
         Settle(window);
         QElapsedTimer timer;
         timer.start();
-        window.files()->setListIndex(first + i * stride);
+        window.files()->setCurrentRow(first + i * stride);
         while (window.previews().waiting())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         window.preview()->repaint();
@@ -158,7 +158,7 @@ struct ArrowRun
 // timer of 1 ms notes how long the event loop went without turning.
 ArrowRun HoldDownArrow(MainWindow &window)
 {
-    window.files()->setListIndex(0);
+    window.files()->setCurrentRow(0);
     Settle(window);
     window.files()->setFocus();
     ArrowRun run;
@@ -229,7 +229,7 @@ int main(int argc, char **argv)
                 static_cast<long long>(camera.size()), runs);
 
     MainWindow window;
-    window.files()->setPath(dir.path());
+    window.files()->setFolder(dir.path());
     window.show();
     QApplication::processEvents();
     const double embedded = SelectionToPainted(window, 10, 10, runs);

@@ -28,7 +28,7 @@ TEST(DeleteCommand, MovesTheChosenFileToTheTrashAndSelectsTheNeighbour)
         EXPECT_EQ(answer.boxes[0].icon, QMessageBox::Question);
         EXPECT_EQ(answer.boxes[0].title, "Fotlex");
         EXPECT_EQ(host.Entries(), c.remaining);
-        EXPECT_EQ(host.list->ListIndex(), c.selected);
+        EXPECT_EQ(host.list->currentRow(), c.selected);
         EXPECT_EQ(host.SelectedRows(), c.selected < 0 ? QList<int>() : QList<int>({c.selected}));
     }
 }
@@ -39,7 +39,7 @@ TEST(DeleteCommand, ActsOnTheWholeSelectionOnlyWhenTheUserSaysYes)
         FakeHost host(Five);
         FileCommands commands(host);
         host.Choose(1);
-        host.list->setSelected(3, true);
+        host.list->setEntrySelected(3, true);
         ModalAnswer answer(yes ? ModalAnswer::PressEnter : ModalAnswer::ClickNo);
         commands.deleteSelected();
         ASSERT_EQ(answer.boxes.size(), 1);

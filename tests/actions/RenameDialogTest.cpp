@@ -90,7 +90,7 @@ TEST_F(RenameDialogTest, RenamesTheFileOfTheCommandAndSelectsIt)
     EXPECT_EQ(host->Content("Ä-Straße 2016.jpg"), "b.JPG");
     EXPECT_EQ(host->Content("c.jpg"), "c.jpg");
     EXPECT_EQ(host->Entries().size(), 3);
-    EXPECT_EQ(host->list->FileName(), "Ä-Straße 2016.jpg");
+    EXPECT_EQ(host->list->currentName(), "Ä-Straße 2016.jpg");
     EXPECT_EQ(host->SelectedRows().size(), 1);
 
     // Offered as "a" with ".jpg", confirmed with Enter: closes and touches nothing.

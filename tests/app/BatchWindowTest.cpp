@@ -132,5 +132,5 @@ TEST_F(BatchWindowTest, RenameButtonNamesTheCompanionsAndCtrlZAsksThenTakesTheBa
         EXPECT_EQ(FolderContents(dir.path()) == before, yes);
         EXPECT_EQ(report.summary, yes ? "3 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen" : "");
     }
-    EXPECT_EQ(window->files()->List(0), "a.jpg");
+    EXPECT_EQ(window->files()->entryName(0), "a.jpg");
 }

@@ -48,7 +48,7 @@ TEST(Startup, SecondStartHandsItsPhotoToTheRunningWindow)
     second.start(FOTLEX_EXE, {other.path() + "/TAG 2.JPG"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->files()->FileName() == "Tag 2.jpg"; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->files()->currentName() == "Tag 2.jpg"; }, 5000));
     EXPECT_EQ(window->pathField()->text(), QDir(other.path()).canonicalPath());
     EXPECT_FALSE(HandOver(runtime.filePath("nobody.socket"), other.path(), 300));
 }

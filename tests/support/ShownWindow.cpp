@@ -13,7 +13,7 @@ std::unique_ptr<MainWindow> ShowMainWindow(const QString &folder)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto window = std::make_unique<MainWindow>();
     window->pathField()->setText(folder);
-    EXPECT_TRUE(window->files()->setPath(folder));
+    EXPECT_TRUE(window->files()->setFolder(folder));
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     return window;
@@ -33,16 +33,16 @@ void WaitForPreview(const MainWindow &window)
 QStringList Entries(const FileListBox &list)
 {
     QStringList names;
-    for (int i = 0; i < list.ListCount(); ++i)
-        names << list.List(i);
+    for (int i = 0; i < list.entryCount(); ++i)
+        names << list.entryName(i);
     return names;
 }
 
 QList<int> SelectedRows(const FileListBox &list)
 {
     QList<int> rows;
-    for (int i = 0; i < list.ListCount(); ++i)
-        if (list.Selected(i))
+    for (int i = 0; i < list.entryCount(); ++i)
+        if (list.isEntrySelected(i))
             rows << i;
     return rows;
 }
