@@ -81,5 +81,5 @@ void FileCommands::deleteSelected()
         }
     }
     if (!failures.isEmpty())
-        ShowMessage(failures.join(u'\n'), 3);
+        ShowMessage(MessageKind::Critical, failures.join(u'\n'));
 }

@@ -91,13 +91,13 @@ void RenameDialog::renameFile()
         accept();
         return;
     case HandRenameStatus::Taken:
-        ShowMessage(NameTakenText, 1);
+        ShowMessage(MessageKind::Information, NameTakenText);
         break;
     case HandRenameStatus::InvalidName:
-        ShowMessage(RenameFailureText(result), 2);
+        ShowMessage(MessageKind::Warning, RenameFailureText(result));
         break;
     case HandRenameStatus::Failed:
-        ShowMessage(RenameFailureText(result), 3);
+        ShowMessage(MessageKind::Critical, RenameFailureText(result));
         break;
     }
     // Another try starts from the whole name.

@@ -75,7 +75,7 @@ void RenameSelectedFiles(MainWindow &window)
         // Without a usable frozen time nothing is renamed, and the user is told why.
         if (!window.frozenTime) {
             if (!jobs.empty())
-                ShowMessage(NoFrozenTimeText, 2);
+                ShowMessage(MessageKind::Warning, NoFrozenTimeText);
             return;
         }
         options.frozenTime = window.frozenTime;

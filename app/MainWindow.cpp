@@ -5,7 +5,7 @@
 #include "app/ClickLabel.h"
 #include "app/BatchCommand.h"
 #include "app/UndoLastRename.h"
-#include "app/frmRenamePreview.h"
+#include "app/RenamePreviewDialog.h"
 #include "app/FileActionsWiring.h"
 #include "app/OpenFolder.h"
 #include "app/SelectionPanel.h"
@@ -73,10 +73,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     connect(m_fileList, &FileListBox::currentEntryChanged, this, [this] { ShowSelectedFile(*this); });
     connect(m_fileList, &FileListBox::namesNotShown, this, [](const QStringList &names) {
-        ShowMessage(QStringLiteral("Nicht angezeigt, da der Dateiname kein gültiges UTF-8 ist "
+        ShowMessage(MessageKind::Warning, QStringLiteral("Nicht angezeigt, da der Dateiname kein gültiges UTF-8 ist "
                                    "(bitte zuerst umbenennen):\n")
-                        + names.join(u'\n'),
-                    2);
+                        + names.join(u'\n'));
     });
     connect(m_fileList, &FileListBox::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint &globalPos) {

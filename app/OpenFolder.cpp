@@ -27,11 +27,11 @@ void OpenTypedFolder(MainWindow &window)
 {
     const QString typed = window.pathField()->text().trimmed();
     if (!FolderExists(typed)) {
-        ShowMessage(QStringLiteral("Den Ordner '%1' gibt es nicht.").arg(typed), 2);
+        ShowMessage(MessageKind::Warning, QStringLiteral("Den Ordner '%1' gibt es nicht.").arg(typed));
         return;
     }
     if (!OpenFolder(window, typed))
-        ShowMessage(QStringLiteral("Der Ordner '%1' kann nicht gelesen werden.").arg(typed), 3);
+        ShowMessage(MessageKind::Critical, QStringLiteral("Der Ordner '%1' kann nicht gelesen werden.").arg(typed));
 }
 
 void SelectEntryNamed(FileListBox &list, const QString &name)

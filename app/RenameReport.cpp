@@ -15,7 +15,7 @@ void ShowRenameReport(QWidget &owner, const std::vector<RenameOutcome> &outcomes
 void ShowUndoReport(QWidget &owner, int number, const UndoRun &run)
 {
     if (!run.problem.ok()) {
-        ShowMessage(UndoProblemText(number, run.problem), 2);
+        ShowMessage(MessageKind::Warning, UndoProblemText(number, run.problem));
         return;
     }
     QStringList lines;

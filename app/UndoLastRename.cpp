@@ -40,7 +40,7 @@ void UndoLastRename(MainWindow &window)
 {
     const std::optional<JournalInfo> batch = NewestUndoable();
     if (!batch) {
-        ShowMessage(QStringLiteral("Keine Umbenennung zum Rückgängigmachen."), 1);
+        ShowMessage(MessageKind::Information, QStringLiteral("Keine Umbenennung zum Rückgängigmachen."));
         return;
     }
     if (!AskUndo(window, *batch))

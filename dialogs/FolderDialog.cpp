@@ -203,7 +203,7 @@ void FolderDialog::makeFolderIn(const QModelIndex &parent)
         name = proposal + QStringLiteral(" %1").arg(n);
     const QModelIndex made = model_->mkdir(parent, name);
     if (!made.isValid()) {
-        ShowMessage(FolderNameFaultText(FolderNameFault::NotCreated), 3);
+        ShowMessage(MessageKind::Critical, FolderNameFaultText(FolderNameFault::NotCreated));
         return;
     }
     tree_->expand(parent);
@@ -231,7 +231,7 @@ void FolderDialog::nameFolder(const QModelIndex &index, const QString &name)
 
 void FolderDialog::refuseName(const QModelIndex &index, const QString &name, FolderNameFault fault)
 {
-    ShowMessage(FolderNameFaultText(fault), fault == FolderNameFault::Taken ? 1 : 2);
+    ShowMessage(fault == FolderNameFault::Taken ? MessageKind::Information : MessageKind::Warning, FolderNameFaultText(fault));
     names_->retryWith(name);
     tree_->setCurrentIndex(index);
     tree_->edit(index);

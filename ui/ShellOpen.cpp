@@ -36,13 +36,13 @@ void ShellOpen(const QString &path)
         opener->deleteLater();
         if (status == QProcess::NormalExit && exitCode == 0)
             return;
-        ShowMessage(ShellOpenFailureText(path, true, exitCode), 3);
+        ShowMessage(MessageKind::Critical, ShellOpenFailureText(path, true, exitCode));
     });
     QObject::connect(opener, &QProcess::errorOccurred, opener, [opener, path](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;
         opener->deleteLater();
-        ShowMessage(ShellOpenFailureText(path, false, 0), 3);
+        ShowMessage(MessageKind::Critical, ShellOpenFailureText(path, false, 0));
     });
     opener->start();
 }

@@ -20,26 +20,13 @@ long long HalfOf(double twips)
 
 }
 
-void ShowMessage(const QString &message, int kind, QString &title)
+void ShowMessage(MessageKind kind, const QString &message)
 {
-    if (title.isEmpty())
-        title = ProgramName;
-    QMessageBox::Icon icon;
-    switch (kind) {
-    case 1: icon = QMessageBox::Information; break;
-    case 2: icon = QMessageBox::Warning; break;
-    case 3: icon = QMessageBox::Critical; break;
-    case 4: icon = QMessageBox::Question; break;
-    default: return;
-    }
-    QMessageBox box(icon, title, message, QMessageBox::Ok, QApplication::activeWindow());
+    const QMessageBox::Icon icon = kind == MessageKind::Information ? QMessageBox::Information
+                                   : kind == MessageKind::Warning   ? QMessageBox::Warning
+                                                                    : QMessageBox::Critical;
+    QMessageBox box(icon, ProgramName, message, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
-}
-
-void ShowMessage(const QString &message, int kind)
-{
-    QString title;
-    ShowMessage(message, kind, title);
 }
 
 void CenterForm(QWidget &form)

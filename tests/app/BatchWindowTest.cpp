@@ -4,7 +4,7 @@
 #include "tests/app/ReportWatch.h"
 
 #include "app/BatchCommand.h"
-#include "app/frmRenamePreview.h"
+#include "app/RenamePreviewDialog.h"
 
 #include <QDir>
 #include <QTableWidget>
@@ -80,8 +80,8 @@ TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt
     std::vector<RenameJob> jobs;
     for (const QString name : {"b.jpg", "c.jpg", "e.jpg", "d.jpg"})
         jobs.push_back({dir.path() + '/', name, std::nullopt});
-    frmRenamePreview dialog(jobs, {});
-    const QTableWidget &table = *dialog.Plan();
+    RenamePreviewDialog dialog(jobs, {});
+    const QTableWidget &table = *dialog.planTable();
     EXPECT_EQ(Column(table, 0), QStringList({"b.jpg", "b.xmp", "c.jpg", "e.jpg", "d.jpg"}));
     EXPECT_EQ(Column(table, 1).at(4), "bleibt: 2016-08-28 - 02-24-00.jpg existiert bereits");
 

@@ -1,4 +1,4 @@
-#include "app/frmRenamePreview.h"
+#include "app/RenamePreviewDialog.h"
 
 #include "app/BatchCommand.h"
 #include "app/MainWindow.h"
@@ -37,10 +37,10 @@ QString VerdictText(const RenameOutcome &outcome)
 
 } // namespace
 
-frmRenamePreview::frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions options, QWidget *parent)
+RenamePreviewDialog::RenamePreviewDialog(std::vector<RenameJob> jobs, RenameOptions options, QWidget *parent)
     : QDialog(parent), m_jobs(std::move(jobs)), m_options(std::move(options))
 {
-    setObjectName(QStringLiteral("frmRenamePreview"));
+    setObjectName(QStringLiteral("renamePreviewDialog"));
     setWindowTitle(QStringLiteral("Umbenennen mit Vorschau"));
     resize(720, 480);
 
@@ -73,22 +73,22 @@ frmRenamePreview::frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions op
     layout->addWidget(buttons);
 
     for (QCheckBox *box : {m_burst, m_companions, m_adjustFileTime})
-        connect(box, &QCheckBox::toggled, this, &frmRenamePreview::replan);
+        connect(box, &QCheckBox::toggled, this, &RenamePreviewDialog::replan);
     // Typing an offset plans again once the typing pauses, not at every key.
     m_typing = new QTimer(this);
     m_typing->setSingleShot(true);
     m_typing->setInterval(250);
-    connect(m_typing, &QTimer::timeout, this, &frmRenamePreview::replan);
+    connect(m_typing, &QTimer::timeout, this, &RenamePreviewDialog::replan);
     connect(m_shiftField, &QLineEdit::textChanged, this, [this] {
         m_renameButton->setEnabled(false);
         m_typing->start();
     });
-    connect(buttons, &QDialogButtonBox::accepted, this, &frmRenamePreview::carryOut);
+    connect(buttons, &QDialogButtonBox::accepted, this, &RenamePreviewDialog::carryOut);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     replan();
 }
 
-void frmRenamePreview::replan()
+void RenamePreviewDialog::replan()
 {
     const QString shiftText = m_shiftField->text().trimmed();
     const std::optional<qint64> shift = shiftText.isEmpty() ? qint64(0) : ParseClockShift(shiftText);
@@ -114,7 +114,7 @@ void frmRenamePreview::replan()
     m_summary->setText(QStringLiteral("%1 werden umbenannt, %2 bleiben").arg(moving).arg(staying));
 }
 
-void frmRenamePreview::carryOut()
+void RenamePreviewDialog::carryOut()
 {
     m_outcomes = CarryOutPlan(m_plan);
     accept();
@@ -132,13 +132,13 @@ void ConnectRenamePreview(MainWindow &window)
         options.fileTimes = window.adjustFileTime()->isChecked();
         if (window.freezeTime()->isChecked()) {
             if (!window.frozenTime) {
-                ShowMessage(QStringLiteral("Keine EXIF-Zeit zum Einfrieren: zuerst ein Bild mit "
-                                           "EXIF-Zeit anzeigen."), 2);
+                ShowMessage(MessageKind::Warning, QStringLiteral("Keine EXIF-Zeit zum Einfrieren: zuerst ein Bild mit "
+                                           "EXIF-Zeit anzeigen."));
                 return;
             }
             options.frozenTime = window.frozenTime;
         }
-        frmRenamePreview dialog(SelectedRenameJobs(window), options, &window);
+        RenamePreviewDialog dialog(SelectedRenameJobs(window), options, &window);
         if (dialog.exec() != QDialog::Accepted)
             return;
         window.rereadFolder();

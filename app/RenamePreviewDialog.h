@@ -17,17 +17,17 @@ class QTimer;
 // again whenever an option changes. "Umbenennen" is disabled while the offset
 // typed is being planned or is not valid. "Umbenennen" carries out exactly the
 // plan shown.
-class frmRenamePreview : public QDialog
+class RenamePreviewDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmRenamePreview(std::vector<RenameJob> jobs, RenameOptions options, QWidget *parent = nullptr);
+    RenamePreviewDialog(std::vector<RenameJob> jobs, RenameOptions options, QWidget *parent = nullptr);
 
     QCheckBox *burst() const { return m_burst; }
     QLineEdit *shiftField() const { return m_shiftField; }
     QCheckBox *adjustFileTime() const { return m_adjustFileTime; }
-    QTableWidget *Plan() const { return m_table; }
+    QTableWidget *planTable() const { return m_table; }
     QPushButton *renameButton() const { return m_renameButton; }
 
     const BatchPlan &plan() const { return m_plan; }
