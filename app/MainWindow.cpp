@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "app/AppGlobals.h"
 #include "app/BrowseForFolder.h"
 #include "app/ClickLabel.h"
 #include "app/BatchCommand.h"
@@ -9,7 +8,7 @@
 #include "app/FileActionsWiring.h"
 #include "app/OpenFolder.h"
 #include "app/SelectionPanel.h"
-#include "app/SettingsLocation.h"
+#include "app/WindowSettings.h"
 #include "app/WidgetColour.h"
 #include "app/WindowIcon.h"
 #include "metadata/clsEXIF.h"
@@ -53,8 +52,8 @@ const QSize DesignSize = Twips(0, 0, 8295, 8985).size();
 
 }
 
-MainWindow::MainWindow(QWidget *parent)
-    : QWidget(parent)
+MainWindow::MainWindow(WindowSettings settings, QWidget *parent)
+    : QWidget(parent), m_settings(std::move(settings))
 {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     setObjectName(QStringLiteral("MainWindow"));
@@ -102,7 +101,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     // Load step.
     CenterForm(*this);
-    setWindowTitle(QStringLiteral("Kestrune ") + SettingsSection);
+    setWindowTitle(QStringLiteral("Kestrune ") + ProgramName);
     m_captureTime->clear();
     m_fileSize->clear();
     m_fileTime->clear();
@@ -265,7 +264,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    RememberLastPath(m_fileList->folder());
-    RememberWindowGeometry(saveGeometry());
+    m_settings.rememberLastPath(m_fileList->folder());
+    m_settings.rememberWindowGeometry(saveGeometry());
     event->accept();
 }

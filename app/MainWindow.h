@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WindowSettings.h"
 #include "metadata/CaptureTime.h"
 #include "ui/Stretch.h"
 
@@ -31,7 +32,7 @@ class MainWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(WindowSettings settings, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     FileListBox *files() const { return m_fileList; }
@@ -109,4 +110,5 @@ private:
     std::unique_ptr<clsEXIF> m_exifReader;
     PreviewLoader *m_previews = nullptr;
     Stretch m_stretch;
+    WindowSettings m_settings;
 };

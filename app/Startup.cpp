@@ -1,9 +1,8 @@
 #include "app/Startup.h"
 
-#include "app/AppGlobals.h"
 #include "app/MainWindow.h"
 #include "app/OpenFolder.h"
-#include "app/SettingsLocation.h"
+#include "app/WindowSettings.h"
 #include "app/StartFolder.h"
 #include "widgets/FileListBox.h"
 
@@ -14,18 +13,15 @@
 std::unique_ptr<MainWindow> StartMainWindow(const QString &executable, const QStringList &arguments)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QFileInfo exe(executable);
-    AppPath = exe.absolutePath();
-    SettingsFile = SettingsFileFor(executable, SettingsSection);
-
-    auto window = std::make_unique<MainWindow>();
+    const WindowSettings settings = WindowSettings::ForProgram(executable);
+    auto window = std::make_unique<MainWindow>(settings);
     // Before the first preview, which is drawn for the preview's size.
     // restoreGeometry puts a window that would lie off every screen back on one.
-    const QByteArray geometry = RememberedWindowGeometry();
+    const QByteArray geometry = settings.windowGeometry();
     if (!geometry.isEmpty())
         window->restoreGeometry(geometry);
     const StartFolder start = DecideStartFolder(arguments.join(QLatin1Char(' ')),
-                                                &RememberedLastPath);
+                                                [&settings] { return settings.lastPath(); });
     window->pathField()->setText(start.folder);
     window->files()->setFolder(start.folder);
     if (!start.commandPath.isEmpty())

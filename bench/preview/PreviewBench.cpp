@@ -228,7 +228,7 @@ int main(int argc, char **argv)
     std::printf("6000 x 4000 JPEG with a 160 x 107 EXIF thumbnail, %lld bytes, median of %d runs\n",
                 static_cast<long long>(camera.size()), runs);
 
-    MainWindow window;
+    MainWindow window(WindowSettings(dir.filePath(QStringLiteral("Fotlex.ini")), dir.path()));
     window.files()->setFolder(dir.path());
     window.show();
     QApplication::processEvents();

@@ -1,5 +1,6 @@
 #include "ShownWindow.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
@@ -11,7 +12,8 @@
 std::unique_ptr<MainWindow> ShowMainWindow(const QString &folder)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    auto window = std::make_unique<MainWindow>();
+    // A settings file of the tests' own home, never the user's.
+    auto window = std::make_unique<MainWindow>(WindowSettings(QDir::home().filePath("Fotlex.ini"), QDir::homePath()));
     window->pathField()->setText(folder);
     EXPECT_TRUE(window->files()->setFolder(folder));
     window->show();
