@@ -14,7 +14,7 @@
 #include "metadata/clsEXIF.h"
 #include "services/ImageTypes.h"
 #include "ui/FormLayout.h"
-#include "ui/PreviewLoader.h"
+#include "preview/PreviewLoader.h"
 #include "ui/Ui.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FlatButton.h"

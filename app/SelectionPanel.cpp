@@ -5,7 +5,7 @@
 #include "app/WidgetColour.h"
 #include "metadata/clsEXIF.h"
 #include "services/Paths.h"
-#include "ui/PreviewLoader.h"
+#include "preview/PreviewLoader.h"
 #include "widgets/FileListBox.h"
 
 #include <QCheckBox>

@@ -9,7 +9,7 @@
 // bench_preview [runs]   (QT_QPA_PLATFORM=offscreen unless set)
 
 #include "app/MainWindow.h"
-#include "ui/PreviewLoader.h"
+#include "preview/PreviewLoader.h"
 #include "widgets/FileListBox.h"
 
 #include "bench/BenchSupport.h"

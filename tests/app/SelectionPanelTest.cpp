@@ -1,6 +1,6 @@
 #include "ShownWindow.h"
 #include "TestFiles.h"
-#include "ui/PreviewLoader.h"
+#include "preview/PreviewLoader.h"
 
 #include <gtest/gtest.h>
 

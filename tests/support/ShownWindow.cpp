@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include "ui/PreviewLoader.h"
+#include "preview/PreviewLoader.h"
 
 #include <gtest/gtest.h>
 

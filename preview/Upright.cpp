@@ -1,4 +1,4 @@
-#include "ui/Upright.h"
+#include "preview/Upright.h"
 
 #include <QTransform>
 

@@ -1,4 +1,4 @@
-#include "ui/Thumbnail.h"
+#include "preview/Thumbnail.h"
 
 #include "GuiFiles.h"
 

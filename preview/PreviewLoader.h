@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Thumbnail.h"
+#include "preview/Thumbnail.h"
 
 #include <QCache>
 #include <QObject>

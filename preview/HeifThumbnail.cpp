@@ -1,4 +1,4 @@
-#include "ui/HeifThumbnail.h"
+#include "preview/HeifThumbnail.h"
 
 #include <QFile>
 

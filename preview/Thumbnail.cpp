@@ -1,11 +1,11 @@
-#include "ui/Thumbnail.h"
+#include "preview/Thumbnail.h"
 
 #include "metadata/EmbeddedPreview.h"
 #include "metadata/JpegPreviews.h"
 #include "services/RegularFile.h"
-#include "ui/HeifThumbnail.h"
-#include "ui/PreviewFit.h"
-#include "ui/Upright.h"
+#include "preview/HeifThumbnail.h"
+#include "preview/PreviewFit.h"
+#include "preview/Upright.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/PreviewFit.h"
+#include "preview/PreviewFit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/PreviewLoader.h"
+#include "preview/PreviewLoader.h"
 
 #include <QFileInfo>
 
