@@ -57,7 +57,9 @@ public:
             }
         }
         journalThread.join();
-        journal_.finish();
+        // The journal ran ahead of the renames: a batch stopped early counts
+        // the files it changed, which an undo will take back.
+        journal_.finish(changed_);
         return std::move(outcomes_);
     }
 
@@ -177,6 +179,7 @@ private:
             break;
         }
         for (PlannedFile &file : unit) {
+            changed_ += changes(file) && file.outcome.status != RenameStatus::Failed ? 1 : 0;
             outcomes_.push_back(std::move(file.outcome));
             if (progress_ && !progress_(outcomes_.back(), int(outcomes_.size()), total_))
                 stopped_ = true;
@@ -195,6 +198,7 @@ private:
     ShotQueue ready_;
     // The renaming thread's.
     std::vector<RenameOutcome> outcomes_;
+    int changed_ = 0;
     std::atomic<bool> stopped_ = false;
 };
 

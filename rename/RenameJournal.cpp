@@ -274,7 +274,7 @@ FileOpResult JournalWriter::flush()
     return result;
 }
 
-FileOpResult JournalWriter::finish()
+FileOpResult JournalWriter::finish(std::optional<int> changed)
 {
     // An undo with nothing left to do still marks its batch as taken back.
     if (files_ == 0 && kind_ == JournalKind::Rename)
@@ -282,7 +282,7 @@ FileOpResult JournalWriter::finish()
     const FileOpResult flushed = flush();
     if (!flushed.ok())
         return flushed;
-    if (!WriteAll(fd_, "E\t" + QByteArray::number(files_) + '\n').ok() || ::fdatasync(fd_) != 0)
+    if (!WriteAll(fd_, "E\t" + QByteArray::number(changed.value_or(files_)) + '\n').ok() || ::fdatasync(fd_) != 0)
         return {errno};
     return {};
 }

@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QString>
 
+#include <optional>
+
 #include <vector>
 
 // The journals that let a batch be taken back: one file per batch under
@@ -65,9 +67,11 @@ public:
     // Writes the pending intents and syncs them; the first time creates the
     // journal, locked while this object lives, and syncs its folder too.
     FileOpResult flush();
-    // Flushes and marks the batch complete; a rename batch to which nothing
-    // was added leaves no journal.
-    FileOpResult finish();
+    // Flushes and marks the batch complete with the number of files it
+    // changed: `changed` where a batch stopped early left intents written
+    // ahead undone, else every one added. A rename batch to which nothing was
+    // added leaves no journal.
+    FileOpResult finish(std::optional<int> changed = std::nullopt);
 
 private:
     FileOpResult create();
