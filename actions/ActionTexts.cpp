@@ -24,23 +24,13 @@ QString RenameFailureText(const HandRenameResult &result)
         .arg(result.newName, result.error.reason());
 }
 
-QString RefusedCharactersText(const QString &refused)
-{
-    QStringList shown;
-    bool control = false;
-    for (const QChar c : refused) {
-        if (c.category() == QChar::Other_Control)
-            control = true;
-        else
-            shown << QString(c);
-    }
-    if (control)
-        shown << QStringLiteral("Steuerzeichen");
-    return QStringLiteral("Nicht erlaubt: ") + shown.join(u' ');
-}
-
 QString DeleteFailureText(const QString &fileName, const FileOpResult &error)
 {
     return QStringLiteral("Das Bild '%1' konnte nicht gelöscht werden.\n%2")
         .arg(fileName, error.reason());
+}
+
+QString NameTakenText()
+{
+    return QStringLiteral("Datei existiert bereits.   ");
 }

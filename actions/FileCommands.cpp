@@ -4,7 +4,8 @@
 #include "actions/DeleteFromDisk.h"
 #include "actions/DeleteQuestion.h"
 #include "actions/FileActionsHost.h"
-#include "actions/RenameDialog.h"
+#include "actions/NewName.h"
+#include "dialogs/RenameDialog.h"
 #include "ui/ShellOpen.h"
 #include "ui/Ui.h"
 #include "widgets/FileListBox.h"
@@ -35,8 +36,43 @@ void FileCommands::renameCurrent()
     if (name.isEmpty())
         return;
     if (!renameDialog_)
-        renameDialog_ = new RenameDialog(host_);
-    renameDialog_->Open(list.folder(), name);
+        renameDialog_ = new RenameDialog(&host_.Owner());
+    const OfferedName offered = SplitOfferedName(name);
+    // The folder and name it was opened with, whatever the list does meanwhile.
+    renameDialog_->Open(offered.base, offered.extension,
+                        [this, folder = list.folder(), name, extension = offered.extension](const QString &base) {
+                            return renameTo(folder, name, base, extension);
+                        });
+}
+
+bool FileCommands::renameTo(const QString &folder, const QString &name, const QString &base, const QString &extension)
+{
+    const HandRenameResult result = RenameInFolder(folder, name, base, extension);
+    switch (result.outcome) {
+    case HandRenameStatus::Unchanged:
+        return true;
+    case HandRenameStatus::Renamed: {
+        FileListBox &list = host_.Files();
+        list.reread();
+        for (int i = 0; i < list.entryCount(); ++i) {
+            if (list.entryName(i) == result.newName) {
+                list.setCurrentRow(i);
+                list.setEntrySelected(i, true);
+            }
+        }
+        return true;
+    }
+    case HandRenameStatus::Taken:
+        ShowMessage(MessageKind::Information, NameTakenText());
+        break;
+    case HandRenameStatus::InvalidName:
+        ShowMessage(MessageKind::Warning, RenameFailureText(result));
+        break;
+    case HandRenameStatus::Failed:
+        ShowMessage(MessageKind::Critical, RenameFailureText(result));
+        break;
+    }
+    return false;
 }
 
 void FileCommands::deleteSelected()

@@ -26,6 +26,10 @@ public:
     void deleteSelected();
 
 private:
+    // Renames `name` in `folder` to base + extension and selects it in the
+    // list; a refusal is named in a message. False when the user may try again.
+    bool renameTo(const QString &folder, const QString &name, const QString &base, const QString &extension);
+
     FileActionsHost &host_;
     QPointer<RenameDialog> renameDialog_;
 };

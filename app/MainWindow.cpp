@@ -1,270 +1,469 @@
 #include "app/MainWindow.h"
 
-#include "app/BrowseForFolder.h"
-#include "app/ClickLabel.h"
-#include "app/BatchCommand.h"
-#include "app/UndoLastRename.h"
-#include "app/RenamePreviewDialog.h"
-#include "app/FileActionsWiring.h"
-#include "app/OpenFolder.h"
-#include "app/SelectionPanel.h"
-#include "app/WindowSettings.h"
-#include "app/WidgetColour.h"
+#include "actions/BatchCommands.h"
+#include "actions/FileCommands.h"
+#include "app/PathsToOpen.h"
 #include "app/WindowIcon.h"
+#include "dialogs/FolderDialog.h"
 #include "metadata/clsEXIF.h"
 #include "services/ImageTypes.h"
-#include "ui/FormLayout.h"
-#include "preview/PreviewLoader.h"
+#include "services/Paths.h"
+#include "ui/DateTimeText.h"
 #include "ui/Ui.h"
+#include "widgets/Colours.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/FileListBox.h"
 #include "widgets/FlatButton.h"
+#include "widgets/InfoPanel.h"
+#include "widgets/PreviewView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
-QFont Arial(double points, bool bold = false)
-{
-    return FormFont(QStringLiteral("Arial"), points, bold);
-}
+// How many neighbours in the direction of travel are prepared ahead.
+constexpr int Ahead = 6;
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QRect &place, const QString &caption,
-                  const QFont &font, Qt::Alignment alignment = Qt::AlignLeft)
-{
-    auto *label = Place(new QLabel(parent), name, place);
-    // EXIF texts come from the file; they must never be read as markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setText(caption);
-    label->setFont(font);
-    label->setAlignment(alignment | Qt::AlignTop);
-    return label;
-}
-
+// The tag list's light yellow, and the navy of the time the batch gives.
+const QColor TagListYellow(255, 255, 192);
 const QColor Navy(0, 0, 128);
-const QSize DesignSize = Twips(0, 0, 8295, 8985).size();
+
+template <typename Control>
+Control *Named(Control *control, const char *name)
+{
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
 
 }
 
 MainWindow::MainWindow(WindowSettings settings, QWidget *parent)
-    : QWidget(parent), m_settings(std::move(settings))
+    : QMainWindow(parent), m_settings(std::move(settings)), m_reader(std::make_unique<clsEXIF>())
 {
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     setObjectName(QStringLiteral("MainWindow"));
-    // The design size is the first size and the smallest.
-    setMinimumSize(DesignSize);
-    resize(DesignSize);
+    setWindowTitle(QStringLiteral("Kestrune ") + ProgramName);
     setWindowIcon(WindowIcon());
-    // The font of the controls that name none of their own: the list and tagList.
-    setFont(Arial(8.25));
-    m_previews = new PreviewLoader(this);
-    createControls();
-    createPopupMenu();
-    ConnectFileActions(*this);
-    setTabOrder();
-    stretchControls();
 
-    connect(m_fileList, &FileListBox::currentEntryChanged, this, [this] { ShowSelectedFile(*this); });
+    m_areas = Named(new QSplitter(Qt::Horizontal), "areas");
+    m_areas->addWidget(buildBrowser());
+    m_areas->addWidget(buildPhotoArea());
+    m_tagList = Named(new QPlainTextEdit, "tagList");
+    m_tagList->setReadOnly(true);
+    m_tagList->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_tagList->setTabChangesFocus(true);
+    m_tagList->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_tagList->setMinimumWidth(160);
+    m_areas->addWidget(m_tagList);
+    m_areas->setStretchFactor(1, 1);
+    for (int i = 0; i < m_areas->count(); ++i)
+        m_areas->setCollapsible(i, false);
+
+    auto *central = new QWidget;
+    auto *column = new QVBoxLayout(central);
+    column->addWidget(m_areas, 1);
+    column->addWidget(buildBottom());
+    setCentralWidget(central);
+
+    m_word = Named(new QLabel, "statusWord");
+    m_word->setTextFormat(Qt::RichText);
+    statusBar()->addWidget(m_word, 1);
+
+    m_commands = new FileCommands(*this, this);
+    buildPopupMenu();
+    connectControls();
+    colourTime();
+    restoreLayout();
+    // The reading order: left to right, then down.
+    const QList<QWidget *> order{m_pathField, m_browseButton, m_refreshButton, m_fileList,
+                                 m_tagList,   m_adjustFileTime, m_freezeTime, m_renameButton};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    m_fileList->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget *MainWindow::buildBrowser()
+{
+    m_pathField = Named(new QLineEdit, "pathField");
+    m_pathField->setToolTip(tr("Ordner oder Foto: Eingabetaste öffnet"));
+    auto *caption = new QLabel(tr("&Pfad:"));
+    caption->setBuddy(m_pathField);
+    m_browseButton = Named(new FlatButton(QStringLiteral("...")), "browseButton");
+    m_browseButton->setToolTip(tr("Ordner wählen"));
+    m_refreshButton = Named(new QToolButton, "refreshButton");
+    m_refreshButton->setIcon(QIcon::fromTheme(QStringLiteral("view-refresh")));
+    if (m_refreshButton->icon().isNull())
+        m_refreshButton->setText(QStringLiteral("\u21BB"));
+    m_refreshButton->setToolTip(tr("Aktuellen Pfad neu einlesen (F5)"));
+    m_refreshButton->setAutoRaise(true);
+    m_fileList = Named(new FileListBox, "fileList");
+    m_fileList->setPattern(ImagePattern());
+    m_fileList->setMinimumWidth(140);
+
+    auto *pathRow = new QHBoxLayout;
+    pathRow->addWidget(caption);
+    pathRow->addWidget(m_pathField, 1);
+    pathRow->addWidget(m_browseButton);
+    pathRow->addWidget(m_refreshButton);
+    auto *browser = new QWidget;
+    auto *layout = new QVBoxLayout(browser);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(pathRow);
+    layout->addWidget(m_fileList, 1);
+    return browser;
+}
+
+QWidget *MainWindow::buildPhotoArea()
+{
+    m_preview = Named(new PreviewView, "preview");
+    m_infoPanel = Named(new InfoPanel, "infoPanel");
+    m_photoArea = Named(new QSplitter(Qt::Vertical), "photoArea");
+    m_photoArea->addWidget(m_preview);
+    m_photoArea->addWidget(m_infoPanel);
+    m_photoArea->setStretchFactor(0, 1);
+    m_photoArea->setCollapsible(0, false);
+    m_photoArea->setCollapsible(1, false);
+    return m_photoArea;
+}
+
+QWidget *MainWindow::buildBottom()
+{
+    m_timeCaption = Named(new QLabel(tr("EXIF-Zeit:")), "timeCaption");
+    m_captureTime = Named(new ElidedLabel, "captureTime");
+    QFont bold = m_captureTime->font();
+    bold.setBold(true);
+    m_timeCaption->setFont(bold);
+    m_captureTime->setFont(bold);
+    m_adjustFileTime = Named(new QCheckBox(tr("&Dateizeit anpassen")), "adjustFileTime");
+    m_freezeTime = Named(new QCheckBox(tr("EXIF-Zeit &einfrieren")), "freezeTime");
+    m_renameButton = Named(new QPushButton(tr("EXIF-Zeit als Dateiname (ausgewählte Dateien)")), "renameButton");
+    QFont large = m_renameButton->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.2);
+    m_renameButton->setFont(large);
+
+    auto *options = new QHBoxLayout;
+    options->addWidget(m_timeCaption);
+    options->addWidget(m_captureTime, 1);
+    options->addWidget(m_adjustFileTime);
+    options->addWidget(m_freezeTime);
+    auto *bottom = new QWidget;
+    auto *layout = new QVBoxLayout(bottom);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(options);
+    layout->addWidget(m_renameButton);
+    return bottom;
+}
+
+void MainWindow::buildPopupMenu()
+{
+    m_popupMenu = Named(new QMenu(this), "popupMenu");
+    const auto add = [this](const QString &text, const char *name, const QKeySequence &key) {
+        QAction *action = Named(m_popupMenu->addAction(text), name);
+        // The keys act only while the list has the focus; in the path field
+        // Delete edits the text.
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        m_fileList->addAction(action);
+        return action;
+    };
+    connect(add(tr("Bild anzeigen..."), "showAction", {}), &QAction::triggered, m_commands,
+            &FileCommands::showCurrent);
+    m_popupMenu->addSeparator();
+    connect(add(tr("Bild umbenennen..."), "renameAction", QKeySequence(Qt::Key_F2)), &QAction::triggered, m_commands,
+            &FileCommands::renameCurrent);
+    connect(add(tr("Bild löschen..."), "deleteAction", QKeySequence(Qt::Key_Delete)), &QAction::triggered,
+            m_commands, &FileCommands::deleteSelected);
+    connect(add(tr("Umbenennen mit Vorschau..."), "previewAction", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)),
+            &QAction::triggered, this, [this] { RenameWithPreview(*this); });
+    connect(add(tr("Letzte Umbenennung rückgängig"), "undoAction", QKeySequence::Undo), &QAction::triggered, this,
+            [this] { UndoLastBatch(*this); });
+}
+
+void MainWindow::connectControls()
+{
+    connect(m_fileList, &FileListBox::currentEntryChanged, this, &MainWindow::showCurrentPhoto);
+    connect(m_fileList, &FileListBox::entryDoubleClicked, m_commands, &FileCommands::showCurrent);
     connect(m_fileList, &FileListBox::namesNotShown, this, [](const QStringList &names) {
-        ShowMessage(MessageKind::Warning, QStringLiteral("Nicht angezeigt, da der Dateiname kein gültiges UTF-8 ist "
-                                   "(bitte zuerst umbenennen):\n")
-                        + names.join(u'\n'));
+        ShowMessage(MessageKind::Warning, tr("Nicht angezeigt, da der Dateiname kein gültiges UTF-8 ist "
+                                             "(bitte zuerst umbenennen):\n%1")
+                                              .arg(names.join(u'\n')));
     });
     connect(m_fileList, &FileListBox::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint &globalPos) {
                 if (button == Qt::RightButton)
                     m_popupMenu->popup(globalPos);
             });
-    connect(m_refreshButton, &ClickLabel::clicked, this, &MainWindow::rereadFolder);
-    connect(m_browseButton, &QAbstractButton::clicked, this, [this] { BrowseForFolder(*this); });
-    ConnectBatchRename(*this);
-    ConnectRenamePreview(*this);
-    ConnectUndoLastRename(*this);
-    connect(m_preview, &ClickLabel::clicked, this, [this] { ClearPreview(*this); });
-    connect(m_previews, &PreviewLoader::ready, this, [this](const Thumbnail &thumbnail) { ShowPreview(*this, thumbnail); });
-    // Ticked, the box shows the time the batch will give every file.
-    connect(m_freezeTime, &QCheckBox::toggled, this, [this](bool frozen) {
-        if (frozen)
-            ShowFrozenTime(*this);
-        else
-            ShowSelectedFile(*this);
-    });
-    connect(m_pathField, &QLineEdit::returnPressed, this, [this] { OpenTypedFolder(*this); });
     auto *reread = new QShortcut(QKeySequence(Qt::Key_F5), m_fileList, this, &MainWindow::rereadFolder);
     reread->setContext(Qt::WidgetShortcut);
-
-    // Load step.
-    CenterForm(*this);
-    setWindowTitle(QStringLiteral("Kestrune ") + ProgramName);
-    m_captureTime->clear();
-    m_fileSize->clear();
-    m_fileTime->clear();
+    connect(m_refreshButton, &QToolButton::clicked, this, &MainWindow::rereadFolder);
+    connect(m_browseButton, &QAbstractButton::clicked, this, [this] {
+        // A folder that cannot be listed leaves the list as it was.
+        if (const std::optional<QString> folder = ChooseFolder(this, m_pathField->text()))
+            openFolder(*folder);
+    });
+    connect(m_pathField, &QLineEdit::returnPressed, this, &MainWindow::openTypedPath);
+    connect(m_preview, &PreviewView::sizeKnown, m_infoPanel, [this](QSize size) { m_infoPanel->setImageSize(size); });
+    // Ticked, the box shows the time the batch will give every file.
+    connect(m_freezeTime, &QCheckBox::toggled, this, [this] {
+        showChosenTime();
+        showCurrentPhoto();
+    });
+    connect(m_renameButton, &QPushButton::clicked, this, [this] { RenameSelection(*this); });
+    connect(m_word, &QLabel::linkActivated, this, [this] {
+        if (m_report)
+            m_report();
+    });
 }
 
-MainWindow::~MainWindow() = default;
-
-void MainWindow::createControls()
+// The splitters as they were left; on a first start the preview takes what
+// the list and the tag list leave, and the information panel its own height.
+void MainWindow::restoreLayout()
 {
-    m_browsePanel = Place(new QFrame(this), "browsePanel", Twips(120, 120, 8055, 7935));
-    m_browsePanel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-
-    m_preview = Place(new ClickLabel(m_browsePanel), "preview", Twips(120, 240, 1995, 1575));
-    m_preview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_preview->setAlignment(Qt::AlignCenter);
-    m_preview->setAutoFillBackground(true);
-    SetColour(m_preview, QPalette::Window, QColor(128, 128, 128));
-    m_preview->setFocusPolicy(Qt::TabFocus);
-
-    m_imageSize = MakeLabel(m_browsePanel, "imageSize", Twips(2190, 225, 1815, 255),
-                          QStringLiteral("Bildgrösse:"), Arial(8.25));
-    MakeLabel(m_browsePanel, "exifHeading", Twips(2190, 555, 945, 225), QStringLiteral("EXIF-Daten:"),
-              Arial(9));
-    auto *line = Place(new QFrame(m_browsePanel), "exifRule", Twips(2190, 780, 1785, 15));
-    line->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    m_camera = MakeLabel(m_browsePanel, "camera", Twips(2190, 810, 1815, 210), QStringLiteral("Camera"),
-                         Arial(8.25));
-    m_aperture = MakeLabel(m_browsePanel, "aperture", Twips(2190, 1020, 1815, 210),
-                            QStringLiteral("Blende:"), Arial(9));
-    m_exposure = MakeLabel(m_browsePanel, "exposure", Twips(2190, 1230, 1815, 210),
-                         QStringLiteral("Belichtung:"), Arial(9));
-    m_iso = MakeLabel(m_browsePanel, "iso", Twips(2190, 1440, 1815, 210), QStringLiteral("ISO:"),
-                         Arial(9));
-    m_summaryTime = MakeLabel(m_browsePanel, "summaryTime", Twips(2175, 1635, 1815, 210),
-                              QStringLiteral("Datum & Zeit:"), Arial(8.25));
-    MakeLabel(m_browsePanel, "pathCaption", Twips(120, 1830, 915, 195), QStringLiteral("Pfad:"), Arial(9));
-
-    m_refreshButton = Place(new ClickLabel(m_browsePanel), "refreshButton", Twips(3645, 1710, 315, 345));
-    m_refreshButton->setText(QStringLiteral("\u21BB"));
-    m_refreshButton->setFont(FormFont(QStringLiteral("DejaVu Sans"), 14.25));
-    m_refreshButton->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_refreshButton->setToolTip(QStringLiteral("Aktuellen Pfad neu einlesen"));
-    m_refreshButton->setCursor(Qt::PointingHandCursor);
-
-    m_pathField = Place(new QLineEdit(m_browsePanel), "pathField", Twips(120, 2040, 3525, 285));
-    m_pathField->setFont(Arial(6.75, true));
-
-    m_browseButton = Place(new FlatButton(QStringLiteral("..."), m_browsePanel), "browseButton",
-                           Twips(3660, 2040, 315, 300));
-
-    m_fileList = Place(new FileListBox(m_browsePanel), "fileList", Twips(120, 2400, 3855, 5160));
-    m_fileList->setPattern(ImagePattern());
-
-    m_fileSize = MakeLabel(m_browsePanel, "fileSize", Twips(120, 7605, 1875, 255), QString(),
-                              Arial(9.75, true));
-    m_fileTime = MakeLabel(m_browsePanel, "fileTime", Twips(1860, 7605, 2055, 255), QString(),
-                              Arial(9.75, true), Qt::AlignRight);
-
-    m_tagList = Place(new QPlainTextEdit(m_browsePanel), "tagList", Twips(4080, 240, 3855, 7635));
-    m_tagList->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_tagList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_tagList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    SetColour(m_tagList, QPalette::Base, QColor(255, 255, 192));
-
-    m_renameButton = Place(new QPushButton(QStringLiteral("EXIF-Zeit als Dateiname (ausgewählte Datei(en)"),
-                                       this),
-                       "renameButton", Twips(120, 8400, 8055, 495));
-    m_renameButton->setFont(Arial(11.25, true));
-    m_adjustFileTime = Place(new QCheckBox(QStringLiteral("Dateizeit anpassen"), this), "adjustFileTime",
-                          Twips(4200, 8085, 2175, 255));
-    m_adjustFileTime->setFont(Arial(9));
-    m_freezeTime = Place(new QCheckBox(QStringLiteral("EXIF Zeit einfrieren"), this), "freezeTime",
-                        Twips(6345, 8085, 2085, 255));
-    m_freezeTime->setFont(Arial(9));
-    auto *timeCaption = MakeLabel(this, "timeCaption", Twips(240, 8100, 1755, 255),
-                             QStringLiteral("EXIF Zeit:"), Arial(9.75, true), Qt::AlignRight);
-    SetColour(timeCaption, QPalette::WindowText, Navy);
-    m_captureTime = MakeLabel(this, "captureTime", Twips(1740, 8100, 2295, 255), QString(),
-                              Arial(9.75, true), Qt::AlignRight);
-    SetColour(m_captureTime, QPalette::WindowText, Navy);
+    if (!m_areas->restoreState(m_settings.splitterState(QStringLiteral("Areas"))))
+        m_areas->setSizes({260, 700, 320});
+    if (!m_photoArea->restoreState(m_settings.splitterState(QStringLiteral("PhotoArea"))))
+        m_photoArea->setSizes({700, m_infoPanel->sizeHint().height()});
 }
 
-void MainWindow::createPopupMenu()
+QString MainWindow::openPaths(const QStringList &paths)
 {
-    m_popupMenu = new QMenu(QStringLiteral("PopupMenu"), this);
-    m_popupMenu->setObjectName(QStringLiteral("popupMenu"));
-    m_showAction = m_popupMenu->addAction(QStringLiteral("Bild Anzeigen..."));
-    m_showAction->setObjectName(QStringLiteral("showAction"));
-    m_popupMenu->addSeparator()->setObjectName(QStringLiteral("menuSeparator"));
-    m_renameAction = m_popupMenu->addAction(QStringLiteral("Bild umbenennen..."));
-    m_renameAction->setObjectName(QStringLiteral("renameAction"));
-    m_deleteAction = m_popupMenu->addAction(QStringLiteral("Bild löschen..."));
-    m_deleteAction->setObjectName(QStringLiteral("deleteAction"));
-    for (QAction *item : {m_showAction, m_renameAction, m_deleteAction})
-        item->setEnabled(false);
+    const PathsToOpen sorted = SortPaths(paths);
+    QStringList problems;
+    if (sorted.folder.isEmpty()) {
+        // The folder shown last; the path field shows it even where it is gone.
+        openFolder(m_settings.lastPath());
+    } else if (openFolder(sorted.folder)) {
+        selectNamed(sorted.wanted);
+    } else {
+        problems << FolderUnreadableText(sorted.folder);
+    }
+    problems << PathsNotFollowedText(sorted);
+    problems.removeAll(QString());
+    return problems.join(QStringLiteral("\n\n"));
 }
 
-void MainWindow::setTabOrder()
+void MainWindow::takeHandOver(const QStringList &paths)
 {
-    const QList<QWidget *> order = {m_preview, m_pathField, m_browseButton, m_fileList, m_tagList,
-                                    m_renameButton, m_adjustFileTime, m_freezeTime};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(200, this, [this, paths] { takeHandOver(paths); });
+        return;
+    }
+    if (!paths.isEmpty()) {
+        const QString problems = openPaths(paths);
+        if (!problems.isEmpty())
+            ShowMessage(MessageKind::Warning, problems);
+    }
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
 }
 
-QLabel *MainWindow::preview() const
+bool MainWindow::openFolder(const QString &folder)
 {
-    return m_preview;
+    m_pathField->setText(folder);
+    if (!m_fileList->setFolder(folder))
+        return false;
+    m_pathField->setText(m_fileList->folder());
+    emptyPanel();
+    clearWord();
+    return true;
 }
 
-clsEXIF &MainWindow::reader()
+// Each name in the list's own spelling first, else in any letter case; the
+// first one named becomes the current entry.
+void MainWindow::selectNamed(const QStringList &names)
 {
-    if (!m_exifReader)
-        m_exifReader = std::make_unique<clsEXIF>();
-    return *m_exifReader;
+    bool first = true;
+    for (const QString &name : names) {
+        int row = -1;
+        for (int i = 0; i < m_fileList->entryCount() && row < 0; ++i)
+            row = m_fileList->entryName(i) == name ? i : -1;
+        for (int i = 0; i < m_fileList->entryCount() && row < 0; ++i)
+            row = m_fileList->entryName(i).compare(name, Qt::CaseInsensitive) == 0 ? i : -1;
+        if (row < 0)
+            continue;
+        if (first)
+            m_fileList->setCurrentRow(row);
+        m_fileList->setEntrySelected(row, true);
+        first = false;
+    }
+}
+
+void MainWindow::openTypedPath()
+{
+    const QString typed = m_pathField->text().trimmed();
+    if (typed.isEmpty())
+        return;
+    // A relative path is read from the folder shown.
+    const QString path = QDir(m_fileList->folder()).absoluteFilePath(QDir::fromNativeSeparators(typed));
+    const PathsToOpen sorted = SortPaths({path});
+    if (sorted.folder.isEmpty()) {
+        ShowMessage(MessageKind::Warning, PathsNotFollowedText(sorted));
+        return;
+    }
+    if (!openFolder(sorted.folder)) {
+        ShowMessage(MessageKind::Critical, FolderUnreadableText(sorted.folder));
+        return;
+    }
+    selectNamed(sorted.wanted);
 }
 
 void MainWindow::rereadFolder()
 {
     m_fileList->reread();
-    ClearPreview(*this);
-    m_imageSize->setText(QStringLiteral("Bildgrösse: "));
-    ResetSummary(*this);
+    emptyPanel();
 }
 
-void MainWindow::stretchControls()
+void MainWindow::emptyPanel()
 {
-    // The left column (preview, path, list) and tagList share the extra
-    // width; the preview takes a quarter of the extra height, the list the
-    // rest; the summary follows the preview's right edge; the bottom row
-    // stays at the bottom.
-    const struct
-    {
-        const char *name;
-        Stretch::Shares shares;
-    } rules[] = {
-        {"browsePanel", {0, 0, 1, 1}},          {"preview", {0, 0, 0.5, 0.25}},
-        {"imageSize", {0.5, 0, 0, 0}},      {"exifHeading", {0.5, 0, 0, 0}},
-        {"exifRule", {0.5, 0, 0, 0}},        {"camera", {0.5, 0, 0, 0}},
-        {"aperture", {0.5, 0, 0, 0}},    {"exposure", {0.5, 0, 0, 0}},
-        {"iso", {0.5, 0, 0, 0}},       {"summaryTime", {0.5, 0, 0, 0}},
-        {"pathCaption", {0, 0.25, 0, 0}},      {"refreshButton", {0.5, 0.25, 0, 0}},
-        {"pathField", {0, 0.25, 0.5, 0}},   {"browseButton", {0.5, 0.25, 0, 0}},
-        {"fileList", {0, 0.25, 0.5, 0.75}}, {"fileSize", {0, 1, 0, 0}},
-        {"fileTime", {0.5, 1, 0, 0}},  {"tagList", {0.5, 0, 0.5, 1}},
-        {"renameButton", {0, 1, 1, 0}},       {"adjustFileTime", {0, 1, 0, 0}},
-        {"freezeTime", {0, 1, 0, 0}},      {"timeCaption", {0, 1, 0, 0}},
-        {"captureTime", {0, 1, 0, 0}},
-    };
-    for (const auto &rule : rules)
-        m_stretch.add(findChild<QWidget *>(QLatin1String(rule.name)), rule.shares);
+    m_preview->clear();
+    m_infoPanel->clear();
+    m_tagList->clear();
 }
 
-void MainWindow::resizeEvent(QResizeEvent *event)
+void MainWindow::showCurrentPhoto()
 {
-    QWidget::resizeEvent(event);
-    m_stretch.apply(size() - DesignSize);
-    RefitPreview(*this);
+    const int row = m_fileList->currentRow();
+    if (row < 0)
+        return;
+    const QString folder = FolderPrefix(m_fileList->folder());
+    const QString path = folder + m_fileList->entryName(row);
+
+    // The preview first, so that it is decoded while the tags are read; one
+    // made ahead comes at once, with its size.
+    m_infoPanel->setImageSize(std::nullopt);
+    const int step = row >= m_previewRow ? 1 : -1;
+    m_previewRow = row;
+    QStringList ahead;
+    for (int next = row + step; ahead.size() < Ahead && next >= 0 && next < m_fileList->entryCount(); next += step)
+        ahead << folder + m_fileList->entryName(next);
+    m_preview->showPhoto(path, ahead);
+
+    m_reader->setImageFile(path);
+    m_tagList->setPlainText(m_reader->ListInfo());
+    PhotoFacts facts;
+    facts.summary = m_reader->Summary();
+    const QFileInfo file(path);
+    if (file.exists()) {
+        facts.fileBytes = file.size();
+        facts.modified = file.lastModified();
+    }
+    if (!m_freezeTime->isChecked() && facts.summary.captureTime)
+        m_frozenTime = facts.summary.captureTime;
+    facts.comparedTime = m_freezeTime->isChecked() ? m_frozenTime : facts.summary.captureTime;
+    m_infoPanel->setFacts(facts);
+    m_captureTime->setText(facts.comparedTime
+                               ? DateTimeText(facts.comparedTime->date(), facts.comparedTime->time())
+                               : tr("keine"));
+}
+
+// Freeze mode: the frozen time, the one the batch will give every file.
+void MainWindow::showChosenTime()
+{
+    if (!m_freezeTime->isChecked())
+        return;
+    m_captureTime->setText(m_frozenTime ? DateTimeText(m_frozenTime->date(), m_frozenTime->time()) : tr("keine"));
+}
+
+// The navy of the time the batch gives, as readable as the theme allows.
+void MainWindow::colourTime()
+{
+    QPalette colours;
+    colours.setColor(QPalette::WindowText,
+                     Readable(Navy, palette().color(QPalette::Window), palette().color(QPalette::WindowText)));
+    m_timeCaption->setPalette(colours);
+    m_captureTime->setPalette(colours);
+    // Light yellow where the theme is light; a dark one keeps its own base.
+    m_tagList->setPalette(IsDark(palette()) ? QPalette() : [] {
+        QPalette yellow;
+        yellow.setColor(QPalette::Base, TagListYellow);
+        return yellow;
+    }());
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        colourTime();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_settings.rememberLastPath(m_fileList->folder());
+    // A window that never showed a folder leaves the one remembered.
+    if (!m_fileList->folder().isEmpty())
+        m_settings.rememberLastPath(m_fileList->folder());
     m_settings.rememberWindowGeometry(saveGeometry());
+    m_settings.rememberSplitterState(QStringLiteral("Areas"), m_areas->saveState());
+    m_settings.rememberSplitterState(QStringLiteral("PhotoArea"), m_photoArea->saveState());
     event->accept();
+}
+
+FileListBox &MainWindow::Files()
+{
+    return *m_fileList;
+}
+
+QWidget &MainWindow::Owner()
+{
+    return *this;
+}
+
+std::optional<RenameOptions> MainWindow::ChosenOptions()
+{
+    RenameOptions options;
+    options.fileTimes = m_adjustFileTime->isChecked();
+    if (m_freezeTime->isChecked()) {
+        if (!m_frozenTime)
+            return std::nullopt;
+        options.frozenTime = m_frozenTime;
+    }
+    return options;
+}
+
+void MainWindow::BatchBegins()
+{
+    clearWord();
+    emptyPanel();
+    m_fileList->setFollowing(false);
+}
+
+void MainWindow::BatchEnded()
+{
+    m_fileList->setFollowing(true);
+    rereadFolder();
+    m_freezeTime->setChecked(false);
+    m_captureTime->setText(QString());
+}
+
+void MainWindow::ShowBatchWord(const QString &word, const std::function<void()> &report)
+{
+    m_word->setText(word);
+    m_report = report;
+}
+
+void MainWindow::clearWord()
+{
+    m_word->clear();
+    m_report = nullptr;
 }

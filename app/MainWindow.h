@@ -1,33 +1,38 @@
 #pragma once
 
+#include "actions/BatchHost.h"
 #include "app/WindowSettings.h"
 #include "metadata/CaptureTime.h"
-#include "ui/Stretch.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
-class ClickLabel;
 class clsEXIF;
+class ElidedLabel;
+class FileCommands;
 class FileListBox;
 class FlatButton;
-class PreviewLoader;
-class QAction;
+class InfoPanel;
+class PreviewView;
 class QCheckBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
+class QToolButton;
 
-// The main window. It builds its controls at their design places, moves and
-// grows them when the window is resized, and wires
-// the list, the refresh symbol, the preview and the popup menu; the selection
-// panel's work is in SelectionPanel. Every control also carries its name as
-// object name. Other parts act on the window through the accessors below.
-class MainWindow : public QWidget
+// The main window. Three areas side by side in a splitter: the folder's
+// photos under the path field; the preview over the photo's information
+// (a splitter of its own); every EXIF tag. Below them the time the batch
+// gives (the photo's own, or the frozen one), the batch's two options and
+// the rename button; a status line says how each batch went. The splitters'
+// positions are kept with the window's size and place. The controls are the
+// window's own; the commands reach it through BatchHost.
+class MainWindow : public QMainWindow, private BatchHost
 {
     Q_OBJECT
 
@@ -35,80 +40,73 @@ public:
     explicit MainWindow(WindowSettings settings, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    FileListBox *files() const { return m_fileList; }
-    QLineEdit *pathField() const { return m_pathField; }
-    QPlainTextEdit *tagList() const { return m_tagList; }
-    QLabel *preview() const;
-    QLabel *imageSize() const { return m_imageSize; }
-    QLabel *camera() const { return m_camera; }
-    QLabel *aperture() const { return m_aperture; }
-    QLabel *exposure() const { return m_exposure; }
-    QLabel *iso() const { return m_iso; }
-    QLabel *summaryTime() const { return m_summaryTime; }
-    QLabel *captureTime() const { return m_captureTime; }
-    QLabel *fileSize() const { return m_fileSize; }
-    QLabel *fileTime() const { return m_fileTime; }
-    QCheckBox *freezeTime() const { return m_freezeTime; }
-    QCheckBox *adjustFileTime() const { return m_adjustFileTime; }
-    QPushButton *renameButton() const { return m_renameButton; }
-    // The list's popup menu; its items start disabled until a handler is attached.
-    QMenu *popupMenu() const { return m_popupMenu; }
-    QAction *showAction() const { return m_showAction; }
-    QAction *renameAction() const { return m_renameAction; }
-    QAction *deleteAction() const { return m_deleteAction; }
-
-    // The window's EXIF reader, made on first use.
-    clsEXIF &reader();
-    // Makes the previews off the user-interface thread.
-    PreviewLoader &previews() const { return *m_previews; }
-    // The list row previewed last: the direction of travel starts there.
-    int previewRow = 0;
-
-    // The refresh symbol's handler: re-reads the folder, empties the preview
-    // and resets the panel. The batch rename calls it as its last step.
-    void rereadFolder();
-
-    // The capture time of the last photo shown while the freeze box was
-    // unchecked: the time freeze mode gives every file.
-    std::optional<CaptureTime> frozenTime;
+    // The paths of a start (absolute): opens the first folder named, or the
+    // folder of the first photo, and selects the photos named in it; no paths
+    // open the folder shown last. Returns the message on the paths it could
+    // not follow, empty when there is none.
+    QString openPaths(const QStringList &paths);
+    // A second start's paths: opened as at a start, with the message shown,
+    // then the window asks to come to the front (a window manager may
+    // refuse). While the user has a modal dialog open, it waits for it.
+    void takeHandOver(const QStringList &paths);
 
 protected:
-    // The unload step: remembers the list's folder as LastPath, and the
-    // window's size, place and maximised state.
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    void createControls();
-    void createPopupMenu();
-    void setTabOrder();
-    void stretchControls();
+    FileListBox &Files() override;
+    QWidget &Owner() override;
+    std::optional<RenameOptions> ChosenOptions() override;
+    void BatchBegins() override;
+    void BatchEnded() override;
+    void ShowBatchWord(const QString &word, const std::function<void()> &report) override;
 
-    QFrame *m_browsePanel = nullptr;
-    ClickLabel *m_preview = nullptr;
-    QLabel *m_imageSize = nullptr;
-    QLabel *m_camera = nullptr;
-    QLabel *m_aperture = nullptr;
-    QLabel *m_exposure = nullptr;
-    QLabel *m_iso = nullptr;
-    QLabel *m_summaryTime = nullptr;
-    ClickLabel *m_refreshButton = nullptr;
+    QWidget *buildBrowser();
+    QWidget *buildPhotoArea();
+    QWidget *buildBottom();
+    void buildPopupMenu();
+    void connectControls();
+    void restoreLayout();
+
+    // Lists the folder, with the path field showing it; false (the list as
+    // it was) when it cannot be listed.
+    bool openFolder(const QString &folder);
+    void selectNamed(const QStringList &names);
+    // Enter in the path field: a folder or a photo.
+    void openTypedPath();
+    void rereadFolder();
+    void showCurrentPhoto();
+    void showChosenTime();
+    void emptyPanel();
+    void colourTime();
+    void clearWord();
+
+    WindowSettings m_settings;
+    std::unique_ptr<clsEXIF> m_reader;
+    FileCommands *m_commands = nullptr;
+
+    QSplitter *m_areas = nullptr;
+    QSplitter *m_photoArea = nullptr;
     QLineEdit *m_pathField = nullptr;
     FlatButton *m_browseButton = nullptr;
+    QToolButton *m_refreshButton = nullptr;
     FileListBox *m_fileList = nullptr;
-    QLabel *m_fileSize = nullptr;
-    QLabel *m_fileTime = nullptr;
+    PreviewView *m_preview = nullptr;
+    InfoPanel *m_infoPanel = nullptr;
     QPlainTextEdit *m_tagList = nullptr;
-    QPushButton *m_renameButton = nullptr;
+    QLabel *m_timeCaption = nullptr;
+    ElidedLabel *m_captureTime = nullptr;
     QCheckBox *m_adjustFileTime = nullptr;
     QCheckBox *m_freezeTime = nullptr;
-    QLabel *m_captureTime = nullptr;
+    QPushButton *m_renameButton = nullptr;
+    QLabel *m_word = nullptr;
     QMenu *m_popupMenu = nullptr;
-    QAction *m_showAction = nullptr;
-    QAction *m_renameAction = nullptr;
-    QAction *m_deleteAction = nullptr;
-    std::unique_ptr<clsEXIF> m_exifReader;
-    PreviewLoader *m_previews = nullptr;
-    Stretch m_stretch;
-    WindowSettings m_settings;
+
+    // The capture time of the last photo shown while the time was not
+    // frozen: the one freeze mode gives every file.
+    std::optional<CaptureTime> m_frozenTime;
+    // The list row previewed last: the direction of travel starts there.
+    int m_previewRow = 0;
+    std::function<void()> m_report;
 };

@@ -1,33 +1,27 @@
 #include "app/Startup.h"
 
 #include "app/MainWindow.h"
-#include "app/OpenFolder.h"
 #include "app/WindowSettings.h"
-#include "app/StartFolder.h"
-#include "widgets/FileListBox.h"
+#include "ui/Ui.h"
 
 #include <QApplication>
-#include <QFileInfo>
-#include <QLineEdit>
+#include <QScreen>
 
-std::unique_ptr<MainWindow> StartMainWindow(const QString &executable, const QStringList &arguments)
+std::unique_ptr<MainWindow> StartMainWindow(const QString &executable, const QStringList &paths)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const WindowSettings settings = WindowSettings::ForProgram(executable);
     auto window = std::make_unique<MainWindow>(settings);
-    // Before the first preview, which is drawn for the preview's size.
     // restoreGeometry puts a window that would lie off every screen back on one.
-    const QByteArray geometry = settings.windowGeometry();
-    if (!geometry.isEmpty())
-        window->restoreGeometry(geometry);
-    const StartFolder start = DecideStartFolder(arguments.join(QLatin1Char(' ')),
-                                                [&settings] { return settings.lastPath(); });
-    window->pathField()->setText(start.folder);
-    window->files()->setFolder(start.folder);
-    if (!start.commandPath.isEmpty())
-        SelectEntryNamed(*window->files(), start.wanted);
-
+    if (!window->restoreGeometry(settings.windowGeometry())) {
+        const QRect screen = window->screen()->availableGeometry();
+        window->resize(QSize(1200, 800).boundedTo(screen.size() * 0.9).expandedTo(window->minimumSizeHint()));
+        window->move(screen.center() - window->rect().center());
+    }
+    const QString problems = window->openPaths(paths);
     window->show();
     QApplication::restoreOverrideCursor();
+    if (!problems.isEmpty())
+        ShowMessage(MessageKind::Warning, problems);
     return window;
 }

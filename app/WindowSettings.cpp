@@ -47,12 +47,32 @@ bool WindowSettings::rememberLastPath(const QString &folder) const
 
 QByteArray WindowSettings::windowGeometry() const
 {
-    return QByteArray::fromBase64(ReadSetting(ProgramName, WindowKey, file_).toLatin1());
+    return readBytes(WindowKey);
 }
 
 bool WindowSettings::rememberWindowGeometry(const QByteArray &geometry) const
 {
-    return write(WindowKey, QString::fromLatin1(geometry.toBase64()));
+    return writeBytes(WindowKey, geometry);
+}
+
+QByteArray WindowSettings::splitterState(const QString &key) const
+{
+    return readBytes(key);
+}
+
+bool WindowSettings::rememberSplitterState(const QString &key, const QByteArray &state) const
+{
+    return writeBytes(key, state);
+}
+
+QByteArray WindowSettings::readBytes(const QString &key) const
+{
+    return QByteArray::fromBase64(ReadSetting(ProgramName, key, file_).toLatin1());
+}
+
+bool WindowSettings::writeBytes(const QString &key, const QByteArray &bytes) const
+{
+    return write(key, QString::fromLatin1(bytes.toBase64()));
 }
 
 bool WindowSettings::write(const QString &key, const QString &value) const

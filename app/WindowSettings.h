@@ -4,8 +4,9 @@
 #include <QString>
 
 // What the window keeps between runs, in one INI file under the section
-// "Fotlex": the last folder shown (key LastPath) and the window's size,
-// place and maximised state (key Window, QWidget::saveGeometry).
+// "Fotlex": the last folder shown (key LastPath), the window's size, place
+// and maximised state (key Window, QWidget::saveGeometry) and where its
+// splitters stand (keys Areas and PhotoArea, QSplitter::saveState).
 class WindowSettings
 {
 public:
@@ -28,9 +29,14 @@ public:
     // Empty when missing.
     QByteArray windowGeometry() const;
     bool rememberWindowGeometry(const QByteArray &geometry) const;
+    // Empty when missing.
+    QByteArray splitterState(const QString &key) const;
+    bool rememberSplitterState(const QString &key, const QByteArray &state) const;
 
 private:
     bool write(const QString &key, const QString &value) const;
+    QByteArray readBytes(const QString &key) const;
+    bool writeBytes(const QString &key, const QByteArray &bytes) const;
 
     QString file_;
     QString firstFolder_;

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QWidget;
-
 // The program's name: the title of its message boxes and its settings section.
 inline const QString ProgramName = QStringLiteral("Fotlex");
 
@@ -11,4 +9,3 @@ enum class MessageKind { Information, Warning, Critical };
 
 // A modal message box with the program's name as its title, over the active window.
 void ShowMessage(MessageKind kind, const QString &message);
-void CenterForm(QWidget &form);

@@ -22,10 +22,6 @@ FileListBox::FileListBox(QWidget *parent)
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FileListBox::currentEntryChanged);
     connect(this, &QAbstractItemView::doubleClicked, this, &FileListBox::entryDoubleClicked);
-    // A new list stands on the process's working folder; it is read once a
-    // pattern is set.
-    m_path = QDir::currentPath();
-
     // Another program's changes arrive as a burst of notices; one re-read
     // after the burst is enough.
     m_watcher = new QFileSystemWatcher(this);
@@ -33,7 +29,15 @@ FileListBox::FileListBox(QWidget *parent)
     m_diskChanged.setInterval(150);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, &m_diskChanged,
             qOverload<>(&QTimer::start));
-    connect(&m_diskChanged, &QTimer::timeout, this, &FileListBox::followDisk);
+    connect(&m_diskChanged, &QTimer::timeout, this, [this] {
+        if (m_following)
+            followDisk();
+    });
+}
+
+void FileListBox::setFollowing(bool follow)
+{
+    m_following = follow;
 }
 
 QString FileListBox::folder() const
@@ -99,6 +103,8 @@ void FileListBox::setPattern(const QString &pattern)
 
 void FileListBox::reread()
 {
+    if (m_path.isEmpty())
+        return;
     bool ok = false;
     const QStringList names = ListMatchingFiles(m_path, m_pattern, &ok);
     setEntries(ok ? names : QStringList());

@@ -21,13 +21,17 @@ class FileListBox : public QListView
 public:
     explicit FileListBox(QWidget *parent = nullptr);
 
-    // The folder as the list reports it: no trailing separator except a root.
+    // The folder as the list reports it: no trailing separator except a root;
+    // empty before one was listed.
     QString folder() const;
     // Reads the folder; false (and the list unchanged) when it cannot be listed.
     bool setFolder(const QString &folder);
     void setPattern(const QString &pattern);
     // Reads the folder again; no selection is restored.
     void reread();
+    // Off, changes on the disk are not followed (a batch of the window's own
+    // renames them); on again, the next change brings the list up to date.
+    void setFollowing(bool follow);
 
     int entryCount() const;
     QString entryName(int index) const;
@@ -62,4 +66,5 @@ private:
     QString m_pattern = QStringLiteral("*");
     QFileSystemWatcher *m_watcher = nullptr;
     QTimer m_diskChanged;
+    bool m_following = true;
 };

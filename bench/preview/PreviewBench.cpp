@@ -11,6 +11,7 @@
 #include "app/MainWindow.h"
 #include "preview/PreviewLoader.h"
 #include "widgets/FileListBox.h"
+#include "widgets/PreviewView.h"
 
 #include "bench/BenchSupport.h"
 
@@ -122,10 +123,20 @@ void Report(const char *what, double ms)
     std::printf("%-56s %9.1f ms\n", what, ms);
 }
 
+FileListBox &List(MainWindow &window)
+{
+    return *window.findChild<FileListBox *>();
+}
+
+PreviewView &Preview(MainWindow &window)
+{
+    return *window.findChild<PreviewView *>();
+}
+
 // The worker idle and every result handed over.
 void Settle(MainWindow &window)
 {
-    while (window.previews().busy())
+    while (Preview(window).loader().busy())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCoreApplication::processEvents();
 }
@@ -139,10 +150,10 @@ double SelectionToPainted(MainWindow &window, int first, int stride, int runs)
         Settle(window);
         QElapsedTimer timer;
         timer.start();
-        window.files()->setCurrentRow(first + i * stride);
-        while (window.previews().waiting())
+        List(window).setCurrentRow(first + i * stride);
+        while (Preview(window).waiting())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        window.preview()->repaint();
+        Preview(window).repaint();
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
     return Median(times);
@@ -158,9 +169,9 @@ struct ArrowRun
 // timer of 1 ms notes how long the event loop went without turning.
 ArrowRun HoldDownArrow(MainWindow &window)
 {
-    window.files()->setCurrentRow(0);
+    List(window).setCurrentRow(0);
     Settle(window);
-    window.files()->setFocus();
+    List(window).setFocus();
     ArrowRun run;
     QElapsedTimer clock;
     clock.start();
@@ -174,7 +185,7 @@ ArrowRun HoldDownArrow(MainWindow &window)
     });
     qint64 pressed = 0;
     bool shown = true;
-    QObject::connect(&window.previews(), &PreviewLoader::ready, [&] {
+    QObject::connect(&Preview(window).loader(), &PreviewLoader::ready, [&] {
         if (!shown && (clock.nsecsElapsed() - pressed) / 1e6 <= kFrameMs)
             ++run.quickSteps;
         shown = true;
@@ -190,7 +201,7 @@ ArrowRun HoldDownArrow(MainWindow &window)
         }
         pressed = clock.nsecsElapsed();
         shown = false;
-        QTest::keyClick(window.files(), Qt::Key_Down);
+        QTest::keyClick(&List(window), Qt::Key_Down);
     });
     beat.start(1);
     step.start(kStepMs);
@@ -229,7 +240,7 @@ int main(int argc, char **argv)
                 static_cast<long long>(camera.size()), runs);
 
     MainWindow window(WindowSettings(dir.filePath(QStringLiteral("Fotlex.ini")), dir.path()));
-    window.files()->setFolder(dir.path());
+    List(window).setFolder(dir.path());
     window.show();
     QApplication::processEvents();
     const double embedded = SelectionToPainted(window, 10, 10, runs);

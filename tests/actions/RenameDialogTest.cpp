@@ -2,7 +2,7 @@
 #include "ModalAnswer.h"
 
 #include "actions/FileCommands.h"
-#include "actions/RenameDialog.h"
+#include "dialogs/RenameDialog.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>

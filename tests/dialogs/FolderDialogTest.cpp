@@ -169,12 +169,12 @@ TEST_F(FolderDialogTest, BrowseButtonListsTheFolderChosen)
         QTest::mouseClick(button("&OK"), Qt::LeftButton);
     });
     QTest::mouseClick(window->findChild<FlatButton *>("browseButton"), Qt::LeftButton);
-    EXPECT_EQ(window->pathField()->text(), data + "/portrait");
-    EXPECT_EQ(Entries(*window->files()), QStringList{"p.jpg"});
+    EXPECT_EQ(Find<QLineEdit>(*window, "pathField").text(), data + "/portrait");
+    EXPECT_EQ(Entries(ListOf(*window)), QStringList{"p.jpg"});
 
     QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
     QTest::mouseClick(window->findChild<FlatButton *>("browseButton"), Qt::LeftButton);
-    EXPECT_EQ(window->pathField()->text(), data + "/portrait");
+    EXPECT_EQ(Find<QLineEdit>(*window, "pathField").text(), data + "/portrait");
 }
 
 } // namespace

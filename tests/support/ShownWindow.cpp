@@ -1,35 +1,37 @@
 #include "ShownWindow.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QLocale>
-#include <QTest>
-
-#include "preview/PreviewLoader.h"
 
 #include <gtest/gtest.h>
 
 std::unique_ptr<MainWindow> ShowMainWindow(const QString &folder)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    // A settings file of the tests' own home, never the user's.
+    // HOME is the tests' own (gui_main.cpp).
     auto window = std::make_unique<MainWindow>(WindowSettings(QDir::home().filePath("Fotlex.ini"), QDir::homePath()));
-    window->pathField()->setText(folder);
-    EXPECT_TRUE(window->files()->setFolder(folder));
+    EXPECT_EQ(window->openPaths({folder}), QString());
+    window->resize(900, 600);
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     return window;
 }
 
-void ClickEntry(FileListBox &list, int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button)
+QString TextOf(const QWidget &window, const char *name)
 {
-    QTest::mouseClick(list.viewport(), button, modifiers,
-                      list.visualRect(list.model()->index(row, 0)).center());
+    if (const auto *label = window.findChild<ElidedLabel *>(QLatin1String(name)))
+        return label->text();
+    return Find<QLabel>(window, name).text();
 }
 
-void WaitForPreview(const MainWindow &window)
+void ClickEntry(FileListBox &list, int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button)
 {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.previews().waiting(); }));
+    QTest::mouseClick(list.viewport(), button, modifiers, list.visualRect(list.model()->index(row, 0)).center());
+}
+
+void WaitForPreview(const QWidget &window)
+{
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !PreviewOf(window).waiting(); }));
 }
 
 QStringList Entries(const FileListBox &list)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QValidator>
 
 // The character rule of a new file name, for typed and pasted text alike.
@@ -22,3 +23,6 @@ private:
     QString allowed_;
     mutable QString refused_;
 };
+
+// The hint under the name field: "Nicht erlaubt: ( ) ," for the characters refused.
+QString RefusedCharactersText(const QString &refused);

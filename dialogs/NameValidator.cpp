@@ -1,4 +1,4 @@
-#include "actions/NameValidator.h"
+#include "dialogs/NameValidator.h"
 
 namespace {
 
@@ -21,4 +21,19 @@ QValidator::State NameValidator::validate(QString &input, int &) const
         return Acceptable;
     refused_ = refused;
     return Invalid;
+}
+
+QString RefusedCharactersText(const QString &refused)
+{
+    QStringList shown;
+    bool control = false;
+    for (const QChar c : refused) {
+        if (c.category() == QChar::Other_Control)
+            control = true;
+        else
+            shown << QString(c);
+    }
+    if (control)
+        shown << QCoreApplication::translate("NameValidator", "Steuerzeichen");
+    return QCoreApplication::translate("NameValidator", "Nicht erlaubt: %1").arg(shown.join(u' '));
 }

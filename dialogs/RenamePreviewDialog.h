@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-class MainWindow;
 class QCheckBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,10 +13,12 @@ class QTableWidget;
 class QTimer;
 
 // "Umbenennen mit Vorschau": the plan of the selected files as a table (old
-// name; new name, or why the file stays) with the batch's options, planned
-// again whenever an option changes. "Umbenennen" is disabled while the offset
-// typed is being planned or is not valid. "Umbenennen" carries out exactly the
-// plan shown.
+// name; new name, or why the file stays) under the batch's options, planned
+// again whenever an option changes. The options are rows of one form, so
+// that another is one row more. "Umbenennen" carries out exactly the plan
+// shown; it is off while a typed offset waits to be planned or is not valid,
+// and when there is nothing to rename. Enter in a field plans at once and
+// never carries out the batch; only the button does.
 class RenamePreviewDialog : public QDialog
 {
     Q_OBJECT
@@ -24,15 +26,12 @@ class RenamePreviewDialog : public QDialog
 public:
     RenamePreviewDialog(std::vector<RenameJob> jobs, RenameOptions options, QWidget *parent = nullptr);
 
-    QCheckBox *burst() const { return m_burst; }
-    QLineEdit *shiftField() const { return m_shiftField; }
-    QCheckBox *adjustFileTime() const { return m_adjustFileTime; }
-    QTableWidget *planTable() const { return m_table; }
-    QPushButton *renameButton() const { return m_renameButton; }
-
     const BatchPlan &plan() const { return m_plan; }
     // The outcomes of the carried-out plan, once "Umbenennen" was clicked.
     const std::vector<RenameOutcome> &outcomes() const { return m_outcomes; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void replan();
@@ -42,6 +41,7 @@ private:
     RenameOptions m_options;
     BatchPlan m_plan;
     std::vector<RenameOutcome> m_outcomes;
+    QFormLayout *m_optionRows = nullptr;
     QCheckBox *m_burst = nullptr;
     QLineEdit *m_shiftField = nullptr;
     QCheckBox *m_companions = nullptr;
@@ -51,8 +51,3 @@ private:
     QPushButton *m_renameButton = nullptr;
     QTimer *m_typing = nullptr;
 };
-
-// Adds "Umbenennen mit Vorschau..." to the list's popup menu and Ctrl+Shift+R
-// to the list: the dialog for the selection; after it renamed, the folder is
-// read again and a report shows what was left alone or moved with a photo.
-void ConnectRenamePreview(MainWindow &window);
