@@ -5,7 +5,7 @@
 
 #include <QString>
 
-// The German texts the file actions show.
+// The texts the file actions show.
 
 // "Datei existiert bereits."
 QString NameTakenText();

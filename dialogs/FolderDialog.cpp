@@ -54,7 +54,7 @@ private:
 FolderDialog::FolderDialog(const QString &startFolder, QList<FolderPlace> places, QWidget *parent)
     : QDialog(parent), places_(std::move(places))
 {
-    setWindowTitle(QStringLiteral("Ordner auswählen"));
+    setWindowTitle(tr("Ordner auswählen"));
     const QFileInfo start(startFolder);
     const QString startPath = start.isDir() ? QDir::cleanPath(start.absoluteFilePath()) : QDir::homePath();
     int place = PlaceOf(places_, startPath);
@@ -98,9 +98,9 @@ FolderDialog::FolderDialog(const QString &startFolder, QList<FolderPlace> places
 
     files_ = new FileListBox;
     files_->setPattern(ImagePattern());
-    newFolder_ = new FlatButton(QStringLiteral("&Neuer Ordner"));
-    auto *cancel = new FlatButton(QStringLiteral("Abbrechen"));
-    auto *ok = new FlatButton(QStringLiteral("&OK"));
+    newFolder_ = new FlatButton(tr("&Neuer Ordner"));
+    auto *cancel = new FlatButton(tr("Abbrechen"));
+    auto *ok = new FlatButton(tr("&OK"));
 
     auto *folders = new QVBoxLayout;
     folders->addWidget(placeList_);
@@ -197,10 +197,10 @@ void FolderDialog::makeFolderIn(const QModelIndex &parent)
         model_->fetchMore(parent);
         return;
     }
-    const QString proposal = QStringLiteral("Neuer Ordner");
+    const QString proposal = tr("Neuer Ordner");
     QString name = proposal;
     for (int n = 2; folder.exists(name); ++n)
-        name = proposal + QStringLiteral(" %1").arg(n);
+        name = tr("%1 %2", "new folder, number").arg(proposal).arg(n);
     const QModelIndex made = model_->mkdir(parent, name);
     if (!made.isValid()) {
         ShowMessage(MessageKind::Critical, FolderNameFaultText(FolderNameFault::NotCreated));

@@ -14,7 +14,7 @@ trap 'rm -f "$sources"' EXIT
 # Every source of the programs; tests and benchmarks show no user text.
 git ls-files -co --exclude-standard -- '*.cpp' '*.h' ':!tests' ':!bench' >"$sources"
 # No line numbers in the files: moving code must not change them.
-options=(-silent -locations none -no-obsolete -source-language de_DE)
+options=(-silent -locations none -no-obsolete -source-language de_DE -I "$PWD")
 # German is the source language: only the numerus forms of %n need German.
 "$lupdate" "${options[@]}" -pluralonly -target-language de_DE "@$sources" -ts "$target/fotlex_de.ts"
 "$lupdate" "${options[@]}" -target-language en_US "@$sources" -ts "$target/fotlex_en.ts"

@@ -139,7 +139,7 @@ TEST_F(RenameDialogTest, TakenEmptyOrRefusedNamesKeepTheDialogOpen)
     Use({"a.jpg", "b.jpg"});
     RenameDialog *dialog = OpenFor("a.jpg");
     const struct { QString name; const char *text; } cases[] = {
-        {"B", "Datei existiert bereits.   "}, {"", "Bitte"}, {QString(300, 'x'), "Die Datei konnte nicht"}};
+        {"B", "Datei existiert bereits."}, {"", "Bitte"}, {QString(300, 'x'), "Die Datei konnte nicht"}};
     for (const auto &c : cases) {
         ModalAnswer answer;
         field->selectAll();
