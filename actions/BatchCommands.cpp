@@ -45,24 +45,33 @@ public:
     // False once "Abbrechen" was pressed.
     bool step(int done, int total)
     {
+        done_ = done;
+        total_ = total;
         if (done < total && clock_.elapsed() < ProgressStepMs)
             return !dialog_.wasCanceled();
         clock_.restart();
         dialog_.setMaximum(total);
         dialog_.setLabelText(DoneText(done, total));
         dialog_.setValue(done);
-        done_ = done;
-        total_ = total;
         return !dialog_.wasCanceled();
     }
 
-    bool canceled() const { return dialog_.wasCanceled(); }
+    // Gone from the screen before the report comes, and never shown after:
+    // its timer would show one that has not come up yet. (Closing it would
+    // count as "Abbrechen".)
+    void finish()
+    {
+        canceled_ = dialog_.wasCanceled();
+        dialog_.reset();
+    }
+    bool canceled() const { return canceled_; }
     int done() const { return done_; }
     int total() const { return total_; }
 
 private:
     QProgressDialog dialog_;
     QElapsedTimer clock_;
+    bool canceled_ = false;
     int done_ = 0;
     int total_ = 0;
 };
@@ -164,6 +173,7 @@ void RenameSelection(BatchHost &host)
     // Companions and the other files of a shot count as well.
     const std::vector<RenameOutcome> outcomes = RunBatchRename(
         jobs, *options, [&progress](const RenameOutcome &, int done, int all) { return progress.step(done, all); });
+    progress.finish();
     host.BatchEnded();
     SelectLeftAlone(host.Files(), outcomes);
     Conclude(host, folder, outcomes, progress.canceled(), progress.done(), progress.total());
@@ -201,6 +211,7 @@ void UndoLastBatch(BatchHost &host)
         BatchProgress progress(host.Owner(), batch->files, false);
         int done = 0;
         run = UndoBatch(batch->number, [&](const UndoOutcome &) { progress.step(++done, batch->files); });
+        progress.finish();
     }
     host.BatchEnded();
     if (!run.problem.ok()) {

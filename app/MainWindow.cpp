@@ -234,14 +234,27 @@ void MainWindow::connectControls()
     });
 }
 
-// The splitters as they were left; on a first start the preview takes what
-// the list and the tag list leave, and the information panel its own height.
+// The splitters as they were left; without, they are divided once the
+// window has its size (showEvent).
 void MainWindow::restoreLayout()
 {
-    if (!m_areas->restoreState(m_settings.splitterState(QStringLiteral("Areas"))))
-        m_areas->setSizes({260, 700, 320});
-    if (!m_photoArea->restoreState(m_settings.splitterState(QStringLiteral("PhotoArea"))))
-        m_photoArea->setSizes({700, m_infoPanel->sizeHint().height()});
+    m_divide = !m_areas->restoreState(m_settings.splitterState(QStringLiteral("Areas")))
+               | !m_photoArea->restoreState(m_settings.splitterState(QStringLiteral("PhotoArea")));
+}
+
+// A first start: a fifth of the width for the list, a quarter for the tag
+// list, the rest for the preview, which leaves the information panel its
+// own height.
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!std::exchange(m_divide, false))
+        return;
+    const int width = m_areas->width();
+    m_areas->setSizes({width / 5, width - width / 5 - width / 4, width / 4});
+    const int height = m_photoArea->height();
+    const int panel = m_infoPanel->sizeHint().height();
+    m_photoArea->setSizes({height - panel, panel});
 }
 
 QString MainWindow::openPaths(const QStringList &paths)

@@ -52,6 +52,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -109,4 +110,6 @@ private:
     // The list row previewed last: the direction of travel starts there.
     int m_previewRow = 0;
     std::function<void()> m_report;
+    // The splitters wait for the window's size to be divided.
+    bool m_divide = false;
 };
