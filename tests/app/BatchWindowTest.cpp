@@ -102,6 +102,10 @@ TEST_F(BatchWindowTest, RenameButtonRenamesTheSelectionAndEndsWithTheClosingStep
     clickRenameButton();
     EXPECT_EQ(word(), "1 umbenannt");
     EXPECT_TRUE(none.summary.isEmpty());
+    // Nor does a progress dialog come up after the batch.
+    QTest::qWait(ProgressDelayMs + 100);
+    const auto *progress = window->findChild<QProgressDialog *>();
+    EXPECT_TRUE(!progress || !progress->isVisible());
 }
 
 // "Abbrechen" stops after the file in hand: the report says what was done,
