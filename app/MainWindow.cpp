@@ -5,7 +5,7 @@
 #include "app/PathsToOpen.h"
 #include "app/WindowIcon.h"
 #include "dialogs/FolderDialog.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "services/ImageTypes.h"
 #include "services/Paths.h"
 #include "ui/DateTimeText.h"
@@ -55,7 +55,7 @@ Control *Named(Control *control, const char *name)
 }
 
 MainWindow::MainWindow(WindowSettings settings, QWidget *parent)
-    : QMainWindow(parent), m_settings(std::move(settings)), m_reader(std::make_unique<clsEXIF>())
+    : QMainWindow(parent), m_settings(std::move(settings)), m_reader(std::make_unique<ExifReader>())
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Kestrune ") + ProgramName);

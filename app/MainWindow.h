@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-class clsEXIF;
+class ExifReader;
 class ElidedLabel;
 class FileCommands;
 class FileListBox;
@@ -84,7 +84,7 @@ private:
     void clearWord();
 
     WindowSettings m_settings;
-    std::unique_ptr<clsEXIF> m_reader;
+    std::unique_ptr<ExifReader> m_reader;
     FileCommands *m_commands = nullptr;
 
     QSplitter *m_areas = nullptr;

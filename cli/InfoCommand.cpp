@@ -1,7 +1,7 @@
 #include "cli/InfoCommand.h"
 
 #include "cli/CliCommand.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "rename/RenameMessages.h"
 #include "services/RegularFile.h"
 
@@ -18,7 +18,7 @@ int RunInfo(const QStringList &args, QTextStream &out, QTextStream &err)
         return 2;
     }
     int status = 0;
-    clsEXIF reader;
+    ExifReader reader;
     for (const QString &file : split.operands) {
         reader.setImageFile(file);
         QString listing = reader.ListInfo();
@@ -26,7 +26,7 @@ int RunInfo(const QStringList &args, QTextStream &out, QTextStream &err)
         if (!listing.isEmpty() && !listing.endsWith(u'\n'))
             listing += u'\n';
         out << QStringLiteral("== ") << OneLineName(file) << u'\n' << listing;
-        if (reader.ReadStatus() == 2) {
+        if (reader.readStatus() == ExifReadStatus::Unreadable) {
             const QString reason = RegularFile(file).error().reason();
             err << OneLineName(file) << QStringLiteral(": ")
                 << (reason.isEmpty() ? QStringLiteral("nicht lesbar") : reason) << u'\n';

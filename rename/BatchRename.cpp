@@ -1,6 +1,6 @@
 #include "rename/BatchRename.h"
 
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 
 #include "services/RegularFile.h"
 
@@ -84,7 +84,7 @@ TimeRead BatchRename::readTime(const QString &folder, const QString &name) const
         return read;
     }
     read.identity = IdentityOf(file.status(), *head);
-    const ExifCaptureStamp stamp = clsEXIF::CaptureStampOf(file.fd(), file.status().st_size, std::move(*head));
+    const ExifCaptureStamp stamp = ExifReader::CaptureStampOf(file.fd(), file.status().st_size, std::move(*head));
     outcome.time = stamp.time;
     outcome.timeText = stamp.text;
     if (!stamp.time)

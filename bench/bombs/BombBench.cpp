@@ -1,7 +1,7 @@
 // Times the reader on crafted 64 KiB EXIF blocks whose 5000 entries claim
 // 65,000 values each, and reports each file's peak memory. Every file is read
 // in a child process of its own, so that its peak is its own.
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "tests/support/ExifBuilder.h"
 
 #include <QElapsedTimer>
@@ -27,12 +27,12 @@ void ReadIn(const QString &path)
 {
     QElapsedTimer clock;
     clock.start();
-    clsEXIF reader;
+    ExifReader reader;
     reader.setImageFile(path);
     const qsizetype characters = reader.ListInfo().size();
     const double listMs = clock.nsecsElapsed() / 1e6;
     clock.restart();
-    (void)clsEXIF::ExifTimeOf(path);
+    (void)ExifReader::ExifTimeOf(path);
     std::printf("%8.2f ms %8.2f ms %9lld", listMs, clock.nsecsElapsed() / 1e6, qlonglong(characters));
     std::fflush(stdout);
 }

@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 #include "cli/CliDispatch.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -39,7 +39,7 @@ TEST(CliInfoTest, ListsEachFileAsListInfoWithPlainLineEnds)
     const CliRun r = run({"info", canon, plain});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.isEmpty());
-    clsEXIF reader;
+    ExifReader reader;
     reader.setImageFile(canon);
     const QString listing = reader.ListInfo().replace("\r\n", "\n");
     EXPECT_EQ(r.out, "== " + canon + "\n" + listing + "== " + plain + "\nKeine EXIF-Daten vorhanden.\n");

@@ -1,6 +1,6 @@
 #include "metadata/JpegPreviews.h"
 #include "metadata/EmbeddedPreview.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 
 #include <cstdlib>
 
@@ -12,13 +12,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView file(data, qsizetype(size));
-    clsEXIF reader;
+    ExifReader reader;
     reader.setImageBytes(file);
     (void)reader.ListInfo();
     QString text;
     (void)reader.MetaInfo(33437, text);
     (void)reader.Summary();
-    if (clsEXIF::ExifTimeOfBytes(file) != reader.ExifTime())
+    if (ExifReader::ExifTimeOfBytes(file) != reader.ExifTime())
         std::abort();
     for (const EmbeddedJpeg &preview : ReadJpegLayout(file).previews) {
         if (preview.offset + preview.length <= file.size())

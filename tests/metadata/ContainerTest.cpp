@@ -1,7 +1,7 @@
 #include "tests/support/ExifBuilder.h"
 #include "metadata/ByteSource.h"
 #include "metadata/EmbeddedPreview.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "tests/support/CaptureTimePrinter.h"
 #include "tests/support/TestFiles.h"
 
@@ -168,13 +168,13 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
          "2021:05:12 18:01:02", nullptr},
         {"moov to the end (size 0)", video(mvhd(0, kMay2021), 0), "2021:05:12 12:21:21", nullptr},
         {"moov larger than the file", video(mvhd(0, kMay2021), 4096), "", nullptr}};
-    clsEXIF reader;
+    ExifReader reader;
     for (const auto &c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(WriteBytes(path, c.bytes));
         const std::optional<CaptureTime> time = CaptureTime::FromExifText(QString::fromLatin1(c.time));
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), time) << c.name;
-        EXPECT_EQ(clsEXIF::ExifTimeOfBytes(c.bytes), time) << c.name;
+        EXPECT_EQ(ExifReader::ExifTimeOf(path), time) << c.name;
+        EXPECT_EQ(ExifReader::ExifTimeOfBytes(c.bytes), time) << c.name;
         reader.setImageFile(path);
         QString model;
         const auto found = reader.MetaInfo(272, model);
@@ -194,7 +194,7 @@ TEST_F(ContainerTest, DirectoryLoopsEnd)
     QByteArray loop = b.tiff();
     loop.replace(8 + 2 + 2 * 12, 4, b.u32(8));
     EXPECT_EQ(FindEmbeddedPreviewInMemory(loop).length, 0);
-    EXPECT_FALSE(clsEXIF::ExifTimeOfBytes(loop));
+    EXPECT_FALSE(ExifReader::ExifTimeOfBytes(loop));
 }
 
 // Directories far into a large file, and a video's moov after 5 GB of
@@ -215,7 +215,7 @@ TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
         ASSERT_TRUE(file.seek(far));
         file.write(exif);
     }
-    EXPECT_EQ(clsEXIF::ExifTimeOf(tiffPath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
+    EXPECT_EQ(ExifReader::ExifTimeOf(tiffPath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
 
     const QString moviePath = dir.filePath(QStringLiteral("late.mov"));
     {
@@ -228,7 +228,7 @@ TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
         ASSERT_TRUE(file.seek(mdat + qint64(mdatSize)));
         file.write(box("moov", mvhd(0, kMay2021)));
     }
-    EXPECT_EQ(clsEXIF::ExifTimeOf(moviePath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
+    EXPECT_EQ(ExifReader::ExifTimeOf(moviePath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
 }
 
 }

@@ -40,23 +40,29 @@ struct ExifError
     QString description;
 };
 
+// How the last parse went.
+enum class ExifReadStatus : uint8_t {
+    Present = 0,     // EXIF data read
+    NoExif = 1,      // the file holds no EXIF data
+    Unreadable = 2,  // the file could not be read
+};
+
 // The program's own EXIF reader. Setting ImageFile parses the file at once;
 // everything else reads the tag list of the last parse.
-class clsEXIF
+class ExifReader
 {
 public:
-    clsEXIF();
+    ExifReader();
 
     QString ImageFile() const;
-    // Never fails towards the caller; the outcome is in ReadStatus().
+    // Never fails towards the caller; the outcome is in readStatus().
     void setImageFile(const QString &path);
     // Parses the whole content of a file held in memory as setImageFile
     // parses the file; ImageFile becomes empty.
     void setImageBytes(QByteArrayView file);
     bool IntelByteAlignment() const;
 
-    // 0 EXIF data present, 1 no EXIF data found, 2 the file could not be read.
-    uint8_t ReadStatus() const;
+    ExifReadStatus readStatus() const;
     // Index 0 is an empty record; entries start at index 1, in file order.
     const std::vector<ExifTag> &Tags() const;
 
@@ -94,7 +100,7 @@ private:
 
     QString m_imageFile;
     bool m_intelByteAlignment = false;
-    uint8_t m_readStatus = 0;
+    ExifReadStatus m_readStatus = ExifReadStatus::Present;
     std::vector<ExifTag> m_tags;
     size_t m_listed = 0;  // the leading entries ListInfo shows
 };

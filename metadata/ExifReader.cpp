@@ -1,11 +1,11 @@
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 
 #include "metadata/ExifParse.h"
 #include "metadata/ExifTagNames.h"
 
-clsEXIF::clsEXIF() : m_tags(1) {}
+ExifReader::ExifReader() : m_tags(1) {}
 
-QString clsEXIF::ImageFile() const
+QString ExifReader::ImageFile() const
 {
     return m_imageFile;
 }
@@ -23,24 +23,24 @@ ExifCaptureStamp captureStampOf(const ExifBlock &block)
 
 }
 
-void clsEXIF::setImageFile(const QString &path)
+void ExifReader::setImageFile(const QString &path)
 {
     m_imageFile = path;
     takeParse(ReadExifBlock(path));
 }
 
-void clsEXIF::setImageBytes(QByteArrayView file)
+void ExifReader::setImageBytes(QByteArrayView file)
 {
     m_imageFile.clear();
     takeParse(ReadExifBlockInMemory(file));
 }
 
-void clsEXIF::takeParse(const ExifBlock &block)
+void ExifReader::takeParse(const ExifBlock &block)
 {
     ExifNumberText numbers;
     ExifParse parse = ParseExif(block, ExifWalkScope::AllEntries, numbers);
-    // The error of a failed parse is dropped; ReadStatus tells the caller.
-    m_readStatus = parse.status;
+    // The error of a failed parse is dropped; readStatus tells the caller.
+    m_readStatus = ExifReadStatus(parse.status);
     if (parse.intelByteAlignment)
         m_intelByteAlignment = *parse.intelByteAlignment;
     if (parse.status == 0) {
@@ -49,31 +49,31 @@ void clsEXIF::takeParse(const ExifBlock &block)
     }
 }
 
-bool clsEXIF::IntelByteAlignment() const
+bool ExifReader::IntelByteAlignment() const
 {
     return m_intelByteAlignment;
 }
 
-uint8_t clsEXIF::ReadStatus() const
+ExifReadStatus ExifReader::readStatus() const
 {
     return m_readStatus;
 }
 
-const std::vector<ExifTag> &clsEXIF::Tags() const
+const std::vector<ExifTag> &ExifReader::Tags() const
 {
     return m_tags;
 }
 
-QString clsEXIF::GetTagName(int32_t id) const
+QString ExifReader::GetTagName(int32_t id) const
 {
     return ExifTagName(id);
 }
 
-std::variant<int32_t, ExifError> clsEXIF::MetaInfo(int32_t id, QString &text) const
+std::variant<int32_t, ExifError> ExifReader::MetaInfo(int32_t id, QString &text) const
 {
-    if (m_readStatus == 1)
+    if (m_readStatus == ExifReadStatus::NoExif)
         return ExifError{10, QStringLiteral("MetaInfo"), QStringLiteral("Keine EXIF-Daten vorhanden.")};
-    if (m_readStatus == 2)
+    if (m_readStatus == ExifReadStatus::Unreadable)
         return ExifError{11, QStringLiteral("MetaInfo"), QStringLiteral("Error.")};
     for (size_t i = 1; i < m_tags.size(); ++i) {
         if (m_tags[i].id == id) {
@@ -85,11 +85,11 @@ std::variant<int32_t, ExifError> clsEXIF::MetaInfo(int32_t id, QString &text) co
     return 0;
 }
 
-QString clsEXIF::ListInfo() const
+QString ExifReader::ListInfo() const
 {
-    if (m_readStatus == 1)
+    if (m_readStatus == ExifReadStatus::NoExif)
         return QStringLiteral("Keine EXIF-Daten vorhanden.");
-    if (m_readStatus == 2)
+    if (m_readStatus == ExifReadStatus::Unreadable)
         return QStringLiteral("Error.");
     QString list;
     for (size_t i = 1; i <= m_listed && i < m_tags.size(); ++i)
@@ -100,17 +100,17 @@ QString clsEXIF::ListInfo() const
     return list;
 }
 
-std::optional<CaptureTime> clsEXIF::ExifTimeOf(const QString &path)
+std::optional<CaptureTime> ExifReader::ExifTimeOf(const QString &path)
 {
     return captureStampOf(ReadExifBlock(path, ExifWalkScope::TimeOnly)).time;
 }
 
-std::optional<CaptureTime> clsEXIF::ExifTimeOfBytes(QByteArrayView file)
+std::optional<CaptureTime> ExifReader::ExifTimeOfBytes(QByteArrayView file)
 {
     return captureStampOf(ReadExifBlockInMemory(file, ExifWalkScope::TimeOnly)).time;
 }
 
-ExifCaptureStamp clsEXIF::CaptureStampOf(int fd, int64_t size, QByteArray head)
+ExifCaptureStamp ExifReader::CaptureStampOf(int fd, int64_t size, QByteArray head)
 {
     return captureStampOf(ReadExifBlockOfOpenFile(fd, size, std::move(head), ExifWalkScope::TimeOnly));
 }
