@@ -12,7 +12,7 @@ struct BatchTexts
     Q_DECLARE_TR_FUNCTIONS(BatchTexts)
 };
 
-// The counts that are not zero, the first always.
+// The counts of a status line: the first always, the others where not zero.
 QString CountList(const QStringList &parts)
 {
     return parts.join(QStringLiteral(", "));

@@ -72,8 +72,7 @@ MainWindow::MainWindow(WindowSettings settings, QWidget *parent)
     m_tagList->setMinimumWidth(160);
     m_areas->addWidget(m_tagList);
     m_areas->setStretchFactor(1, 1);
-    for (int i = 0; i < m_areas->count(); ++i)
-        m_areas->setCollapsible(i, false);
+    m_areas->setChildrenCollapsible(false);
 
     auto *central = new QWidget;
     auto *column = new QVBoxLayout(central);
@@ -139,8 +138,7 @@ QWidget *MainWindow::buildPhotoArea()
     m_photoArea->addWidget(m_preview);
     m_photoArea->addWidget(m_infoPanel);
     m_photoArea->setStretchFactor(0, 1);
-    m_photoArea->setCollapsible(0, false);
-    m_photoArea->setCollapsible(1, false);
+    m_photoArea->setChildrenCollapsible(false);
     return m_photoArea;
 }
 

@@ -114,8 +114,9 @@ void RenamePreviewDialog::replan()
 
     m_table->setRowCount(int(m_plan.files.size()));
     int moving = 0;
-    for (int row = 0; row < int(m_plan.files.size()); ++row) {
-        const RenameOutcome &outcome = m_plan.files[size_t(row)].outcome;
+    int row = 0;
+    for (const PlannedFile &file : m_plan.files) {
+        const RenameOutcome &outcome = file.outcome;
         QString verdict;
         switch (outcome.status) {
         case RenameStatus::Renamed: verdict = FileNamePart(outcome.newPath); break;
@@ -123,7 +124,7 @@ void RenamePreviewDialog::replan()
         case RenameStatus::Failed: verdict = tr("fehlgeschlagen: %1").arg(RenameReasonText(outcome)); break;
         }
         m_table->setItem(row, 0, new QTableWidgetItem(FileNamePart(outcome.oldPath)));
-        m_table->setItem(row, 1, new QTableWidgetItem(verdict));
+        m_table->setItem(row++, 1, new QTableWidgetItem(verdict));
         moving += outcome.status == RenameStatus::Renamed ? 1 : 0;
     }
     const int staying = int(m_plan.files.size()) - moving;

@@ -106,6 +106,9 @@ TEST_F(BatchWindowTest, RenameButtonRenamesTheSelectionAndEndsWithTheClosingStep
     QTest::qWait(ProgressDelayMs + 100);
     const auto *progress = window->findChild<QProgressDialog *>();
     EXPECT_TRUE(!progress || !progress->isVisible());
+    // The list follows the disk again.
+    WriteExifJpeg(dir.filePath("z.jpg"), std::nullopt, "z");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Entries(list()).contains("z.jpg"); }, 5000));
 }
 
 // "Abbrechen" stops after the file in hand: the report says what was done,

@@ -2,6 +2,8 @@
 #include "TestFiles.h"
 #include "preview/PreviewLoader.h"
 
+#include <QSignalSpy>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -136,4 +138,8 @@ TEST_F(PhotoPanelTest, AResizedBoxGetsThePhotoDecodedAgainAtItsSize)
     window->resize(1400, 900);
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview().picture().width() > before; }));
     EXPECT_EQ(preview().picture().width(), preview().contentsRect().width());
+    // Once: a size that holds asks for nothing more.
+    QSignalSpy asked(&preview().loader(), &PreviewLoader::ready);
+    QTest::qWait(400);
+    EXPECT_EQ(asked.count(), 0);
 }
