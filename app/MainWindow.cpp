@@ -219,7 +219,6 @@ void MainWindow::connectControls()
             openFolder(*folder);
     });
     connect(m_pathField, &QLineEdit::returnPressed, this, &MainWindow::openTypedPath);
-    connect(m_preview, &PreviewView::sizeKnown, m_infoPanel, [this](QSize size) { m_infoPanel->setImageSize(size); });
     // Ticked, the box shows the time the batch will give every file.
     connect(m_freezeTime, &QCheckBox::toggled, this, [this] {
         showChosenTime();
@@ -361,8 +360,7 @@ void MainWindow::showCurrentPhoto()
     const QString path = folder + m_fileList->entryName(row);
 
     // The preview first, so that it is decoded while the tags are read; one
-    // made ahead comes at once, with its size.
-    m_infoPanel->setImageSize(std::nullopt);
+    // made ahead comes at once.
     const int step = row >= m_previewRow ? 1 : -1;
     m_previewRow = row;
     QStringList ahead;
@@ -374,6 +372,7 @@ void MainWindow::showCurrentPhoto()
     m_tagList->setPlainText(m_reader->ListInfo());
     PhotoFacts facts;
     facts.summary = m_reader->Summary();
+    facts.imageSize = m_reader->ImageSize();
     const QFileInfo file(path);
     if (file.exists()) {
         facts.fileBytes = file.size();

@@ -1,41 +1,59 @@
 #include "cli/CliDispatch.h"
 
-#include "cli/CliCommand.h"
+#include "cli/CommandLine.h"
 #include "cli/InfoCommand.h"
 #include "cli/RenameCommand.h"
 #include "cli/UndoCommand.h"
 
 namespace {
 
-// One line per subcommand.
-const QList<CliCommand> kCommands{
-    {u"info", QT_TRANSLATE_NOOP("CliText", "info DATEI...   die EXIF-Daten der Dateien auflisten"), RunInfo},
-    {u"rename", QT_TRANSLATE_NOOP("CliText", "rename [--dry-run] [--file-times] [--freeze \"YYYY:MM:DD HH:MM:SS\"] [--burst] [--shift VERSATZ] [--no-companions] PFAD...   nach EXIF-Zeit umbenennen (VERSATZ: [+|-]HH:MM[:SS])"), RunRename},
-    {u"undo", QT_TRANSLATE_NOOP("CliText", "undo [--list | N]   die letzte (oder N-te) Umbenennung rückgängig machen"), RunUndo},
+struct CliCommand
+{
+    const CliSyntax &syntax;
+    int (*run)(const QStringList &arguments, const CliStreams &io);
 };
 
+const CliCommand Commands[] = {
+    {InfoSyntax, RunInfo},
+    {RenameSyntax, RunRename},
+    {UndoSyntax, RunUndo},
+};
+
+const CliSyntax ProgramSyntax{"", QT_TRANSLATE_NOOP("CliText", "BEFEHL [ARGUMENTE...]"), nullptr,
+                              QT_TRANSLATE_NOOP("CliText", "Fotos nach ihrer Aufnahmezeit umbenennen, das rückgängig "
+                                                           "machen, EXIF-Daten zeigen")};
+
+// "Befehle:" and a line per command, its name and what it does.
+QString CommandList()
+{
+    QString text = CliText::tr("Befehle:") + u'\n';
+    for (const CliCommand &command : Commands) {
+        text += QStringLiteral("  %1  ").arg(QLatin1String(command.syntax.name), -6)
+            + CliText::tr(command.syntax.summary) + u'\n';
+    }
+    return text + CliText::tr("Die Optionen eines Befehls zeigt fotlex-cli BEFEHL --help.") + u'\n';
 }
 
-int RunCli(const QStringList &args, QTextStream &out, QTextStream &err)
+} // namespace
+
+int RunCli(const QStringList &args, const CliStreams &io)
 {
-    if (args.isEmpty()) {
-        err << CliText::tr("Kein Befehl angegeben.") << u'\n' << CliUsage(kCommands);
-        return 2;
-    }
-    const QString &first = args.first();
-    if (first == u"--help" || first == u"-h") {
-        out << CliUsage(kCommands);
+    CommandParser parser(ProgramSyntax);
+    parser.addOption({QStringLiteral("version")}, nullptr, QT_TRANSLATE_NOOP("CliText", "die Versionsnummer anzeigen"));
+    parser.stopAtFirstOperand();
+    parser.addHelpSection(CommandList());
+    if (const std::optional<int> status = parser.parse(args, io))
+        return *status;
+    if (!parser.given().empty()) {
+        io.out << QStringLiteral("fotlex-cli ") << QStringLiteral(FOTLEX_VERSION) << u'\n';
         return 0;
     }
-    if (first == u"--version") {
-        out << QStringLiteral("fotlex-cli ") << QStringLiteral(FOTLEX_VERSION) << u'\n';
-        return 0;
+    const QStringList operands = parser.operands();
+    if (operands.isEmpty())
+        return UsageError(ProgramSyntax, CliText::tr("Kein Befehl angegeben."), io.err);
+    for (const CliCommand &command : Commands) {
+        if (operands.first() == QLatin1String(command.syntax.name))
+            return command.run(operands.mid(1), io);
     }
-    for (const CliCommand &command : kCommands) {
-        if (first == command.name)
-            return command.run(args.mid(1), out, err);
-    }
-    err << (first.startsWith(u'-') ? CliText::tr("Unbekannte Option: %1") : CliText::tr("Unbekannter Befehl: %1")).arg(first)
-        << u'\n' << CliUsage(kCommands);
-    return 2;
+    return UsageError(ProgramSyntax, CliText::tr("Unbekannter Befehl: %1").arg(operands.first()), io.err);
 }

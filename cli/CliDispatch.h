@@ -1,7 +1,8 @@
 #pragma once
 
+#include "cli/CliStreams.h"
+
 #include <QStringList>
-#include <QTextStream>
 
 // Runs fotlex-cli with the arguments after the program name; returns the exit status.
-int RunCli(const QStringList &args, QTextStream &out, QTextStream &err);
+int RunCli(const QStringList &args, const CliStreams &io);

@@ -1,37 +1,67 @@
 #include "cli/InfoCommand.h"
 
-#include "cli/CliCommand.h"
 #include "metadata/ExifReader.h"
 #include "rename/RenameMessages.h"
 #include "services/RegularFile.h"
 
-int RunInfo(const QStringList &args, QTextStream &out, QTextStream &err)
+#include <QLocale>
+
+namespace {
+
+// None yet: a later option is a field here and an entry in Options.
+struct InfoSettings
 {
-    const CliOperands split = SplitOperands(args);
-    if (!split.unknownOption.isEmpty()) {
-        err << QStringLiteral("Unbekannte Option: ") << split.unknownOption << u'\n'
-            << QStringLiteral("Aufruf: fotlex-cli info DATEI...\n");
-        return 2;
-    }
-    if (split.operands.isEmpty()) {
-        err << QStringLiteral("Keine Datei angegeben.\nAufruf: fotlex-cli info DATEI...\n");
-        return 2;
-    }
+};
+
+const std::vector<CliOption<InfoSettings>> Options;
+
+// Numbers for scripts: a point as the decimal separator, whatever the
+// locale (the reader follows the default locale, as the window wants it).
+class CNumbers
+{
+public:
+    CNumbers() { QLocale::setDefault(QLocale::c()); }
+    ~CNumbers() { QLocale::setDefault(previous_); }
+    CNumbers(const CNumbers &) = delete;
+    CNumbers &operator=(const CNumbers &) = delete;
+
+private:
+    const QLocale previous_;
+};
+
+} // namespace
+
+const CliSyntax InfoSyntax{"info", QT_TRANSLATE_NOOP("CliText", "DATEI..."),
+                           QT_TRANSLATE_NOOP("CliText", "ein Foto oder ein Video"),
+                           QT_TRANSLATE_NOOP("CliText", "die EXIF-Daten von Dateien auflisten"),
+                           QT_TRANSLATE_NOOP("CliText", "Keine Datei angegeben.")};
+
+int RunInfo(const QStringList &arguments, const CliStreams &io)
+{
+    const CliCall<InfoSettings> call = ParseCall<InfoSettings>(InfoSyntax, Options, arguments, io);
+    if (call.status)
+        return *call.status;
+    const CNumbers numbers;
     int status = 0;
     ExifReader reader;
-    for (const QString &file : split.operands) {
+    for (const QString &file : call.operands) {
         reader.setImageFile(file);
+        io.out << QStringLiteral("== ") << OneLineName(file) << u'\n';
+        if (reader.readStatus() == ExifReadStatus::Unreadable) {
+            QString reason = RegularFile(file).error().reason();
+            if (reason.isEmpty())
+                reason = reader.EmptyFile() ? CliText::tr("leere Datei") : CliText::tr("nicht lesbar");
+            io.out << CliText::tr("Fehler: %1").arg(reason) << u'\n';
+            if (io.copyFailures)
+                io.err << OneLineName(file) << QStringLiteral(": ") << reason << Qt::endl;
+            status = 1;
+            continue;
+        }
         QString listing = reader.ListInfo();
         listing.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         if (!listing.isEmpty() && !listing.endsWith(u'\n'))
             listing += u'\n';
-        out << QStringLiteral("== ") << OneLineName(file) << u'\n' << listing;
-        if (reader.readStatus() == ExifReadStatus::Unreadable) {
-            const QString reason = RegularFile(file).error().reason();
-            err << OneLineName(file) << QStringLiteral(": ")
-                << (reason.isEmpty() ? QStringLiteral("nicht lesbar") : reason) << u'\n';
-            status = 1;
-        }
+        io.out << listing;
     }
     return status;
 }

@@ -1,6 +1,7 @@
 #include "cli/RenameCommand.h"
 
-#include "cli/ReportFlush.h"
+#include "cli/CliReport.h"
+#include "cli/CommandLine.h"
 #include "rename/CarryOutPlan.h"
 #include "rename/ClockShift.h"
 #include "rename/RenameMessages.h"
@@ -11,74 +12,52 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <QTextStream>
 
-#include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
-const char *const Usage =
-    "Aufruf: fotlex-cli rename [--dry-run] [--file-times] "
-    "[--freeze \"YYYY:MM:DD HH:MM:SS\"] [--burst] [--shift [+|-]HH:MM[:SS]] "
-    "[--no-companions] PFAD...";
-
-struct Arguments
+struct Settings
 {
     RenameOptions options;
-    QStringList paths;
-    QString error;
+    ReportDetail detail = ReportDetail::Normal;
 };
 
-Arguments Parse(const QStringList &arguments)
-{
-    Arguments parsed;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &arg = arguments.at(i);
-        if (optionsEnded || !arg.startsWith(u'-') || arg == QLatin1String("-")) {
-            parsed.paths << arg;
-        } else if (arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (arg == QLatin1String("--dry-run")) {
-            parsed.options.dryRun = true;
-        } else if (arg == QLatin1String("--file-times")) {
-            parsed.options.fileTimes = true;
-        } else if (arg == QLatin1String("--freeze")) {
-            if (++i == arguments.size()) {
-                parsed.error = QStringLiteral("--freeze braucht eine Zeit.");
-                return parsed;
-            }
-            parsed.options.frozenTime = CaptureTime::FromExifText(arguments.at(i));
-            if (!parsed.options.frozenTime) {
-                parsed.error = QStringLiteral("Keine gültige Zeit für --freeze: \"%1\"")
-                                   .arg(arguments.at(i));
-                return parsed;
-            }
-        } else if (arg == QLatin1String("--burst")) {
-            parsed.options.burst = true;
-        } else if (arg == QLatin1String("--no-companions")) {
-            parsed.options.companions = false;
-        } else if (arg == QLatin1String("--shift")) {
-            const std::optional<qint64> shift =
-                ++i < arguments.size() ? ParseClockShift(arguments.at(i)) : std::nullopt;
-            if (!shift) {
-                parsed.error = QStringLiteral("Kein gültiger Versatz für --shift: \"%1\" "
-                                              "(erwartet [+|-]HH:MM[:SS])")
-                                   .arg(arguments.value(i));
-                return parsed;
-            }
-            parsed.options.shiftSeconds = *shift;
-        } else {
-            parsed.error = QStringLiteral("Unbekannte Option: %1").arg(arg);
-            return parsed;
-        }
-    }
-    if (parsed.error.isEmpty() && parsed.paths.isEmpty())
-        parsed.error = QStringLiteral("Kein Pfad angegeben.");
-    return parsed;
-}
+// Each option in one entry: names, value, help, and what it sets.
+const CliOption<Settings> Options[] = {
+    {{"n", "dry-run"}, nullptr, QT_TRANSLATE_NOOP("CliText", "nichts ändern, nur zeigen, was geschähe"),
+     [](Settings &s, const QString &) { s.options.dryRun = true; return true; }},
+    {{"file-times"}, nullptr, QT_TRANSLATE_NOOP("CliText", "die Dateizeiten auf die Aufnahmezeit setzen"),
+     [](Settings &s, const QString &) { s.options.fileTimes = true; return true; }},
+    {{"freeze"}, QT_TRANSLATE_NOOP("CliText", "YYYY:MM:DD HH:MM:SS"),
+     QT_TRANSLATE_NOOP("CliText", "jeder Datei diese eine Zeit geben, mit einem Buchstaben a bis z"),
+     [](Settings &s, const QString &v) { return StoreParsed(s.options.frozenTime, CaptureTime::FromExifText(v)); }},
+    {{"burst"}, nullptr,
+     QT_TRANSLATE_NOOP("CliText", "Fotos derselben Sekunde bekommen Buchstaben in Aufnahmereihenfolge"),
+     [](Settings &s, const QString &) { s.options.burst = true; return true; }},
+    {{"shift"}, QT_TRANSLATE_NOOP("CliText", "[+|-]HH:MM[:SS]"),
+     QT_TRANSLATE_NOOP("CliText", "jede Aufnahmezeit um diesen Versatz verschieben (eine Kamera, deren Uhr falsch "
+                                  "ging; Stunden auch über 24)"),
+     [](Settings &s, const QString &v) { return StoreParsed(s.options.shiftSeconds, ParseClockShift(v)); }},
+    {{"no-companions"}, nullptr,
+     QT_TRANSLATE_NOOP("CliText", "jede Datei für sich umbenennen, ohne Begleitdateien und Aufnahmen"),
+     [](Settings &s, const QString &) { s.options.companions = false; return true; }},
+    {{"q", "quiet"}, nullptr, QT_TRANSLATE_NOOP("CliText", "nur fehlgeschlagene Dateien und die letzte Zeile zeigen"),
+     [](Settings &s, const QString &) { s.detail = ReportDetail::Quiet; return true; }},
+    {{"v", "verbose"}, nullptr,
+     QT_TRANSLATE_NOOP("CliText", "auch die Aufnahmezeit jeder Datei nennen, nach der sie heißt, und "
+                                  "Begleitdateien als solche kennzeichnen"),
+     [](Settings &s, const QString &) { s.detail = ReportDetail::Verbose; return true; }},
+};
+
+} // namespace
+
+const CliSyntax RenameSyntax{"rename", QT_TRANSLATE_NOOP("CliText", "PFAD..."),
+                             QT_TRANSLATE_NOOP("CliText", "ein Ordner (seine Bilder) oder eine Datei"),
+                             QT_TRANSLATE_NOOP("CliText", "Fotos nach ihrer Aufnahmezeit umbenennen"),
+                             QT_TRANSLATE_NOOP("CliText", "Kein Pfad angegeben.")};
+
+namespace {
 
 RenameOutcome Decided(const QString &path, RenameStatus status, RenameReason reason)
 {
@@ -186,68 +165,52 @@ private:
     QHash<QString, QSet<QString>> seen_;
 };
 
-// "\r123 von 20000 Dateien" on a terminal, wiped before the next report
-// line so that the two never share a line.
-class ProgressLine
+// A file that kept no file time makes the exit status 1 as a failure does.
+LineKind KindOf(const RenameOutcome &outcome)
 {
-public:
-    ProgressLine(QTextStream &err, bool enabled) : err_(err), enabled_(enabled) {}
+    const bool failed = outcome.status == RenameStatus::Failed || outcome.timesNotSet();
+    return failed ? LineKind::Failed : LineKind::Ordinary;
+}
 
-    void show(int done, int total)
-    {
-        if (!enabled_)
-            return;
-        err_ << "\r\x1b[K" << done << " von " << total << " Dateien" << Qt::flush;
-        shown_ = true;
-    }
-
-    void wipe()
-    {
-        if (!shown_)
-            return;
-        err_ << "\r\x1b[K" << Qt::flush;
-        shown_ = false;
-    }
-
-private:
-    QTextStream &err_;
-    bool enabled_;
-    bool shown_ = false;
-};
+// What --verbose adds to a file's line: a companion is named as one, a file
+// with a capture time gets that time (shifted, or the frozen one) in ISO
+// 8601's order, as undo --list writes its dates.
+QString VerboseNote(const RenameOutcome &outcome)
+{
+    if (outcome.companion)
+        return u' ' + CliText::tr("(Begleitdatei)");
+    if (!outcome.time || outcome.reason == RenameReason::ShiftOutOfRange)
+        return {};
+    // Date and time apart: a local QDateTime would move a time in the hour
+    // summer time skips.
+    const CaptureTime &time = *outcome.time;
+    return u' ' + CliText::tr("(Aufnahmezeit %1 %2)").arg(time.date().toString(Qt::ISODate),
+                                                           time.time().toString(Qt::ISODate));
+}
 
 } // namespace
 
-int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &err,
-                  bool progressOnErr)
+int RunRename(const QStringList &arguments, const CliStreams &io)
 {
-    const Arguments parsed = Parse(arguments);
-    if (!parsed.error.isEmpty()) {
-        err << parsed.error << '\n' << Usage << Qt::endl;
-        return 2;
-    }
+    const CliCall<Settings> call = ParseCall<Settings>(RenameSyntax, Options, arguments, io);
+    if (call.status)
+        return *call.status;
+    const RenameOptions &options = call.settings.options;
 
     ItemList list;
-    for (const QString &path : parsed.paths)
+    for (const QString &path : call.operands)
         list.add(path);
 
     RenameCounts counts;
-    ProgressLine progress(err, progressOnErr);
-    // The progress line is redrawn after each flush of the lines.
-    ReportFlush flush(out);
-    RunBatchRename(list.items(), parsed.options, [&](const RenameOutcome &outcome, int done, int total) {
+    CliReport report(io, call.settings.detail);
+    RunBatchRename(list.items(), options, [&](const RenameOutcome &outcome, int done, int total) {
         counts.add(outcome);
-        progress.wipe();
-        out << RenameOutcomeLine(outcome) << '\n';
-        if (flush.due())
-            progress.show(done, total);
+        QString line = RenameOutcomeLine(outcome);
+        if (report.verbose())
+            line += VerboseNote(outcome);
+        report.line(line, KindOf(outcome), done, total);
         return true;
     }, list.listed());
-    progress.wipe();
-    out << RenameSummaryLine(counts, parsed.options.dryRun) << Qt::endl;
+    report.last(RenameSummaryLine(counts, options.dryRun));
     return counts.allWell() ? 0 : 1;
-}
-
-int RunRename(const QStringList &arguments, QTextStream &out, QTextStream &err)
-{
-    return RenameCommand(arguments, out, err, isatty(STDERR_FILENO) == 1);
 }

@@ -1,17 +1,10 @@
 #pragma once
 
-#include <QStringList>
+#include "cli/CommandLine.h"
 
-class QTextStream;
-
-// fotlex-cli rename [--dry-run] [--file-times] [--freeze "YYYY:MM:DD HH:MM:SS"] [--burst]
-// [--shift [+|-]HH:MM[:SS]] [--no-companions] PATH...
-// `arguments` are those after "rename". One line per file on `out`, then the
-// totals; usage errors on `err`. A progress line goes to `err` when
-// `progressOnErr` (stderr is a terminal). Returns 0 when nothing failed, 1
-// otherwise, 2 for wrong usage.
-int RenameCommand(const QStringList &arguments, QTextStream &out, QTextStream &err,
-                  bool progressOnErr);
-
-// The subcommand's entry: the progress line when stderr is a terminal.
-int RunRename(const QStringList &arguments, QTextStream &out, QTextStream &err);
+// fotlex-cli rename [OPTIONS] PATH...: renames the photos after their capture
+// time. `arguments` are those after "rename". One line per file, then the
+// totals. Returns 0 when all went as asked, 1 when a file failed or kept no
+// file time, 2 for wrong usage.
+int RunRename(const QStringList &arguments, const CliStreams &io);
+extern const CliSyntax RenameSyntax;

@@ -1,6 +1,6 @@
 #include "cli/UndoCommand.h"
 
-#include "cli/ReportFlush.h"
+#include "cli/CliReport.h"
 #include "rename/UndoBatch.h"
 #include "rename/UndoMessages.h"
 
@@ -8,55 +8,85 @@
 
 namespace {
 
-const char *const Usage = "Aufruf: fotlex-cli undo [--list | N]";
+struct Settings
+{
+    bool list = false;
+    ReportDetail detail = ReportDetail::Normal;
+};
+
+// Each option in one entry: names, value, help, and what it sets.
+const CliOption<Settings> Options[] = {
+    {{"list"}, nullptr, QT_TRANSLATE_NOOP("CliText", "die Umbenennungen im Journal auflisten"),
+     [](Settings &s, const QString &) { s.list = true; return true; }},
+    {{"q", "quiet"}, nullptr, QT_TRANSLATE_NOOP("CliText", "nur fehlgeschlagene Dateien und die letzte Zeile zeigen"),
+     [](Settings &s, const QString &) { s.detail = ReportDetail::Quiet; return true; }},
+    {{"v", "verbose"}, nullptr, QT_TRANSLATE_NOOP("CliText", "die Umbenennung auch mit N zuerst nennen"),
+     [](Settings &s, const QString &) { s.detail = ReportDetail::Verbose; return true; }},
+};
 
 int ListBatches(QTextStream &out)
 {
     const std::vector<JournalInfo> journals = ListJournals();
     if (journals.empty())
-        out << QStringLiteral("Keine Umbenennung im Journal.") << Qt::endl;
+        out << CliText::tr("Keine Umbenennung im Journal.") << Qt::endl;
     for (const JournalInfo &batch : journals)
         out << BatchListLine(batch) << Qt::endl;
     return 0;
 }
 
+void NameBatch(CliReport &report, const JournalInfo &batch)
+{
+    report.note(CliText::tr("Rückgängig: %1").arg(BatchDescription(batch)));
+}
+
 } // namespace
 
-int RunUndo(const QStringList &arguments, QTextStream &out, QTextStream &err)
+const CliSyntax UndoSyntax{"undo", QT_TRANSLATE_NOOP("CliText", "[N]"),
+                           QT_TRANSLATE_NOOP("CliText", "die Nummer einer Umbenennung (siehe --list)"),
+                           QT_TRANSLATE_NOOP("CliText", "die letzte (oder die N-te) Umbenennung rückgängig machen")};
+
+int RunUndo(const QStringList &arguments, const CliStreams &io)
 {
-    if (arguments == QStringList{QStringLiteral("--list")})
-        return ListBatches(out);
+    const CliCall<Settings> call = ParseCall<Settings>(UndoSyntax, Options, arguments, io);
+    if (call.status)
+        return *call.status;
+    if (call.operands.size() > (call.settings.list ? 0 : 1))
+        return UsageError(UndoSyntax, CliText::tr("Zu viele Argumente: %1").arg(call.operands.join(u' ')), io.err);
+    if (call.settings.list)
+        return ListBatches(io.out);
+
+    CliReport report(io, call.settings.detail);
     int number = 0;
-    if (arguments.size() == 1) {
-        bool ok = false;
-        number = arguments.first().toInt(&ok);
-        if (!ok || number <= 0) {
-            err << QStringLiteral("Keine Nummer einer Umbenennung: %1\n").arg(arguments.first())
-                << Usage << Qt::endl;
-            return 2;
+    if (!call.operands.isEmpty()) {
+        // 0 as well for a text that is no number.
+        number = call.operands.first().toInt();
+        if (number <= 0)
+            return UsageError(UndoSyntax, CliText::tr("Keine Nummer einer Umbenennung: %1").arg(call.operands.first()),
+                              io.err);
+        if (report.verbose()) {
+            for (const JournalInfo &batch : ListJournals()) {
+                if (batch.number == number)
+                    NameBatch(report, batch);
+            }
         }
-    } else if (!arguments.isEmpty()) {
-        err << Usage << Qt::endl;
-        return 2;
     } else {
         const std::optional<JournalInfo> newest = NewestUndoable();
         if (!newest) {
-            err << QStringLiteral("Keine Umbenennung zum Rückgängigmachen.") << Qt::endl;
+            io.err << CliText::tr("Keine Umbenennung zum Rückgängigmachen.") << Qt::endl;
             return 1;
         }
         number = newest->number;
-        out << QStringLiteral("Rückgängig: ") << BatchDescription(*newest) << Qt::endl;
+        NameBatch(report, *newest);
     }
-    ReportFlush flush(out);
     const UndoRun run = UndoBatch(number, [&](const UndoOutcome &outcome) {
-        out << UndoOutcomeLine(outcome) << '\n';
-        flush.due();
+        report.line(UndoOutcomeLine(outcome),
+                    outcome.status == UndoStatus::Failed ? LineKind::Failed : LineKind::Ordinary);
     });
     if (!run.problem.ok()) {
-        err << UndoProblemText(number, run.problem) << Qt::endl;
+        io.err << UndoProblemText(number, run.problem) << Qt::endl;
         return 1;
     }
-    out << UndoSummaryLine(run.outcomes) << Qt::endl;
+    report.last(UndoSummaryLine(run.outcomes));
     const bool failed = std::any_of(run.outcomes.begin(), run.outcomes.end(),
                                     [](const UndoOutcome &o) { return o.status == UndoStatus::Failed; });
     return failed ? 1 : 0;

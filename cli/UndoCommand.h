@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QStringList>
-#include <QTextStream>
+#include "cli/CommandLine.h"
 
 // fotlex-cli undo [--list | N]: takes back the newest batch not yet undone
 // (naming it first) or batch N, one line "NEU -> ALT" per file, then the
 // totals; --list lists the journaled batches. Returns 0 when nothing
 // failed, 1 otherwise, 2 for wrong usage.
-int RunUndo(const QStringList &arguments, QTextStream &out, QTextStream &err);
+int RunUndo(const QStringList &arguments, const CliStreams &io);
+extern const CliSyntax UndoSyntax;

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <unistd.h>
+
 int main(int argc, char **argv)
 {
     // No QGuiApplication: the tool runs without a display.
@@ -11,5 +13,5 @@ int main(int argc, char **argv)
     InstallTranslations(app, ChooseLanguage(QLocale::system()));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return RunCli(app.arguments().mid(1), out, err);
+    return RunCli(app.arguments().mid(1), StandardStreams(out, err, STDOUT_FILENO, STDERR_FILENO));
 }

@@ -6,16 +6,13 @@
 #include <cstdint>
 
 // The largest embedded JPEG preview of a file that Qt cannot decode itself
-// (RAW, RAF, CR3, HEIF with a JPEG thumbnail item), and the image's real
-// size, as ExifTool's ImageSize gives it (not the preview's size).
+// (RAW, RAF, CR3, HEIF with a JPEG thumbnail item).
 struct EmbeddedPreview
 {
     int64_t offset = 0; // the JPEG's bytes in the file; length 0: none found
     int64_t length = 0;
     int32_t width = 0; // the preview's pixel size, 0 when unknown
     int32_t height = 0;
-    int32_t imageWidth = 0; // the real size, 0 when unknown
-    int32_t imageHeight = 0;
     bool isHeif = false; // a HEIF/AVIF file, which libheif may decode instead
 };
 

@@ -2,7 +2,10 @@
 
 #include "metadata/ByteSource.h"
 #include "metadata/ContainerExif.h"
+#include "metadata/ExifParse.h"
+#include "metadata/ImageGeometry.h"
 #include "metadata/IsoBoxes.h"
+#include "metadata/JpegSegments.h"
 #include "metadata/TiffExifBlock.h"
 #include "services/RegularFile.h"
 
@@ -12,83 +15,116 @@
 namespace {
 
 constexpr qint64 kHeadSize = 4096;
-// Real files have a dozen segments before the image data; a file with more
-// is junk and gets the plain search of its head.
-constexpr int kMaxSegments = 256;
 constexpr QByteArrayView kExifMark("Exif\0", 5);
-
-// JPEG layout: FF D8, then segments FF <marker> <length hi> <length lo>
-// <length - 2 bytes of data>, up to SOS (FF DA) where the image data starts.
-// FF fill bytes may stand before a marker; RSTn and TEM (FF 01) have no length.
-std::optional<QByteArray> findExifSegment(ByteSource &source, int64_t start)
-{
-    qint64 pos = start + 2;
-    for (int segment = 0; segment < kMaxSegments; ++segment) {
-        const QByteArrayView marker = source.at(pos, 4);
-        if (marker.size() < 2 || uint8_t(marker[0]) != 0xFF)
-            return std::nullopt;
-        const auto code = uint8_t(marker[1]);
-        if (code == 0xFF) {
-            pos += 1;
-            continue;
-        }
-        if (code == 0xD9 || code == 0xDA)
-            return std::nullopt;
-        if (code == 0x01 || (code >= 0xD0 && code <= 0xD7)) {
-            pos += 2;
-            continue;
-        }
-        if (marker.size() < 4)
-            return std::nullopt;
-        const qint64 length = (uint8_t(marker[2]) << 8) | uint8_t(marker[3]);
-        if (length < 2)
-            return std::nullopt;
-        if (code == 0xE1 && source.at(pos + 4, kExifMark.size()) == kExifMark)
-            return source.take(pos + 4, length - 2);
-        pos += 2 + length;
-    }
-    return std::nullopt;
-}
-
-bool isJpeg(QByteArrayView head)
-{
-    return head.size() >= 2 && uint8_t(head[0]) == 0xFF && uint8_t(head[1]) == 0xD8;
-}
 
 ExifBlock searchHead(const QByteArray &head)
 {
     const qsizetype mark = head.indexOf(kExifMark);
     if (mark < 0)
         return {};
-    return {ExifBlock::Outcome::Found, head, mark + 6, {}};
+    return ExifBlock::Found(head, mark + 6);
+}
+
+// The EXIF segment holds "Exif\0", one pad byte, then the TIFF header.
+ExifBlock jpegExif(ByteSource &source, const std::optional<JpegSegment> &exif, ExifWalkScope scope)
+{
+    if (!exif)
+        return {};
+    if (scope == ExifWalkScope::AllEntries || source.holds(exif->data, exif->length))
+        return ExifBlock::Found(source.take(exif->data, exif->length), 6);
+    // The capture time alone from a segment not read yet: the directories and
+    // the time's values are read where they lie in it, which a small head
+    // holds in most camera files, rather than the whole segment with its
+    // thumbnail. The header is taken as the walk of the whole segment takes
+    // it: "II" or big-endian.
+    const int64_t tiffAt = exif->data + 6;
+    const int64_t end = exif->data + exif->length;
+    const QByteArrayView header = source.at(tiffAt, std::min<int64_t>(8, end - tiffAt));
+    const bool intel = header.startsWith("II");
+    return AssembleTiffExif(source, {tiffAt, intel, uint32_t(ReadInteger(header, 4, 4, intel)), end}, scope);
+}
+
+// A JPEG in one walk to its frame header, or for the capture time alone to
+// its EXIF segment, and to its XMP segment only where EXIF holds no time.
+ExifBlock readJpeg(ByteSource &source, const QByteArray &head, ExifWalkScope scope)
+{
+    const bool all = scope == ExifWalkScope::AllEntries;
+    JpegParts parts = FindJpegParts(source, 0, !all);
+    ExifBlock block = jpegExif(source, parts.exif, scope);
+    if (block.outcome != ExifBlock::Outcome::Found)
+        block = searchHead(head);
+    const bool wantXmp = all || !HoldsCaptureTime(block);
+    if (!all && wantXmp)
+        parts = FindJpegParts(source, 0, false);
+    if (parts.xmp && wantXmp)
+        block.xmp = JpegXmpPacket(source, *parts.xmp, kMaxXmpBytes);
+    if (all && parts.frame)
+        block.geometry = JpegFrameGeometry(source, *parts.frame);
+    return block;
 }
 
 // `head` is the file's first 4096 bytes (or all of a shorter file).
 ExifBlock locateExifBlock(ByteSource &source, const QByteArray &head, ExifWalkScope scope)
 {
-    if (isJpeg(head)) {
-        ExifBlock block = LocateJpegExif(source, 0);
-        return block.outcome == ExifBlock::Outcome::Found ? block : searchHead(head);
-    }
     if (auto tiff = ReadTiffHeader(source, 0))
         return AssembleTiffExif(source, *tiff, scope);
     if (IsRaf(head))
-        return LocateRafExif(source);
-    if (IsPng(head))
-        return LocatePngExif(source);
-    if (IsIsoMedia(head))
-        return LocateIsoMediaExif(source, scope);
+        return LocateRafExif(source, scope);
     return searchHead(head);
 }
 
+// The EXIF block, and for the whole list the XMP packet and the image's
+// size; for the capture time alone the XMP packet only where the EXIF data
+// holds no time.
+ExifBlock readBlocks(ByteSource &source, ExifWalkScope scope)
+{
+    const QByteArray head = source.at(0, kHeadSize).toByteArray();
+    if (head.isEmpty())
+        return ExifBlock::Failed(ExifBlock::Outcome::Unreadable);
+    if (IsJpeg(head))
+        return readJpeg(source, head, scope);
+    if (IsPng(head))
+        return ReadPng(source, head, scope);
+    if (IsIsoMedia(head))
+        return ReadIsoMedia(source, scope);
+    ExifBlock block = locateExifBlock(source, head, scope);
+    const bool all = scope == ExifWalkScope::AllEntries;
+    if (all || !HoldsCaptureTime(block))
+        block.xmp = ReadXmpPacket(source, head);
+    if (all)
+        block.geometry = ReadImageGeometry(source, head);
+    return block;
 }
 
-ExifBlock LocateJpegExif(ByteSource &source, int64_t start)
+}
+
+ExifBlock ExifBlock::Found(QByteArray data, int64_t tiffHeader)
 {
-    // The segment holds "Exif\0", one pad byte, then the TIFF header.
-    if (auto segment = findExifSegment(source, start))
-        return {ExifBlock::Outcome::Found, std::move(*segment), 6, {}};
-    return {};
+    ExifBlock block;
+    block.outcome = Outcome::Found;
+    block.data = std::move(data);
+    block.tiffHeader = tiffHeader;
+    return block;
+}
+
+ExifBlock ExifBlock::Values(std::vector<ContainerValue> values)
+{
+    ExifBlock block;
+    block.outcome = Outcome::Found;
+    block.values = std::move(values);
+    return block;
+}
+
+ExifBlock ExifBlock::Failed(Outcome outcome)
+{
+    ExifBlock block;
+    block.outcome = outcome;
+    return block;
+}
+
+ExifBlock LocateJpegExif(ByteSource &source, int64_t start, ExifWalkScope scope)
+{
+    return jpegExif(source, FindJpegParts(source, start, scope == ExifWalkScope::TimeOnly).exif, scope);
 }
 
 ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope)
@@ -96,28 +132,24 @@ ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope)
     const RegularFile file(path);
     if (file.fd() < 0) {
         const int error = file.error().error;
-        return {error == ENOENT || error == ENOTDIR ? ExifBlock::Outcome::Missing : ExifBlock::Outcome::Unreadable,
-                {}, 0, {}};
+        return ExifBlock::Failed(error == ENOENT || error == ENOTDIR ? ExifBlock::Outcome::Missing
+                                                                     : ExifBlock::Outcome::Unreadable);
     }
     return ReadExifBlockOfOpenFile(file.fd(), file.status().st_size, {}, scope);
 }
 
 ExifBlock ReadExifBlockOfOpenFile(int fd, int64_t size, QByteArray head, ExifWalkScope scope)
 {
-    // An empty file reads as missing, as it has no bytes to look at.
     if (size == 0)
-        return {ExifBlock::Outcome::Missing, {}, 0, {}};
+        return ExifBlock::Failed(ExifBlock::Outcome::Empty);
     ByteSource source = ByteSource::ofFile(fd, size, std::move(head));
-    const QByteArrayView first = source.at(0, kHeadSize);
-    if (first.isEmpty())
-        return {ExifBlock::Outcome::Unreadable, {}, 0, {}};
-    return locateExifBlock(source, first.toByteArray(), scope);
+    return readBlocks(source, scope);
 }
 
 ExifBlock ReadExifBlockInMemory(QByteArrayView file, ExifWalkScope scope)
 {
     if (file.isEmpty())
-        return {ExifBlock::Outcome::Missing, {}, 0, {}};
+        return ExifBlock::Failed(ExifBlock::Outcome::Empty);
     ByteSource source = ByteSource::ofMemory(file);
-    return locateExifBlock(source, source.at(0, kHeadSize).toByteArray(), scope);
+    return readBlocks(source, scope);
 }

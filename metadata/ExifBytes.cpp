@@ -1,5 +1,7 @@
 #include "metadata/ExifBytes.h"
 
+#include "metadata/ByteSource.h"
+
 #include <cmath>
 
 namespace {
@@ -15,6 +17,8 @@ double byteAt(QByteArrayView data, int64_t position)
 
 double ReadUnsigned(QByteArrayView data, int64_t position, int n, bool littleEndian)
 {
+    if (n <= 7 && position >= 0 && n <= data.size() - position)
+        return double(ReadInteger(data, position, n, littleEndian));
     double value = 0;
     double weight = 1;
     for (int k = 0; k < n; ++k) {

@@ -72,6 +72,26 @@ QString ExifNumberText::Decimal(double x)
     return text;
 }
 
+QString ExifNumberText::Exposure(double seconds)
+{
+    return ExposureTimeText(seconds, locale());
+}
+
+QString ExposureTimeText(double seconds, const QLocale &locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (seconds < 0.5) {
+        const double n = std::round(1 / seconds);
+        if (n >= 1 && std::fabs(seconds * n - 1) <= 0.01)
+            return QStringLiteral("1/") + QString::number(n, 'f', 0);
+        const int decimals = seconds >= 0.05 ? 1 : 1 - int(std::floor(std::log10(seconds)));
+        return plain.toString(seconds, 'f', std::min(decimals, 12));
+    }
+    const double rounded = std::round(seconds * 10) / 10;
+    return plain.toString(rounded, 'f', rounded == std::trunc(rounded) ? 0 : 1);
+}
+
 double LeadingNumber(const QString &text)
 {
     qsizetype i = 0;

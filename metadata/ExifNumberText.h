@@ -19,6 +19,8 @@ public:
     // Decimal(x): plain digits for whole numbers below 10^15, beyond that
     // 15 significant digits with an exponent ("1,84467440737096E+19").
     QString Decimal(double x);
+    // ExposureTimeText in the default locale.
+    QString Exposure(double seconds);
 
 private:
     const QLocale &locale();
@@ -28,6 +30,13 @@ private:
     QString m_negativeSign;
     bool m_asciiDigits = false;
 };
+
+// An exposure time that cannot be misread: below half a second "1/N" when
+// the time is 1/N within 1%, else seconds with one decimal ("0,4"; two
+// significant digits where one decimal would show 0); from half a second on
+// seconds with one decimal, none when it is 0 ("0,6", "4", "1,3"). No group
+// separators.
+QString ExposureTimeText(double seconds, const QLocale &locale);
 
 // The number at the start of a text, as a classic Val() reads it: optional
 // blanks, sign, digits, one point, digits, exponent. 0 when there is none.

@@ -3,6 +3,9 @@
 #include "metadata/ExifBytes.h"
 #include "metadata/ExifTagNames.h"
 #include "metadata/ExifValueText.h"
+#include "metadata/GpsPosition.h"
+#include "metadata/TiffFile.h"
+#include "metadata/XmpTimes.h"
 
 namespace {
 
@@ -13,10 +16,15 @@ bool isNeeded(int32_t id, int32_t type)
 {
     using namespace ExifTagId;
     switch (id) {
+    case Make:
     case Model:
     case DateTimeOriginal:
     case SubSecTimeOriginal:
+    case OffsetTimeOriginal:
+    case OffsetTime:
         return type == 2;
+    case Orientation:
+        return type == 3;
     case ExposureTime:
     case FNumber:
     case ApertureValue:
@@ -30,9 +38,8 @@ bool isNeeded(int32_t id, int32_t type)
     }
 }
 
-// Enough for any text the summary or the capture time reads, and for the
-// number of an offset entry.
-constexpr qsizetype kNeededChars = 64;
+// Enough for any text the summary or the capture time reads.
+constexpr qsizetype kNeededChars = kCaptureTimeChars;
 
 // Walks one directory after another into the same list. The list's texts
 // share one budget of four characters per byte of EXIF data: a 64 KiB block
@@ -49,51 +56,48 @@ public:
 
     size_t listed() const { return m_listed; }
 
-    // Directory layout: a 2-byte entry count, then 12-byte entries of
-    // id (2), type (2), count (4), value or offset (4); the offset of the next
-    // directory after them is not followed. Returns the number that the entry
-    // searchTag holds, or 0.
-    int32_t readIfd(int64_t ifdOffset, int32_t searchTag)
+    // Appends the entries of the directory at `ifdOffset` from the TIFF
+    // header (the offset of its next directory is not followed) and returns
+    // the directory as read.
+    TiffDirectory readIfd(int64_t ifdOffset, bool gps = false)
     {
-        const bool le = m_data.littleEndian;
-        int64_t p = m_data.tiffHeader + ifdOffset;
-        if (p < 0 || p + 2 > m_data.bytes.size())
-            return 0;
-        const auto n = static_cast<int64_t>(ReadUnsigned(m_data.bytes, p, 2, le));
-        p += 2;
-        int32_t result = 0;
-        // Entries wholly past the data end the walk: a corrupt count cannot
-        // add more than the data holds (at most 5461 in a 64 KiB segment).
-        for (int64_t i = 0; i < n && p < m_data.bytes.size(); ++i, p += 12) {
-            const auto id = static_cast<int32_t>(ReadUnsigned(m_data.bytes, p, 2, le));
-            const auto type = static_cast<int32_t>(ReadUnsigned(m_data.bytes, p + 2, 2, le));
-            const bool offsetEntry = id == searchTag && (type == 3 || type == 4);
-            const bool needed = offsetEntry || isNeeded(id, type);
-            const bool timeEntry = (id == ExifTagId::DateTimeOriginal || id == ExifTagId::SubSecTimeOriginal) && needed;
-            if (m_scope == ExifWalkScope::TimeOnly && !offsetEntry && !timeEntry)
+        TiffDirectory dir = ParseTiffDirectory(m_data.bytes, m_data.tiffHeader + ifdOffset, m_data.littleEndian);
+        for (const TiffEntry &e : dir.entries) {
+            const bool needed = !gps && isNeeded(e.id, e.type);
+            if (m_scope == ExifWalkScope::TimeOnly && !(needed && IsCaptureTimeTag(e.id)))
                 continue;
             ExifTag &tag = m_tags.emplace_back();
-            tag.id = id;
-            tag.type = type;
-            const double count = ReadUnsigned(m_data.bytes, p + 4, 4, le);
-            tag.count = count < 2147483648.0 ? static_cast<int32_t>(count) : 0;
-            tag.value = ReadUnsigned(m_data.bytes, p + 8, 4, le);
+            tag.id = e.id;
+            tag.type = e.type;
+            tag.count = e.count < 2147483648u ? int32_t(e.count) : 0;
+            tag.value = e.field;
+            tag.gps = gps;
             // Entries past the budget are never listed: no name or text is
             // made for them, which a hostile block would ask thousands of.
             if (needed || m_budget > 0) {
-                tag.name = ExifTagName(id);
-                FormatTagValue(m_data, tag, p, m_numbers, needed ? kNeededChars : m_budget);
+                tag.name = ExifTagName(e.id, gps);
+                FormatTagValue(m_data, tag, e.at, m_numbers, needed ? kNeededChars : m_budget);
             }
             if (m_budget > 0) {
                 ++m_listed;
                 m_budget -= tag.name.size() + tag.text.size() + 4;
             }
-            if (offsetEntry) {
-                if (const auto number = RoundToInt32(LeadingNumber(tag.text)))
-                    result = *number;
-            }
         }
-        return result;
+        return dir;
+    }
+
+    // The GPS directory's entries, and after them its position in degrees.
+    std::optional<GpsPosition> readGps(int64_t ifdOffset)
+    {
+        const TiffDirectory dir = readIfd(ifdOffset, true);
+        const auto position = ReadGpsPosition(m_data, dir);
+        if (position) {
+            m_tags.push_back({ExifTagId::GpsPosition, ExifTagName(ExifTagId::GpsPosition), 2, 0, 0,
+                              GpsPositionText(*position)});
+            if (m_budget > 0)
+                ++m_listed;
+        }
+        return position;
     }
 
 private:
@@ -110,15 +114,17 @@ ExifError readError(const QString &description)
     return {1, QStringLiteral("ReadMetaInfo"), description};
 }
 
-}
-
-ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers)
+ExifParse parseBlock(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers)
 {
     ExifParse parse;
     switch (block.outcome) {
     case ExifBlock::Outcome::Missing:
         parse.status = 2;
         parse.error = readError(QStringLiteral("Datei nicht gefunden."));
+        return parse;
+    case ExifBlock::Outcome::Empty:
+        parse.status = 2;
+        parse.error = readError(QStringLiteral("Leere Datei."));
         return parse;
     case ExifBlock::Outcome::Unreadable:
         parse.status = 2;
@@ -144,7 +150,6 @@ ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText 
     const int64_t t = block.tiffHeader;
     const QByteArrayView bytes(block.data);
     const bool intel = t + 2 <= bytes.size() && bytes[t] == 'I' && bytes[t + 1] == 'I';
-    parse.intelByteAlignment = intel;
     const double ifd0 = ReadUnsigned(bytes, t + 4, 4, intel);
     if (ifd0 >= 2147483648.0) {
         parse.status = 2;
@@ -155,27 +160,115 @@ ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText 
     parse.tags.emplace_back();
     const ExifData data{bytes, t, intel};
     DirectoryWalk walk(data, scope, numbers, parse.tags);
-    const int32_t exifOffset = walk.readIfd(static_cast<int64_t>(ifd0), ExifTagId::ExifOffset);
-    // Without an ExifOffset entry there is no Exif directory; offset 0 would
-    // read the TIFF header itself as one.
-    if (exifOffset != 0)
-        walk.readIfd(exifOffset, ExifTagId::ExifInteroperabilityOffset);
+    const TiffDirectory ifd0Dir = walk.readIfd(static_cast<int64_t>(ifd0));
+    if (const TiffEntry *e = FindEntry(ifd0Dir, ExifTagId::Orientation); e && e->type == 3) {
+        const uint32_t value = e->number(intel);
+        parse.orientation = value >= 1 && value <= 8 ? int(value) : 1;
+    }
+    // Without a link there is no such directory; offset 0 would read the
+    // TIFF header itself as one.
+    if (const uint32_t exif = SubDirectoryOffset(ifd0Dir, ExifTagId::ExifOffset, intel))
+        walk.readIfd(exif);
+    if (scope == ExifWalkScope::AllEntries) {
+        if (const uint32_t gps = SubDirectoryOffset(ifd0Dir, ExifTagId::GpsInfo, intel))
+            parse.gps = walk.readGps(gps);
+    }
     parse.listed = walk.listed();
     parse.status = 0;
     return parse;
 }
 
+}
+
+ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers)
+{
+    ExifParse parse = parseBlock(block, scope, numbers);
+    const std::vector<XmpTimeValue> times = ReadXmpTimes(block.xmp);
+    if (times.empty() || parse.status == 2)
+        return parse;
+    if (parse.status == 1) {
+        parse.status = 0;
+        parse.tags.assign(1, ExifTag{});
+    }
+    const bool allListed = parse.listed + 1 == parse.tags.size();
+    for (const XmpTimeValue &time : times) {
+        const int32_t id = ExifTagId::XmpDateTimeOriginal + int32_t(time.property);
+        parse.tags.push_back({id, ExifTagName(id), 2, int32_t(time.text.size() + 1), 0, time.text});
+    }
+    if (allListed)
+        parse.listed = parse.tags.size() - 1;
+    return parse;
+}
+
+namespace {
+
+// The rank of an entry as a capture time, 0 first; nothing for entries
+// that are none.
+std::optional<int> captureRank(const ExifTag &tag)
+{
+    using namespace ExifTagId;
+    if (tag.type != 2 || tag.gps)
+        return std::nullopt;
+    switch (tag.id) {
+    case DateTimeOriginal: return 0;
+    case CreationDate: return ParseXmpTime(tag.text) ? std::optional(1) : std::nullopt;
+    case CreateDate: return 2;
+    case XmpDateTimeOriginal:
+    case XmpDateCreated:
+    case XmpCreateDate:
+        if (!ParseXmpTime(tag.text))
+            return std::nullopt;
+        return 3 + tag.id - XmpDateTimeOriginal;
+    default: return std::nullopt;
+    }
+}
+
+}
+
 const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags)
 {
     const ExifTag *found = nullptr;
+    int foundRank = 0;
     for (size_t i = 1; i < tags.size(); ++i) {
-        const int32_t id = tags[i].id;
-        const bool time = id == ExifTagId::DateTimeOriginal || id == ExifTagId::CreateDate
-                          || id == ExifTagId::CreationDate;
-        if (time && tags[i].type == 2)
+        const auto rank = captureRank(tags[i]);
+        if (rank && (!found || *rank <= foundRank)) {
             found = &tags[i];
+            foundRank = *rank;
+        }
     }
     return found;
+}
+
+CaptureSource CaptureSourceOf(const ExifTag &tag)
+{
+    switch (tag.id) {
+    case ExifTagId::CreationDate: return CaptureSource::QuickTime;
+    case ExifTagId::CreateDate: return CaptureSource::Mvhd;
+    case ExifTagId::XmpDateTimeOriginal:
+    case ExifTagId::XmpDateCreated:
+    case ExifTagId::XmpCreateDate: return CaptureSource::Xmp;
+    default: return CaptureSource::Exif;
+    }
+}
+
+bool HoldsCaptureTime(const ExifBlock &block)
+{
+    ExifNumberText numbers;
+    return CaptureTimeTag(parseBlock(block, ExifWalkScope::TimeOnly, numbers).tags) != nullptr;
+}
+
+std::optional<int> CaptureOffsetFromTags(const std::vector<ExifTag> &tags)
+{
+    std::optional<int> original, other;
+    for (size_t i = 1; i < tags.size(); ++i) {
+        if (tags[i].type != 2 || tags[i].gps)
+            continue;
+        if (tags[i].id == ExifTagId::OffsetTimeOriginal)
+            original = ParseUtcOffset(tags[i].text);
+        else if (tags[i].id == ExifTagId::OffsetTime)
+            other = ParseUtcOffset(tags[i].text);
+    }
+    return original ? original : other;
 }
 
 ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags)
@@ -184,6 +277,11 @@ ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags)
     if (!tag)
         return {};
     ExifCaptureStamp stamp;
+    stamp.source = CaptureSourceOf(*tag);
+    if (stamp.source == CaptureSource::Xmp || stamp.source == CaptureSource::QuickTime) {
+        stamp.time = ParseXmpTime(tag->text)->captureTime();
+        return stamp;
+    }
     stamp.time = CaptureTime::FromExifText(tag->text);
     if (!stamp.time) {
         // Cameras pad the text with blanks; the zero bytes already ended it.
@@ -192,9 +290,13 @@ ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags)
             stamp.text.chop(1);
         return stamp;
     }
+    if (stamp.source != CaptureSource::Exif)
+        return stamp;
     for (size_t i = 1; i < tags.size(); ++i) {
-        if (tags[i].id == ExifTagId::SubSecTimeOriginal && tags[i].type == 2)
+        if (tags[i].id == ExifTagId::SubSecTimeOriginal && tags[i].type == 2 && !tags[i].gps)
             stamp.time = stamp.time->withSubSeconds(tags[i].text.trimmed());
     }
+    if (const auto offset = CaptureOffsetFromTags(tags))
+        stamp.time = stamp.time->withOffsetMinutes(*offset);
     return stamp;
 }

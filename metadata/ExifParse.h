@@ -11,19 +11,32 @@
 struct ExifParse
 {
     uint8_t status = 0;
-    std::optional<bool> intelByteAlignment; // set once the header was read
     std::vector<ExifTag> tags;              // index 0 empty; valid when status is 0
     size_t listed = 0;                      // entries from index 1 whose texts fit the budget
     std::optional<ExifError> error;         // why status is 2
+    std::optional<GpsPosition> gps;         // from the GPS directory
+    int orientation = 1;                    // IFD0's Orientation, 1 to 8
 };
 
 ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers);
 
-// The last DateTimeOriginal entry of ASCII type (or a video's creation
-// time), or null: a value of any other type is no capture time.
+// The entry the capture time comes from, or null: DateTimeOriginal of ASCII
+// type (a value of any other type is no capture time), else QuickTime's
+// creation date, else the movie header's time, else the XMP times in the
+// order of ReadXmpTimes; QuickTime's and XMP's only where they hold a moment
+// to the second. Of entries with one id the last counts.
 const ExifTag *CaptureTimeTag(const std::vector<ExifTag> &tags);
+// Where that entry comes from.
+CaptureSource CaptureSourceOf(const ExifTag &tag);
+// A parse of the block with TimeOnly finds a capture time.
+bool HoldsCaptureTime(const ExifBlock &block);
+// The offset from UTC of the EXIF capture time: OffsetTimeOriginal, else
+// OffsetTime, "+HH:MM" in minutes east of UTC.
+std::optional<int> CaptureOffsetFromTags(const std::vector<ExifTag> &tags);
 
-// The capture time of the tags: the capture time tag's text read as a time,
-// with the digits of the last SubSecTimeOriginal; or that text (less
-// trailing blanks) when it holds no real time.
+// The capture time of the tags and where it comes from: the capture time
+// tag's text read as a time; EXIF's with the digits of the last
+// SubSecTimeOriginal and CaptureOffsetFromTags, QuickTime's and XMP's with
+// their fraction and offset as written. An EXIF text that holds no real time
+// comes back (less trailing blanks) in `text`.
 ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags);

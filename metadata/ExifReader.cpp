@@ -1,7 +1,6 @@
 #include "metadata/ExifReader.h"
 
 #include "metadata/ExifParse.h"
-#include "metadata/ExifTagNames.h"
 
 ExifReader::ExifReader() : m_tags(1) {}
 
@@ -41,17 +40,27 @@ void ExifReader::takeParse(const ExifBlock &block)
     ExifParse parse = ParseExif(block, ExifWalkScope::AllEntries, numbers);
     // The error of a failed parse is dropped; readStatus tells the caller.
     m_readStatus = ExifReadStatus(parse.status);
-    if (parse.intelByteAlignment)
-        m_intelByteAlignment = *parse.intelByteAlignment;
+    m_emptyFile = block.outcome == ExifBlock::Outcome::Empty;
+    m_imageSize.reset();
+    if (const auto &g = block.geometry) {
+        const bool turned = !g->upright && parse.orientation >= 5;
+        m_imageSize = turned ? QSize(g->height, g->width) : QSize(g->width, g->height);
+    }
     if (parse.status == 0) {
         m_tags = std::move(parse.tags);
         m_listed = parse.listed;
+        m_gps = parse.gps;
     }
 }
 
-bool ExifReader::IntelByteAlignment() const
+bool ExifReader::EmptyFile() const
 {
-    return m_intelByteAlignment;
+    return m_emptyFile;
+}
+
+std::optional<QSize> ExifReader::ImageSize() const
+{
+    return m_imageSize;
 }
 
 ExifReadStatus ExifReader::readStatus() const
@@ -62,11 +71,6 @@ ExifReadStatus ExifReader::readStatus() const
 const std::vector<ExifTag> &ExifReader::Tags() const
 {
     return m_tags;
-}
-
-QString ExifReader::GetTagName(int32_t id) const
-{
-    return ExifTagName(id);
 }
 
 std::variant<int32_t, ExifError> ExifReader::MetaInfo(int32_t id, QString &text) const

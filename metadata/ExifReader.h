@@ -4,9 +4,11 @@
 #include "metadata/ExifSummary.h"
 
 #include <QByteArrayView>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -19,9 +21,11 @@ struct ExifCaptureStamp
 {
     std::optional<CaptureTime> time;
     QString text;
+    CaptureSource source = CaptureSource::Exif;
 };
 
-// One directory entry of IFD0 or the Exif directory.
+// One directory entry of IFD0, the Exif or the GPS directory, or a value a
+// container gives in their stead (a video's creation time, an XMP time).
 struct ExifTag
 {
     int32_t id = 0;
@@ -30,6 +34,7 @@ struct ExifTag
     int32_t count = 0;
     double value = 0;
     QString text;
+    bool gps = false; // an entry of the GPS directory, whose ids are its own
 };
 
 // A failure of the reader: number, the routine it came from and a German text.
@@ -60,9 +65,10 @@ public:
     // Parses the whole content of a file held in memory as setImageFile
     // parses the file; ImageFile becomes empty.
     void setImageBytes(QByteArrayView file);
-    bool IntelByteAlignment() const;
 
     ExifReadStatus readStatus() const;
+    // Unreadable because the file has no bytes at all.
+    bool EmptyFile() const;
     // Index 0 is an empty record; entries start at index 1, in file order.
     const std::vector<ExifTag> &Tags() const;
 
@@ -71,7 +77,6 @@ public:
     // that is not in the list 0 and "Tag <id> nicht gefunden.". Without EXIF
     // data an error and `text` untouched.
     std::variant<int32_t, ExifError> MetaInfo(int32_t id, QString &text) const;
-    QString GetTagName(int32_t id) const;
     // One line "name: text" CR LF per entry, or the German reason there is
     // none. Past the file's text budget a last line "… N weitere Einträge"
     // stands for the rest.
@@ -79,6 +84,11 @@ public:
 
     // The summary's values; all missing without EXIF data.
     ExifSummary Summary() const;
+    // The picture's size as its image data gives it, upright: EXIF
+    // orientations 5 to 8 swap width and height unless the container turned
+    // it itself. Nothing when the file gives none (also when it could not be
+    // read), whatever its EXIF data claims.
+    std::optional<QSize> ImageSize() const;
 
     // The capture time of the last DateTimeOriginal, with its sub-seconds;
     // nullopt when there is none or it holds no real time.
@@ -99,8 +109,10 @@ private:
     void takeParse(const ExifBlock &block);
 
     QString m_imageFile;
-    bool m_intelByteAlignment = false;
     ExifReadStatus m_readStatus = ExifReadStatus::Present;
+    bool m_emptyFile = false;
+    std::optional<QSize> m_imageSize;
+    std::optional<GpsPosition> m_gps;
     std::vector<ExifTag> m_tags;
     size_t m_listed = 0;  // the leading entries ListInfo shows
 };

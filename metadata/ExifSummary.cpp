@@ -13,6 +13,8 @@ ExifSummary ExifReader::Summary() const
     std::optional<double> apexFNumber, apexSeconds;
     for (size_t i = 1; i < m_tags.size(); ++i) {
         const ExifTag &tag = m_tags[i];
+        if (tag.gps)
+            continue;
         // One rational, as the standard has the four exposure values; a zero
         // denominator leaves the text empty and the value unset.
         const bool rational = (tag.type == 5 || tag.type == 10) && tag.count == 1 && !tag.text.isEmpty();
@@ -39,7 +41,10 @@ ExifSummary ExifReader::Summary() const
         default: break;
         }
     }
-    summary.captureTime = ExifTime();
+    const ExifCaptureStamp stamp = CaptureStampFromTags(m_tags);
+    summary.captureTime = stamp.time;
+    summary.captureSource = stamp.source;
+    summary.gps = m_gps;
     if (!summary.fNumber)
         summary.fNumber = apexFNumber;
     if (!summary.exposureSeconds)

@@ -6,6 +6,17 @@
 
 #include <optional>
 
+// A position on the globe in degrees: north and east positive.
+struct GpsPosition
+{
+    double latitude = 0;
+    double longitude = 0;
+};
+
+// Where a capture time was found: the EXIF data, XMP embedded in the file,
+// an XMP sidecar file, QuickTime's creation date, a video's movie header.
+enum class CaptureSource { Exif, Xmp, Sidecar, QuickTime, Mvhd };
+
 // The few values the window's summary shows; a value is missing when the
 // photo has no such entry. Where a tag appears more than once, the last
 // entry counts.
@@ -19,5 +30,7 @@ struct ExifSummary
     std::optional<double> fNumber;
     std::optional<double> exposureSeconds;
     std::optional<QString> iso;          // ISOSpeedRatings
-    std::optional<CaptureTime> captureTime;  // DateTimeOriginal (a video's creation time), when a real one
+    std::optional<CaptureTime> captureTime;  // DateTimeOriginal (a video's creation time, XMP), when a real one
+    CaptureSource captureSource = CaptureSource::Exif; // where captureTime comes from
+    std::optional<GpsPosition> gps;
 };

@@ -75,7 +75,7 @@ bool isControl(char c)
 
 // An ASCII value ends at its first zero byte; a control character inside
 // (a line break in a camera name) becomes a blank so the list keeps one line
-// per tag.
+// per tag, and the blanks cameras pad their texts with go.
 QString asciiText(QByteArrayView bytes)
 {
     const qsizetype end = bytes.indexOf('\0');
@@ -84,7 +84,16 @@ QString asciiText(QByteArrayView bytes)
         if (isControl(char(c.unicode())))
             c = u' ';
     }
+    qsizetype kept = text.size();
+    while (kept > 0 && text.at(kept - 1) == u' ')
+        --kept;
+    text.truncate(kept);
     return text;
+}
+
+QString sizeText(const ExifTag &tag)
+{
+    return QStringLiteral("(%1 Bytes)").arg(tag.count);
 }
 
 // Binary data (PrintIM, a thumbnail, a maker's block) has no text: its size
@@ -93,7 +102,7 @@ QString undefinedBytesText(QByteArrayView bytes, const ExifTag &tag)
 {
     const bool binary = std::any_of(bytes.begin(), bytes.end(), [](char c) { return c != 0 && isControl(c); });
     if (binary)
-        return QStringLiteral("(%1 Bytes)").arg(tag.count);
+        return sizeText(tag);
     QString text = latin1(bytes);
     text.remove(QChar(0));
     return text;
@@ -135,8 +144,8 @@ QuotientText oneNumberRule(int32_t id, bool isSigned)
         }
     }
     switch (id) {
-    case ExposureTime: // shown as the reciprocal: 1/250 s gives 250
-        return [](double q, ExifNumberText &n) { return q == 0 ? QString() : n.Fixed(1 / q, 0); };
+    case ExposureTime:
+        return [](double q, ExifNumberText &n) { return q == 0 ? QString() : n.Exposure(q); };
     case FNumber:
     case XResolution:
     case YResolution:
@@ -175,8 +184,12 @@ QString undefinedText(QByteArrayView bytes, const ExifTag &tag, ExifNumberText &
 {
     using namespace ExifTagId;
     switch (tag.id) {
-    case MakerNote:
-        return PrintableText(bytes);
+    case MakerNote: {
+        // Most maker notes are a maker's binary directory; a few are text.
+        const bool text = std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == 0 || !isControl(c); })
+                          && std::none_of(bytes.begin(), bytes.end(), [](char c) { return uint8_t(c) > 126; });
+        return text ? PrintableText(bytes) : sizeText(tag);
+    }
     case ExifVersion:
     case FlashPixVersion: {
         // Four digits "0220" stand for version 2.20.

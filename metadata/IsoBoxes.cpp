@@ -2,21 +2,14 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr int kMaxBoxesPerLevel = 64;
-
-}
-
-std::vector<IsoBox> ReadBoxes(ByteSource &source, int64_t from, int64_t to)
+void WalkBoxes(ByteSource &source, int64_t from, int64_t to, const std::function<bool(const IsoBox &)> &visit)
 {
-    std::vector<IsoBox> boxes;
     to = std::min(to, source.size());
     int64_t pos = from;
-    while (pos + 8 <= to && boxes.size() < kMaxBoxesPerLevel) {
+    while (pos + 8 <= to) {
         const QByteArrayView head = source.at(pos, 32);
         if (head.size() < 8)
-            break;
+            return;
         IsoBox box;
         box.start = pos;
         box.type = uint32_t(ReadBigEndian(head, 4, 4));
@@ -24,7 +17,7 @@ std::vector<IsoBox> ReadBoxes(ByteSource &source, int64_t from, int64_t to)
         int64_t header = 8;
         if (size == 1) {
             if (head.size() < 16)
-                break;
+                return;
             size = ReadBigEndian(head, 8, 8);
             header = 16;
         } else if (size == 0) {
@@ -32,24 +25,44 @@ std::vector<IsoBox> ReadBoxes(ByteSource &source, int64_t from, int64_t to)
         }
         if (box.type == FourCc("uuid")) {
             if (head.size() < header + 16)
-                break;
+                return;
             box.userType = head.sliced(header, 16).toByteArray();
             header += 16;
         }
         if (size < uint64_t(header) || size > uint64_t(to - pos))
-            break;
+            return;
         box.payload = pos + header;
         box.end = pos + int64_t(size);
-        box.head = head.first(std::min<int64_t>(head.size(), box.end - pos)).toByteArray();
         pos = box.end;
-        boxes.push_back(std::move(box));
+        if (!visit(box))
+            return;
     }
+}
+
+std::vector<IsoBox> ReadBoxes(ByteSource &source, int64_t from, int64_t to)
+{
+    std::vector<IsoBox> boxes;
+    WalkBoxes(source, from, to, [&boxes](const IsoBox &box) {
+        boxes.push_back(box);
+        return true;
+    });
     return boxes;
 }
 
 std::vector<IsoBox> ReadChildren(ByteSource &source, const IsoBox &box, int64_t skip)
 {
     return ReadBoxes(source, box.payload + skip, box.end);
+}
+
+std::optional<IsoBox> FindChild(ByteSource &source, const IsoBox &box, uint32_t type, int64_t skip)
+{
+    std::optional<IsoBox> found;
+    WalkBoxes(source, box.payload + skip, box.end, [&](const IsoBox &child) {
+        if (child.type == type)
+            found = child;
+        return !found;
+    });
+    return found;
 }
 
 std::optional<IsoBox> FindBox(const std::vector<IsoBox> &boxes, uint32_t type)

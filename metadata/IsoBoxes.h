@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,14 +19,8 @@ struct IsoBox
     int64_t payload = 0; // the first byte after the header
     int64_t end = 0;
     QByteArray userType; // the 16 bytes of a "uuid" box
-    QByteArray head;     // the box's first 32 bytes (fewer when it is smaller), read with its header
 
     int64_t payloadSize() const { return end - payload; }
-    // The first bytes of the payload as far as `head` holds them.
-    QByteArrayView payloadHead() const
-    {
-        return QByteArrayView(head).sliced(std::min<qsizetype>(payload - start, head.size()));
-    }
 };
 
 constexpr uint32_t FourCc(const char (&code)[5])
@@ -34,13 +29,18 @@ constexpr uint32_t FourCc(const char (&code)[5])
            | uint8_t(code[3]);
 }
 
-// The boxes from `from` to `to`, one header read each. The walk ends at the
-// first header that does not fit in the range, and after 64 boxes: real
-// files have a handful per level.
+// Calls visit for each box from `from` to `to` until it returns false,
+// reading only each box's header; the walk ends at the first header that
+// does not fit in the range. How many boxes a level may hold is bounded by
+// the bytes the source may read, not by a count.
+void WalkBoxes(ByteSource &source, int64_t from, int64_t to, const std::function<bool(const IsoBox &)> &visit);
+// All boxes from `from` to `to`.
 std::vector<IsoBox> ReadBoxes(ByteSource &source, int64_t from, int64_t to);
 // The children of `box`, whose payload begins with `skip` bytes of its own
 // (4 for a full box's version and flags).
 std::vector<IsoBox> ReadChildren(ByteSource &source, const IsoBox &box, int64_t skip = 0);
+// The first child of that type, found without collecting the others.
+std::optional<IsoBox> FindChild(ByteSource &source, const IsoBox &box, uint32_t type, int64_t skip = 0);
 std::optional<IsoBox> FindBox(const std::vector<IsoBox> &boxes, uint32_t type);
 // The payload of a box up to `limit` bytes; empty when it is larger.
 QByteArray BoxPayload(ByteSource &source, const IsoBox &box, int64_t limit);

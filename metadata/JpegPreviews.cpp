@@ -1,12 +1,13 @@
 #include "metadata/JpegPreviews.h"
 
 #include "metadata/ExifBytes.h"
+#include "metadata/JpegSegments.h"
+#include "metadata/TiffFile.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kMaxSegments = 256;
 // MP entries past these are not previews a camera writes.
 constexpr int kMaxMpEntries = 16;
 constexpr int32_t kOrientation = 0x0112;
@@ -23,7 +24,7 @@ int64_t bigEndian(QByteArrayView bytes, int64_t pos, int n)
 // directory; offsets count from the byte-order mark.
 struct Tiff
 {
-    QByteArrayView bytes;
+    QByteArrayView bytes; // up to the segment's end
     int64_t start = 0;
     bool little = false;
 
@@ -31,20 +32,7 @@ struct Tiff
     {
         return static_cast<int64_t>(ReadUnsigned(bytes, start + pos, n, little));
     }
-
-    // Directory: count (2), entries of id (2), type (2), count (4), value or
-    // offset (4), then the next directory's offset (4). Calls visit(id,
-    // count, entry position) for each entry; returns the next offset.
-    template <typename Visit>
-    int64_t directory(int64_t offset, Visit visit) const
-    {
-        const int64_t count = number(offset, 2);
-        for (int64_t i = 0; i < count && start + offset + 2 + 12 * i < bytes.size(); ++i) {
-            const int64_t entry = offset + 2 + 12 * i;
-            visit(number(entry, 2), number(entry + 4, 4), entry);
-        }
-        return number(offset + 2 + 12 * count, 4);
-    }
+    TiffDirectory directory(int64_t offset) const { return ParseTiffDirectory(bytes, start + offset, little); }
 };
 
 Tiff tiffAt(QByteArrayView bytes, int64_t start)
@@ -58,21 +46,19 @@ Tiff tiffAt(QByteArrayView bytes, int64_t start)
 void readExif(QByteArrayView head, int64_t tiffStart, int64_t segmentEnd, JpegLayout &layout)
 {
     const Tiff tiff = tiffAt(head.first(segmentEnd), tiffStart);
-    const int64_t ifd1 = tiff.directory(tiff.number(4, 4), [&](int64_t id, int64_t, int64_t entry) {
-        const int64_t value = tiff.number(entry + 8, 2);
-        if (id == kOrientation && value >= 1 && value <= 8)
+    const TiffDirectory ifd0 = tiff.directory(tiff.number(4, 4));
+    for (const TiffEntry &e : ifd0.entries) {
+        const uint32_t value = e.number(tiff.little) & 0xFFFF;
+        if (e.id == kOrientation && value >= 1 && value <= 8)
             layout.orientation = int32_t(value);
-    });
-    if (ifd1 == 0)
+    }
+    if (ifd0.next == 0)
         return;
-    int64_t offset = 0;
-    int64_t length = 0;
-    tiff.directory(ifd1, [&](int64_t id, int64_t, int64_t entry) {
-        if (id == kJpegInterchangeFormat)
-            offset = tiff.number(entry + 8, 4);
-        else if (id == kJpegInterchangeFormatLength)
-            length = tiff.number(entry + 8, 4);
-    });
+    const TiffDirectory ifd1 = tiff.directory(ifd0.next);
+    const TiffEntry *offsetEntry = FindEntry(ifd1, kJpegInterchangeFormat);
+    const TiffEntry *lengthEntry = FindEntry(ifd1, kJpegInterchangeFormatLength);
+    const int64_t offset = offsetEntry ? offsetEntry->number(tiff.little) : 0;
+    const int64_t length = lengthEntry ? lengthEntry->number(tiff.little) : 0;
     if (offset <= 0 || length <= 0 || tiffStart + offset + length > segmentEnd)
         return;
     const int64_t at = tiffStart + offset;
@@ -85,20 +71,20 @@ void readExif(QByteArrayView head, int64_t tiffStart, int64_t segmentEnd, JpegLa
 void readMpf(QByteArrayView head, int64_t tiffStart, int64_t segmentEnd, JpegLayout &layout)
 {
     const Tiff tiff = tiffAt(head.first(segmentEnd), tiffStart);
-    tiff.directory(tiff.number(4, 4), [&](int64_t id, int64_t count, int64_t entry) {
-        if (id != kMpEntry)
-            return;
-        const int64_t table = tiff.number(entry + 8, 4);
-        for (int64_t i = 0; i < count / 16 && i < kMaxMpEntries; ++i) {
-            const int64_t size = tiff.number(table + 16 * i + 4, 4);
-            const int64_t offset = tiff.number(table + 16 * i + 8, 4);
-            if (offset > 0 && size > 0) {
-                const int64_t at = tiffStart + offset;
-                const auto frame = at + size <= head.size() ? ReadJpegFrame(head.sliced(at, size)) : std::nullopt;
-                layout.previews.push_back({at, size, frame});
-            }
+    const TiffDirectory index = tiff.directory(tiff.number(4, 4));
+    const TiffEntry *entry = FindEntry(index, kMpEntry);
+    if (!entry)
+        return;
+    const int64_t table = entry->field;
+    for (int64_t i = 0; i < entry->count / 16 && i < kMaxMpEntries; ++i) {
+        const int64_t size = tiff.number(table + 16 * i + 4, 4);
+        const int64_t offset = tiff.number(table + 16 * i + 8, 4);
+        if (offset > 0 && size > 0) {
+            const int64_t at = tiffStart + offset;
+            const auto frame = at + size <= head.size() ? ReadJpegFrame(head.sliced(at, size)) : std::nullopt;
+            layout.previews.push_back({at, size, frame});
         }
-    });
+    }
 }
 
 bool startsWith(QByteArrayView head, int64_t pos, QByteArrayView mark)
@@ -106,48 +92,10 @@ bool startsWith(QByteArrayView head, int64_t pos, QByteArrayView mark)
     return pos + mark.size() <= head.size() && head.sliced(pos, mark.size()) == mark;
 }
 
-// JPEG layout: FF D8, then segments FF <marker> <length (2, counting
-// itself)> <data>, up to SOS (FF DA). Fill bytes FF may stand before a
-// marker; TEM and RSTn have no length. Calls visit(marker, position of the
-// length, end of the segment) for each segment with a length.
-template <typename Visit>
-void walkSegments(QByteArrayView jpeg, Visit visit)
+// The frame header's size: precision (1), height (2), width (2).
+JpegFrame frameOf(QByteArrayView jpeg, int64_t data)
 {
-    if (bigEndian(jpeg, 0, 2) != 0xFFD8)
-        return;
-    int64_t pos = 2;
-    for (int segment = 0; segment < kMaxSegments && pos + 4 <= jpeg.size(); ++segment) {
-        if (uint8_t(jpeg[pos]) != 0xFF)
-            return;
-        const auto marker = uint8_t(jpeg[pos + 1]);
-        if (marker == 0xFF) {
-            pos += 1;
-            continue;
-        }
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            pos += 2;
-            continue;
-        }
-        const int64_t length = bigEndian(jpeg, pos + 2, 2);
-        if (marker == 0xDA || marker == 0xD9 || length < 2)
-            return;
-        const int64_t end = std::min<int64_t>(pos + 2 + length, jpeg.size());
-        if (!visit(marker, pos + 2, end))
-            return;
-        pos += 2 + length;
-    }
-}
-
-// SOF0 to SOF2 (baseline, extended, progressive): precision (1), height
-// (2), width (2) after the length.
-bool decodableFrame(uint8_t marker)
-{
-    return marker >= 0xC0 && marker <= 0xC2;
-}
-
-bool otherFrame(uint8_t marker)
-{
-    return marker >= 0xC3 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+    return {int32_t(bigEndian(jpeg, data + 3, 2)), int32_t(bigEndian(jpeg, data + 1, 2))};
 }
 
 }
@@ -155,10 +103,11 @@ bool otherFrame(uint8_t marker)
 std::optional<JpegFrame> ReadJpegFrame(QByteArrayView jpeg)
 {
     std::optional<JpegFrame> frame;
-    walkSegments(jpeg, [&](uint8_t marker, int64_t at, int64_t) {
-        if (decodableFrame(marker))
-            frame = JpegFrame{int32_t(bigEndian(jpeg, at + 5, 2)), int32_t(bigEndian(jpeg, at + 3, 2))};
-        return !decodableFrame(marker) && !otherFrame(marker);
+    ByteSource source = ByteSource::ofMemory(jpeg);
+    WalkJpegSegments(source, 0, [&](const JpegSegment &s) {
+        if (IsDecodableFrame(s.marker))
+            frame = frameOf(jpeg, s.data);
+        return !IsDecodableFrame(s.marker) && !IsOtherFrame(s.marker);
     });
     return frame;
 }
@@ -167,17 +116,19 @@ JpegLayout ReadJpegLayout(QByteArrayView head)
 {
     JpegLayout layout;
     bool exifSeen = false;
-    walkSegments(head, [&](uint8_t marker, int64_t at, int64_t end) {
-        if (marker == 0xE1 && !exifSeen && startsWith(head, at + 2, QByteArrayView("Exif\0\0", 6))) {
+    ByteSource source = ByteSource::ofMemory(head);
+    WalkJpegSegments(source, 0, [&](const JpegSegment &s) {
+        const int64_t end = std::min<int64_t>(s.data + s.length, head.size());
+        if (s.marker == 0xE1 && !exifSeen && startsWith(head, s.data, QByteArrayView("Exif\0\0", 6))) {
             exifSeen = true;
-            readExif(head, at + 8, end, layout);
-        } else if (marker == 0xE2 && startsWith(head, at + 2, QByteArrayView("MPF\0", 4))) {
-            readMpf(head, at + 6, end, layout);
-        } else if (decodableFrame(marker)) {
-            layout.frame = JpegFrame{int32_t(bigEndian(head, at + 5, 2)), int32_t(bigEndian(head, at + 3, 2))};
+            readExif(head, s.data + 6, end, layout);
+        } else if (s.marker == 0xE2 && startsWith(head, s.data, QByteArrayView("MPF\0", 4))) {
+            readMpf(head, s.data + 4, end, layout);
+        } else if (IsDecodableFrame(s.marker)) {
+            layout.frame = frameOf(head, s.data);
             return false;
         }
-        return !otherFrame(marker);
+        return !IsOtherFrame(s.marker);
     });
     return layout;
 }

@@ -27,10 +27,10 @@ std::optional<std::pair<int64_t, int64_t>> RafJpeg(ByteSource &source)
     return std::pair{offset, length};
 }
 
-ExifBlock LocateRafExif(ByteSource &source)
+ExifBlock LocateRafExif(ByteSource &source, ExifWalkScope scope)
 {
     const auto jpeg = RafJpeg(source);
     if (!jpeg)
         return {};
-    return LocateJpegExif(source, jpeg->first);
+    return LocateJpegExif(source, jpeg->first, scope);
 }

@@ -1,6 +1,7 @@
 #include "metadata/TiffExifBlock.h"
 
 #include "metadata/ExifTagNames.h"
+#include "metadata/ExifValueText.h"
 
 #include <algorithm>
 #include <map>
@@ -11,6 +12,7 @@ namespace {
 constexpr uint32_t kNoValue = 0xFFFFFFFF;
 // Maker notes are the largest values; the text of one beyond this is no use.
 constexpr int64_t kMaxValueSize = 64 * 1024;
+constexpr uint16_t kLong = 4;
 
 class Assembly
 {
@@ -23,99 +25,187 @@ public:
 private:
     void put(QByteArray &out, uint32_t v, int n) const
     {
+        char bytes[4];
         for (int k = 0; k < n; ++k)
-            out += char(m_little ? (v >> (8 * k)) & 0xFF : (v >> (8 * (n - 1 - k))) & 0xFF);
+            bytes[k] = char(m_little ? (v >> (8 * k)) & 0xFF : (v >> (8 * (n - 1 - k))) & 0xFF);
+        out.append(bytes, n);
     }
     bool m_little;
 };
 
+// One directory read from the file, with the header its offsets count from
+// and where in the file the values of its entries lie.
 struct Placed
 {
+    const TiffHeader *tiff = nullptr;
     TiffDirectory dir;
-    std::map<size_t, QByteArray> values; // by entry index
+    std::map<size_t, int64_t> values; // entry index -> the value's position in the file
 };
 
-// Reads the values of one directory that lie outside their entries and are
-// not read yet, in file order so that neighbours share a read.
-void readValues(ByteSource &source, const TiffHeader &tiff, Placed &placed, bool timeOnly)
+// A directory IFD0 links to, and the id of the linking entry.
+struct Linked
 {
-    std::vector<std::pair<uint32_t, size_t>> order;
-    for (size_t i = 0; i < placed.dir.entries.size(); ++i) {
-        const TiffEntry &e = placed.dir.entries[i];
-        if (e.valueSize() > 4 && (!timeOnly || e.id == ExifTagId::DateTimeOriginal) && !placed.values.count(i))
-            order.emplace_back(e.number(tiff.littleEndian), i);
-    }
-    std::sort(order.begin(), order.end());
-    for (const auto &[offset, i] : order) {
-        const int64_t size = std::min(placed.dir.entries[i].valueSize(), kMaxValueSize);
-        const int64_t at = tiff.start + offset;
-        QByteArray bytes = size <= 4096 ? source.at(at, size).toByteArray() : source.take(at, size);
-        if (!bytes.isEmpty())
-            placed.values[i] = std::move(bytes);
+    uint16_t link = 0;
+    Placed placed;
+};
+
+// The bytes of a value the list shows: of an integer or floating-point
+// value only the first (a RAW's thousands of strip offsets are never
+// shown), of a capture time no more than its text's length, of texts,
+// rationals and UNDEFINED data up to kMaxValueSize.
+int64_t shownBytes(const TiffEntry &e)
+{
+    switch (e.type) {
+    case 2:
+        return IsCaptureTimeTag(e.id) ? kCaptureTimeChars : kMaxValueSize;
+    case 5:
+    case 7:
+    case 10:
+        return kMaxValueSize;
+    default:
+        return ExifTypeSize(e.type);
     }
 }
 
-// Header, IFD0 at 8, the Exif directory right after it, then the values.
-ExifBlock assemble(const TiffHeader &tiff, Placed ifd0, std::optional<Placed> exif)
+// The values read, once each: a hostile file's thousands of entries that
+// point at the same bytes share them, and all values together stay within
+// kMaxValues.
+class Values
+{
+public:
+    // Reads the values of one directory that lie outside their entries and
+    // are not read yet, in file order so that neighbours share a read.
+    void read(ByteSource &source, Placed &placed, bool timeOnly)
+    {
+        const TiffHeader &tiff = *placed.tiff;
+        std::vector<std::pair<uint32_t, size_t>> order;
+        for (size_t i = 0; i < placed.dir.entries.size(); ++i) {
+            const TiffEntry &e = placed.dir.entries[i];
+            if (e.valueSize() > 4 && (!timeOnly || IsCaptureTimeTag(e.id)) && !placed.values.count(i))
+                order.emplace_back(e.field, i);
+        }
+        std::sort(order.begin(), order.end());
+        for (const auto &[offset, i] : order) {
+            const TiffEntry &e = placed.dir.entries[i];
+            const int64_t at = tiff.start + offset;
+            const int64_t wanted = std::min(e.valueSize(), shownBytes(e));
+            const int64_t size = std::min(wanted, tiff.end - at);
+            if (size <= 0 || m_total >= kMaxValues)
+                continue;
+            QByteArray &held = m_bytes[at];
+            if (held.size() < wanted) {
+                QByteArray bytes = size <= ByteSource::kMinRead ? source.at(at, size).toByteArray() : source.take(at, size);
+                // Bytes cut off by the end are zeros, and never the next value's.
+                if (bytes.size() < wanted)
+                    bytes += QByteArray(std::min<int64_t>(wanted - bytes.size(), 8), '\0');
+                m_total += bytes.size() - held.size();
+                held = std::move(bytes);
+            }
+            placed.values[i] = at;
+        }
+    }
+
+    // The block's data, which starts at `dataPos`; `positions` gets each
+    // value's offset in the block.
+    QByteArray data(uint32_t dataPos, std::map<int64_t, uint32_t> &positions) const
+    {
+        QByteArray data;
+        for (const auto &[at, bytes] : m_bytes) {
+            positions[at] = uint32_t(dataPos + data.size());
+            data += bytes;
+        }
+        return data;
+    }
+
+private:
+    static constexpr int64_t kMaxValues = ByteSource::kBaseBytes;
+    std::map<int64_t, QByteArray> m_bytes;
+    int64_t m_total = 0;
+};
+
+bool isLink(const TiffEntry &e, uint16_t link)
+{
+    return e.id == link && e.count >= 1 && (e.type == 3 || e.type == 4 || e.type == 13);
+}
+
+// Header, IFD0 at 8, the linked directories right after it, then the values.
+ExifBlock assemble(const TiffHeader &tiff, Placed ifd0, std::vector<Linked> linked, const Values &values)
 {
     const bool le = tiff.littleEndian;
     const Assembly put(le);
-    const bool addLink = exif && std::none_of(ifd0.dir.entries.begin(), ifd0.dir.entries.end(),
-                                              [](const TiffEntry &e) { return e.id == ExifTagId::ExifOffset; });
-    if (addLink)
-        ifd0.dir.entries.push_back({ExifTagId::ExifOffset, 4, 1, QByteArray(4, '\0')});
-    const auto exifPos = uint32_t(8 + 2 + 12 * ifd0.dir.entries.size() + 4);
-    const auto dataPos = uint32_t(exifPos + (exif ? 2 + 12 * exif->dir.entries.size() + 4 : 0));
+    for (const Linked &l : linked) {
+        const auto &entries = ifd0.dir.entries;
+        if (std::none_of(entries.begin(), entries.end(), [&](const TiffEntry &e) { return isLink(e, l.link); }))
+            ifd0.dir.entries.push_back({l.link, kLong, 1, 0, 0});
+    }
+    auto directorySize = [](const Placed &p) { return uint32_t(2 + 12 * p.dir.entries.size() + 4); };
+    std::map<uint16_t, uint32_t> links;
+    uint32_t dataPos = 8 + directorySize(ifd0);
+    for (const Linked &l : linked) {
+        links[l.link] = dataPos;
+        dataPos += directorySize(l.placed);
+    }
+    std::map<int64_t, uint32_t> positions;
+    const QByteArray data = values.data(dataPos, positions);
 
-    QByteArray out(le ? "II" : "MM");
+    QByteArray out;
+    out.reserve(dataPos + data.size());
+    out += le ? "II" : "MM";
     put.u16(out, 42);
     put.u32(out, 8);
-    QByteArray data;
-    auto write = [&](const Placed &placed, bool isIfd0) {
+    auto write = [&](const Placed &placed) {
         put.u16(out, uint32_t(placed.dir.entries.size()));
         for (size_t i = 0; i < placed.dir.entries.size(); ++i) {
             const TiffEntry &e = placed.dir.entries[i];
-            const bool link = isIfd0 && e.id == ExifTagId::ExifOffset;
+            const auto link = &placed == &ifd0 ? links.find(e.id) : links.end();
+            const bool linking = link != links.end() && isLink(e, e.id);
             put.u16(out, e.id);
-            put.u16(out, link ? 4 : e.type); // an IFD-typed link becomes a LONG the walk follows
+            put.u16(out, linking ? kLong : e.type); // an IFD-typed link becomes a LONG the walk follows
             put.u32(out, e.count);
-            if (link) {
-                put.u32(out, exif ? exifPos : 0);
-            } else if (e.valueSize() <= 4) {
-                out += e.field;
-            } else if (auto v = placed.values.find(i); v != placed.values.end()) {
-                put.u32(out, uint32_t(dataPos + data.size()));
-                data += v->second;
-            } else {
+            if (linking)
+                put.u32(out, link->second);
+            else if (e.valueSize() <= 4)
+                put.u32(out, e.field);
+            else if (auto v = placed.values.find(i); v != placed.values.end())
+                put.u32(out, positions.at(v->second));
+            else
                 put.u32(out, kNoValue);
-            }
         }
         put.u32(out, 0);
     };
-    write(ifd0, true);
-    if (exif)
-        write(*exif, false);
-    return {ExifBlock::Outcome::Found, out + data, 0, {}};
+    write(ifd0);
+    for (const Linked &l : linked)
+        write(l.placed);
+    out += data;
+    return ExifBlock::Found(std::move(out), 0);
 }
 
 Placed readDirectory(ByteSource &source, const TiffHeader &tiff, uint32_t offset)
 {
-    return {ReadTiffDirectory(source, tiff, offset).value_or(TiffDirectory{}), {}};
+    return {&tiff, ReadTiffDirectory(source, tiff, offset).value_or(TiffDirectory{}), {}};
 }
 
-// Both directories first, then the capture time's value, then the rest: a
+// All directories first, then the capture time's values, then the rest: a
 // budget spent on a large maker note must not cost the time.
-ExifBlock readAndAssemble(ByteSource &source, const TiffHeader &tiff, Placed ifd0, const TiffHeader *exifTiff,
-                          std::optional<Placed> exif, ExifWalkScope scope)
+ExifBlock readAndAssemble(ByteSource &source, const TiffHeader &tiff, Placed ifd0, std::vector<Linked> linked,
+                          ExifWalkScope scope)
 {
+    Values values;
     for (const bool timeOnly : {true, false}) {
         if (!timeOnly && scope == ExifWalkScope::TimeOnly)
             break;
-        if (exif)
-            readValues(source, *exifTiff, *exif, timeOnly);
-        readValues(source, tiff, ifd0, timeOnly);
+        for (Linked &l : linked)
+            values.read(source, l.placed, timeOnly);
+        values.read(source, ifd0, timeOnly);
     }
-    return assemble(tiff, std::move(ifd0), std::move(exif));
+    return assemble(tiff, std::move(ifd0), std::move(linked), values);
+}
+
+std::vector<uint16_t> linksOf(ExifWalkScope scope)
+{
+    if (scope == ExifWalkScope::TimeOnly)
+        return {ExifTagId::ExifOffset};
+    return {ExifTagId::ExifOffset, ExifTagId::GpsInfo};
 }
 
 }
@@ -123,22 +213,24 @@ ExifBlock readAndAssemble(ByteSource &source, const TiffHeader &tiff, Placed ifd
 ExifBlock AssembleTiffExif(ByteSource &source, const TiffHeader &tiff, ExifWalkScope scope)
 {
     Placed ifd0 = readDirectory(source, tiff, tiff.ifd0);
-    std::optional<Placed> exif;
-    for (const TiffEntry &e : ifd0.dir.entries) {
-        if (e.id == ExifTagId::ExifOffset && (e.type == 4 || e.type == 13) && e.count >= 1) {
-            exif = readDirectory(source, tiff, e.number(tiff.littleEndian));
-            break;
-        }
+    std::vector<Linked> linked;
+    for (const uint16_t link : linksOf(scope)) {
+        if (const uint32_t offset = SubDirectoryOffset(ifd0.dir, link, tiff.littleEndian))
+            linked.push_back({link, readDirectory(source, tiff, offset)});
     }
-    return readAndAssemble(source, tiff, std::move(ifd0), &tiff, std::move(exif), scope);
+    return readAndAssemble(source, tiff, std::move(ifd0), std::move(linked), scope);
 }
 
 ExifBlock AssembleTiffExif(ByteSource &source, const TiffHeader &tiff, const TiffHeader &exif,
                            ExifWalkScope scope)
 {
     Placed ifd0 = readDirectory(source, tiff, tiff.ifd0);
-    std::optional<Placed> exifDir;
+    std::vector<Linked> linked;
     if (exif.littleEndian == tiff.littleEndian)
-        exifDir = readDirectory(source, exif, exif.ifd0);
-    return readAndAssemble(source, tiff, std::move(ifd0), &exif, std::move(exifDir), scope);
+        linked.push_back({ExifTagId::ExifOffset, readDirectory(source, exif, exif.ifd0)});
+    if (scope == ExifWalkScope::AllEntries) {
+        if (const uint32_t offset = SubDirectoryOffset(ifd0.dir, ExifTagId::GpsInfo, tiff.littleEndian))
+            linked.push_back({ExifTagId::GpsInfo, readDirectory(source, tiff, offset)});
+    }
+    return readAndAssemble(source, tiff, std::move(ifd0), std::move(linked), scope);
 }

@@ -3,12 +3,13 @@
 #include "metadata/ExifBlock.h"
 #include "metadata/TiffFile.h"
 
-// The EXIF data of a TIFF structure whose IFD0, Exif directory and values may
-// lie anywhere in a large file (TIFF, RAW): each of the two directories and
-// the values its entries point to are read where they lie and assembled into
-// one compact TIFF block with the offsets rewritten, which ParseExif walks as
-// it walks a JPEG's block. With TimeOnly only DateTimeOriginal's value is
-// copied.
+// The EXIF data of a TIFF structure whose directories and values may lie
+// anywhere in a large file (TIFF, RAW), or anywhere in a JPEG's EXIF segment
+// when only the capture time is wanted: IFD0 and the directories it links
+// to (Exif, and GPS for the whole list), and the values their entries point
+// to, are read where they lie and assembled into one compact TIFF block with
+// the offsets rewritten, which ParseExif walks as it walks a JPEG's block.
+// With TimeOnly only the Exif directory and the time entries' values are read.
 ExifBlock AssembleTiffExif(ByteSource &source, const TiffHeader &tiff, ExifWalkScope scope);
 // The same with the Exif directory taken from the IFD0 of a second TIFF
 // structure: Canon's CR3 keeps the two in separate blocks. IFD0 gets an

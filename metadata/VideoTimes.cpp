@@ -1,6 +1,7 @@
 #include "metadata/VideoTimes.h"
 
 #include "metadata/ExifTagNames.h"
+#include "metadata/XmpTimes.h"
 
 #include <QDateTime>
 
@@ -19,9 +20,9 @@ QByteArray exifText(const QDateTime &time)
 
 // mvhd: version (1), flags (3), creation time in seconds since 1904 UTC:
 // 4 bytes in version 0, 8 in version 1. 0 means unset.
-std::optional<QByteArray> movieHeaderTime(const IsoBox &mvhd)
+std::optional<QByteArray> movieHeaderTime(ByteSource &source, const IsoBox &mvhd)
 {
-    const QByteArrayView bytes = mvhd.payloadHead();
+    const QByteArrayView bytes = source.at(mvhd.payload, std::min<int64_t>(12, mvhd.payloadSize()));
     if (bytes.size() < 8)
         return std::nullopt;
     const bool wide = bytes[0] == 1;
@@ -35,14 +36,14 @@ std::optional<QByteArray> movieHeaderTime(const IsoBox &mvhd)
     return exifText(utc.toLocalTime());
 }
 
-// "YYYY-MM-DDTHH:MM:SS" and an offset: the local time as written.
-std::optional<QByteArray> isoLocalTime(QByteArrayView text)
+// "YYYY-MM-DDTHH:MM:SS", a fraction and the offset, kept as written: the
+// clock names the file, the offset goes with it.
+std::optional<QByteArray> isoTime(QByteArrayView text)
 {
-    const QDateTime time = QDateTime::fromString(QString::fromLatin1(text.first(std::min<qsizetype>(text.size(), 19))),
-                                                 QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
-    if (!time.isValid())
+    QByteArray time = text.toByteArray().trimmed();
+    if (!ParseXmpTime(QString::fromLatin1(time)))
         return std::nullopt;
-    return exifText(time);
+    return time;
 }
 
 // QuickTime metadata: a "meta" box (in "moov", or in "moov/udta") with
@@ -53,7 +54,7 @@ std::optional<QByteArray> isoLocalTime(QByteArrayView text)
 // "data" box: type (4), locale (4), value.
 std::optional<QByteArray> quickTimeCreationDate(ByteSource &source, const IsoBox &meta)
 {
-    const QByteArrayView peek = meta.payloadHead();
+    const QByteArrayView peek = source.at(meta.payload, std::min<int64_t>(8, meta.payloadSize()));
     const int64_t skip = peek.sliced(std::min<qsizetype>(4, peek.size())).startsWith("hdlr") ? 0 : 4;
     const std::vector<IsoBox> children = ReadChildren(source, meta, skip);
     const auto keys = FindBox(children, FourCc("keys"));
@@ -81,7 +82,7 @@ std::optional<QByteArray> quickTimeCreationDate(ByteSource &source, const IsoBox
         for (const IsoBox &data : ReadChildren(source, item)) {
             const QByteArray value = data.type == FourCc("data") ? BoxPayload(source, data, kMaxValueSize) : QByteArray();
             if (value.size() > 8)
-                return isoLocalTime(QByteArrayView(value).sliced(8));
+                return isoTime(QByteArrayView(value).sliced(8));
         }
     }
     return std::nullopt;
@@ -93,7 +94,7 @@ std::vector<ContainerValue> ReadVideoTimes(ByteSource &source, const std::vector
 {
     std::vector<ContainerValue> values;
     if (const auto mvhd = FindBox(children, FourCc("mvhd"))) {
-        if (auto time = movieHeaderTime(*mvhd))
+        if (auto time = movieHeaderTime(source, *mvhd))
             values.push_back({ExifTagId::CreateDate, std::move(*time)});
     }
     std::optional<IsoBox> meta = FindBox(children, FourCc("meta"));

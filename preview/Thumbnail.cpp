@@ -111,7 +111,6 @@ Thumbnail LoadThumbnail(const QString &path, QSize box)
     if (!head)
         return result;
     JpegLayout layout = ReadJpegLayout(*head);
-    result.orientation = layout.orientation;
 
     if (layout.frame && layout.frame->width > 0 && layout.frame->height > 0) {
         const QSize stored(layout.frame->width, layout.frame->height);
@@ -119,24 +118,15 @@ Thumbnail LoadThumbnail(const QString &path, QSize box)
         if (const EmbeddedJpeg *jpeg = chooseEmbedded(regular.fd(), layout, target)) {
             const QImage image = decodeEmbedded(regular.fd(), *jpeg, target);
             if (!image.isNull()) {
-                result = {Upright(image, layout.orientation), true, stored.width(), stored.height(),
-                          layout.orientation, true};
-                return result;
+                return {Upright(image, layout.orientation), true};
             }
         }
     }
 
-    // The size label shows the real image size where the file tells it: a
-    // RAW's first directory, which Qt's TIFF reader would show, is often a
-    // thumbnail.
     if (!layout.frame) {
         const EmbeddedPreview preview = FindEmbeddedPreview(path);
         result.image = withoutAlpha(rawOrHeifImage(regular.fd(), path, preview, box));
         result.embedded = !result.image.isNull();
-        if (preview.imageWidth > 0)
-            result = {result.image, true, preview.imageWidth, preview.imageHeight, 1, result.embedded};
-        else if (result.embedded)
-            result = {result.image, true, preview.width, preview.height, 1, true};
         if (result.embedded)
             return result;
     }
@@ -149,9 +139,6 @@ Thumbnail LoadThumbnail(const QString &path, QSize box)
     const QSize stored = reader.size();
     if (!stored.isValid())
         return result;
-    result.sizeKnown = true;
-    result.imageWidth = stored.width();
-    result.imageHeight = stored.height();
     reader.setScaledSize(storedTarget(stored, layout.orientation, box));
     const QImage decoded = reader.read();
     if (!decoded.isNull())

@@ -11,11 +11,6 @@ struct Thumbnail
     // The whole photo upright, fitted into the box; null when it could not
     // be decoded. Transparent parts come out black.
     QImage image;
-    // The photo's pixel size as stored, set whenever its header could be read.
-    bool sizeKnown = false;
-    int32_t imageWidth = 0;
-    int32_t imageHeight = 0;
-    int orientation = 1;
     // Made from a JPEG the camera embedded, not from the photo itself.
     bool embedded = false;
 };

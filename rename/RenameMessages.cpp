@@ -2,22 +2,29 @@
 
 #include "services/Paths.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
 
+struct RenameMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(RenameMessages)
+};
+
 QString SystemReason(const FileOpResult &system)
 {
-    return system.ok() ? QStringLiteral("unbekannter Fehler") : system.reason();
+    return system.ok() ? RenameMessages::tr("unbekannter Fehler") : system.reason();
 }
 
 QString TimeReason(const RenameOutcome &outcome)
 {
     switch (outcome.timeResult) {
-    case FileTimeResult::NoFile: return QStringLiteral("Datei nicht gefunden");
-    case FileTimeResult::OutOfRange: return QStringLiteral("außerhalb des Bereichs des Dateisystems");
+    case FileTimeResult::NoFile: return RenameMessages::tr("Datei nicht gefunden");
+    case FileTimeResult::OutOfRange: return RenameMessages::tr("außerhalb des Bereichs des Dateisystems");
     case FileTimeResult::SymbolicLink:
-        return QStringLiteral("symbolische Verknüpfung, ihr Ziel bleibt unverändert");
+        return RenameMessages::tr("symbolische Verknüpfung, ihr Ziel bleibt unverändert");
     case FileTimeResult::Failed:
     case FileTimeResult::Set: break;
     }
@@ -52,31 +59,31 @@ QString RenameReasonText(const RenameOutcome &outcome)
 {
     switch (outcome.reason) {
     case RenameReason::None: return {};
-    case RenameReason::NotAnImage: return QStringLiteral("kein Bildtyp der Dateiliste");
-    case RenameReason::NotRegularFile: return QStringLiteral("keine normale Datei");
+    case RenameReason::NotAnImage: return RenameMessages::tr("kein Bildtyp der Dateiliste");
+    case RenameReason::NotRegularFile: return RenameMessages::tr("keine normale Datei");
     case RenameReason::NameNotUtf8:
-        return QStringLiteral("Dateiname ist kein gültiges UTF-8; bitte zuerst umbenennen");
-    case RenameReason::NoExifTime: return QStringLiteral("keine EXIF-Zeit");
+        return RenameMessages::tr("Dateiname ist kein gültiges UTF-8; bitte zuerst umbenennen");
+    case RenameReason::NoExifTime: return RenameMessages::tr("keine EXIF-Zeit");
     case RenameReason::BadExifTime:
-        return QStringLiteral("keine gültige EXIF-Zeit: \"%1\"").arg(outcome.timeText);
+        return RenameMessages::tr("keine gültige EXIF-Zeit: \"%1\"").arg(outcome.timeText);
     case RenameReason::ShiftOutOfRange:
-        return QStringLiteral("mit dem Versatz läge die EXIF-Zeit \"%1\" außerhalb der Jahre 1 bis 9999")
+        return RenameMessages::tr("mit dem Versatz läge die EXIF-Zeit \"%1\" außerhalb der Jahre 1 bis 9999")
             .arg(outcome.time->exifText());
-    case RenameReason::AlreadyNamed: return QStringLiteral("trägt bereits diesen Namen");
+    case RenameReason::AlreadyNamed: return RenameMessages::tr("trägt bereits diesen Namen");
     case RenameReason::NameTaken:
-        return QStringLiteral("%1 existiert bereits").arg(FileNamePart(outcome.newPath));
+        return RenameMessages::tr("%1 existiert bereits").arg(FileNamePart(outcome.newPath));
     case RenameReason::LettersTaken:
-        return QStringLiteral("alle Namen mit a bis z existieren bereits");
+        return RenameMessages::tr("alle Namen mit a bis z existieren bereits");
     case RenameReason::Unreadable:
-        return QStringLiteral("nicht lesbar: %1").arg(SystemReason(outcome.system));
+        return RenameMessages::tr("nicht lesbar: %1").arg(SystemReason(outcome.system));
     case RenameReason::Missing: return SystemReason(outcome.system);
     case RenameReason::FolderUnreadable:
-        return QStringLiteral("Ordner nicht lesbar: %1").arg(SystemReason(outcome.system));
+        return RenameMessages::tr("Ordner nicht lesbar: %1").arg(SystemReason(outcome.system));
     case RenameReason::FolderNotWritable:
-        return QStringLiteral("Ordner nicht änderbar: %1").arg(SystemReason(outcome.system));
+        return RenameMessages::tr("Ordner nicht änderbar: %1").arg(SystemReason(outcome.system));
     case RenameReason::RenameRefused: return SystemReason(outcome.system);
     case RenameReason::NotJournaled:
-        return QStringLiteral("Journal zum Rückgängigmachen nicht geschrieben: %1")
+        return RenameMessages::tr("Journal zum Rückgängigmachen nicht geschrieben: %1")
             .arg(SystemReason(outcome.system));
     }
     return {};
@@ -84,7 +91,7 @@ QString RenameReasonText(const RenameOutcome &outcome)
 
 QString TimesNotSetText(const RenameOutcome &outcome)
 {
-    return QStringLiteral("Dateizeit nicht gesetzt: %1").arg(TimeReason(outcome));
+    return RenameMessages::tr("Dateizeit nicht gesetzt: %1").arg(TimeReason(outcome));
 }
 
 QString RenameStatusText(const RenameOutcome &outcome)
@@ -92,7 +99,7 @@ QString RenameStatusText(const RenameOutcome &outcome)
     QString text;
     switch (outcome.status) {
     case RenameStatus::Renamed:
-        text = QStringLiteral("umbenannt");
+        text = RenameMessages::tr("umbenannt");
         if (outcome.timesNotSet())
             text += QStringLiteral(" (%1)").arg(TimesNotSetText(outcome));
         return text;
@@ -100,9 +107,9 @@ QString RenameStatusText(const RenameOutcome &outcome)
         text = RenameReasonText(outcome);
         if (outcome.timesNotSet())
             text += QStringLiteral("; ") + TimesNotSetText(outcome);
-        return QStringLiteral("übersprungen (%1)").arg(text);
+        return RenameMessages::tr("übersprungen (%1)").arg(text);
     case RenameStatus::Failed:
-        return QStringLiteral("fehlgeschlagen (%1)").arg(RenameReasonText(outcome));
+        return RenameMessages::tr("fehlgeschlagen (%1)").arg(RenameReasonText(outcome));
     }
     return {};
 }
@@ -120,13 +127,13 @@ QString RenameOutcomeLine(const RenameOutcome &outcome)
 
 QString RenameSummaryLine(const RenameCounts &counts, bool dryRun)
 {
-    const QString form = dryRun ? QStringLiteral("%1 würden umbenannt, %2 übersprungen, %3 fehlgeschlagen")
-                                : QStringLiteral("%1 umbenannt, %2 übersprungen, %3 fehlgeschlagen");
+    const QString form = dryRun ? RenameMessages::tr("%1 würden umbenannt, %2 übersprungen, %3 fehlgeschlagen")
+                                : RenameMessages::tr("%1 umbenannt, %2 übersprungen, %3 fehlgeschlagen");
     QString line = form.arg(counts.renamed)
                        .arg(counts.skipped)
                        .arg(counts.failed);
     if (counts.withoutTimes > 0)
-        line += QStringLiteral(", %1 ohne Dateizeit").arg(counts.withoutTimes);
+        line += RenameMessages::tr(", %1 ohne Dateizeit").arg(counts.withoutTimes);
     return line;
 }
 

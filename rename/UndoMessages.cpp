@@ -3,9 +3,16 @@
 #include "rename/RenameMessages.h"
 #include "services/Paths.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 namespace {
+
+struct UndoMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(UndoMessages)
+};
 
 QString Started(const JournalInfo &batch)
 {
@@ -16,16 +23,16 @@ QString ReasonText(const UndoOutcome &outcome)
 {
     switch (outcome.reason) {
     case UndoReason::None: return {};
-    case UndoReason::NameGone: return QStringLiteral("keine Datei trägt mehr diesen Namen");
-    case UndoReason::OtherFile: return QStringLiteral("ist inzwischen eine andere Datei");
+    case UndoReason::NameGone: return UndoMessages::tr("keine Datei trägt mehr diesen Namen");
+    case UndoReason::OtherFile: return UndoMessages::tr("ist inzwischen eine andere Datei");
     case UndoReason::OldNameTaken:
-        return QStringLiteral("%1 existiert bereits").arg(OneLineName(FileNamePart(outcome.oldPath)));
+        return UndoMessages::tr("%1 existiert bereits").arg(OneLineName(FileNamePart(outcome.oldPath)));
     case UndoReason::RenameRefused: return outcome.system.reason();
     case UndoReason::TimesNotRestored:
-        return QStringLiteral("zurückbenannt in %1, Dateizeit nicht zurückgesetzt: %2")
+        return UndoMessages::tr("zurückbenannt in %1, Dateizeit nicht zurückgesetzt: %2")
             .arg(OneLineName(outcome.oldPath), outcome.system.reason());
     case UndoReason::NotJournaled:
-        return QStringLiteral("Journal nicht geschrieben: %1").arg(outcome.system.reason());
+        return UndoMessages::tr("Journal nicht geschrieben: %1").arg(outcome.system.reason());
     }
     return {};
 }
@@ -39,8 +46,8 @@ QString UndoOutcomeLine(const UndoOutcome &outcome)
     const QString name = OneLineName(outcome.newPath);
     switch (outcome.status) {
     case UndoStatus::Restored: return name + QStringLiteral(" -> ") + OneLineName(outcome.oldPath);
-    case UndoStatus::Skipped: return name + QStringLiteral(": übersprungen (") + ReasonText(outcome) + u')';
-    case UndoStatus::Failed: return name + QStringLiteral(": fehlgeschlagen (") + ReasonText(outcome) + u')';
+    case UndoStatus::Skipped: return UndoMessages::tr("%1: übersprungen (%2)").arg(name, ReasonText(outcome));
+    case UndoStatus::Failed: return UndoMessages::tr("%1: fehlgeschlagen (%2)").arg(name, ReasonText(outcome));
     }
     return {};
 }
@@ -50,7 +57,7 @@ QString UndoSummaryLine(const std::vector<UndoOutcome> &outcomes)
     int counts[3] = {};
     for (const UndoOutcome &outcome : outcomes)
         ++counts[int(outcome.status)];
-    return QStringLiteral("%1 zurückbenannt, %2 übersprungen, %3 fehlgeschlagen")
+    return UndoMessages::tr("%1 zurückbenannt, %2 übersprungen, %3 fehlgeschlagen")
         .arg(counts[0])
         .arg(counts[1])
         .arg(counts[2]);
@@ -58,34 +65,32 @@ QString UndoSummaryLine(const std::vector<UndoOutcome> &outcomes)
 
 QString BatchDescription(const JournalInfo &batch)
 {
-    return QStringLiteral("Umbenennung %1 vom %2 in %3, %4 Dateien")
+    return UndoMessages::tr("Umbenennung %1 vom %2 in %3, %n Dateien", nullptr, batch.files)
         .arg(batch.number)
-        .arg(Started(batch), batch.folder)
-        .arg(batch.files);
+        .arg(Started(batch), batch.folder);
 }
 
 QString BatchListLine(const JournalInfo &batch)
 {
-    QString line = QStringLiteral("%1  %2  %3  %4 Dateien")
+    QString line = UndoMessages::tr("%1  %2  %3  %n Dateien", nullptr, batch.files)
                        .arg(batch.number, 4)
-                       .arg(Started(batch), batch.folder)
-                       .arg(batch.files);
+                       .arg(Started(batch), batch.folder);
     if (batch.kind == JournalKind::Undo)
-        line += QStringLiteral("  (Rückgängig von %1)").arg(batch.undoes);
+        line += UndoMessages::tr("  (Rückgängig von %1)").arg(batch.undoes);
     if (batch.running)
-        line += QStringLiteral("  (läuft)");
+        line += UndoMessages::tr("  (läuft)");
     else if (!batch.complete)
-        line += QStringLiteral("  (abgebrochen)");
+        line += UndoMessages::tr("  (abgebrochen)");
     if (batch.undone)
-        line += QStringLiteral("  (rückgängig gemacht)");
+        line += UndoMessages::tr("  (rückgängig gemacht)");
     return line;
 }
 
 QString UndoProblemText(int number, const FileOpResult &problem)
 {
     if (problem.error == EWOULDBLOCK)
-        return QStringLiteral("Umbenennung %1 läuft noch und wird nicht rückgängig gemacht.").arg(number);
+        return UndoMessages::tr("Umbenennung %1 läuft noch und wird nicht rückgängig gemacht.").arg(number);
     if (problem.error == ENOENT)
-        return QStringLiteral("Keine Umbenennung %1 im Journal.").arg(number);
-    return QStringLiteral("Journal der Umbenennung %1 nicht lesbar: %2").arg(number).arg(problem.reason());
+        return UndoMessages::tr("Keine Umbenennung %1 im Journal.").arg(number);
+    return UndoMessages::tr("Journal der Umbenennung %1 nicht lesbar: %2").arg(number).arg(problem.reason());
 }

@@ -70,6 +70,16 @@ Umbenennung %1 vom %2 in %3: %n Dateien</numerusform>
     </message>
 </context>
 <context>
+    <name>CliText</name>
+    <message numerus="yes">
+        <source>%1 von %n Dateien</source>
+        <translation>
+            <numerusform>%1 von %n Datei</numerusform>
+            <numerusform>%1 von %n Dateien</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RenamePreviewDialog</name>
     <message numerus="yes">
         <source>%n wird umbenannt</source>
@@ -83,6 +93,23 @@ Umbenennung %1 vom %2 in %3: %n Dateien</numerusform>
         <translation>
             <numerusform>%n bleibt</numerusform>
             <numerusform>%n bleiben</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UndoMessages</name>
+    <message numerus="yes">
+        <source>Umbenennung %1 vom %2 in %3, %n Dateien</source>
+        <translation>
+            <numerusform>Umbenennung %1 vom %2 in %3, %n Datei</numerusform>
+            <numerusform>Umbenennung %1 vom %2 in %3, %n Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2  %3  %n Dateien</source>
+        <translation>
+            <numerusform>%1  %2  %3  %n Datei</numerusform>
+            <numerusform>%1  %2  %3  %n Dateien</numerusform>
         </translation>
     </message>
 </context>

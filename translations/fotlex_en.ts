@@ -170,48 +170,191 @@ Rename %1 of %2 in %3: %n files</numerusform>
 <context>
     <name>CliText</name>
     <message>
-        <source>Aufruf: fotlex-cli BEFEHL [ARGUMENTE...]</source>
-        <translation>Usage: fotlex-cli COMMAND [ARGUMENTS...]</translation>
-    </message>
-    <message>
         <source>Befehle:</source>
         <translation>Commands:</translation>
-    </message>
-    <message>
-        <source>Optionen:</source>
-        <translation>Options:</translation>
-    </message>
-    <message>
-        <source>--help     diese Hilfe anzeigen</source>
-        <translation>--help     show this help</translation>
-    </message>
-    <message>
-        <source>--version  die Versionsnummer anzeigen</source>
-        <translation>--version  show the version number</translation>
-    </message>
-    <message>
-        <source>info DATEI...   die EXIF-Daten der Dateien auflisten</source>
-        <translation>info FILE...   list the EXIF data of the files</translation>
-    </message>
-    <message>
-        <source>rename [--dry-run] [--file-times] [--freeze &quot;YYYY:MM:DD HH:MM:SS&quot;] [--burst] [--shift VERSATZ] [--no-companions] PFAD...   nach EXIF-Zeit umbenennen (VERSATZ: [+|-]HH:MM[:SS])</source>
-        <translation>rename [--dry-run] [--file-times] [--freeze &quot;YYYY:MM:DD HH:MM:SS&quot;] [--burst] [--shift OFFSET] [--no-companions] PATH...   rename to capture time (OFFSET: [+|-]HH:MM[:SS])</translation>
-    </message>
-    <message>
-        <source>undo [--list | N]   die letzte (oder N-te) Umbenennung rückgängig machen</source>
-        <translation>undo [--list | N]   undo the last (or the Nth) rename</translation>
     </message>
     <message>
         <source>Kein Befehl angegeben.</source>
         <translation>No command given.</translation>
     </message>
     <message>
-        <source>Unbekannte Option: %1</source>
-        <translation>Unknown option: %1</translation>
-    </message>
-    <message>
         <source>Unbekannter Befehl: %1</source>
         <translation>Unknown command: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 von %n Dateien</source>
+        <translation>
+            <numerusform>%1 of %n file</numerusform>
+            <numerusform>%1 of %n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[OPTIONEN]</source>
+        <translation>[OPTIONS]</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>Hilfe: %1 --help</source>
+        <translation>Help: %1 --help</translation>
+    </message>
+    <message>
+        <source>diese Hilfe anzeigen</source>
+        <translation>show this help</translation>
+    </message>
+    <message>
+        <source>Ungültiger Wert für --%1: &quot;%2&quot; (erwartet %3)</source>
+        <translation>Invalid value for --%1: &quot;%2&quot; (expected %3)</translation>
+    </message>
+    <message>
+        <source>BEFEHL [ARGUMENTE...]</source>
+        <translation>COMMAND [ARGUMENTS...]</translation>
+    </message>
+    <message>
+        <source>Die Optionen eines Befehls zeigt fotlex-cli BEFEHL --help.</source>
+        <translation>fotlex-cli COMMAND --help shows the options of a command.</translation>
+    </message>
+    <message>
+        <source>die Versionsnummer anzeigen</source>
+        <translation>show the version number</translation>
+    </message>
+    <message>
+        <source>DATEI...</source>
+        <translation>FILE...</translation>
+    </message>
+    <message>
+        <source>ein Foto oder ein Video</source>
+        <translation>a photo or a video</translation>
+    </message>
+    <message>
+        <source>Keine Datei angegeben.</source>
+        <translation>No file given.</translation>
+    </message>
+    <message>
+        <source>nicht lesbar</source>
+        <translation>not readable</translation>
+    </message>
+    <message>
+        <source>Fehler: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>nichts ändern, nur zeigen, was geschähe</source>
+        <translation>change nothing, only show what would happen</translation>
+    </message>
+    <message>
+        <source>die Dateizeiten auf die Aufnahmezeit setzen</source>
+        <translation>set the file times to the capture time</translation>
+    </message>
+    <message>
+        <source>YYYY:MM:DD HH:MM:SS</source>
+        <translation>YYYY:MM:DD HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>jeder Datei diese eine Zeit geben, mit einem Buchstaben a bis z</source>
+        <translation>give every file this one time, with a letter a to z</translation>
+    </message>
+    <message>
+        <source>Fotos derselben Sekunde bekommen Buchstaben in Aufnahmereihenfolge</source>
+        <translation>photos of the same second get letters in capture order</translation>
+    </message>
+    <message>
+        <source>[+|-]HH:MM[:SS]</source>
+        <translation>[+|-]HH:MM[:SS]</translation>
+    </message>
+    <message>
+        <source>jede Aufnahmezeit um diesen Versatz verschieben (eine Kamera, deren Uhr falsch ging; Stunden auch über 24)</source>
+        <translation>shift every capture time by this offset (a camera whose clock was wrong; hours may exceed 24)</translation>
+    </message>
+    <message>
+        <source>jede Datei für sich umbenennen, ohne Begleitdateien und Aufnahmen</source>
+        <translation>rename each file on its own, without companion files and shots</translation>
+    </message>
+    <message>
+        <source>nur fehlgeschlagene Dateien und die letzte Zeile zeigen</source>
+        <translation>show only the failed files and the last line</translation>
+    </message>
+    <message>
+        <source>auch die Aufnahmezeit jeder Datei nennen, nach der sie heißt, und Begleitdateien als solche kennzeichnen</source>
+        <translation>also name the capture time each file is named after, and mark companion files as such</translation>
+    </message>
+    <message>
+        <source>PFAD...</source>
+        <translation>PATH...</translation>
+    </message>
+    <message>
+        <source>ein Ordner (seine Bilder) oder eine Datei</source>
+        <translation>a folder (its images) or a file</translation>
+    </message>
+    <message>
+        <source>Fotos nach ihrer Aufnahmezeit umbenennen</source>
+        <translation>rename photos to their capture time</translation>
+    </message>
+    <message>
+        <source>(Begleitdatei)</source>
+        <translation>(companion file)</translation>
+    </message>
+    <message>
+        <source>Kein Pfad angegeben.</source>
+        <translation>No path given.</translation>
+    </message>
+    <message>
+        <source>die Umbenennungen im Journal auflisten</source>
+        <translation>list the renames in the journal</translation>
+    </message>
+    <message>
+        <source>die Umbenennung auch mit N zuerst nennen</source>
+        <translation>name the rename first, with N as well</translation>
+    </message>
+    <message>
+        <source>Keine Umbenennung im Journal.</source>
+        <translation>No rename in the journal.</translation>
+    </message>
+    <message>
+        <source>Rückgängig: %1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>[N]</source>
+        <translation>[N]</translation>
+    </message>
+    <message>
+        <source>die Nummer einer Umbenennung (siehe --list)</source>
+        <translation>the number of a rename (see --list)</translation>
+    </message>
+    <message>
+        <source>die letzte (oder die N-te) Umbenennung rückgängig machen</source>
+        <translation>undo the last (or the Nth) rename</translation>
+    </message>
+    <message>
+        <source>Zu viele Argumente: %1</source>
+        <translation>Too many arguments: %1</translation>
+    </message>
+    <message>
+        <source>Keine Nummer einer Umbenennung: %1</source>
+        <translation>Not the number of a rename: %1</translation>
+    </message>
+    <message>
+        <source>Keine Umbenennung zum Rückgängigmachen.</source>
+        <translation>No rename to undo.</translation>
+    </message>
+    <message>
+        <source>Fotos nach ihrer Aufnahmezeit umbenennen, das rückgängig machen, EXIF-Daten zeigen</source>
+        <translation>Rename photos to their capture time, undo that, show EXIF data</translation>
+    </message>
+    <message>
+        <source>die EXIF-Daten von Dateien auflisten</source>
+        <translation>list the EXIF data of files</translation>
+    </message>
+    <message>
+        <source>(Aufnahmezeit %1 %2)</source>
+        <translation>(capture time %1 %2)</translation>
+    </message>
+    <message>
+        <source>leere Datei</source>
+        <translation>empty file</translation>
     </message>
 </context>
 <context>
@@ -339,10 +482,6 @@ The medium may be write-protected.</translation>
         <translation>%1 s</translation>
     </message>
     <message>
-        <source>1/%1 s</source>
-        <translation>1/%1 s</translation>
-    </message>
-    <message>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
     </message>
@@ -468,6 +607,105 @@ The medium may be write-protected.</translation>
     </message>
 </context>
 <context>
+    <name>RenameMessages</name>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>außerhalb des Bereichs des Dateisystems</source>
+        <translation>outside the file system&apos;s range</translation>
+    </message>
+    <message>
+        <source>symbolische Verknüpfung, ihr Ziel bleibt unverändert</source>
+        <translation>symbolic link, its target stays unchanged</translation>
+    </message>
+    <message>
+        <source>kein Bildtyp der Dateiliste</source>
+        <translation>not an image type of the file list</translation>
+    </message>
+    <message>
+        <source>keine normale Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Dateiname ist kein gültiges UTF-8; bitte zuerst umbenennen</source>
+        <translation>file name is not valid UTF-8; please rename it first</translation>
+    </message>
+    <message>
+        <source>keine EXIF-Zeit</source>
+        <translation>no EXIF time</translation>
+    </message>
+    <message>
+        <source>keine gültige EXIF-Zeit: &quot;%1&quot;</source>
+        <translation>no valid EXIF time: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>mit dem Versatz läge die EXIF-Zeit &quot;%1&quot; außerhalb der Jahre 1 bis 9999</source>
+        <translation>with the offset the EXIF time &quot;%1&quot; would lie outside the years 1 to 9999</translation>
+    </message>
+    <message>
+        <source>trägt bereits diesen Namen</source>
+        <translation>already has this name</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits</source>
+        <translation>%1 already exists</translation>
+    </message>
+    <message>
+        <source>alle Namen mit a bis z existieren bereits</source>
+        <translation>all names with a to z already exist</translation>
+    </message>
+    <message>
+        <source>nicht lesbar: %1</source>
+        <translation>not readable: %1</translation>
+    </message>
+    <message>
+        <source>Ordner nicht lesbar: %1</source>
+        <translation>folder not readable: %1</translation>
+    </message>
+    <message>
+        <source>Ordner nicht änderbar: %1</source>
+        <translation>folder not writable: %1</translation>
+    </message>
+    <message>
+        <source>Journal zum Rückgängigmachen nicht geschrieben: %1</source>
+        <translation>undo journal not written: %1</translation>
+    </message>
+    <message>
+        <source>Dateizeit nicht gesetzt: %1</source>
+        <translation>file time not set: %1</translation>
+    </message>
+    <message>
+        <source>umbenannt</source>
+        <translation>renamed</translation>
+    </message>
+    <message>
+        <source>übersprungen (%1)</source>
+        <translation>skipped (%1)</translation>
+    </message>
+    <message>
+        <source>fehlgeschlagen (%1)</source>
+        <translation>failed (%1)</translation>
+    </message>
+    <message>
+        <source>%1 würden umbenannt, %2 übersprungen, %3 fehlgeschlagen</source>
+        <translation>%1 would be renamed, %2 skipped, %3 failed</translation>
+    </message>
+    <message>
+        <source>%1 umbenannt, %2 übersprungen, %3 fehlgeschlagen</source>
+        <translation>%1 renamed, %2 skipped, %3 failed</translation>
+    </message>
+    <message>
+        <source>, %1 ohne Dateizeit</source>
+        <translation>, %1 without file time</translation>
+    </message>
+</context>
+<context>
     <name>RenamePreviewDialog</name>
     <message>
         <source>Umbenennen mit Vorschau</source>
@@ -576,6 +814,83 @@ The medium may be write-protected.</translation>
     <message>
         <source>%1 ließ sich nicht starten.</source>
         <translation>%1 could not be started.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoMessages</name>
+    <message>
+        <source>keine Datei trägt mehr diesen Namen</source>
+        <translation>no file has this name any more</translation>
+    </message>
+    <message>
+        <source>ist inzwischen eine andere Datei</source>
+        <translation>is another file by now</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits</source>
+        <translation>%1 already exists</translation>
+    </message>
+    <message>
+        <source>zurückbenannt in %1, Dateizeit nicht zurückgesetzt: %2</source>
+        <translation>renamed back to %1, file time not restored: %2</translation>
+    </message>
+    <message>
+        <source>Journal nicht geschrieben: %1</source>
+        <translation>journal not written: %1</translation>
+    </message>
+    <message>
+        <source>%1: übersprungen (%2)</source>
+        <translation>%1: skipped (%2)</translation>
+    </message>
+    <message>
+        <source>%1: fehlgeschlagen (%2)</source>
+        <translation>%1: failed (%2)</translation>
+    </message>
+    <message>
+        <source>%1 zurückbenannt, %2 übersprungen, %3 fehlgeschlagen</source>
+        <translation>%1 renamed back, %2 skipped, %3 failed</translation>
+    </message>
+    <message numerus="yes">
+        <source>Umbenennung %1 vom %2 in %3, %n Dateien</source>
+        <translation>
+            <numerusform>Rename %1 of %2 in %3, %n file</numerusform>
+            <numerusform>Rename %1 of %2 in %3, %n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2  %3  %n Dateien</source>
+        <translation>
+            <numerusform>%1  %2  %3  %n file</numerusform>
+            <numerusform>%1  %2  %3  %n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  (Rückgängig von %1)</source>
+        <translation>  (undo of %1)</translation>
+    </message>
+    <message>
+        <source>  (läuft)</source>
+        <translation>  (running)</translation>
+    </message>
+    <message>
+        <source>  (abgebrochen)</source>
+        <translation>  (cut short)</translation>
+    </message>
+    <message>
+        <source>  (rückgängig gemacht)</source>
+        <translation>  (undone)</translation>
+    </message>
+    <message>
+        <source>Umbenennung %1 läuft noch und wird nicht rückgängig gemacht.</source>
+        <translation>Rename %1 is still running and is not undone.</translation>
+    </message>
+    <message>
+        <source>Keine Umbenennung %1 im Journal.</source>
+        <translation>No rename %1 in the journal.</translation>
+    </message>
+    <message>
+        <source>Journal der Umbenennung %1 nicht lesbar: %2</source>
+        <translation>Journal of rename %1 not readable: %2</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,8 @@ sources=$(mktemp)
 trap 'rm -f "$sources"' EXIT
 # Every source of the programs; tests and benchmarks show no user text.
 git ls-files -co --exclude-standard -- '*.cpp' '*.h' ':!tests' ':!bench' >"$sources"
-# No line numbers in the files: moving code must not change them.
+# No line numbers in the files: moving code must not change them. Includes
+# are found from the root, as the sources name them.
 options=(-silent -locations none -no-obsolete -source-language de_DE -I "$PWD")
 # German is the source language: only the numerus forms of %n need German.
 "$lupdate" "${options[@]}" -pluralonly -target-language de_DE "@$sources" -ts "$target/fotlex_de.ts"

@@ -1,5 +1,6 @@
 #include "widgets/InfoPanel.h"
 
+#include "metadata/ExifNumberText.h"
 #include "ui/DateTimeText.h"
 #include "widgets/Colours.h"
 #include "widgets/ElidedLabel.h"
@@ -14,13 +15,6 @@
 namespace {
 
 const QColor WarningRed(192, 0, 0);
-
-// One decimal, halves away from zero, and none when it would be ".0".
-QString OneDecimal(double x, const QLocale &locale)
-{
-    const double rounded = std::round(x * 10) / 10;
-    return locale.toString(rounded, 'f', rounded == std::trunc(rounded) ? 0 : 1);
-}
 
 }
 
@@ -63,18 +57,15 @@ void InfoPanel::setFacts(const PhotoFacts &facts)
     camera_->setText(summary.camera.value_or(QString()));
     aperture_->setText(summary.fNumber ? tr("f/%1").arg(locale.toString(std::round(*summary.fNumber * 10) / 10, 'f', 1))
                                        : QString());
-    QString exposure;
-    if (summary.exposureSeconds && *summary.exposureSeconds >= 0.5)
-        exposure = tr("%1 s").arg(OneDecimal(*summary.exposureSeconds, locale));
-    else if (summary.exposureSeconds && *summary.exposureSeconds > 0)
-        exposure = tr("1/%1 s").arg(std::llround(1 / *summary.exposureSeconds));
-    exposure_->setText(exposure);
+    exposure_->setText(summary.exposureSeconds && *summary.exposureSeconds > 0
+                           ? tr("%1 s").arg(ExposureTimeText(*summary.exposureSeconds, locale))
+                           : QString());
     iso_->setText(summary.iso.value_or(QString()));
     taken_->setText(summary.captureTime
                         ? DateTimeText(summary.captureTime->date(), summary.captureTime->time(), locale)
                         : QString());
-    if (facts.imageSize)
-        setImageSize(facts.imageSize);
+    imageSize_->setText(facts.imageSize ? tr("%1 × %2").arg(facts.imageSize->width()).arg(facts.imageSize->height())
+                                        : QString());
     fileSize_->setText(facts.fileBytes ? locale.formattedDataSize(*facts.fileBytes, 1, QLocale::DataSizeSIFormat)
                                        : QString());
     if (facts.modified) {
@@ -87,15 +78,9 @@ void InfoPanel::setFacts(const PhotoFacts &facts)
     colourFileTime();
 }
 
-void InfoPanel::setImageSize(std::optional<QSize> upright)
-{
-    imageSize_->setText(upright ? tr("%1 × %2").arg(upright->width()).arg(upright->height()) : QString());
-}
-
 void InfoPanel::clear()
 {
     setFacts({});
-    setImageSize(std::nullopt);
 }
 
 void InfoPanel::colourFileTime()

@@ -14,8 +14,7 @@ class ElidedLabel;
 struct PhotoFacts
 {
     ExifSummary summary;
-    // The photo's pixel size as shown, upright, where the reader knows it;
-    // else the preview's decoding tells it (InfoPanel::setImageSize).
+    // The photo's pixel size as shown, upright, where the reader knows it.
     std::optional<QSize> imageSize;
     std::optional<qint64> fileBytes;
     std::optional<QDateTime> modified;
@@ -36,9 +35,7 @@ class InfoPanel : public QWidget
 public:
     explicit InfoPanel(QWidget *parent = nullptr);
 
-    // The facts of a photo; the image size stays as set when they hold none.
     void setFacts(const PhotoFacts &facts);
-    void setImageSize(std::optional<QSize> upright);
     // The captions alone.
     void clear();
 

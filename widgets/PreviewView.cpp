@@ -1,6 +1,5 @@
 #include "widgets/PreviewView.h"
 
-#include "preview/PreviewFit.h"
 #include "preview/PreviewLoader.h"
 
 #include <QMouseEvent>
@@ -69,10 +68,6 @@ void PreviewView::arrived(const Thumbnail &thumbnail)
     picture_ = QPixmap::fromImage(thumbnail.image);
     picture_.setDevicePixelRatio(devicePixelRatioF());
     update();
-    if (thumbnail.sizeKnown) {
-        const QSize stored(thumbnail.imageWidth, thumbnail.imageHeight);
-        emit sizeKnown(TurnsByQuarter(thumbnail.orientation) ? stored.transposed() : stored);
-    }
 }
 
 void PreviewView::paintEvent(QPaintEvent *event)

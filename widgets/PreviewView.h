@@ -35,10 +35,6 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-signals:
-    // The photo's pixel size as it is shown, upright, once its decoding knows it.
-    void sizeKnown(QSize upright);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -207,8 +207,9 @@ TEST_F(BatchWindowTest, RenameButtonNamesTheCompanionsAndCtrlZAsksThenTakesTheBa
         EXPECT_EQ(FolderContents(dir.path()) == before, yes);
         EXPECT_EQ(report.summary, yes ? "3 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen" : "");
         // Names only; the folder once at the top.
-        if (yes)
+        if (yes) {
             EXPECT_TRUE(report.lines.contains("2016-08-28 - 02-24-00.jpg -> a.jpg")) << report.lines.join('|').toStdString();
+        }
     }
     EXPECT_EQ(list().entryName(0), "a.jpg");
     EXPECT_EQ(word(), "3 zurückbenannt – <a href=\"report\">Bericht anzeigen</a>");

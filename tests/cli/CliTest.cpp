@@ -1,12 +1,17 @@
 #include "TestFiles.h"
+#include "TestPhotos.h"
 #include "cli/CliDispatch.h"
 #include "metadata/ExifReader.h"
 
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,6 +22,7 @@ struct CliRun
     QString err;
 };
 
+// In-process, as with standard output and standard error in two files.
 CliRun run(const QStringList &args)
 {
     QString out;
@@ -25,48 +31,201 @@ CliRun run(const QStringList &args)
     {
         QTextStream outStream(&out);
         QTextStream errStream(&err);
-        status = RunCli(args, outStream, errStream);
+        status = RunCli(args, {outStream, errStream, true, false});
     }
     return {status, out, err};
 }
 
-// On copies: a fault in the dispatch that renamed instead must not rename the samples.
+// The program itself, in German; `merged`: standard error is standard output.
+CliRun tool(const QStringList &args, bool merged = false)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    if (merged)
+        process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral(FOTLEX_CLI), args);
+    EXPECT_TRUE(process.waitForFinished());
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            merged ? QString() : QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The long options a help text lists, those with a value marked "=".
+QSet<QString> HelpOptions(const QString &help)
+{
+    static const QRegularExpression option(QStringLiteral("^  (?:-\\w, )?(--[a-z-]+)( <)?"),
+                                           QRegularExpression::MultilineOption);
+    QSet<QString> names;
+    for (auto it = option.globalMatch(help); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        names << match.captured(1) + (match.hasCaptured(2) ? QStringLiteral("=") : QString());
+    }
+    return names;
+}
+
+// The words the bash completion offers after `words`, the last one typed so
+// far, in a shell that refuses unset variables.
+QStringList Completion(const QStringList &words, const QString &extra = {})
+{
+    QStringList quoted;
+    for (const QString &word : words)
+        quoted << u'\'' + word + u'\'';
+    QProcess bash;
+    bash.start(QStringLiteral("bash"),
+               {QStringLiteral("-c"), QStringLiteral("set -u; source '%1'; COMP_WORDS=(%2); COMP_CWORD=%3; _fotlex_cli "
+                                                     "2>/dev/null; echo ${COMPREPLY[*]} %4")
+                                          .arg(QStringLiteral(FOTLEX_COMPLETION), quoted.join(u' '))
+                                          .arg(words.size() - 1)
+                                          .arg(extra)});
+    EXPECT_TRUE(bash.waitForFinished());
+    return QString::fromUtf8(bash.readAllStandardOutput()).simplified().split(u' ', Qt::SkipEmptyParts);
+}
+
+// On copies: a fault in the dispatch that renamed instead must not rename the
+// samples. An unreadable file says why, on standard output and on standard
+// error, and the others are still listed.
 TEST(CliInfoTest, ListsEachFileAsListInfoWithPlainLineEnds)
 {
     const QTemporaryDir dir;
     const QString canon = CopyPhoto("Canon_40D.jpg", dir.path(), "Canon_40D.jpg");
     const QString plain = CopyPhoto("../formats/sample_640x360.mov", dir.path(), "plain.mov"); // no creation time
-    const CliRun r = run({"info", canon, plain});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.err.isEmpty());
+    const CliRun r = run({"info", canon, "--", "-fehlt.jpg", plain});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "-fehlt.jpg: Datei oder Ordner nicht gefunden\n");
     ExifReader reader;
     reader.setImageFile(canon);
     const QString listing = reader.ListInfo().replace("\r\n", "\n");
-    EXPECT_EQ(r.out, "== " + canon + "\n" + listing + "== " + plain + "\nKeine EXIF-Daten vorhanden.\n");
+    EXPECT_EQ(r.out, "== " + canon + "\n" + listing + "== -fehlt.jpg\nFehler: Datei oder Ordner nicht gefunden\n== "
+                         + plain + "\nKeine EXIF-Daten vorhanden.\n");
     EXPECT_TRUE(r.out.contains("\nDateTimeOriginal: 2008:05:30 15:56:01\n"));
 }
 
-// Wrong calls exit 2 with the reason and the usage; a missing file fails with 1.
+// A script sees "7.1" under every locale; the window's locale is left as it was.
+TEST(CliInfoTest, NumbersHaveAPointWhateverTheLocale)
+{
+    const QTemporaryDir dir;
+    const QString canon = CopyPhoto("Canon_40D.jpg", dir.path(), "Canon_40D.jpg");
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const CliRun r = run({"info", canon});
+    EXPECT_EQ(QLocale().decimalPoint(), ",");
+    QLocale::setDefault(before);
+    EXPECT_TRUE(r.out.contains("\nFNumber: 7.1\n")) << r.out.toStdString();
+}
+
+// Wrong calls exit 2 with the reason and the usage, and write nothing to
+// standard output; --version and --help exit 0.
 TEST(CliUsageTest, WrongCallsSayWhyAndExitTwo)
 {
     const struct { QStringList args; const char *says; } cases[] = {
-        {{}, "Kein Befehl angegeben."}, {{"--bunt"}, "Unbekannte Option: --bunt"},
-        {{"bunt"}, "Unbekannter Befehl: bunt"}, {{"info"}, "Keine Datei angegeben."},
-        {{"info", "--bunt", "--", "-x"}, "Unbekannte Option: --bunt"}};
+        {{}, "Kein Befehl angegeben."}, {{"--bunt"}, ""}, {{"bunt"}, "Unbekannter Befehl: bunt"},
+        {{"--", "--help"}, "Unbekannter Befehl: --help"}, {{"info"}, "Keine Datei angegeben."},
+        {{"info", "--bunt", "--", "-x"}, ""}, {{"info", "--help=ja"}, ""}, {{"--version=1"}, ""}};
     for (const auto &c : cases) {
         const CliRun r = run(c.args);
-        EXPECT_EQ(r.status, 2) << c.says;
-        EXPECT_TRUE(r.err.startsWith(c.says) && r.err.contains("Aufruf: fotlex-cli")) << r.err.toStdString();
+        EXPECT_EQ(r.status, 2) << c.args.join(u' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.startsWith(c.says) && r.err.contains("\nAufruf: fotlex-cli ")) << r.err.toStdString();
     }
-    const CliRun missing = run({"info", "--", "-fehlt.jpg"});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(missing.err.startsWith("-fehlt.jpg: ")) << missing.err.toStdString();
+    const CliRun version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "fotlex-cli " FOTLEX_VERSION "\n");
+    QTemporaryDir dir;
+    const QString empty = dir.filePath("leer.jpg");
+    ASSERT_TRUE(WriteBytes(empty, {}));
+    EXPECT_TRUE(run({"info", empty}).out.endsWith("Fehler: leere Datei\n"));
+}
 
-    QProcess tool;
-    tool.start(QStringLiteral(FOTLEX_CLI), {"--help"});
-    ASSERT_TRUE(tool.waitForFinished());
-    EXPECT_EQ(tool.exitCode(), 0);
-    EXPECT_TRUE(tool.readAllStandardOutput().contains("\n  undo [--list | N]"));
+// Each command's --help and -h print its help and exit 0; the help lists
+// exactly the options the bash completion offers, and those with a value are
+// the ones after which it offers nothing. The commands it offers are those
+// the program's help lists.
+TEST(CliHelpTest, EachCommandsHelpListsTheOptionsTheCompletionKnows)
+{
+    QSet<QString> valued;
+    QSet<QString> commands;
+    for (const QString command : {"", "info", "rename", "undo"}) {
+        const QStringList prefix = command.isEmpty() ? QStringList{} : QStringList{command};
+        const CliRun help = tool(prefix + QStringList{"--help"});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_TRUE(help.err.isEmpty());
+        EXPECT_TRUE(help.out.startsWith(QStringList({"Aufruf: fotlex-cli", command}).join(u' ').trimmed() + u' '))
+            << help.out.toStdString();
+        // Qt's own usage line, with the program's path, is replaced by ours.
+        EXPECT_FALSE(help.out.section(u'\n', 1).contains(FOTLEX_CLI));
+        EXPECT_EQ(help.out.section(u'\n', 2, 2), "") << "usage, summary, blank line";
+        EXPECT_EQ(tool(prefix + QStringList{"-h"}).out, help.out);
+        QSet<QString> listed;
+        for (QString option : HelpOptions(help.out)) {
+            if (option.endsWith(u'='))
+                valued << option.chopped(1);
+            listed << option.remove(u'=');
+        }
+        const QStringList offered = Completion(QStringList{"fotlex-cli"} + prefix + QStringList{"--"});
+        EXPECT_EQ(QSet<QString>(offered.begin(), offered.end()), listed) << command.toStdString();
+        if (command.isEmpty()) {
+            static const QRegularExpression line(QStringLiteral("^  ([a-z]+) "), QRegularExpression::MultilineOption);
+            for (auto it = line.globalMatch(help.out); it.hasNext();)
+                commands << it.next().captured(1);
+        }
+    }
+    const QStringList offered = Completion({"fotlex-cli", ""});
+    EXPECT_EQ(QSet<QString>(offered.begin(), offered.end()), commands + QSet<QString>({"--help", "--version"}));
+    const QStringList afterValue = Completion({"fotlex-cli", "rename", "--shift", ""}, "$_fotlex_cli_valued");
+    EXPECT_EQ(QSet<QString>(afterValue.begin(), afterValue.end()), valued);
+    EXPECT_TRUE(valued.contains("--shift"));
+}
+
+// Failed lines go to standard output with the others, and a copy to
+// standard error unless the two are one file (a terminal, or 2>&1). The
+// progress line is drawn only on a terminal.
+TEST(CliStreamsTest, FailuresAreCopiedToAnotherStandardErrorOnly)
+{
+    const QTemporaryDir dir;
+    const QString photo = dir.path() + "/IMG_1.jpg";
+    WriteExifJpeg(photo, QByteArray("2016:08:28 02:24:00"));
+    const QString missing = dir.path() + "/fehlt.jpg";
+    const QString failed = missing + ": fehlgeschlagen (Datei oder Ordner nicht gefunden)\n";
+    const CliRun apart = tool({"rename", "--dry-run", photo, missing});
+    EXPECT_EQ(apart.status, 1);
+    EXPECT_EQ(apart.out.count(u'\n'), 3);
+    EXPECT_TRUE(apart.out.contains(failed));
+    EXPECT_EQ(apart.err, failed);
+    const CliRun together = tool({"rename", "--dry-run", photo, missing}, true);
+    EXPECT_EQ(together.out.count(failed), 1) << together.out.toStdString();
+
+    int pipeOut[2], pipeErr[2];
+    ASSERT_EQ(::pipe(pipeOut), 0);
+    ASSERT_EQ(::pipe(pipeErr), 0);
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(::grantpt(terminal) | ::unlockpt(terminal), 0);
+    const int screen = ::open(::ptsname(terminal), O_RDWR | O_NOCTTY);
+    const int screenAgain = ::open(::ptsname(terminal), O_RDWR | O_NOCTTY);
+    const struct { int out, err; bool copy, progress; } cases[] = {
+        {pipeOut[1], pipeErr[1], true, false}, {pipeOut[1], pipeOut[1], false, false},
+        {pipeOut[1], screen, true, true}, {screen, screenAgain, false, true}};
+    QTextStream out, err;
+    for (const auto &c : cases) {
+        const CliStreams streams = StandardStreams(out, err, c.out, c.err);
+        EXPECT_EQ(streams.copyFailures, c.copy) << c.out << ' ' << c.err;
+        EXPECT_EQ(streams.progress, c.progress) << c.out << ' ' << c.err;
+    }
+    for (const int fd : {pipeOut[0], pipeOut[1], pipeErr[0], pipeErr[1], terminal, screen, screenAgain})
+        ::close(fd);
+}
+
+// A count of one is singular: the German forms come with the translation.
+TEST(CliUndoTest, ListsABatchOfOneFileAsOneDatei)
+{
+    const QTemporaryDir dir;
+    const QString photo = dir.path() + "/IMG_1.jpg";
+    WriteExifJpeg(photo, QByteArray("2016:08:28 02:24:00"));
+    ASSERT_EQ(tool({"rename", photo}).status, 0);
+    const CliRun list = tool({"undo", "--list"});
+    EXPECT_TRUE(list.out.endsWith(dir.path() + "/  1 Datei\n")) << list.out.toStdString();
+    EXPECT_EQ(tool({"undo", "--quiet"}).out, "1 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen\n");
 }
 
 // The tool speaks the messages locale's language: German (the source texts)

@@ -2,8 +2,7 @@
 #include "TestFiles.h"
 #include "TestPhotos.h"
 
-#include "cli/RenameCommand.h"
-#include "cli/UndoCommand.h"
+#include "cli/CliDispatch.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QMap>
+#include <QRegularExpression>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,22 +34,17 @@ protected:
         ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
     }
 
-    int run(const QStringList &arguments)
-    {
-        output.clear();
-        errors.clear();
-        QTextStream out(&output);
-        QTextStream err(&errors);
-        return RenameCommand(arguments, out, err, false);
-    }
+    // fotlex-cli rename ARGUMENTS, as with standard output and standard error in two files.
+    int run(const QStringList &arguments) { return cli(QStringList{"rename"} + arguments); }
+    int undo(const QStringList &arguments) { return cli(QStringList{"undo"} + arguments); }
 
-    int undo(const QStringList &arguments)
+    int cli(const QStringList &arguments, bool terminal = false)
     {
         output.clear();
         errors.clear();
         QTextStream out(&output);
         QTextStream err(&errors);
-        return RunUndo(arguments, out, err);
+        return RunCli(arguments, {out, err, true, terminal});
     }
 
     QStringList lines() const { return output.split('\n', Qt::SkipEmptyParts); }
@@ -150,30 +145,81 @@ TEST_F(RenameCommandTest, WrongUsageIsStatusTwoAndTouchesNothing)
 {
     for (const QStringList &args : {QStringList{}, QStringList{"--dry-run"}, QStringList{"--bogus", dir},
                                     QStringList{"--freeze"}, QStringList{"--freeze", "0000:00:00 00:00:00", dir},
-                                    QStringList{"--freeze", "2016:08:28", dir},
+                                    QStringList{"--freeze=2016:08:28", dir},
                                     QStringList{"--freeze", "2016:08:28T02:24:00", dir},
-                                    QStringList{"--shift", "1:60", dir}, QStringList{"--shift"}}) {
+                                    QStringList{"--shift", "1:60", dir}, QStringList{"--shift"},
+                                    QStringList{"--dry-run=ja", dir}, QStringList{"-qx", dir}}) {
         EXPECT_EQ(run(args), 2) << args.join(' ').toStdString();
         EXPECT_TRUE(output.isEmpty());
-        EXPECT_TRUE(errors.contains("Aufruf: fotlex-cli rename"));
+        EXPECT_TRUE(errors.contains("Aufruf: fotlex-cli rename")) << errors.toStdString();
     }
     EXPECT_TRUE(files().contains("IMG_2.jpg"));
 }
 
-TEST_F(RenameCommandTest, UndoTakesBackTheNewestBatch)
+// A lone "-" is a path, and so is every word after "--".
+TEST_F(RenameCommandTest, TwoDashesEndTheOptions)
+{
+    const QString missing = ": fehlgeschlagen (Datei oder Ordner nicht gefunden)";
+    EXPECT_EQ(run({"--dry-run", "-", "--", "--quiet", "-n"}), 1);
+    EXPECT_EQ(lines(), QStringList({"-" + missing, "--quiet" + missing, "-n" + missing,
+                                    "0 würden umbenannt, 0 übersprungen, 3 fehlgeschlagen"}));
+}
+
+// --quiet shows the failed lines and the last one, --verbose each file's
+// capture time and its companions as such; of the two the last one given
+// counts. A failed line goes to standard error as well.
+TEST_F(RenameCommandTest, QuietShowsFailuresOnlyAndVerboseSaysMore)
+{
+    WriteFile(dir + "/IMG_2.xmp");
+    const QString failed = dir + "/fehlt.jpg: fehlgeschlagen (Datei oder Ordner nicht gefunden)";
+    const QString last = "3 würden umbenannt, 1 übersprungen, 1 fehlgeschlagen";
+    EXPECT_EQ(run({"--dry-run", "--verbose", "--quiet", dir, dir + "/fehlt.jpg"}), 1);
+    EXPECT_EQ(lines(), QStringList({failed, last}));
+    EXPECT_EQ(errors, failed + '\n');
+    EXPECT_EQ(run({"-qnv", dir, dir + "/fehlt.jpg"}), 1);
+    EXPECT_EQ(lines(), QStringList({dir + "/IMG_1.JPEG -> " + dir + "/2016-08-28 - 02-24-00.jpg (Aufnahmezeit 2016-08-28 02:24:00)",
+                                    dir + "/IMG_2.jpg -> " + dir + "/2016-08-28 - 02-25-10.jpg (Aufnahmezeit 2016-08-28 02:25:10)",
+                                    dir + "/IMG_2.xmp -> " + dir + "/2016-08-28 - 02-25-10.xmp (Begleitdatei)",
+                                    dir + "/ohne.jpg: übersprungen (keine EXIF-Zeit)", failed, last}));
+    EXPECT_EQ(run({"--dry-run", "--freeze=2020:01:02 03:04:05", dir + "/IMG_1.JPEG"}), 0);
+    EXPECT_EQ(lines().first(), dir + "/IMG_1.JPEG -> " + dir + "/2020-01-02 - 03-04-05a.jpg");
+    const QString second = photos({{"IMG_3.jpg", "2016:08:28 02:24:00"}}).first();
+    EXPECT_EQ(run({"--dry-run", "--burst", dir + "/IMG_1.JPEG", second}), 0);
+    EXPECT_EQ(lines().mid(0, 2), QStringList({dir + "/IMG_1.JPEG -> " + dir + "/2016-08-28 - 02-24-00a.jpg",
+                                              second + " -> " + dir + "/2016-08-28 - 02-24-00b.jpg"}));
+}
+
+// On a terminal a progress line shows from the first file on, and is wiped
+// once, before the next line on standard error or at the end.
+TEST_F(RenameCommandTest, AProgressLineOnATerminal)
+{
+    EXPECT_EQ(cli({"rename", "--dry-run", dir, dir + "/fehlt.jpg"}, true), 1);
+    EXPECT_TRUE(errors.startsWith("\r\x1b[K1 von 4 Dateien\r\x1b[K")) << errors.toStdString();
+    EXPECT_LT(errors.lastIndexOf("Dateien"), errors.lastIndexOf("\r\x1b[K"));
+    EXPECT_EQ(errors.count("\r\x1b[K"), 2 * errors.count(" Dateien")) << "each drawn and wiped once";
+    static const QRegularExpression progress(QStringLiteral("\r\x1b\\[K(\\d+ von 4 Dateien)?"));
+    EXPECT_EQ(errors.remove(progress), dir + "/fehlt.jpg: fehlgeschlagen (Datei oder Ordner nicht gefunden)\n");
+}
+
+// Undo takes back the newest batch, or the one named by its number, which
+// --verbose names first as well.
+TEST_F(RenameCommandTest, UndoTakesBackTheNewestBatchOrTheOneNamed)
 {
     const auto before = FolderContents(dir);
     ASSERT_EQ(run({"--shift", "-1:00", dir}), 0);
     EXPECT_EQ(lines().first(), dir + "/IMG_1.JPEG -> " + dir + "/2016-08-28 - 01-24-00.jpg");
     ASSERT_EQ(undo({"--list"}), 0);
     EXPECT_TRUE(lines().last().endsWith(dir + "/  2 Dateien")) << output.toStdString();
+    const QString number = lines().last().section(' ', 0, 0, QString::SectionSkipEmpty);
+    for (const QStringList &args : {QStringList{"x"}, QStringList{"0"}, QStringList{"-1"},
+                                    QStringList{number, number}, QStringList{"--list", number}})
+        EXPECT_EQ(undo(args), 2) << args.join(' ').toStdString();
 
-    EXPECT_EQ(undo({}), 0);
-    EXPECT_TRUE(lines().first().startsWith("Rückgängig: Umbenennung ")) << output.toStdString();
+    EXPECT_EQ(undo({"--verbose", number}), 0);
+    EXPECT_TRUE(lines().first().startsWith("Rückgängig: Umbenennung " + number + " vom ")) << output.toStdString();
     EXPECT_EQ(lines().at(1), dir + "/2016-08-28 - 01-25-10.jpg -> " + dir + "/IMG_2.jpg");
     EXPECT_EQ(lines().last(), "2 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen");
     EXPECT_EQ(FolderContents(dir), before);
-    EXPECT_EQ(undo({"x"}), 2);
 }
 
 // A camera's clock knows no summer time. A time in the hour skipped in spring
@@ -200,7 +246,7 @@ TEST_F(RenameCommandTest, TimesAroundTheSummerTimeChangesNameAsWrittenAndUndoRes
                                        : " -> " + dir + '/' + c.newName);
     }
     const auto before = state();
-    EXPECT_EQ(run(QStringList{"--dry-run", "--shift", "+1:00"} + paths), 0);
+    EXPECT_EQ(run(QStringList{"--dry-run", "--shift=+1:00"} + paths), 0);
     EXPECT_EQ(lines(), shifted + QStringList{"3 würden umbenannt, 0 übersprungen, 0 fehlgeschlagen"});
     EXPECT_EQ(run(QStringList{"--file-times"} + paths), 0);
     EXPECT_EQ(lines(), renamed + QStringList{"2 umbenannt, 1 übersprungen, 0 fehlgeschlagen"});
@@ -280,7 +326,7 @@ TEST_F(RenameCommandTest, LinksKeepTheirTargetsTimes)
     dir = link;
     const auto before = state();
     const qint64 targetTime = QFileInfo(target).lastModified().toMSecsSinceEpoch();
-    EXPECT_EQ(run(QStringList{"--file-times"} + paths), 1);
+    EXPECT_EQ(run(QStringList{"--file-times", "--quiet"} + paths), 1);
     EXPECT_EQ(lines().first(), paths.first() + " -> " + link + "/2021-06-01 - 12-00-00.jpg (Dateizeit nicht "
                                    "gesetzt: symbolische Verknüpfung, ihr Ziel bleibt unverändert)");
     EXPECT_EQ(QFileInfo(target).lastModified().toMSecsSinceEpoch(), targetTime);

@@ -1,5 +1,7 @@
 #include "tests/support/ExifBuilder.h"
 #include "metadata/ByteSource.h"
+#include "metadata/ExifParse.h"
+#include "metadata/XmpTimes.h"
 #include "metadata/EmbeddedPreview.h"
 #include "metadata/ExifReader.h"
 #include "tests/support/CaptureTimePrinter.h"
@@ -12,18 +14,8 @@
 
 namespace {
 
-QByteArray be(uint64_t v, int size)
-{
-    QByteArray b(size, '\0');
-    for (int k = 0; k < size; ++k)
-        b[size - 1 - k] = char((v >> (8 * k)) & 0xFF);
-    return b;
-}
-
-QByteArray box(const char *type, const QByteArray &payload)
-{
-    return be(8 + payload.size(), 4) + type + payload;
-}
+const auto be = BigEndian;
+const auto box = IsoBoxBytes;
 
 QByteArray fullBox(const char *type, int version, const QByteArray &payload)
 {
@@ -116,6 +108,55 @@ QByteArray video(const QByteArray &moovContent, std::optional<uint32_t> moovSize
     return box("ftyp", QByteArray("qt  ") + be(0, 4) + "qt  ") + moov;
 }
 
+// XMP with the three capture times, each as an attribute or an element,
+// under the prefixes given (any prefix bound to the namespace counts).
+QByteArray xmpPacket(const QByteArray &properties, const QByteArray &elements = {})
+{
+    return "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?><x:xmpmeta xmlns:x='adobe:ns:meta/'>"
+           "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description "
+           "xmlns:e='http://ns.adobe.com/exif/1.0/' xmlns:ps='http://ns.adobe.com/photoshop/1.0/' "
+           "xmlns:xap='http://ns.adobe.com/xap/1.0/' " + properties + ">" + elements
+           + "</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end='w'?>";
+}
+
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    return be(data.size(), 4) + type + data + be(0, 4);
+}
+
+// HEIF of `tiles` image items and then the extra items (type, data; a type
+// "mime" is XMP), all located by an iloc of version 1; the primary item 1
+// has a size of 4000 x 3000 and `turns` quarter turns.
+QByteArray heifFile(int tiles, const std::vector<std::pair<QByteArray, QByteArray>> &extras, int turns = 0)
+{
+    QByteArray iinf, mdat;
+    std::vector<std::pair<uint32_t, QByteArray>> located;
+    for (int i = 1; i <= tiles + int(extras.size()); ++i) {
+        const bool extra = i > tiles;
+        const QByteArray type = extra ? extras[i - tiles - 1].first : QByteArray("hvc1");
+        const QByteArray data = extra ? extras[i - tiles - 1].second : QByteArray(4, 't');
+        QByteArray entry = be(i, 2) + be(0, 2) + type + QByteArray(1, '\0');
+        if (type == "mime")
+            entry += QByteArray("application/rdf+xml") + QByteArray(1, '\0');
+        iinf += fullBox("infe", 2, entry);
+        located.emplace_back(uint32_t(mdat.size()), data);
+        mdat += data;
+    }
+    const QByteArray ipco = box("ipco", fullBox("ispe", 0, be(4000, 4) + be(3000, 4)) + box("irot", QByteArray(1, char(turns))));
+    const QByteArray iprp = box("iprp", ipco + fullBox("ipma", 0, be(1, 4) + be(1, 2) + be(2, 1) + be(0x81, 1) + be(2, 1)));
+    const QByteArray ftyp = box("ftyp", QByteArray("heic") + be(0, 4) + "mif1heic");
+    auto meta = [&](uint32_t dataStart) {
+        QByteArray iloc = QByteArray("\x44\x40", 2) + be(located.size(), 2);
+        for (size_t i = 0; i < located.size(); ++i)
+            iloc += be(i + 1, 2) + be(0, 2) + be(0, 2) + be(dataStart, 4) + be(1, 2) + be(located[i].first, 4)
+                    + be(located[i].second.size(), 4);
+        return fullBox("meta", 0, fullBox("hdlr", 0, be(0, 4) + "pict" + QByteArray(13, '\0')) + fullBox("pitm", 0, be(1, 2))
+                                      + fullBox("iinf", 0, be(located.size(), 2) + iinf) + fullBox("iloc", 1, iloc) + iprp);
+    };
+    const auto dataStart = uint32_t(ftyp.size() + meta(0).size() + 8);
+    return ftyp + meta(dataStart) + box("mdat", mdat);
+}
+
 // 2021-05-12 10:21:21 UTC, in seconds since 1904.
 constexpr uint64_t kMay2021 = 3703659681;
 
@@ -146,7 +187,8 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
     const QByteArray tiffLe = photoTiff(true);
     const QByteArray tiffBe = photoTiff(false);
     auto magic = [&](const char *four) { return QByteArray(four, 4) + tiffLe.mid(4); };
-    const struct { const char *name; QByteArray bytes; const char *time; const char *model; } cases[] = {
+    // QuickTime's creation date keeps its offset.
+    const struct { const char *name; QByteArray bytes; const char *time; const char *model; int offset = 0; } cases[] = {
         {"TIFF II", tiffLe, "2021:05:12 12:21:21", "CAM1"},
         {"TIFF MM", tiffBe, "2021:05:12 12:21:21", "CAM1"},
         {"Olympus IIRO", magic("IIRO"), "2021:05:12 12:21:21", "CAM1"},
@@ -163,16 +205,18 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
         {"mvhd 1", video(mvhd(1, kMay2021)), "2021:05:12 12:21:21", nullptr},
         {"mvhd unset", video(mvhd(0, 0)), "", nullptr},
         {"creationdate", video(mvhd(0, kMay2021) + quickTimeMeta("2021-05-12T18:01:02-0500")),
-         "2021:05:12 18:01:02", nullptr},
+         "2021:05:12 18:01:02", nullptr, -300},
         {"creationdate, no mvhd time", video(mvhd(0, 0) + quickTimeMeta("2021-05-12T18:01:02+0930")),
-         "2021:05:12 18:01:02", nullptr},
+         "2021:05:12 18:01:02", nullptr, 570},
         {"moov to the end (size 0)", video(mvhd(0, kMay2021), 0), "2021:05:12 12:21:21", nullptr},
         {"moov larger than the file", video(mvhd(0, kMay2021), 4096), "", nullptr}};
     ExifReader reader;
     for (const auto &c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(WriteBytes(path, c.bytes));
-        const std::optional<CaptureTime> time = CaptureTime::FromExifText(QString::fromLatin1(c.time));
+        std::optional<CaptureTime> time = CaptureTime::FromExifText(QString::fromLatin1(c.time));
+        if (c.offset)
+            time = time->withOffsetMinutes(c.offset);
         EXPECT_EQ(ExifReader::ExifTimeOf(path), time) << c.name;
         EXPECT_EQ(ExifReader::ExifTimeOfBytes(c.bytes), time) << c.name;
         reader.setImageFile(path);
@@ -182,6 +226,119 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
             EXPECT_EQ(model, QLatin1String(c.model)) << c.name;
         else
             EXPECT_TRUE(std::holds_alternative<ExifError>(found) || model.startsWith(u"Tag ")) << c.name;
+    }
+}
+
+// The part with the time lies past hundreds of others: only bytes bound
+// the walk, never a count of segments, chunks, boxes or items.
+TEST_F(ContainerTest, TimesPastManyOtherParts)
+{
+    const QByteArray heifExif = be(6, 4) + ExifMark(photoTiff(true));
+    QByteArray jpeg("\xFF\xD8", 2);
+    for (int i = 0; i < 40; ++i) // ICC profile segments of 60 kB, as an editor inserts them
+        jpeg += QByteArray("\xFF\xE2\xEA\x62", 4) + QByteArray(60000, 'i');
+    jpeg += ExifBuilder(true).ascii(ExifBuilder::Exif, 36867, "2021:05:12 12:21:21").jpeg().mid(2);
+    QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", be(4000, 4) + be(3000, 4) + be(0x08020000, 5));
+    for (int i = 0; i < 100; ++i)
+        png += pngChunk("IDAT", QByteArray(1500, 'd'));
+    png += pngChunk("eXIf", photoTiff(false)) + pngChunk("IEND", {});
+    QByteArray boxes;
+    for (int i = 0; i < 100; ++i)
+        boxes += box("free", QByteArray(1000, '\0'));
+    const QByteArray mp4 = box("ftyp", QByteArray("isom") + be(0, 4) + "isom") + boxes + box("moov", mvhd(0, kMay2021));
+    const struct { const char *name; QByteArray bytes; std::optional<QSize> size; } cases[] = {
+        {"HEIF, the EXIF item after 299 tiles", heifFile(299, {{"Exif", heifExif}}, 1), QSize(3000, 4000)},
+        {"JPEG, 40 segments before APP1", jpeg, std::nullopt},
+        {"PNG, 100 IDAT chunks before eXIf", png, QSize(4000, 3000)},
+        {"MP4, 100 free boxes before moov", mp4, std::nullopt}};
+    ExifReader reader;
+    for (const auto &c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(WriteBytes(path, c.bytes));
+        EXPECT_EQ(ExifReader::ExifTimeOf(path), CaptureTime::FromExifText(u"2021:05:12 12:21:21")) << c.name;
+        reader.setImageFile(path);
+        EXPECT_EQ(reader.ExifTime(), CaptureTime::FromExifText(u"2021:05:12 12:21:21")) << c.name;
+        EXPECT_EQ(reader.ImageSize(), c.size) << c.name;
+    }
+}
+
+// XMP in each container that keeps it names the time where EXIF has none,
+// says so in the list, and never overrules EXIF; a sidecar's bytes read
+// the same way.
+TEST_F(ContainerTest, XmpTimesInEachContainer)
+{
+    const QByteArray xmp = xmpPacket("xap:CreateDate='2021-05-12T12:21:21.25+02:00'");
+    const QByteArray app1 = QByteArray("http://ns.adobe.com/xap/1.0/\0", 29) + xmp;
+    const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xE1", 4) + be(app1.size() + 2, 2) + app1 + "\xFF\xDA\0\2\xFF\xD9";
+    const QByteArray itxt = QByteArray("XML:com.adobe.xmp\0\0\0\0\0", 22) + xmp;
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("iTXt", itxt) + pngChunk("IEND", {});
+    const QByteArray withExif = ExifBuilder(true).ascii(ExifBuilder::Exif, 36867, "2001:01:01 01:01:01").jpeg();
+    const auto fromXmp = CaptureTime::FromExifText(u"2021:05:12 12:21:21")->withSubSeconds(u"25"_qs).withOffsetMinutes(120);
+    const auto fromExif = CaptureTime::FromExifText(u"2001:01:01 01:01:01");
+    const struct { const char *name; QByteArray bytes; std::optional<CaptureTime> time; CaptureSource source; } cases[] = {
+        {"JPEG", jpeg, fromXmp, CaptureSource::Xmp},
+        {"TIFF", ExifBuilder(true).entry(ExifBuilder::Ifd0, 700, 1, xmp.size(), xmp).tiff(), fromXmp, CaptureSource::Xmp},
+        {"PNG", png, fromXmp, CaptureSource::Xmp},
+        {"HEIF", heifFile(2, {{"mime", xmp}}), fromXmp, CaptureSource::Xmp},
+        {"JPEG with EXIF first", withExif.left(2) + jpeg.mid(2, 4 + app1.size()) + withExif.mid(2), fromExif,
+         CaptureSource::Exif}};
+    ExifReader reader;
+    for (const auto &c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(WriteBytes(path, c.bytes));
+        EXPECT_EQ(ExifReader::ExifTimeOf(path), c.time) << c.name;
+        reader.setImageFile(path);
+        EXPECT_EQ(reader.Summary().captureTime, c.time) << c.name;
+        EXPECT_EQ(reader.Summary().captureSource, c.source) << c.name;
+        EXPECT_TRUE(reader.ListInfo().contains(u"XMP-xmp:CreateDate: 2021-05-12T12:21:21.25+02:00\r\n")) << c.name;
+    }
+    EXPECT_EQ(CaptureTimeOfXmp(xmp), fromXmp);
+}
+
+// Which XMP property names the time: the three in their order, attribute
+// or element, under any prefix; a date without seconds names none; a packet
+// cut off still gives what stood before the cut.
+TEST(XmpTest, PropertiesInTheirOrder)
+{
+    const struct { QByteArray xmp; const char *time; } cases[] = {
+        {xmpPacket("xap:CreateDate='2003-01-01T00:00:01' e:DateTimeOriginal='2001-02-03T04:05:06Z'"), "2001:02:03 04:05:06"},
+        {xmpPacket("xap:CreateDate='2003-01-01T00:00:01'", "<ps:DateCreated>2002-02-02T02:02:02-05:30</ps:DateCreated>"),
+         "2002:02:02 02:02:02"},
+        {xmpPacket("ps:DateCreated='2002-02-02' xmlns:q='http://ns.adobe.com/xap/1.0/' q:CreateDate='2003-03-03T03:03:03'"),
+         "2003:03:03 03:03:03"},
+        {xmpPacket("ps:DateCreated='2002-02-02T02:02' xap:CreateDate='2003-03-03'"), nullptr},
+        {xmpPacket("e:DateTimeOriginal='2001-02-03T04:05:06'").left(400), "2001:02:03 04:05:06"},
+        {"no XML at all", nullptr}};
+    for (const auto &c : cases) {
+        const auto time = CaptureTimeOfXmp(c.xmp);
+        EXPECT_EQ(time ? time->exifText() : QString(), QLatin1String(c.time)) << c.xmp.toStdString();
+    }
+    EXPECT_EQ(ParseXmpTime(u"2002-02-02T02:02:02-05:30")->offsetMinutes, -330);
+    EXPECT_FALSE(ParseXmpTime(u"2002-02-30T02:02:02"));
+}
+
+// ImageMagick keeps a PNG's EXIF as hex digits in a text chunk, compressed
+// or not; the offset of the capture time is read and listed.
+TEST_F(ContainerTest, RawProfilesAndOffsets)
+{
+    const QByteArray tiff = ExifBuilder(false)
+                                .ascii(ExifBuilder::Exif, 36867, "2021:05:12 12:21:21")
+                                .ascii(ExifBuilder::Exif, 36881, "-05:30")
+                                .tiff();
+    const QByteArray hex = ExifMark(tiff).toHex();
+    QByteArray profile = "\nexif\n" + QByteArray::number(hex.size() / 2).rightJustified(8, ' ') + '\n';
+    for (qsizetype i = 0; i < hex.size(); i += 72)
+        profile += hex.mid(i, 72) + '\n';
+    const QByteArray keyword("Raw profile type exif\0", 22);
+    const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    const QByteArray pngs[] = {
+        signature + pngChunk("tEXt", keyword + profile) + pngChunk("IEND", {}),
+        signature + pngChunk("zTXt", keyword + '\0' + qCompress(profile).mid(4)) + pngChunk("IEND", {})};
+    ExifReader reader;
+    for (const QByteArray &png : pngs) {
+        reader.setImageBytes(png);
+        EXPECT_EQ(reader.ExifTime(), CaptureTime::FromExifText(u"2021:05:12 12:21:21")->withOffsetMinutes(-330));
+        EXPECT_TRUE(reader.ListInfo().contains(u"OffsetTimeOriginal: -05:30\r\n"));
     }
 }
 
@@ -233,18 +390,23 @@ TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
 
 }
 
-// However large the file, its parse gets sixteen reads.
-TEST(ByteSourceTest, SixteenReadsAtMost)
+// However large the file, a parse makes kMaxReads reads of its budget's
+// bytes; a container's declared metadata raises the bytes, by 4 MiB at most.
+TEST(ByteSourceTest, ReadsAndBytesAreBounded)
 {
-    constexpr int64_t Apart = 8192;
-    const QByteArray file((ByteSource::kMaxReads + 1) * Apart, 'x');
-    ByteSource source = ByteSource::ofMemory(file);
+    const QByteArray file(16 * 1024 * 1024, 'x');
+    ByteSource scattered = ByteSource::ofMemory(file);
     for (int i = 0; i < ByteSource::kMaxReads; ++i)
-        EXPECT_EQ(source.at(i * Apart, 1).size(), 1) << i;
-    EXPECT_TRUE(source.at(ByteSource::kMaxReads * Apart, 1).isEmpty());
+        EXPECT_EQ(scattered.at(i * 64 * 1024, 1).size(), 1) << i;
+    EXPECT_TRUE(scattered.at(file.size() - 1, 1).isEmpty());
+    ByteSource large = ByteSource::ofMemory(file);
+    EXPECT_EQ(large.take(0, file.size()).size(), ByteSource::kBaseBytes);
+    EXPECT_TRUE(large.at(file.size() - 1, 1).isEmpty());
+    large.grant(64 * 1024 * 1024);
+    EXPECT_EQ(large.take(0, file.size()).size(), ByteSource::kMaxGrant);
 }
 
-// A TIFF's next directory holds its thumbnail; the size stays the first one's.
+// A TIFF's next directory holds its thumbnail; the image size stays the first one's.
 TEST(TiffPreviewTest, ThumbnailInTheNextDirectorySizeFromTheFirst)
 {
     ExifBuilder b(true);
@@ -262,8 +424,9 @@ TEST(TiffPreviewTest, ThumbnailInTheNextDirectorySizeFromTheFirst)
     tiff += b.u16(4) + field(256, 3, 160) + field(257, 3, 120) + field(513, 4, jpegAt)
             + field(514, 4, uint32_t(jpeg.size())) + b.u32(0) + jpeg;
     const EmbeddedPreview preview = FindEmbeddedPreviewInMemory(tiff);
-    EXPECT_EQ(preview.imageWidth, 4000);
-    EXPECT_EQ(preview.imageHeight, 3000);
+    ExifReader reader;
+    reader.setImageBytes(tiff);
+    EXPECT_EQ(reader.ImageSize(), QSize(4000, 3000));
     EXPECT_EQ(preview.offset, jpegAt);
     EXPECT_EQ(preview.width, 160);
 }

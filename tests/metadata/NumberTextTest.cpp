@@ -36,3 +36,16 @@ TEST(NumberTextTest, RoundToInt32OnlyWithinItsRange)
     for (const double outside : {2147483648.0, -2147483649.0, 3e9, -3e9, std::nan("")})
         EXPECT_EQ(RoundToInt32(outside), std::nullopt) << outside;
 }
+
+// An exposure that cannot be misread, the same in the summary and the list.
+TEST(NumberTextTest, ExposureAsAFractionOrSeconds)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const struct { double seconds; const char *text; } cases[] = {
+        {1.0 / 250, "1/250"}, {0.00625, "1/160"}, {0.0045725, "1/219"}, {0.25, "1/4"}, {1.0 / 3, "1/3"},
+        {0.4, "0,4"},         {0.047, "0,047"},   {0.6, "0,6"},         {4, "4"},      {1.3, "1,3"},
+        {1000, "1000"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(ExposureTimeText(c.seconds, german), QLatin1String(c.text)) << c.seconds;
+    EXPECT_EQ(ExposureTimeText(0.4, QLocale::c()), u"0.4");
+}

@@ -3,6 +3,7 @@
 #include "tests/support/CaptureTimePrinter.h"
 #include "tests/support/TestFiles.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -165,6 +166,38 @@ TEST_F(ReaderTest, CostBombsStayWithinTheTextBudget)
         EXPECT_EQ(ExifReader::ExifTimeOf(path), reader.ExifTime());
         EXPECT_FALSE(reader.ExifTime()) << bomb.id;
     }
+}
+
+// The GPS directory is walked: its tags by name, and the position in
+// degrees after them; tags no standard names keep their number.
+TEST_F(ReaderTest, GpsDirectoryAndStandardNames)
+{
+    QLocale::setDefault(QLocale::c());
+    B b(true);
+    b.ascii(B::Ifd0, 315, "Artist").ascii(B::Ifd0, 271, "PENTAX Corporation ").shorts(B::Ifd0, 50000, {1});
+    b.rationals(B::Ifd0, 318, {{313, 1000}, {329, 1000}});
+    QByteArray tiff = b.entry(B::Ifd0, 34853, 4, 1, b.u32(0)).tiff();
+    const auto gps = uint32_t(tiff.size());
+    tiff.replace(8 + 2 + 12 * 4 + 8, 4, b.u32(gps));
+    const auto rational = [&b](uint32_t n, uint32_t d) { return b.u32(n) + b.u32(d); };
+    const uint32_t values = gps + 2 + 4 * 12 + 4;
+    tiff += b.u16(4) + b.u16(1) + b.u16(2) + b.u32(2) + QByteArray("N\0\0\0", 4)
+            + b.u16(2) + b.u16(5) + b.u32(3) + b.u32(values)
+            + b.u16(3) + b.u16(2) + b.u32(2) + QByteArray("W\0\0\0", 4)
+            + b.u16(4) + b.u16(5) + b.u32(3) + b.u32(values + 24) + b.u32(0)
+            + rational(48, 1) + rational(8, 1) + rational(137544, 10000)
+            + rational(11, 1) + rational(34, 1) + rational(340464, 10000);
+    ASSERT_EQ(read(ExifMark(tiff)).readStatus(), ExifReadStatus::Present);
+    EXPECT_EQ(names(), QStringList({"Artist", "Make", "Tag #50000", "WhitePoint", "GPSInfo", "GPSLatitudeRef",
+                                    "GPSLatitude", "GPSLongitudeRef", "GPSLongitude", "GPS"}));
+    EXPECT_TRUE(reader.ListInfo().contains(u"Make: PENTAX Corporation\r\nTag #50000: 1\r\nWhitePoint: 0.313/0.329\r\n"));
+    EXPECT_TRUE(reader.ListInfo().endsWith(u"GPS: 48.137154° N, 11.576124° W\r\n"));
+    EXPECT_NEAR(reader.Summary().gps->longitude, -11.576124, 1e-6);
+    // A latitude off the globe is no position.
+    tiff.replace(tiff.size() - 48, 4, b.u32(91));
+    ASSERT_EQ(read(ExifMark(tiff)).readStatus(), ExifReadStatus::Present);
+    EXPECT_FALSE(reader.Summary().gps);
+    EXPECT_FALSE(reader.ListInfo().contains(u"GPS: "));
 }
 
 }

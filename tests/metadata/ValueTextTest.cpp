@@ -43,7 +43,10 @@ TEST_F(ValueTextTest, UndefinedByTag)
     EXPECT_EQ(undefined(37121, QByteArray("\4\5\6\7", 4)), u"RGB");
     EXPECT_EQ(undefined(41728, QByteArray("\3", 1)), u"3");
     EXPECT_EQ(undefined(41729, QByteArray("\1", 1)), u"1");
-    EXPECT_EQ(undefined(37500, QByteArray("A\x1F" "B\x7F\x80\0C", 7)), u"ABC");
+    // A maker note is text only when it holds nothing else.
+    EXPECT_EQ(undefined(37500, QByteArray("Maker\0\0", 7)), u"Maker");
+    EXPECT_EQ(undefined(37500, QByteArray("AB\x80\0C", 5)), u"(5 Bytes)");
+    EXPECT_EQ(undefined(37500, QByteArray("Nikon\0\2\x10\0\0MM", 12)), u"(12 Bytes)");
     EXPECT_EQ(undefined(37510, QByteArray("ASCII\0\0\0hi", 10)), u"ASCIIhi");
     // Binary data stands as its size, never raw.
     EXPECT_EQ(undefined(50341, QByteArray("PrintIM\0\3\n", 10)), u"(10 Bytes)");

@@ -113,22 +113,13 @@ TEST(LoadThumbnail, EmbeddedPreviewOnlyWhenItIsThePhotosAndLargeEnough)
                   60)
             << c.what;
         EXPECT_GT(qGray(thumbnail.image.pixel(c.marked)), 150) << c.what;
-        EXPECT_EQ(QSize(thumbnail.imageWidth, thumbnail.imageHeight), QSize(600, 400)) << c.what;
     }
 }
 
 TEST(LoadThumbnail, SamplePhotosTheDamagedOneTransparencyAndNoImage)
 {
     const Thumbnail canon = LoadThumbnail(QStringLiteral(FOTLEX_TESTDATA "/Canon_40D.jpg"), {133, 105});
-    EXPECT_EQ(canon.imageWidth, 100);
-    EXPECT_EQ(canon.imageHeight, 68);
     EXPECT_EQ(canon.image.size(), QSize(133, 90));
-
-    // Its header is whole (3648 x 2736, as ExifTool reads it); the data is not.
-    const Thumbnail damaged = LoadThumbnail(QStringLiteral(FOTLEX_TESTDATA "/corrupted.jpg"), {133, 105});
-    EXPECT_TRUE(damaged.sizeKnown);
-    EXPECT_EQ(damaged.imageWidth, 3648);
-    EXPECT_EQ(damaged.imageHeight, 2736);
 
     // Transparent parts turn black.
     QTemporaryDir dir;
@@ -140,27 +131,23 @@ TEST(LoadThumbnail, SamplePhotosTheDamagedOneTransparencyAndNoImage)
     EXPECT_EQ(transparent.image.pixel(49, 39), qRgb(0, 0, 0));
 
     const Thumbnail text = LoadThumbnail(WriteFile(dir.filePath("text.jpg"), QByteArray(100, '\0')), {133, 105});
-    EXPECT_FALSE(text.sizeKnown);
     EXPECT_TRUE(text.image.isNull());
-    EXPECT_FALSE(LoadThumbnail(dir.filePath("missing.jpg"), {133, 105}).sizeKnown);
+    EXPECT_TRUE(LoadThumbnail(dir.filePath("missing.jpg"), {133, 105}).image.isNull());
     // A FIFO is never opened: a blocking open would wait for a writer for ever.
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("rohr.jpg")).constData(), 0644), 0);
-    EXPECT_FALSE(LoadThumbnail(dir.filePath("rohr.jpg"), {133, 105}).sizeKnown);
+    EXPECT_TRUE(LoadThumbnail(dir.filePath("rohr.jpg"), {133, 105}).image.isNull());
 }
 
 // Qt decodes none of these: the preview is the largest embedded JPEG (CR3),
 // libheif's decoding (HEIC, AVIF), or none where the preview lies outside
-// the pruned file (DNG) or the file is a video; the size is the real one.
+// the pruned file (DNG) or the file is a video.
 TEST(LoadThumbnail, FilesOfTodaysCameras)
 {
-    const struct { const char *file; int width, height; bool image; } cases[] = {
-        {"Canon-R6-pruned.CR3", 3408, 2272, true}, {"IMG_5195.HEIC", 2566, 3313, true},
-        {"avif_exif_xmp.avif", 120, 120, true},    {"IMG_1361.dng", 4032, 3024, false},
-        {"small_video.mp4", 0, 0, false}};
+    const struct { const char *file; bool image; } cases[] = {
+        {"Canon-R6-pruned.CR3", true}, {"IMG_5195.HEIC", true}, {"avif_exif_xmp.avif", true},
+        {"IMG_1361.dng", false},       {"small_video.mp4", false}};
     for (const auto &c : cases) {
         const Thumbnail t = LoadThumbnail(QStringLiteral(FOTLEX_FORMATS "/") + QLatin1String(c.file), {133, 105});
-        EXPECT_EQ(t.imageWidth, c.width) << c.file;
-        EXPECT_EQ(t.imageHeight, c.height) << c.file;
         EXPECT_EQ(!t.image.isNull(), c.image) << c.file;
     }
 }

@@ -141,3 +141,18 @@ inline QByteArray ExifMark(const QByteArray &tiff)
 {
     return QByteArray("Exif\0\0", 6) + tiff;
 }
+
+// The n-byte big-endian number, as ISO boxes and JPEG segments write them.
+inline QByteArray BigEndian(uint64_t v, int size)
+{
+    QByteArray b(size, '\0');
+    for (int k = 0; k < size; ++k)
+        b[size - 1 - k] = char((v >> (8 * k)) & 0xFF);
+    return b;
+}
+
+// An ISO box: size (4), type (4), payload.
+inline QByteArray IsoBoxBytes(const char *type, const QByteArray &payload)
+{
+    return BigEndian(8 + payload.size(), 4) + type + payload;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "cli/CliStreams.h"
+#include "cli/ReportFlush.h"
+
+// How much a report says: --quiet its failed lines and its last line only,
+// --verbose more about each file.
+enum class ReportDetail { Quiet, Normal, Verbose };
+
+// Whether a line of a report tells of a failure: --quiet keeps those only.
+enum class LineKind { Ordinary, Failed };
+
+// The report of a rename or an undo on standard output: a line per file as
+// it is done, then the totals. A failed line is copied to standard error
+// when that is another file. Where standard error is a terminal, a
+// progress line is drawn there at the first file and at each flush, and
+// wiped before the next line.
+class CliReport
+{
+public:
+    CliReport(const CliStreams &io, ReportDetail detail);
+
+    bool verbose() const { return detail_ == ReportDetail::Verbose; }
+
+    // A file's line; `done` of `total` files are done with it.
+    void line(const QString &text, LineKind kind, int done = 0, int total = 0);
+    // A line of its own before the files' lines or the totals, not --quiet.
+    void note(const QString &text);
+    // The totals, always the last line.
+    void last(const QString &text);
+
+private:
+    void wipeProgress();
+
+    const CliStreams &io_;
+    ReportDetail detail_;
+    ReportFlush flush_;
+    bool progressShown_ = false;
+};
