@@ -52,6 +52,17 @@ Control *Named(Control *control, const char *name)
     return control;
 }
 
+// A row of controls above one widget that takes the rest of the room.
+QWidget *RowAbove(QLayout *row, QWidget *below, int stretch)
+{
+    auto *area = new QWidget;
+    auto *layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(row);
+    layout->addWidget(below, stretch);
+    return area;
+}
+
 }
 
 MainWindow::MainWindow(WindowSettings settings, QWidget *parent)
@@ -122,12 +133,7 @@ QWidget *MainWindow::buildBrowser()
     pathRow->addWidget(m_pathField, 1);
     pathRow->addWidget(m_browseButton);
     pathRow->addWidget(m_refreshButton);
-    auto *browser = new QWidget;
-    auto *layout = new QVBoxLayout(browser);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(pathRow);
-    layout->addWidget(m_fileList, 1);
-    return browser;
+    return RowAbove(pathRow, m_fileList, 1);
 }
 
 QWidget *MainWindow::buildPhotoArea()
@@ -163,12 +169,7 @@ QWidget *MainWindow::buildBottom()
     options->addWidget(m_captureTime, 1);
     options->addWidget(m_adjustFileTime);
     options->addWidget(m_freezeTime);
-    auto *bottom = new QWidget;
-    auto *layout = new QVBoxLayout(bottom);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(options);
-    layout->addWidget(m_renameButton);
-    return bottom;
+    return RowAbove(options, m_renameButton, 0);
 }
 
 void MainWindow::buildPopupMenu()

@@ -69,7 +69,8 @@ double WindowSeconds(const QString &folder, const QString &settings)
     window.openPaths({folder});
     window.resize(1200, 800);
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::printf("window not shown\n");
     auto &list = *window.findChild<FileListBox *>();
     list.selectAll();
     QCoreApplication::processEvents();
