@@ -7,9 +7,11 @@
 #include "app/PathsToOpen.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
+#include "app/WindowSettings.h"
 
 #include <QApplication>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +41,15 @@ TEST(Startup, ProgramFolderFirstThenTheNamedOneWhichClosingRemembers)
     window->close();
     window = StartMainWindow(executable, {});
     EXPECT_EQ(Entries(ListOf(*window)), (QStringList{"a.jpg", "bild.jpg"}));
+}
+
+// An installed program never writes beside itself, even where it could.
+TEST(Startup, AProgramOutsideTheBuildTreeKeepsItsSettingsInTheUsersFolder)
+{
+    QTemporaryDir elsewhere;
+    const QString file = WindowSettings::ForProgram(WriteFile(elsewhere.filePath("fotlex"))).file();
+    EXPECT_TRUE(file.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/fotlex/"))
+        << file.toStdString();
 }
 
 // The paths of a start, sorted: the first folder, or the first photo's,
