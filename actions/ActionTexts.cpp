@@ -1,46 +1,47 @@
 #include "actions/ActionTexts.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct ActionTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(ActionTexts)
+};
+
+}
+
 QString DeleteQuestionText(const QStringList &fileNames, DeleteWay way)
 {
-    const QString what = fileNames.size() == 1 ? QStringLiteral("Bild '%1'").arg(fileNames.front())
-                                                : QStringLiteral("%1 Bilder").arg(fileNames.size());
-    return way == DeleteWay::ToTrash ? what + QStringLiteral(" in den Papierkorb verschieben?")
-                                     : what + QStringLiteral(" endgültig löschen?");
+    const int count = int(fileNames.size());
+    if (way == DeleteWay::ToTrash)
+        return count == 1 ? ActionTexts::tr("Bild '%1' in den Papierkorb verschieben?").arg(fileNames.front())
+                          : ActionTexts::tr("%n Bilder in den Papierkorb verschieben?", nullptr, count);
+    return count == 1 ? ActionTexts::tr("Bild '%1' endgültig löschen?").arg(fileNames.front())
+                      : ActionTexts::tr("%n Bilder endgültig löschen?", nullptr, count);
 }
 
 QString RenameFailureText(const HandRenameResult &result)
 {
     switch (result.problem) {
     case NameProblem::Empty:
-        return QStringLiteral("Bitte einen Namen eingeben.");
+        return ActionTexts::tr("Bitte einen Namen eingeben.");
     case NameProblem::PathSeparator:
-        return QStringLiteral("Der Name darf weder \"/\" noch \"\\\" enthalten.");
+        return ActionTexts::tr("Der Name darf weder \"/\" noch \"\\\" enthalten.");
     case NameProblem::ControlCharacter:
-        return QStringLiteral("Der Name darf keine Steuerzeichen enthalten.");
+        return ActionTexts::tr("Der Name darf keine Steuerzeichen enthalten.");
     case NameProblem::None:
         break;
     }
-    return QStringLiteral("Die Datei konnte nicht in '%1' umbenannt werden.\n%2")
-        .arg(result.newName, result.error.reason());
-}
-
-QString RefusedCharactersText(const QString &refused)
-{
-    QStringList shown;
-    bool control = false;
-    for (const QChar c : refused) {
-        if (c.category() == QChar::Other_Control)
-            control = true;
-        else
-            shown << QString(c);
-    }
-    if (control)
-        shown << QStringLiteral("Steuerzeichen");
-    return QStringLiteral("Nicht erlaubt: ") + shown.join(u' ');
+    return ActionTexts::tr("Die Datei konnte nicht in '%1' umbenannt werden.\n%2").arg(result.newName, result.error.reason());
 }
 
 QString DeleteFailureText(const QString &fileName, const FileOpResult &error)
 {
-    return QStringLiteral("Das Bild '%1' konnte nicht gelöscht werden.\n%2")
-        .arg(fileName, error.reason());
+    return ActionTexts::tr("Das Bild '%1' konnte nicht gelöscht werden.\n%2").arg(fileName, error.reason());
+}
+
+QString NameTakenText()
+{
+    return ActionTexts::tr("Datei existiert bereits.");
 }

@@ -5,14 +5,13 @@
 
 #include <QString>
 
-// The German texts the file actions show.
+// The texts the file actions show.
 
-inline const QString NameTakenText = QStringLiteral("Datei existiert bereits.   ");
+// "Datei existiert bereits."
+QString NameTakenText();
 
 // "Bild 'X' in den Papierkorb verschieben?" or "3 Bilder endgültig löschen?".
 QString DeleteQuestionText(const QStringList &fileNames, DeleteWay way);
 // The message for a rename that did not happen: an invalid name or a refusal.
 QString RenameFailureText(const HandRenameResult &result);
-// The hint under the name field: "Nicht erlaubt: ( ) ," for the characters refused.
-QString RefusedCharactersText(const QString &refused);
 QString DeleteFailureText(const QString &fileName, const FileOpResult &error);

@@ -4,7 +4,8 @@
 #include "actions/DeleteFromDisk.h"
 #include "actions/DeleteQuestion.h"
 #include "actions/FileActionsHost.h"
-#include "actions/RenameDialog.h"
+#include "actions/NewName.h"
+#include "dialogs/RenameDialog.h"
 #include "ui/ShellOpen.h"
 #include "ui/Ui.h"
 #include "widgets/FileListBox.h"
@@ -18,44 +19,79 @@ FileCommands::FileCommands(FileActionsHost &host, QObject *parent)
 {
 }
 
-void FileCommands::mnuShowClick()
+void FileCommands::showCurrent()
 {
     FileListBox &list = host_.Files();
-    const QString name = list.FileName();
+    const QString name = list.currentName();
     if (name.isEmpty())
         return;
     // The list's folder: the path field may have been edited since.
-    ShellOpen(QDir(list.Path()).filePath(name));
+    ShellOpen(QDir(list.folder()).filePath(name));
 }
 
-void FileCommands::mnuRenameClick()
+void FileCommands::renameCurrent()
 {
     FileListBox &list = host_.Files();
-    const QString name = list.FileName();
+    const QString name = list.currentName();
     if (name.isEmpty())
         return;
     if (!renameDialog_)
-        renameDialog_ = new RenameDialog(host_);
-    renameDialog_->Open(list.Path(), name);
+        renameDialog_ = new RenameDialog(&host_.Owner());
+    const OfferedName offered = SplitOfferedName(name);
+    // The folder and name it was opened with, whatever the list does meanwhile.
+    renameDialog_->Open(offered.base, offered.extension,
+                        [this, folder = list.folder(), name, extension = offered.extension](const QString &base) {
+                            return renameTo(folder, name, base, extension);
+                        });
 }
 
-void FileCommands::mnuDeleteClick()
+bool FileCommands::renameTo(const QString &folder, const QString &name, const QString &base, const QString &extension)
+{
+    const HandRenameResult result = RenameInFolder(folder, name, base, extension);
+    switch (result.outcome) {
+    case HandRenameStatus::Unchanged:
+        return true;
+    case HandRenameStatus::Renamed: {
+        FileListBox &list = host_.Files();
+        list.reread();
+        for (int i = 0; i < list.entryCount(); ++i) {
+            if (list.entryName(i) == result.newName) {
+                list.setCurrentRow(i);
+                list.setEntrySelected(i, true);
+            }
+        }
+        return true;
+    }
+    case HandRenameStatus::Taken:
+        ShowMessage(MessageKind::Information, NameTakenText());
+        break;
+    case HandRenameStatus::InvalidName:
+        ShowMessage(MessageKind::Warning, RenameFailureText(result));
+        break;
+    case HandRenameStatus::Failed:
+        ShowMessage(MessageKind::Critical, RenameFailureText(result));
+        break;
+    }
+    return false;
+}
+
+void FileCommands::deleteSelected()
 {
     FileListBox &list = host_.Files();
     QStringList names;
-    for (int i = 0; i < list.ListCount(); ++i) {
-        if (list.Selected(i))
-            names << list.List(i);
+    for (int i = 0; i < list.entryCount(); ++i) {
+        if (list.isEntrySelected(i))
+            names << list.entryName(i);
     }
-    if (names.isEmpty() && !list.FileName().isEmpty())
-        names << list.FileName();
+    if (names.isEmpty() && !list.currentName().isEmpty())
+        names << list.currentName();
     if (names.isEmpty() || !AskDelete(&host_.Owner(), names, DeleteWay::ToTrash))
         return;
 
-    int position = list.ListIndex();
+    int position = list.currentRow();
     QStringList withoutTrash;
     for (const QString &name : names) {
-        if (!MoveToTrash(QDir(list.Path()).filePath(name)))
+        if (!MoveToTrash(QDir(list.folder()).filePath(name)))
             withoutTrash << name;
     }
     // Only where no trash is possible (another file system without one) is
@@ -64,7 +100,7 @@ void FileCommands::mnuDeleteClick()
     QStringList failures;
     if (!withoutTrash.isEmpty() && AskDelete(&host_.Owner(), withoutTrash, DeleteWay::ForGood)) {
         for (const QString &name : withoutTrash) {
-            const FileOpResult result = DeleteFromDisk(QDir(list.Path()).filePath(name));
+            const FileOpResult result = DeleteFromDisk(QDir(list.folder()).filePath(name));
             if (result.ok())
                 ++gone;
             else
@@ -73,13 +109,13 @@ void FileCommands::mnuDeleteClick()
     }
     // With nothing gone, list and selection stay as they were.
     if (gone > 0) {
-        list.Refresh();
-        position = std::min(position, list.ListCount() - 1);
+        list.reread();
+        position = std::min(position, list.entryCount() - 1);
         if (position >= 0) {
-            list.setListIndex(position);
-            list.setSelected(position, true);
+            list.setCurrentRow(position);
+            list.setEntrySelected(position, true);
         }
     }
     if (!failures.isEmpty())
-        ShowMessage(failures.join(u'\n'), 3);
+        ShowMessage(MessageKind::Critical, failures.join(u'\n'));
 }

@@ -19,16 +19,23 @@ bool HandOverServer::Listen(const QString &name)
             connect(socket, &QLocalSocket::disconnected, this, [this, socket, received] {
                 received->append(socket->readAll());
                 socket->deleteLater();
-                emit pathReceived(QFile::decodeName(*received));
+                QStringList paths;
+                for (const QByteArray &path : received->split('\0')) {
+                    if (!path.isEmpty())
+                        paths << QFile::decodeName(path);
+                }
+                emit pathsReceived(paths);
             });
         }
     });
     return server_.listen(name);
 }
 
-bool HandOver(const QString &name, const QString &path, int patienceMs)
+bool HandOver(const QString &name, const QStringList &paths, int patienceMs)
 {
-    const QByteArray bytes = QFile::encodeName(path);
+    QByteArray bytes;
+    for (const QString &path : paths)
+        bytes += QFile::encodeName(path) + '\0';
     QElapsedTimer clock;
     clock.start();
     for (;;) {

@@ -3,11 +3,13 @@
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // A second start hands its work to the running window over a local socket
-// beside the single-instance lock. One connection carries one path: the
-// bytes of an absolute path as the file system spells it (empty when the
-// second start named none), ended by closing the connection.
+// beside the single-instance lock. One connection carries the paths the
+// second start named (none, one or several): each absolute, in the bytes the
+// file system spells it with, and ended by a NUL byte, which no path holds;
+// closing the connection ends the list.
 
 // The running window's end.
 class HandOverServer : public QObject
@@ -22,13 +24,13 @@ public:
     bool Listen(const QString &name);
 
 signals:
-    void pathReceived(const QString &path);
+    void pathsReceived(const QStringList &paths);
 
 private:
     QLocalServer server_;
 };
 
-// The second start's end: sends `path` (absolute, or empty) to the window
-// listening at `name`, trying again for up to `patienceMs` while that window
-// is still starting. False when no window took it.
-bool HandOver(const QString &name, const QString &path, int patienceMs = 5000);
+// The second start's end: sends `paths` (absolute) to the window listening
+// at `name`, trying again for up to `patienceMs` while that window is still
+// starting. False when no window took them.
+bool HandOver(const QString &name, const QStringList &paths, int patienceMs = 5000);

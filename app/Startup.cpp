@@ -1,37 +1,27 @@
 #include "app/Startup.h"
 
-#include "app/AppGlobals.h"
-#include "app/Form1.h"
-#include "app/OpenFolder.h"
-#include "app/SettingsLocation.h"
-#include "app/StartFolder.h"
-#include "widgets/FileListBox.h"
+#include "app/MainWindow.h"
+#include "app/WindowSettings.h"
+#include "ui/Ui.h"
 
 #include <QApplication>
-#include <QFileInfo>
-#include <QLineEdit>
+#include <QScreen>
 
-std::unique_ptr<Form1> StartMainWindow(const QString &executable, const QStringList &arguments)
+std::unique_ptr<MainWindow> StartMainWindow(const QString &executable, const QStringList &paths)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QFileInfo exe(executable);
-    AppPath = exe.absolutePath();
-    SettingsFile = SettingsFileFor(executable, SettingsSection);
-
-    auto form = std::make_unique<Form1>();
-    // Before the first preview, which is drawn for the preview's size.
+    const WindowSettings settings = WindowSettings::ForProgram(executable);
+    auto window = std::make_unique<MainWindow>(settings);
     // restoreGeometry puts a window that would lie off every screen back on one.
-    const QByteArray geometry = RememberedWindowGeometry();
-    if (!geometry.isEmpty())
-        form->restoreGeometry(geometry);
-    const StartFolder start = DecideStartFolder(arguments.join(QLatin1Char(' ')),
-                                                &RememberedLastPath);
-    form->txtPath()->setText(start.folder);
-    form->FileList()->setPath(start.folder);
-    if (!start.commandPath.isEmpty())
-        SelectEntryNamed(*form->FileList(), start.wanted);
-
-    form->show();
+    if (!window->restoreGeometry(settings.windowGeometry())) {
+        const QRect screen = window->screen()->availableGeometry();
+        window->resize(QSize(1200, 800).boundedTo(screen.size() * 0.9).expandedTo(window->minimumSizeHint()));
+        window->move(screen.center() - window->rect().center());
+    }
+    const QString problems = window->openPaths(paths);
+    window->show();
     QApplication::restoreOverrideCursor();
-    return form;
+    if (!problems.isEmpty())
+        ShowMessage(MessageKind::Warning, problems);
+    return window;
 }

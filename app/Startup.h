@@ -4,10 +4,11 @@
 
 #include <memory>
 
-class Form1;
+class MainWindow;
 
-// The start-up sequence after the single-instance test: program-wide values
-// from the executable's path, the settings file, the main window, the folder
-// from the command line (arguments after the program's name) or LastPath,
-// the pre-selected entry, and the window shown.
-std::unique_ptr<Form1> StartMainWindow(const QString &executable, const QStringList &arguments);
+// The start-up after the single-instance test: the settings of the program
+// `executable`, the main window at its remembered size and place (a first
+// start: most of the screen, centred), opened on `paths` (see
+// MainWindow::openPaths) and shown, with the message on paths it could not
+// follow over it.
+std::unique_ptr<MainWindow> StartMainWindow(const QString &executable, const QStringList &paths);

@@ -1,6 +1,6 @@
 #include "cli/InfoCommand.h"
 
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "rename/RenameMessages.h"
 #include "services/RegularFile.h"
 
@@ -43,11 +43,11 @@ int RunInfo(const QStringList &arguments, const CliStreams &io)
         return *call.status;
     const CNumbers numbers;
     int status = 0;
-    clsEXIF reader;
+    ExifReader reader;
     for (const QString &file : call.operands) {
         reader.setImageFile(file);
         io.out << QStringLiteral("== ") << OneLineName(file) << u'\n';
-        if (reader.ReadStatus() == 2) {
+        if (reader.readStatus() == ExifReadStatus::Unreadable) {
             QString reason = RegularFile(file).error().reason();
             if (reason.isEmpty())
                 reason = reader.EmptyFile() ? CliText::tr("leere Datei") : CliText::tr("nicht lesbar");

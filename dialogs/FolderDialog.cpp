@@ -54,7 +54,7 @@ private:
 FolderDialog::FolderDialog(const QString &startFolder, QList<FolderPlace> places, QWidget *parent)
     : QDialog(parent), places_(std::move(places))
 {
-    setWindowTitle(QStringLiteral("Ordner auswählen"));
+    setWindowTitle(tr("Ordner auswählen"));
     const QFileInfo start(startFolder);
     const QString startPath = start.isDir() ? QDir::cleanPath(start.absoluteFilePath()) : QDir::homePath();
     int place = PlaceOf(places_, startPath);
@@ -98,9 +98,9 @@ FolderDialog::FolderDialog(const QString &startFolder, QList<FolderPlace> places
 
     files_ = new FileListBox;
     files_->setPattern(ImagePattern());
-    newFolder_ = new FlatButton(QStringLiteral("&Neuer Ordner"));
-    auto *cancel = new FlatButton(QStringLiteral("Abbrechen"));
-    auto *ok = new FlatButton(QStringLiteral("&OK"));
+    newFolder_ = new FlatButton(tr("&Neuer Ordner"));
+    auto *cancel = new FlatButton(tr("Abbrechen"));
+    auto *ok = new FlatButton(tr("&OK"));
 
     auto *folders = new QVBoxLayout;
     folders->addWidget(placeList_);
@@ -133,7 +133,7 @@ FolderDialog::FolderDialog(const QString &startFolder, QList<FolderPlace> places
         followStart_ = !aboveStart_.isEmpty();
     });
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { files_->setPath(folder()); });
+            [this] { files_->setFolder(folder()); });
     connect(newFolder_, &QAbstractButton::clicked, this, &FolderDialog::makeFolder);
     connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(ok, &QAbstractButton::clicked, this, &QDialog::accept);
@@ -168,7 +168,7 @@ void FolderDialog::showPlace(int index)
     const QString root = places_.value(index).path;
     model_->setRootPath(root);
     tree_->setRootIndex(model_->index(root));
-    files_->setPath(root);
+    files_->setFolder(root);
 }
 
 // Every folder above it expanded, so that its neighbours show too.
@@ -197,13 +197,13 @@ void FolderDialog::makeFolderIn(const QModelIndex &parent)
         model_->fetchMore(parent);
         return;
     }
-    const QString proposal = QStringLiteral("Neuer Ordner");
+    const QString proposal = tr("Neuer Ordner");
     QString name = proposal;
     for (int n = 2; folder.exists(name); ++n)
-        name = proposal + QStringLiteral(" %1").arg(n);
+        name = tr("%1 %2", "new folder, number").arg(proposal).arg(n);
     const QModelIndex made = model_->mkdir(parent, name);
     if (!made.isValid()) {
-        ShowMessage(FolderNameFaultText(FolderNameFault::NotCreated), 3);
+        ShowMessage(MessageKind::Critical, FolderNameFaultText(FolderNameFault::NotCreated));
         return;
     }
     tree_->expand(parent);
@@ -226,12 +226,12 @@ void FolderDialog::nameFolder(const QModelIndex &index, const QString &name)
         return;
     }
     tree_->setCurrentIndex(index);
-    files_->setPath(folder());
+    files_->setFolder(folder());
 }
 
 void FolderDialog::refuseName(const QModelIndex &index, const QString &name, FolderNameFault fault)
 {
-    ShowMessage(FolderNameFaultText(fault), fault == FolderNameFault::Taken ? 1 : 2);
+    ShowMessage(fault == FolderNameFault::Taken ? MessageKind::Information : MessageKind::Warning, FolderNameFaultText(fault));
     names_->retryWith(name);
     tree_->setCurrentIndex(index);
     tree_->edit(index);

@@ -1,10 +1,16 @@
 #include "dialogs/NewFolderName.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
 
 constexpr qsizetype NameMax = 255;
+
+struct FolderNameText
+{
+    Q_DECLARE_TR_FUNCTIONS(FolderNameText)
+};
 
 }
 
@@ -29,21 +35,21 @@ QString FolderNameFaultText(FolderNameFault fault)
     case FolderNameFault::None:
         return {};
     case FolderNameFault::DotLevel:
-        return QStringLiteral("Die Namen \".\" und \"..\" sind für einen neuen Ordner nicht zulässig.");
+        return FolderNameText::tr("Die Namen \".\" und \"..\" sind für einen neuen Ordner nicht zulässig.");
     case FolderNameFault::Separator:
-        return QStringLiteral("Der Ordnername darf keinen Schrägstrich \"/\" enthalten.");
+        return FolderNameText::tr("Der Ordnername darf keinen Schrägstrich \"/\" enthalten.");
     case FolderNameFault::ControlCharacter:
-        return QStringLiteral("Der Ordnername darf keine Steuerzeichen (z. B. Zeilenumbrüche) enthalten.");
+        return FolderNameText::tr("Der Ordnername darf keine Steuerzeichen (z. B. Zeilenumbrüche) enthalten.");
     case FolderNameFault::TooLong:
-        return QStringLiteral("Der Ordnername ist zu lang (höchstens 255 Bytes).");
+        return FolderNameText::tr("Der Ordnername ist zu lang (höchstens %1 Bytes).").arg(NameMax);
     case FolderNameFault::Taken:
-        return QStringLiteral("Ein Ordner mit diesem Namen existiert bereits.");
+        return FolderNameText::tr("Ein Ordner mit diesem Namen existiert bereits.");
     case FolderNameFault::Refused:
-        return QStringLiteral("Der Ordner konnte nicht umbenannt werden. \n"
+        return FolderNameText::tr("Der Ordner konnte nicht umbenannt werden.\n"
                               "Der Datenträger lässt diesen Namen möglicherweise nicht zu.");
     case FolderNameFault::NotCreated:
-        return QStringLiteral("Der Ordner konnte nicht angelegt werden. \n"
-                              "Datenträger ist möglicherweise schreibgeschützt.  ");
+        return FolderNameText::tr("Der Ordner konnte nicht angelegt werden.\n"
+                              "Der Datenträger ist möglicherweise schreibgeschützt.");
     }
     return {};
 }

@@ -23,5 +23,5 @@ enum class FolderNameFault {
 
 // The faults a name shows by itself, before the file system is asked.
 FolderNameFault CheckNewFolderName(const QString &name);
-// The German message for the user; empty for FolderNameFault::None.
+// The message for the user; empty for FolderNameFault::None.
 QString FolderNameFaultText(FolderNameFault fault);

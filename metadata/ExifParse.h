@@ -2,7 +2,7 @@
 
 #include "metadata/ExifBlock.h"
 #include "metadata/ExifNumberText.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 
 #include <optional>
 #include <vector>

@@ -1,13 +1,13 @@
 #include "metadata/ExifParse.h"
 #include "metadata/ExifTagNames.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 
 #include <cmath>
 
-ExifSummary clsEXIF::Summary() const
+ExifSummary ExifReader::Summary() const
 {
     ExifSummary summary;
-    if (m_readStatus != 0)
+    if (m_readStatus != ExifReadStatus::Present)
         return summary;
     using namespace ExifTagId;
     std::optional<double> apexFNumber, apexSeconds;
@@ -52,9 +52,9 @@ ExifSummary clsEXIF::Summary() const
     return summary;
 }
 
-std::optional<CaptureTime> clsEXIF::ExifTime() const
+std::optional<CaptureTime> ExifReader::ExifTime() const
 {
-    if (m_readStatus != 0)
+    if (m_readStatus != ExifReadStatus::Present)
         return std::nullopt;
     return CaptureStampFromTags(m_tags).time;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "metadata/ExifNumberText.h"
 
 #include <QByteArrayView>

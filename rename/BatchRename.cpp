@@ -1,6 +1,6 @@
 #include "rename/BatchRename.h"
 
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 
 #include "services/RegularFile.h"
 
@@ -89,7 +89,7 @@ TimeRead ReadCaptureTime(const QString &folder, const QString &name)
         return read;
     }
     read.identity = IdentityOf(file.status(), hashed ? std::optional<QByteArrayView>(*head) : std::nullopt);
-    ExifCaptureStamp stamp = clsEXIF::CaptureStampOf(file.fd(), file.status().st_size, std::move(*head));
+    ExifCaptureStamp stamp = ExifReader::CaptureStampOf(file.fd(), file.status().st_size, std::move(*head));
     outcome.time = stamp.time;
     outcome.timeText = stamp.text;
     read.camera = std::move(stamp.camera);

@@ -8,7 +8,9 @@ inline QString ShellOpenProgram = QStringLiteral("xdg-open");
 
 // Opens the file in the desktop's default program and returns at once. When
 // the opener ends with a failure (no program for the type, file gone) or
-// cannot start at all, a German message says so.
+// cannot start at all, a message says so. Where the default program is
+// Fotlex itself, the first other program registered for the type opens it,
+// or a message says that none is and how to choose one.
 void ShellOpen(const QString &path);
 
 // The message for an opener that ended with `exitCode`, or that could not

@@ -2,14 +2,10 @@
 
 #include <QString>
 
-class QWidget;
-
 // The program's name: the title of its message boxes and its settings section.
 inline const QString ProgramName = QStringLiteral("Fotlex");
 
-// Message box of kind 1 information, 2 exclamation, 3 stop, 4 question; any
-// other kind shows nothing. An empty title becomes the program name, also in
-// the caller's variable.
-void ShowMessage(const QString &message, int kind, QString &title);
-void ShowMessage(const QString &message, int kind);
-void CenterForm(QWidget &form);
+enum class MessageKind { Information, Warning, Critical };
+
+// A modal message box with the program's name as its title, over the active window.
+void ShowMessage(MessageKind kind, const QString &message);

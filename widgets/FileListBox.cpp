@@ -22,10 +22,6 @@ FileListBox::FileListBox(QWidget *parent)
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FileListBox::currentEntryChanged);
     connect(this, &QAbstractItemView::doubleClicked, this, &FileListBox::entryDoubleClicked);
-    // A new list stands on the process's working folder; it is read once a
-    // pattern is set.
-    m_path = QDir::currentPath();
-
     // Another program's changes arrive as a burst of notices; one re-read
     // after the burst is enough.
     m_watcher = new QFileSystemWatcher(this);
@@ -33,15 +29,23 @@ FileListBox::FileListBox(QWidget *parent)
     m_diskChanged.setInterval(150);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, &m_diskChanged,
             qOverload<>(&QTimer::start));
-    connect(&m_diskChanged, &QTimer::timeout, this, &FileListBox::followDisk);
+    connect(&m_diskChanged, &QTimer::timeout, this, [this] {
+        if (m_following)
+            followDisk();
+    });
 }
 
-QString FileListBox::Path() const
+void FileListBox::setFollowing(bool follow)
+{
+    m_following = follow;
+}
+
+QString FileListBox::folder() const
 {
     return m_path;
 }
 
-bool FileListBox::setPath(const QString &folder)
+bool FileListBox::setFolder(const QString &folder)
 {
     const QString absolute = QFileInfo(folder).absoluteFilePath();
     bool ok = false;
@@ -70,18 +74,18 @@ void FileListBox::followDisk()
     const QStringList names = ListMatchingFiles(m_path, m_pattern, &ok);
     if (!ok || names == static_cast<QStringListModel *>(model())->stringList())
         return;
-    const QString current = FileName();
+    const QString current = currentName();
     QStringList selected;
-    for (int i = 0; i < ListCount(); ++i) {
-        if (Selected(i))
-            selected << List(i);
+    for (int i = 0; i < entryCount(); ++i) {
+        if (isEntrySelected(i))
+            selected << entryName(i);
     }
     {
         // The entry shown stays current; the panel need not load it again.
         const QSignalBlocker quiet(selectionModel());
         setEntries(names);
         for (const QString &name : selected)
-            setSelected(int(names.indexOf(name)), true);
+            setEntrySelected(int(names.indexOf(name)), true);
         const QModelIndex entry = model()->index(int(names.indexOf(current)), 0);
         if (entry.isValid())
             selectionModel()->setCurrentIndex(entry, QItemSelectionModel::NoUpdate);
@@ -94,11 +98,13 @@ void FileListBox::followDisk()
 void FileListBox::setPattern(const QString &pattern)
 {
     m_pattern = pattern;
-    Refresh();
+    reread();
 }
 
-void FileListBox::Refresh()
+void FileListBox::reread()
 {
+    if (m_path.isEmpty())
+        return;
     bool ok = false;
     const QStringList names = ListMatchingFiles(m_path, m_pattern, &ok);
     setEntries(ok ? names : QStringList());
@@ -109,22 +115,22 @@ void FileListBox::setEntries(const QStringList &names)
     static_cast<QStringListModel *>(model())->setStringList(names);
 }
 
-int FileListBox::ListCount() const
+int FileListBox::entryCount() const
 {
     return model()->rowCount();
 }
 
-QString FileListBox::List(int index) const
+QString FileListBox::entryName(int index) const
 {
     return model()->index(index, 0).data().toString();
 }
 
-bool FileListBox::Selected(int index) const
+bool FileListBox::isEntrySelected(int index) const
 {
     return selectionModel()->isSelected(model()->index(index, 0));
 }
 
-void FileListBox::setSelected(int index, bool selected)
+void FileListBox::setEntrySelected(int index, bool selected)
 {
     const QModelIndex entry = model()->index(index, 0);
     if (!entry.isValid())
@@ -133,13 +139,13 @@ void FileListBox::setSelected(int index, bool selected)
                                              : QItemSelectionModel::Deselect);
 }
 
-int FileListBox::ListIndex() const
+int FileListBox::currentRow() const
 {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-void FileListBox::setListIndex(int index)
+void FileListBox::setCurrentRow(int index)
 {
     const QModelIndex entry = model()->index(index, 0);
     if (!entry.isValid()) {
@@ -150,10 +156,10 @@ void FileListBox::setListIndex(int index)
     scrollTo(entry);
 }
 
-QString FileListBox::FileName() const
+QString FileListBox::currentName() const
 {
-    const int index = ListIndex();
-    return index < 0 ? QString() : List(index);
+    const int index = currentRow();
+    return index < 0 ? QString() : entryName(index);
 }
 
 void FileListBox::focusInEvent(QFocusEvent *event)
@@ -169,13 +175,6 @@ void FileListBox::focusInEvent(QFocusEvent *event)
 
 void FileListBox::mousePressEvent(QMouseEvent *event)
 {
-    int button = 0;
-    switch (event->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: break;
-    }
     // A right press makes the entry under the pointer current before the
     // popup menu opens, so that the menu acts on what the user pointed at; an
     // entry outside the selection becomes the only one selected.
@@ -186,7 +185,7 @@ void FileListBox::mousePressEvent(QMouseEvent *event)
                                                          ? QItemSelectionModel::NoUpdate
                                                          : QItemSelectionModel::ClearAndSelect);
     }
-    emit mouseDown(button, event->modifiers(), event->globalPosition().toPoint());
+    emit mouseDown(event->button(), event->modifiers(), event->globalPosition().toPoint());
     if (event->button() != Qt::LeftButton) {
         event->accept();
         return;

@@ -21,23 +21,27 @@ class FileListBox : public QListView
 public:
     explicit FileListBox(QWidget *parent = nullptr);
 
-    // The folder as the list reports it: no trailing separator except a root.
-    QString Path() const;
+    // The folder as the list reports it: no trailing separator except a root;
+    // empty before one was listed.
+    QString folder() const;
     // Reads the folder; false (and the list unchanged) when it cannot be listed.
-    bool setPath(const QString &folder);
+    bool setFolder(const QString &folder);
     void setPattern(const QString &pattern);
     // Reads the folder again; no selection is restored.
-    void Refresh();
+    void reread();
+    // Off, changes on the disk are not followed (a batch of the window's own
+    // renames them); on again, the next change brings the list up to date.
+    void setFollowing(bool follow);
 
-    int ListCount() const;
-    QString List(int index) const;
-    bool Selected(int index) const;
-    void setSelected(int index, bool selected);
+    int entryCount() const;
+    QString entryName(int index) const;
+    bool isEntrySelected(int index) const;
+    void setEntrySelected(int index, bool selected);
     // The current entry (the one that holds the focus), -1 for none.
-    int ListIndex() const;
-    void setListIndex(int index);
+    int currentRow() const;
+    void setCurrentRow(int index);
     // The current entry's text, empty when there is none.
-    QString FileName() const;
+    QString currentName() const;
 
 signals:
     // The current entry changed, by mouse, keyboard or program.
@@ -46,8 +50,8 @@ signals:
     // setPath left out files whose names are no UTF-8 (shown here decoded
     // for display only): nothing could open them by that text.
     void namesNotShown(const QStringList &names);
-    // A mouse button went down over the list: 1 left, 2 right, 4 middle.
-    void mouseDown(int button, Qt::KeyboardModifiers shift, const QPoint &globalPos);
+    // A mouse button went down over the list.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &globalPos);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -62,4 +66,5 @@ private:
     QString m_pattern = QStringLiteral("*");
     QFileSystemWatcher *m_watcher = nullptr;
     QTimer m_diskChanged;
+    bool m_following = true;
 };

@@ -1,5 +1,7 @@
 #include "widgets/FlatButton.h"
 
+#include "widgets/Colours.h"
+
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -13,14 +15,6 @@ enum class Look { Disabled, Flat, Focus, Raised, Sunken };
 constexpr qreal Radius = 3;
 constexpr int PaddingX = 12;
 constexpr int PaddingY = 5;
-
-// `share` of the way from `from` to `to`.
-QColor Mix(const QColor &from, const QColor &to, qreal share)
-{
-    const auto channel = [share](float a, float b) { return a + (b - a) * float(share); };
-    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
-                            channel(from.blueF(), to.blueF()));
-}
 
 Look LookOf(const FlatButton &button)
 {

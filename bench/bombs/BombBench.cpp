@@ -4,7 +4,7 @@
 // Every file is read in a child process of its own, so that its peak is its
 // own. Goals: a block under 20 ms and 50 MB, the item table under 100 ms and
 // 100 MB.
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "tests/support/ExifBuilder.h"
 
 #include <QElapsedTimer>
@@ -55,12 +55,12 @@ void ReadIn(const QString &path)
 {
     QElapsedTimer clock;
     clock.start();
-    clsEXIF reader;
+    ExifReader reader;
     reader.setImageFile(path);
     const qsizetype characters = reader.ListInfo().size();
     const double listMs = clock.nsecsElapsed() / 1e6;
     clock.restart();
-    const bool found = clsEXIF::ExifTimeOf(path).has_value();
+    const bool found = ExifReader::ExifTimeOf(path).has_value();
     std::printf("%8.2f ms %8.2f ms %9lld%s", listMs, clock.nsecsElapsed() / 1e6, qlonglong(characters),
                 found ? "" : " (no time!)");
     std::fflush(stdout);

@@ -64,13 +64,13 @@ int main(int argc, char **argv)
     const double readMs = timer.nsecsElapsed() / 1e6;
 
     timer.restart();
-    list.setPath(dir.path());
+    list.setFolder(dir.path());
     const double listMs = timer.nsecsElapsed() / 1e6;
     list.repaint();
     const double paintMs = timer.nsecsElapsed() / 1e6;
 
     timer.restart();
-    list.setListIndex(list.ListCount() - 1);
+    list.setCurrentRow(list.entryCount() - 1);
     list.repaint();
     const double lastMs = timer.nsecsElapsed() / 1e6;
 

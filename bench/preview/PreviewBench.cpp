@@ -8,9 +8,10 @@
 //
 // bench_preview [runs]   (QT_QPA_PLATFORM=offscreen unless set)
 
-#include "app/Form1.h"
-#include "ui/PreviewLoader.h"
+#include "app/MainWindow.h"
+#include "preview/PreviewLoader.h"
 #include "widgets/FileListBox.h"
+#include "widgets/PreviewView.h"
 
 #include "bench/BenchSupport.h"
 
@@ -122,27 +123,37 @@ void Report(const char *what, double ms)
     std::printf("%-56s %9.1f ms\n", what, ms);
 }
 
-// The worker idle and every result handed over.
-void Settle(Form1 &form)
+FileListBox &List(MainWindow &window)
 {
-    while (form.Previews().busy())
+    return *window.findChild<FileListBox *>();
+}
+
+PreviewView &Preview(MainWindow &window)
+{
+    return *window.findChild<PreviewView *>();
+}
+
+// The worker idle and every result handed over.
+void Settle(MainWindow &window)
+{
+    while (Preview(window).loader().busy())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCoreApplication::processEvents();
 }
 
 // Selection change to preview painted for rows first, first + stride, ...:
 // far enough apart that none was prepared ahead.
-double SelectionToPainted(Form1 &form, int first, int stride, int runs)
+double SelectionToPainted(MainWindow &window, int first, int stride, int runs)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        Settle(form);
+        Settle(window);
         QElapsedTimer timer;
         timer.start();
-        form.FileList()->setListIndex(first + i * stride);
-        while (form.Previews().waiting())
+        List(window).setCurrentRow(first + i * stride);
+        while (Preview(window).waiting())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        form.picPreview()->repaint();
+        Preview(window).repaint();
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
     return Median(times);
@@ -156,11 +167,11 @@ struct ArrowRun
 
 // Down-arrow presses every 40 ms from row 0 through the photos, while a
 // timer of 1 ms notes how long the event loop went without turning.
-ArrowRun HoldDownArrow(Form1 &form)
+ArrowRun HoldDownArrow(MainWindow &window)
 {
-    form.FileList()->setListIndex(0);
-    Settle(form);
-    form.FileList()->setFocus();
+    List(window).setCurrentRow(0);
+    Settle(window);
+    List(window).setFocus();
     ArrowRun run;
     QElapsedTimer clock;
     clock.start();
@@ -174,7 +185,7 @@ ArrowRun HoldDownArrow(Form1 &form)
     });
     qint64 pressed = 0;
     bool shown = true;
-    QObject::connect(&form.Previews(), &PreviewLoader::ready, [&] {
+    QObject::connect(&Preview(window).loader(), &PreviewLoader::ready, [&] {
         if (!shown && (clock.nsecsElapsed() - pressed) / 1e6 <= kFrameMs)
             ++run.quickSteps;
         shown = true;
@@ -190,7 +201,7 @@ ArrowRun HoldDownArrow(Form1 &form)
         }
         pressed = clock.nsecsElapsed();
         shown = false;
-        QTest::keyClick(form.FileList(), Qt::Key_Down);
+        QTest::keyClick(&List(window), Qt::Key_Down);
     });
     beat.start(1);
     step.start(kStepMs);
@@ -228,16 +239,16 @@ int main(int argc, char **argv)
     std::printf("6000 x 4000 JPEG with a 160 x 107 EXIF thumbnail, %lld bytes, median of %d runs\n",
                 static_cast<long long>(camera.size()), runs);
 
-    Form1 form;
-    form.FileList()->setPath(dir.path());
-    form.show();
+    MainWindow window(WindowSettings(dir.filePath(QStringLiteral("Fotlex.ini")), dir.path()));
+    List(window).setFolder(dir.path());
+    window.show();
     QApplication::processEvents();
-    const double embedded = SelectionToPainted(form, 10, 10, runs);
+    const double embedded = SelectionToPainted(window, 10, 10, runs);
     Report("selection to preview painted, embedded thumbnail", embedded);
-    const double reduced = SelectionToPainted(form, kPhotos + 10, 10, runs);
+    const double reduced = SelectionToPainted(window, kPhotos + 10, 10, runs);
     Report("selection to preview painted, reduced-size decode", reduced);
 
-    const ArrowRun arrow = HoldDownArrow(form);
+    const ArrowRun arrow = HoldDownArrow(window);
     Report("down-arrow through 200 photos: longest block of the loop", arrow.longestBlockMs);
     std::printf("%-56s %6d of %d\n", "  steps whose preview was shown within 16 ms", arrow.quickSteps, kPhotos - 1);
 

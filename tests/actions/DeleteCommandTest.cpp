@@ -21,14 +21,14 @@ TEST(DeleteCommand, MovesTheChosenFileToTheTrashAndSelectsTheNeighbour)
         FileCommands commands(host);
         host.Choose(c.chosen);
         ModalAnswer answer;
-        commands.mnuDeleteClick();
+        commands.deleteSelected();
         ASSERT_EQ(answer.boxes.size(), 1);
         EXPECT_EQ(answer.boxes[0].text, "Bild '" + c.names[c.chosen] + "' in den Papierkorb verschieben?");
         EXPECT_EQ(answer.boxes[0].defaultButton, QMessageBox::Yes);
         EXPECT_EQ(answer.boxes[0].icon, QMessageBox::Question);
         EXPECT_EQ(answer.boxes[0].title, "Fotlex");
         EXPECT_EQ(host.Entries(), c.remaining);
-        EXPECT_EQ(host.list->ListIndex(), c.selected);
+        EXPECT_EQ(host.list->currentRow(), c.selected);
         EXPECT_EQ(host.SelectedRows(), c.selected < 0 ? QList<int>() : QList<int>({c.selected}));
     }
 }
@@ -39,9 +39,9 @@ TEST(DeleteCommand, ActsOnTheWholeSelectionOnlyWhenTheUserSaysYes)
         FakeHost host(Five);
         FileCommands commands(host);
         host.Choose(1);
-        host.list->setSelected(3, true);
+        host.list->setEntrySelected(3, true);
         ModalAnswer answer(yes ? ModalAnswer::PressEnter : ModalAnswer::ClickNo);
-        commands.mnuDeleteClick();
+        commands.deleteSelected();
         ASSERT_EQ(answer.boxes.size(), 1);
         EXPECT_EQ(answer.boxes[0].text, "2 Bilder in den Papierkorb verschieben?");
         EXPECT_EQ(host.Entries(), yes ? QStringList({"a1.jpg", "a3.jpg", "a5.jpg"}) : Five);
@@ -62,7 +62,7 @@ TEST(DeleteCommand, WithoutATrashAsksAgainAndSaysWhatFailed)
         else
             ModalAnswer::PressEnter(box);
     });
-    commands.mnuDeleteClick();
+    commands.deleteSelected();
     ASSERT_EQ(answer.boxes.size(), 3);
     EXPECT_EQ(answer.boxes[1].text, "Bild 'a2.jpg' endgültig löschen?");
     EXPECT_EQ(answer.boxes[1].defaultButton, QMessageBox::No);

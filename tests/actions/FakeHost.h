@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainWindow.h"
+#include "ShownWindow.h"
 #include "TestFiles.h"
 
 #include "actions/FileActionsHost.h"
@@ -20,7 +20,7 @@ public:
             WriteFile(dir.filePath(name), name.toUtf8());
         list = new FileListBox(&window);
         list->setPattern(ImagePattern());
-        list->setPath(dir.path());
+        list->setFolder(dir.path());
         window.resize(300, 300);
         window.show();
     }
@@ -30,8 +30,8 @@ public:
     QList<int> SelectedRows() const { return ::SelectedRows(*list); }
     void Choose(int index)
     {
-        list->setListIndex(index);
-        list->setSelected(index, true);
+        list->setCurrentRow(index);
+        list->setEntrySelected(index, true);
     }
 
     FileListBox &Files() override { return *list; }

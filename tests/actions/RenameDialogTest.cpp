@@ -2,7 +2,7 @@
 #include "ModalAnswer.h"
 
 #include "actions/FileCommands.h"
-#include "actions/RenameDialog.h"
+#include "dialogs/RenameDialog.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -26,7 +26,7 @@ protected:
     RenameDialog *OpenFor(const QString &name)
     {
         host->Choose(host->Entries().indexOf(name));
-        commands->mnuRenameClick();
+        commands->renameCurrent();
         RenameDialog *dialog = Dialog();
         field = dialog ? dialog->findChild<QLineEdit *>() : nullptr;
         return dialog;
@@ -90,7 +90,7 @@ TEST_F(RenameDialogTest, RenamesTheFileOfTheCommandAndSelectsIt)
     EXPECT_EQ(host->Content("Ä-Straße 2016.jpg"), "b.JPG");
     EXPECT_EQ(host->Content("c.jpg"), "c.jpg");
     EXPECT_EQ(host->Entries().size(), 3);
-    EXPECT_EQ(host->list->FileName(), "Ä-Straße 2016.jpg");
+    EXPECT_EQ(host->list->currentName(), "Ä-Straße 2016.jpg");
     EXPECT_EQ(host->SelectedRows().size(), 1);
 
     // Offered as "a" with ".jpg", confirmed with Enter: closes and touches nothing.
@@ -139,7 +139,7 @@ TEST_F(RenameDialogTest, TakenEmptyOrRefusedNamesKeepTheDialogOpen)
     Use({"a.jpg", "b.jpg"});
     RenameDialog *dialog = OpenFor("a.jpg");
     const struct { QString name; const char *text; } cases[] = {
-        {"B", "Datei existiert bereits.   "}, {"", "Bitte"}, {QString(300, 'x'), "Die Datei konnte nicht"}};
+        {"B", "Datei existiert bereits."}, {"", "Bitte"}, {QString(300, 'x'), "Die Datei konnte nicht"}};
     for (const auto &c : cases) {
         ModalAnswer answer;
         field->selectAll();

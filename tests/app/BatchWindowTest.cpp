@@ -1,15 +1,18 @@
-#include "MainWindow.h"
+#include "ShownWindow.h"
 #include "TestPhotos.h"
 #include "tests/actions/ModalAnswer.h"
 #include "tests/app/ReportWatch.h"
 
-#include "app/AppGlobals.h"
-#include "app/Command1Rename.h"
-#include "app/SettingsLocation.h"
-#include "app/frmRenamePreview.h"
+#include "actions/BatchCommands.h"
+#include "dialogs/RenamePreviewDialog.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QProgressDialog>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -22,27 +25,43 @@ const QByteArray T = "2016:08:28 02:24:00";
 struct BatchWindowTest : ::testing::Test
 {
     QTemporaryDir dir;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
 
     void SetUp() override
     {
         WriteExifJpeg(dir.filePath("a.jpg"), T, "a");
         WriteExifJpeg(dir.filePath("b.jpg"), QByteArray("2016:08:28 02:25:10"), "b");
         WriteExifJpeg(dir.filePath("c.jpg"), std::nullopt, "c");
-        form = ShowMainWindow(dir.path());
+        window = ShowMainWindow(dir.path());
     }
 
-    void click(int row, Qt::KeyboardModifiers modifiers = {}) { ClickEntry(*form->FileList(), row, modifiers); }
+    FileListBox &list() const { return ListOf(*window); }
+    void click(int row, Qt::KeyboardModifiers modifiers = {}) { ClickEntry(list(), row, modifiers); }
 
     // Runs the batch and checks that no file was lost.
-    void clickCommand1()
+    void clickRenameButton()
     {
         const auto before = FolderContents(dir.path());
-        QTest::mouseClick(form->Command1(), Qt::LeftButton);
+        QTest::mouseClick(&Find<QPushButton>(*window, "renameButton"), Qt::LeftButton);
         EXPECT_TRUE(SameFilesRenamed(before, FolderContents(dir.path())));
     }
 
+    QString word() const { return TextOf(*window, "statusWord"); }
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
+
+    // Ctrl+Z in the list, answering the question with Yes or No.
+    QString undo(bool yes)
+    {
+        ModalAnswer answers([yes](QMessageBox &box) {
+            QTest::mouseClick(box.button(yes ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
+        });
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        list().setFocus();
+        QTest::keyClick(&list(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(answers.boxes.size(), 1);
+        return answers.boxes.value(0).text;
+    }
 };
 
 QStringList Column(const QTableWidget &table, int column)
@@ -55,22 +74,74 @@ QStringList Column(const QTableWidget &table, int column)
 
 } // namespace
 
-TEST_F(BatchWindowTest, Command1RenamesTheSelectionAndEndsWithTheClosingSteps)
+TEST_F(BatchWindowTest, RenameButtonRenamesTheSelectionAndEndsWithTheClosingSteps)
 {
     click(1);
     click(2, Qt::ShiftModifier);
-    form->chkFileTime()->setChecked(true);
-    ReportWatch report;
-    clickCommand1();
+    Find<QCheckBox>(*window, "adjustFileTime").setChecked(true);
+    auto report = std::make_unique<ReportWatch>();
+    clickRenameButton();
     EXPECT_EQ(files(), QStringList({"2016-08-28 - 02-25-10.jpg", "a.jpg", "c.jpg"}));
     EXPECT_EQ(ModificationTime(dir.filePath("2016-08-28 - 02-25-10.jpg")), LocalMoment("2016:08:28 02:25:10"));
-    // The file left alone is reported with its reason and stays selected.
-    EXPECT_EQ(report.summary, "1 umbenannt, 1 übersprungen, 0 fehlgeschlagen");
-    EXPECT_EQ(report.lines, QStringList({"c.jpg: übersprungen (keine EXIF-Zeit)"}));
-    EXPECT_EQ(Entries(*form->FileList()), files());
-    EXPECT_EQ(SelectedRows(*form->FileList()), QList<int>({2}));
-    EXPECT_TRUE(form->lblEXIFTime()->text().isEmpty());
-    EXPECT_EQ(form->lblCam()->text(), "Camera:");
+    // The file left alone is reported with its reason and stays selected;
+    // the status line says so too, and shows the report again.
+    EXPECT_EQ(report->summary, "1 umbenannt, 1 übersprungen, 0 fehlgeschlagen");
+    EXPECT_EQ(report->folder, "Ordner: " + dir.path());
+    EXPECT_EQ(report->lines, QStringList({"c.jpg: übersprungen (keine EXIF-Zeit)"}));
+    const QStringList lines = report->lines;
+    report.reset();
+    EXPECT_EQ(Entries(list()), files());
+    EXPECT_EQ(SelectedRows(list()), QList<int>({2}));
+    EXPECT_EQ(TextOf(*window, "captureTime"), QString());
+    EXPECT_EQ(TextOf(*window, "camera"), QString());
+    EXPECT_TRUE(word().startsWith("1 umbenannt, 1 übersprungen – <a")) << word().toStdString();
+    ReportWatch again;
+    emit Find<QLabel>(*window, "statusWord").linkActivated("report");
+    EXPECT_EQ(again.lines, lines);
+
+    // A batch that went well has its word and no report.
+    click(1);
+    ReportWatch none;
+    clickRenameButton();
+    EXPECT_EQ(word(), "1 umbenannt");
+    EXPECT_TRUE(none.summary.isEmpty());
+    // Nor does a progress dialog come up after the batch.
+    QTest::qWait(ProgressDelayMs + 100);
+    const auto *progress = window->findChild<QProgressDialog *>();
+    EXPECT_TRUE(!progress || !progress->isVisible());
+    // The list follows the disk again.
+    WriteExifJpeg(dir.filePath("z.jpg"), std::nullopt, "z");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Entries(list()).contains("z.jpg"); }, 5000));
+}
+
+// "Abbrechen" stops after the file in hand: the report says what was done,
+// and undo counts the files renamed, not those planned.
+TEST_F(BatchWindowTest, AfterAbbrechenTheReportNamesWhatWasDoneAndUndoCountsIt)
+{
+    for (int i = 0; i < 40; ++i)
+        WriteExifJpeg(dir.filePath(QStringLiteral("m%1.jpg").arg(i, 2, 10, QLatin1Char('0'))),
+                      QStringLiteral("2017:01:01 10:%1:00").arg(i, 2, 10, QLatin1Char('0')).toUtf8(), "m");
+    window->openPaths({dir.path()});
+    list().selectAll();
+    const auto delay = std::exchange(ProgressDelayMs, 0);
+    const auto step = std::exchange(ProgressStepMs, 0);
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+        if (auto *progress = window->findChild<QProgressDialog *>(); progress && progress->isVisible())
+            progress->cancel();
+    });
+    cancel.start(0);
+    ReportWatch report;
+    clickRenameButton();
+    ProgressDelayMs = delay;
+    ProgressStepMs = step;
+    const int renamed = int(files().filter(QRegularExpression("^20\\d\\d-")).size());
+    ASSERT_GT(renamed, 0);
+    ASSERT_LT(renamed, 40);
+    EXPECT_TRUE(report.summary.startsWith("Abgebrochen nach ")) << report.summary.toStdString();
+    EXPECT_EQ(report.lines.filter(" -> 20").size(), renamed);
+    EXPECT_TRUE(word().startsWith("Abgebrochen: ")) << word().toStdString();
+    EXPECT_TRUE(undo(false).endsWith(QStringLiteral(": %1 Dateien").arg(renamed)));
 }
 
 TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt)
@@ -82,23 +153,31 @@ TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt
     std::vector<RenameJob> jobs;
     for (const QString name : {"b.jpg", "c.jpg", "e.jpg", "d.jpg"})
         jobs.push_back({dir.path() + '/', name, std::nullopt});
-    frmRenamePreview dialog(jobs, {});
-    const QTableWidget &table = *dialog.Plan();
+    RenamePreviewDialog dialog(jobs, {});
+    dialog.show();
+    const auto &table = Find<QTableWidget>(dialog, "planTable");
+    auto &shift = Find<QLineEdit>(dialog, "shiftField");
+    auto &rename = Find<QPushButton>(dialog, "renameButton");
     EXPECT_EQ(Column(table, 0), QStringList({"b.jpg", "b.xmp", "c.jpg", "e.jpg", "d.jpg"}));
     EXPECT_EQ(Column(table, 1).at(4), "bleibt: 2016-08-28 - 02-24-00.jpg existiert bereits");
 
-    dialog.chkBurst()->setChecked(true);
-    dialog.txtShift()->setText("+1:0");
+    Find<QCheckBox>(dialog, "burst").setChecked(true);
+    shift.setText("+1:0");
     QTest::qWait(400);
-    EXPECT_FALSE(dialog.cmdRename()->isEnabled());
-    dialog.txtShift()->setText("+1:00");
-    EXPECT_FALSE(dialog.cmdRename()->isEnabled()) << "not before the plan is shown";
-    QTRY_VERIFY(dialog.cmdRename()->isEnabled());
+    EXPECT_FALSE(rename.isEnabled());
+    shift.setFocus();
+    shift.setText("+1:00");
+    EXPECT_FALSE(rename.isEnabled()) << "not before the plan is shown";
+    // Enter in the field plans at once and carries out nothing.
+    QTest::keyClick(&shift, Qt::Key_Return);
+    EXPECT_TRUE(rename.isEnabled());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(FolderContents(dir.path()), before);
     const QStringList shown = Column(table, 1);
     EXPECT_EQ(shown.mid(1), QStringList({"2016-08-28 - 03-25-10.xmp", "bleibt: keine EXIF-Zeit",
                                          "2016-08-28 - 03-24-00a.jpg", "2016-08-28 - 03-24-00b.jpg"}));
 
-    QTest::mouseClick(dialog.cmdRename(), Qt::LeftButton);
+    QTest::mouseClick(&rename, Qt::LeftButton);
     const auto after = FolderContents(dir.path());
     EXPECT_TRUE(SameFilesRenamed(before, after));
     for (const int row : {0, 1, 3, 4})
@@ -106,57 +185,74 @@ TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt
 }
 
 // A pattern typed in the preview: a wrong one turns the button off and says
-// why; the plan shows the folders; the pattern carried out is remembered,
-// and the main button names by it.
-TEST_F(BatchWindowTest, ThePreviewsPatternIsCheckedShownAndRemembered)
+// why; the plan shows the folders.
+TEST_F(BatchWindowTest, ThePreviewsPatternIsCheckedAndShown)
 {
-    const QString settings = std::exchange(SettingsFile, dir.filePath("fotlex.ini"));
-    frmRenamePreview dialog({{dir.path() + '/', "a.jpg", std::nullopt}}, {});
-    dialog.txtPattern()->setText("%Y/%q");
-    QTest::qWait(400);
-    EXPECT_FALSE(dialog.cmdRename()->isEnabled());
-    dialog.txtPattern()->setText("%Y/%H%M%S");
-    QTRY_VERIFY(dialog.cmdRename()->isEnabled());
-    EXPECT_EQ(Column(*dialog.Plan(), 1), QStringList({"2016/022400.jpg"}));
-    QTest::mouseClick(dialog.cmdRename(), Qt::LeftButton);
-    EXPECT_TRUE(QFile::exists(dir.filePath("2016/022400.jpg")));
-    EXPECT_EQ(RememberedNamePattern(), "%Y/%H%M%S");
-
-    form->RefreshList();
-    click(0);
-    QTest::mouseClick(form->Command1(), Qt::LeftButton);
-    EXPECT_TRUE(QFile::exists(dir.filePath("2016/022510.jpg")));
-    SettingsFile = settings;
+    RenamePreviewDialog dialog({{dir.path() + '/', "a.jpg", std::nullopt}}, {});
+    auto &pattern = Find<QLineEdit>(dialog, "patternField");
+    auto &rename = Find<QPushButton>(dialog, "renameButton");
+    EXPECT_EQ(pattern.text(), "%Y-%m-%d - %H-%M-%S");
+    pattern.setText("%Y/%q");
+    QTest::keyClick(&pattern, Qt::Key_Return);
+    EXPECT_FALSE(rename.isEnabled());
+    EXPECT_TRUE(Find<QLabel>(dialog, "summary").text().contains("%q"));
+    pattern.setText("%Y/%H%M%S");
+    QTest::keyClick(&pattern, Qt::Key_Return);
+    EXPECT_TRUE(rename.isEnabled());
+    EXPECT_EQ(Column(Find<QTableWidget>(dialog, "planTable"), 1), QStringList({"2016/022400.jpg"}));
 }
 
-TEST_F(BatchWindowTest, Command1NamesTheCompanionsAndCtrlZAsksThenTakesTheBatchBack)
+// The pattern the preview carried out is remembered, and the rename button
+// names by it.
+TEST_F(BatchWindowTest, ThePreviewsPatternIsRememberedForTheRenameButton)
+{
+    click(0);
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<RenamePreviewDialog *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        auto &pattern = Find<QLineEdit>(*dialog, "patternField");
+        pattern.setText("%Y/%H%M%S");
+        QTest::keyClick(&pattern, Qt::Key_Return);
+        QTest::mouseClick(&Find<QPushButton>(*dialog, "renameButton"), Qt::LeftButton);
+    });
+    list().setFocus();
+    QTest::keyClick(&list(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(QFile::exists(dir.filePath("2016/022400.jpg")));
+    click(0);
+    QTest::mouseClick(&Find<QPushButton>(*window, "renameButton"), Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(dir.filePath("2016/022510.jpg")));
+}
+
+TEST_F(BatchWindowTest, PreviewOfNothingSelectedSaysSoWithItsButtonOff)
+{
+    RenamePreviewDialog dialog({}, {});
+    EXPECT_FALSE(Find<QPushButton>(dialog, "renameButton").isEnabled());
+    EXPECT_TRUE(Find<QLabel>(dialog, "summary").text().startsWith("Keine Dateien ausgewählt"));
+}
+
+TEST_F(BatchWindowTest, RenameButtonNamesTheCompanionsAndCtrlZAsksThenTakesTheBatchBack)
 {
     WriteFile(dir.filePath("a.xmp"), "edits");
-    form->RefreshList();
+    window->openPaths({dir.path()});
     const auto before = FolderContents(dir.path());
     click(0);
     click(1, Qt::ShiftModifier);
     {
         ReportWatch report;
-        clickCommand1();
+        clickRenameButton();
         EXPECT_EQ(report.lines, QStringList({"a.xmp -> 2016-08-28 - 02-24-00.xmp (Begleitdatei)"}));
     }
     ASSERT_NE(FolderContents(dir.path()), before);
     for (const bool yes : {false, true}) {
         ReportWatch report;
-        ModalAnswer answers([yes](QMessageBox &box) {
-            for (QAbstractButton *button : box.buttons())
-                if (button->text() == (yes ? "Ja" : "Nein"))
-                    QTest::mouseClick(button, Qt::LeftButton);
-        });
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        form->FileList()->setFocus();
-        QTest::keyClick(form->FileList(), Qt::Key_Z, Qt::ControlModifier);
-        ASSERT_EQ(answers.boxes.size(), 1);
-        EXPECT_TRUE(answers.boxes[0].text.contains(dir.path() + "/, 3 Dateien"));
+        EXPECT_TRUE(undo(yes).contains(dir.path() + "/: 3 Dateien"));
         EXPECT_EQ(FolderContents(dir.path()) == before, yes);
         EXPECT_EQ(report.summary, yes ? "3 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen" : "");
+        // Names only; the folder once at the top.
+        if (yes) {
+            EXPECT_TRUE(report.lines.contains("2016-08-28 - 02-24-00.jpg -> a.jpg")) << report.lines.join('|').toStdString();
+        }
     }
-    EXPECT_EQ(form->FileList()->List(0), "a.jpg");
+    EXPECT_EQ(list().entryName(0), "a.jpg");
+    EXPECT_EQ(word(), "3 zurückbenannt – <a href=\"report\">Bericht anzeigen</a>");
 }

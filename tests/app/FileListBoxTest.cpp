@@ -1,6 +1,6 @@
 #include "widgets/FileListBox.h"
 
-#include "MainWindow.h"
+#include "ShownWindow.h"
 #include "services/ImageTypes.h"
 
 #include <QDir>
@@ -23,7 +23,7 @@ struct FileListBoxTest : ::testing::Test
         QDir(dir.path()).mkdir(QStringLiteral("folder.jpg"));
         list.setPattern(ImagePattern());
         list.resize(200, 300);
-        ASSERT_TRUE(list.setPath(dir.path() + '/'));
+        ASSERT_TRUE(list.setFolder(dir.path() + '/'));
         list.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
     }
@@ -35,11 +35,11 @@ TEST_F(FileListBoxTest, ListsMatchingFilesAndKeepsThePathOfAnUnreadableFolder)
 {
     const QStringList listed{"b.png", "Bild 1.jpeg", "c.gif", "img_9.jpg", "IMG_10.JPG", "scan.TIF"};
     EXPECT_EQ(Entries(list), listed);
-    EXPECT_EQ(list.Path(), QDir(dir.path()).absolutePath());
-    EXPECT_EQ(list.ListIndex(), -1);
-    EXPECT_FALSE(list.setPath(dir.filePath(QStringLiteral("gone"))));
+    EXPECT_EQ(list.folder(), QDir(dir.path()).absolutePath());
+    EXPECT_EQ(list.currentRow(), -1);
+    EXPECT_FALSE(list.setFolder(dir.filePath(QStringLiteral("gone"))));
     EXPECT_EQ(Entries(list), listed);
-    EXPECT_EQ(list.Path(), QDir(dir.path()).absolutePath());
+    EXPECT_EQ(list.folder(), QDir(dir.path()).absolutePath());
 }
 
 TEST_F(FileListBoxTest, FollowsTheDiskKeepingSelectionAndCurrentEntry)
@@ -53,7 +53,7 @@ TEST_F(FileListBoxTest, FollowsTheDiskKeepingSelectionAndCurrentEntry)
     QFile::remove(dir.filePath("c.gif"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return Entries(list).contains("z.png"); }, 5000));
     EXPECT_EQ(Entries(list), (QStringList{"a.jpg", "Bild 1.jpeg", "img_9.jpg", "IMG_10.JPG", "scan.TIF", "z.png"}));
-    EXPECT_EQ(list.FileName(), "img_9.jpg");
+    EXPECT_EQ(list.currentName(), "img_9.jpg");
     EXPECT_EQ(SelectedRows(list), (QList<int>{1, 2}));
     EXPECT_EQ(current.count(), 0);
 }

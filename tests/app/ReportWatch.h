@@ -3,6 +3,7 @@
 #include "dialogs/BatchReportDialog.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QTimer>
@@ -11,6 +12,7 @@
 struct ReportWatch
 {
     QString summary;
+    QString folder;
     QStringList lines;
     QTimer timer;
 
@@ -19,6 +21,7 @@ struct ReportWatch
         QObject::connect(&timer, &QTimer::timeout, [this] {
             if (auto *report = qobject_cast<BatchReportDialog *>(QApplication::activeModalWidget())) {
                 summary = report->Summary();
+                folder = report->findChild<QLabel *>("folder")->text();
                 lines = report->findChild<QPlainTextEdit *>()->toPlainText().split(u'\n', Qt::SkipEmptyParts);
                 report->accept();
             }

@@ -1,7 +1,7 @@
 #include "TestFiles.h"
 #include "TestPhotos.h"
 #include "cli/CliDispatch.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -93,7 +93,7 @@ TEST(CliInfoTest, ListsEachFileAsListInfoWithPlainLineEnds)
     const CliRun r = run({"info", canon, "--", "-fehlt.jpg", plain});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "-fehlt.jpg: Datei oder Ordner nicht gefunden\n");
-    clsEXIF reader;
+    ExifReader reader;
     reader.setImageFile(canon);
     const QString listing = reader.ListInfo().replace("\r\n", "\n");
     EXPECT_EQ(r.out, "== " + canon + "\n" + listing + "== -fehlt.jpg\nFehler: Datei oder Ordner nicht gefunden\n== "

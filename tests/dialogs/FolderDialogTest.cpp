@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "ShownWindow.h"
 #include "tests/actions/ModalAnswer.h"
 
 #include "dialogs/FolderDialog.h"
@@ -158,9 +158,9 @@ TEST_F(FolderDialogTest, RefusedNamesSaySoInGermanAndStayForCorrection)
 // The main window's browse button lists the folder chosen; cancelling changes nothing.
 TEST_F(FolderDialogTest, BrowseButtonListsTheFolderChosen)
 {
-    const auto form = ShowMainWindow(data);
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const auto window = ShowMainWindow(data);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTimer::singleShot(0, [this] {
         dialog = qobject_cast<FolderDialog *>(QApplication::activeModalWidget());
         ASSERT_TRUE(dialog);
@@ -168,13 +168,13 @@ TEST_F(FolderDialogTest, BrowseButtonListsTheFolderChosen)
         clickFolder(data + "/portrait");
         QTest::mouseClick(button("&OK"), Qt::LeftButton);
     });
-    QTest::mouseClick(form->findChild<FlatButton *>("ButtonBrowse"), Qt::LeftButton);
-    EXPECT_EQ(form->txtPath()->text(), data + "/portrait");
-    EXPECT_EQ(Entries(*form->FileList()), QStringList{"p.jpg"});
+    QTest::mouseClick(window->findChild<FlatButton *>("browseButton"), Qt::LeftButton);
+    EXPECT_EQ(Find<QLineEdit>(*window, "pathField").text(), data + "/portrait");
+    EXPECT_EQ(Entries(ListOf(*window)), QStringList{"p.jpg"});
 
     QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
-    QTest::mouseClick(form->findChild<FlatButton *>("ButtonBrowse"), Qt::LeftButton);
-    EXPECT_EQ(form->txtPath()->text(), data + "/portrait");
+    QTest::mouseClick(window->findChild<FlatButton *>("browseButton"), Qt::LeftButton);
+    EXPECT_EQ(Find<QLineEdit>(*window, "pathField").text(), data + "/portrait");
 }
 
 } // namespace

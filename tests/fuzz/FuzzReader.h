@@ -2,7 +2,7 @@
 
 #include "metadata/EmbeddedPreview.h"
 #include "metadata/JpegPreviews.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 
 #include <cstdlib>
 
@@ -12,12 +12,12 @@
 // an embedded preview of a RAW or HEIF file must lie inside the input.
 inline void FuzzReader(QByteArrayView file)
 {
-    clsEXIF reader;
+    ExifReader reader;
     reader.setImageBytes(file);
     (void)reader.ListInfo();
     (void)reader.Summary();
     (void)reader.ImageSize();
-    if (clsEXIF::ExifTimeOfBytes(file) != reader.ExifTime())
+    if (ExifReader::ExifTimeOfBytes(file) != reader.ExifTime())
         std::abort();
     const EmbeddedPreview preview = FindEmbeddedPreviewInMemory(file);
     if (preview.length > 0 && (preview.offset < 0 || preview.offset > file.size() - preview.length))

@@ -3,7 +3,7 @@
 #include "metadata/ExifParse.h"
 #include "metadata/XmpTimes.h"
 #include "metadata/EmbeddedPreview.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "tests/support/CaptureTimePrinter.h"
 #include "tests/support/TestFiles.h"
 
@@ -210,15 +210,15 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
          "2021:05:12 18:01:02", nullptr, 570},
         {"moov to the end (size 0)", video(mvhd(0, kMay2021), 0), "2021:05:12 12:21:21", nullptr},
         {"moov larger than the file", video(mvhd(0, kMay2021), 4096), "", nullptr}};
-    clsEXIF reader;
+    ExifReader reader;
     for (const auto &c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(WriteBytes(path, c.bytes));
         std::optional<CaptureTime> time = CaptureTime::FromExifText(QString::fromLatin1(c.time));
         if (c.offset)
             time = time->withOffsetMinutes(c.offset);
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), time) << c.name;
-        EXPECT_EQ(clsEXIF::ExifTimeOfBytes(c.bytes), time) << c.name;
+        EXPECT_EQ(ExifReader::ExifTimeOf(path), time) << c.name;
+        EXPECT_EQ(ExifReader::ExifTimeOfBytes(c.bytes), time) << c.name;
         reader.setImageFile(path);
         QString model;
         const auto found = reader.MetaInfo(272, model);
@@ -251,11 +251,11 @@ TEST_F(ContainerTest, TimesPastManyOtherParts)
         {"JPEG, 40 segments before APP1", jpeg, std::nullopt},
         {"PNG, 100 IDAT chunks before eXIf", png, QSize(4000, 3000)},
         {"MP4, 100 free boxes before moov", mp4, std::nullopt}};
-    clsEXIF reader;
+    ExifReader reader;
     for (const auto &c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(WriteBytes(path, c.bytes));
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), CaptureTime::FromExifText(u"2021:05:12 12:21:21")) << c.name;
+        EXPECT_EQ(ExifReader::ExifTimeOf(path), CaptureTime::FromExifText(u"2021:05:12 12:21:21")) << c.name;
         reader.setImageFile(path);
         EXPECT_EQ(reader.ExifTime(), CaptureTime::FromExifText(u"2021:05:12 12:21:21")) << c.name;
         EXPECT_EQ(reader.ImageSize(), c.size) << c.name;
@@ -282,11 +282,11 @@ TEST_F(ContainerTest, XmpTimesInEachContainer)
         {"HEIF", heifFile(2, {{"mime", xmp}}), fromXmp, CaptureSource::Xmp},
         {"JPEG with EXIF first", withExif.left(2) + jpeg.mid(2, 4 + app1.size()) + withExif.mid(2), fromExif,
          CaptureSource::Exif}};
-    clsEXIF reader;
+    ExifReader reader;
     for (const auto &c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(WriteBytes(path, c.bytes));
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), c.time) << c.name;
+        EXPECT_EQ(ExifReader::ExifTimeOf(path), c.time) << c.name;
         reader.setImageFile(path);
         EXPECT_EQ(reader.Summary().captureTime, c.time) << c.name;
         EXPECT_EQ(reader.Summary().captureSource, c.source) << c.name;
@@ -334,7 +334,7 @@ TEST_F(ContainerTest, RawProfilesAndOffsets)
     const QByteArray pngs[] = {
         signature + pngChunk("tEXt", keyword + profile) + pngChunk("IEND", {}),
         signature + pngChunk("zTXt", keyword + '\0' + qCompress(profile).mid(4)) + pngChunk("IEND", {})};
-    clsEXIF reader;
+    ExifReader reader;
     for (const QByteArray &png : pngs) {
         reader.setImageBytes(png);
         EXPECT_EQ(reader.ExifTime(), CaptureTime::FromExifText(u"2021:05:12 12:21:21")->withOffsetMinutes(-330));
@@ -351,7 +351,7 @@ TEST_F(ContainerTest, DirectoryLoopsEnd)
     QByteArray loop = b.tiff();
     loop.replace(8 + 2 + 2 * 12, 4, b.u32(8));
     EXPECT_EQ(FindEmbeddedPreviewInMemory(loop).length, 0);
-    EXPECT_FALSE(clsEXIF::ExifTimeOfBytes(loop));
+    EXPECT_FALSE(ExifReader::ExifTimeOfBytes(loop));
 }
 
 // Directories far into a large file, and a video's moov after 5 GB of
@@ -372,7 +372,7 @@ TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
         ASSERT_TRUE(file.seek(far));
         file.write(exif);
     }
-    EXPECT_EQ(clsEXIF::ExifTimeOf(tiffPath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
+    EXPECT_EQ(ExifReader::ExifTimeOf(tiffPath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
 
     const QString moviePath = dir.filePath(QStringLiteral("late.mov"));
     {
@@ -385,7 +385,7 @@ TEST_F(ContainerTest, DistantDirectoriesAndMetadataAfterLargeMedia)
         ASSERT_TRUE(file.seek(mdat + qint64(mdatSize)));
         file.write(box("moov", mvhd(0, kMay2021)));
     }
-    EXPECT_EQ(clsEXIF::ExifTimeOf(moviePath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
+    EXPECT_EQ(ExifReader::ExifTimeOf(moviePath), CaptureTime::FromExifText(u"2021:05:12 12:21:21"));
 }
 
 }
@@ -424,7 +424,7 @@ TEST(TiffPreviewTest, ThumbnailInTheNextDirectorySizeFromTheFirst)
     tiff += b.u16(4) + field(256, 3, 160) + field(257, 3, 120) + field(513, 4, jpegAt)
             + field(514, 4, uint32_t(jpeg.size())) + b.u32(0) + jpeg;
     const EmbeddedPreview preview = FindEmbeddedPreviewInMemory(tiff);
-    clsEXIF reader;
+    ExifReader reader;
     reader.setImageBytes(tiff);
     EXPECT_EQ(reader.ImageSize(), QSize(4000, 3000));
     EXPECT_EQ(preview.offset, jpegAt);

@@ -1,5 +1,5 @@
 #include "metadata/ExifNumberText.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "tests/support/CaptureTimePrinter.h"
 
 #include <QDirIterator>
@@ -30,24 +30,24 @@ TEST(PhotosTest, EveryPhotoParsesTheSameFromFileAndMemory)
 {
     const QStringList files = samplePhotos() + samplePhotos(QStringLiteral(FOTLEX_FORMATS));
     ASSERT_GE(files.size(), 58);
-    clsEXIF fromFile;
-    clsEXIF fromMemory;
+    ExifReader fromFile;
+    ExifReader fromMemory;
     for (const QString &path : files) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
         const QByteArray content = file.readAll();
         fromFile.setImageFile(path);
         fromMemory.setImageBytes(content);
-        EXPECT_NE(fromFile.ReadStatus(), 2) << path.toStdString();
-        EXPECT_EQ(fromMemory.ReadStatus(), fromFile.ReadStatus()) << path.toStdString();
+        EXPECT_NE(fromFile.readStatus(), ExifReadStatus::Unreadable) << path.toStdString();
+        EXPECT_EQ(fromMemory.readStatus(), fromFile.readStatus()) << path.toStdString();
         EXPECT_EQ(fromMemory.ListInfo(), fromFile.ListInfo()) << path.toStdString();
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), fromFile.ExifTime()) << path.toStdString();
-        EXPECT_EQ(clsEXIF::ExifTimeOfBytes(content), fromFile.ExifTime()) << path.toStdString();
+        EXPECT_EQ(ExifReader::ExifTimeOf(path), fromFile.ExifTime()) << path.toStdString();
+        EXPECT_EQ(ExifReader::ExifTimeOfBytes(content), fromFile.ExifTime()) << path.toStdString();
     }
 }
 
 // The reader's text of a tag, or "-" when the file has no such entry.
-QString tagText(const clsEXIF &reader, int32_t id)
+QString tagText(const ExifReader &reader, int32_t id)
 {
     QString text;
     const auto result = reader.MetaInfo(id, text);
@@ -77,7 +77,7 @@ QString expectedText(int column, const QString &exiftool)
 }
 
 // The reader's value of a column that no tag holds.
-QString derivedText(const clsEXIF &reader, int column)
+QString derivedText(const ExifReader &reader, int column)
 {
     if (column == 7) {
         const auto size = reader.ImageSize();
@@ -110,7 +110,7 @@ int compareWithExifTool(const QString &folder, const QString &expectedValues)
     const int32_t ids[] = {0, 0, 36867, 272, 33437, 33434, 34855, 0, 36881, 0};
     QMap<QString, QString> differs;
     int photos = 0;
-    clsEXIF reader;
+    ExifReader reader;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).chopped(1);
         const QStringList cells = line.split(u'\t');

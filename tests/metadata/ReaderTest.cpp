@@ -1,5 +1,5 @@
 #include "tests/support/ExifBuilder.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "tests/support/CaptureTimePrinter.h"
 #include "tests/support/TestFiles.h"
 
@@ -21,7 +21,7 @@ protected:
     }
 
     // Reads the bytes as a file with the fixture's reader.
-    clsEXIF &read(const QByteArray &bytes)
+    ExifReader &read(const QByteArray &bytes)
     {
         reader.setImageFile(write(bytes));
         return reader;
@@ -37,7 +37,7 @@ protected:
 
     QTemporaryDir m_dir;
     int m_files = 0;
-    clsEXIF reader;
+    ExifReader reader;
 };
 
 B sample(bool little)
@@ -67,18 +67,18 @@ TEST_F(ReaderTest, MissingEmptyAndExiflessFilesKeepThePreviousList)
     reader.setImageFile(path);
     EXPECT_EQ(reader.ListInfo(), before);
 
-    EXPECT_EQ(read(QByteArray(100, 'x')).ReadStatus(), 1);
+    EXPECT_EQ(read(QByteArray(100, 'x')).readStatus(), ExifReadStatus::NoExif);
     EXPECT_EQ(reader.Tags().size(), 6u);
-    EXPECT_EQ(read(QByteArray("\xFF\xD8\xFF\xD9", 4) + QByteArray(5000, 'x')).ReadStatus(), 1);
+    EXPECT_EQ(read(QByteArray("\xFF\xD8\xFF\xD9", 4) + QByteArray(5000, 'x')).readStatus(), ExifReadStatus::NoExif);
     EXPECT_EQ(reader.ListInfo(), u"Keine EXIF-Daten vorhanden.");
 
     reader.setImageFile(m_dir.path() + "/nothing.jpg");
-    EXPECT_EQ(reader.ReadStatus(), 2);
+    EXPECT_EQ(reader.readStatus(), ExifReadStatus::Unreadable);
     EXPECT_EQ(reader.ListInfo(), u"Error.");
     EXPECT_EQ(reader.ImageFile(), m_dir.path() + "/nothing.jpg");
-    EXPECT_EQ(read({}).ReadStatus(), 2);
+    EXPECT_EQ(read({}).readStatus(), ExifReadStatus::Unreadable);
     reader.setImageFile(m_dir.path());
-    EXPECT_EQ(reader.ReadStatus(), 2);
+    EXPECT_EQ(reader.readStatus(), ExifReadStatus::Unreadable);
 
     reader.setImageFile(path);
     EXPECT_EQ(reader.ListInfo(), before);
@@ -87,26 +87,26 @@ TEST_F(ReaderTest, MissingEmptyAndExiflessFilesKeepThePreviousList)
 
 TEST_F(ReaderTest, WhereTheExifDataIsFound)
 {
-    ASSERT_EQ(read(sample(true).jpeg(30000)).ReadStatus(), 0);
+    ASSERT_EQ(read(sample(true).jpeg(30000)).readStatus(), ExifReadStatus::Present);
     EXPECT_TRUE(reader.ListInfo().contains(Date));
 
     // Values past the first 4096 bytes of the segment are read.
     B big(true);
     big.ascii(B::Ifd0, 270, QByteArray(5000, 'd')).ascii(B::Exif, 36867, "2006:07:15 14:23:05");
-    ASSERT_EQ(read(big.jpeg()).ReadStatus(), 0);
+    ASSERT_EQ(read(big.jpeg()).readStatus(), ExifReadStatus::Present);
     EXPECT_EQ(reader.Tags()[1].text.size(), 5000);
     EXPECT_TRUE(reader.ListInfo().contains(Date));
 
     // A file that is no JPEG is searched in its first 4096 bytes.
-    ASSERT_EQ(read(QByteArray(100, 'z') + ExifMark(sample(false).tiff())).ReadStatus(), 0);
+    ASSERT_EQ(read(QByteArray(100, 'z') + ExifMark(sample(false).tiff())).readStatus(), ExifReadStatus::Present);
     EXPECT_TRUE(reader.ListInfo().contains(u"Model: Model One\r\n"));
-    EXPECT_EQ(read(QByteArray(4093, 'z') + ExifMark(sample(false).tiff())).ReadStatus(), 1);
+    EXPECT_EQ(read(QByteArray(4093, 'z') + ExifMark(sample(false).tiff())).readStatus(), ExifReadStatus::NoExif);
 
     // So is a JPEG without an APP1 EXIF segment; where there is one, an
     // "Exif" mark in another segment before it is no EXIF data.
     const QByteArray app2 = QByteArray("\xFF\xE2\x00", 3) + char(6 + 2 + sample(true).tiff().size())
                           + ExifMark(sample(true).tiff());
-    ASSERT_EQ(read(QByteArray("\xFF\xD8", 2) + app2 + QByteArray("\xFF\xDA\x00\x02\xFF\xD9", 6)).ReadStatus(), 0);
+    ASSERT_EQ(read(QByteArray("\xFF\xD8", 2) + app2 + QByteArray("\xFF\xDA\x00\x02\xFF\xD9", 6)).readStatus(), ExifReadStatus::Present);
     EXPECT_TRUE(reader.ListInfo().contains(u"Make: CAM\r\n"));
     const QByteArray app1 = B(true).ascii(B::Ifd0, 271, "APP1").jpeg().mid(2);
     EXPECT_TRUE(read(QByteArray("\xFF\xD8", 2) + app2 + app1).ListInfo().startsWith(u"Make: APP1\r\n"));
@@ -116,40 +116,40 @@ TEST_F(ReaderTest, BytesPastTheEndOfTheDataCountAsMissing)
 {
     QByteArray tiff = B(true).ascii(B::Ifd0, 270, "0123456789").tiff();
     tiff.chop(5); // the text's last 5 bytes
-    ASSERT_EQ(read(ExifMark(tiff)).ReadStatus(), 0);
+    ASSERT_EQ(read(ExifMark(tiff)).readStatus(), ExifReadStatus::Present);
     EXPECT_EQ(reader.Tags()[1].text, u"012345");
 
     // The entry's value field lies at 18..21; the segment ends after its low
     // byte, while the file goes on.
     tiff = B(true).shorts(B::Ifd0, 274, {3}).tiff().left(19);
     QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xE1\x00", 5) + char(tiff.size() + 8) + ExifMark(tiff);
-    ASSERT_EQ(read(jpeg + QByteArray("\xFF\xDA\x00\x02", 4) + QByteArray(10, '\x07')).ReadStatus(), 0);
+    ASSERT_EQ(read(jpeg + QByteArray("\xFF\xDA\x00\x02", 4) + QByteArray(10, '\x07')).readStatus(), ExifReadStatus::Present);
     EXPECT_EQ(reader.Tags()[1].text, u"3");
 }
 
 TEST_F(ReaderTest, EntryCountsAndDirectoriesOutsideTheData)
 {
-    EXPECT_EQ(read(B(true).jpeg()).ReadStatus(), 0);
+    EXPECT_EQ(read(B(true).jpeg()).readStatus(), ExifReadStatus::Present);
     EXPECT_EQ(reader.Tags().size(), 1u);
 
     // 65535 entries claimed, 3 present: IFD0's entries start 16 bytes into
     // the data and are read up to its end; then the Exif directory's 2.
     const QByteArray tiff = hugeCount(true);
-    ASSERT_EQ(read(ExifMark(tiff)).ReadStatus(), 0);
+    ASSERT_EQ(read(ExifMark(tiff)).readStatus(), ExifReadStatus::Present);
     EXPECT_EQ(reader.Tags().size(), size_t(1 + (6 + tiff.size() - 16 + 11) / 12 + 2));
     EXPECT_EQ(reader.Tags()[1].name, u"Make");
 
     // Big-endian IFD0 claiming 65535 entries in a segment of 65016 bytes:
     // only the 5417 entries that start inside it are read.
     const QByteArray full = QByteArray("MM\x00\x2A\x00\x00\x00\x08\xFF\xFF", 10) + QByteArray(65000, '\0');
-    ASSERT_EQ(read(QByteArray("\xFF\xD8\xFF\xE1\xFF\xFF", 6) + ExifMark(full)).ReadStatus(), 0);
+    ASSERT_EQ(read(QByteArray("\xFF\xD8\xFF\xE1\xFF\xFF", 6) + ExifMark(full)).readStatus(), ExifReadStatus::Present);
     EXPECT_EQ(reader.Tags().size(), 5418u);
     EXPECT_EQ(reader.Tags()[5417].name, u"Tag #0");
 
     B b(true);
-    EXPECT_EQ(read(ExifMark(b.tiff().replace(4, 4, b.u32(0x7FFFFFF0)))).ReadStatus(), 0);
+    EXPECT_EQ(read(ExifMark(b.tiff().replace(4, 4, b.u32(0x7FFFFFF0)))).readStatus(), ExifReadStatus::Present);
     EXPECT_EQ(reader.Tags().size(), 1u);
-    EXPECT_EQ(read(ExifMark(b.tiff().replace(4, 4, b.u32(0x80000000u)))).ReadStatus(), 2);
+    EXPECT_EQ(read(ExifMark(b.tiff().replace(4, 4, b.u32(0x80000000u)))).readStatus(), ExifReadStatus::Unreadable);
 }
 
 // Whatever a block's 5000 entries claim, the list costs at most four
@@ -163,7 +163,7 @@ TEST_F(ReaderTest, CostBombsStayWithinTheTextBudget)
         const QString list = reader.ListInfo();
         EXPECT_LE(list.size(), 4 * 65536 + 100) << bomb.id;
         EXPECT_TRUE(list.endsWith(u" weitere Einträge\r\n")) << bomb.id;
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), reader.ExifTime());
+        EXPECT_EQ(ExifReader::ExifTimeOf(path), reader.ExifTime());
         EXPECT_FALSE(reader.ExifTime()) << bomb.id;
     }
 }
@@ -187,7 +187,7 @@ TEST_F(ReaderTest, GpsDirectoryAndStandardNames)
             + b.u16(4) + b.u16(5) + b.u32(3) + b.u32(values + 24) + b.u32(0)
             + rational(48, 1) + rational(8, 1) + rational(137544, 10000)
             + rational(11, 1) + rational(34, 1) + rational(340464, 10000);
-    ASSERT_EQ(read(ExifMark(tiff)).ReadStatus(), 0);
+    ASSERT_EQ(read(ExifMark(tiff)).readStatus(), ExifReadStatus::Present);
     EXPECT_EQ(names(), QStringList({"Artist", "Make", "Tag #50000", "WhitePoint", "GPSInfo", "GPSLatitudeRef",
                                     "GPSLatitude", "GPSLongitudeRef", "GPSLongitude", "GPS"}));
     EXPECT_TRUE(reader.ListInfo().contains(u"Make: PENTAX Corporation\r\nTag #50000: 1\r\nWhitePoint: 0.313/0.329\r\n"));
@@ -195,7 +195,7 @@ TEST_F(ReaderTest, GpsDirectoryAndStandardNames)
     EXPECT_NEAR(reader.Summary().gps->longitude, -11.576124, 1e-6);
     // A latitude off the globe is no position.
     tiff.replace(tiff.size() - 48, 4, b.u32(91));
-    ASSERT_EQ(read(ExifMark(tiff)).ReadStatus(), 0);
+    ASSERT_EQ(read(ExifMark(tiff)).readStatus(), ExifReadStatus::Present);
     EXPECT_FALSE(reader.Summary().gps);
     EXPECT_FALSE(reader.ListInfo().contains(u"GPS: "));
 }

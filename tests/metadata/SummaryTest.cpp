@@ -1,5 +1,5 @@
 #include "tests/support/ExifBuilder.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "tests/support/CaptureTimePrinter.h"
 #include "tests/support/TestFiles.h"
 
@@ -14,8 +14,8 @@ using B = ExifBuilder;
 TEST(SummaryTest, TakesTheValuesTheCameraRecorded)
 {
     QTemporaryDir dir;
-    clsEXIF reader;
-    const auto read = [&](bool exact, bool apex) -> const clsEXIF & {
+    ExifReader reader;
+    const auto read = [&](bool exact, bool apex) -> const ExifReader & {
         B b(true);
         b.ascii(B::Ifd0, 272, "CAM1").shorts(B::Exif, 34855, {200}).ascii(B::Exif, 36867, "2006:07:15 14:23:05");
         if (exact)
@@ -55,11 +55,11 @@ TEST(SummaryTest, ExifTimeOfMatchesTheFullParseOnOddFiles)
     for (size_t n = 0; n < files.size(); ++n) {
         const QString path = dir.filePath(QString::number(n));
         ASSERT_TRUE(WriteBytes(path, files[n]));
-        clsEXIF fresh;
+        ExifReader fresh;
         fresh.setImageFile(path);
-        EXPECT_EQ(clsEXIF::ExifTimeOf(path), fresh.ExifTime()) << n;
+        EXPECT_EQ(ExifReader::ExifTimeOf(path), fresh.ExifTime()) << n;
     }
-    EXPECT_FALSE(clsEXIF::ExifTimeOf(dir.path() + "/missing"));
+    EXPECT_FALSE(ExifReader::ExifTimeOf(dir.path() + "/missing"));
 }
 
 }

@@ -1,5 +1,5 @@
 #include "tests/support/ExifBuilder.h"
-#include "metadata/clsEXIF.h"
+#include "metadata/ExifReader.h"
 #include "tests/support/TestFiles.h"
 
 #include <QLocale>
@@ -20,9 +20,9 @@ protected:
         for (bool little : {true, false}) {
             const QString path = m_dir.filePath(QStringLiteral("v.jpg"));
             EXPECT_TRUE(WriteBytes(path, ExifBuilder(little).undefined(ExifBuilder::Exif, id, bytes).jpeg()));
-            clsEXIF reader;
+            ExifReader reader;
             reader.setImageFile(path);
-            EXPECT_EQ(reader.ReadStatus(), 0);
+            EXPECT_EQ(reader.readStatus(), ExifReadStatus::Present);
             for (size_t i = 1; i < reader.Tags().size(); ++i) {
                 if (reader.Tags()[i].id != 34665)
                     result[little] << reader.Tags()[i].text;

@@ -1,0 +1,85 @@
+#include "actions/BatchTexts.h"
+
+#include "ui/DateTimeText.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+namespace {
+
+struct BatchTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(BatchTexts)
+};
+
+// The counts of a status line: the first always, the others where not zero.
+QString CountList(const QStringList &parts)
+{
+    return parts.join(QStringLiteral(", "));
+}
+
+}
+
+QString NoFrozenTimeText()
+{
+    return BatchTexts::tr("Keine EXIF-Zeit zum Einfrieren: bitte zuerst ein Foto mit EXIF-Zeit anzeigen.");
+}
+
+QString NothingSelectedText()
+{
+    return BatchTexts::tr("Keine Datei ausgewählt.");
+}
+
+QString NothingToUndoText()
+{
+    return BatchTexts::tr("Keine Umbenennung zum Rückgängigmachen.");
+}
+
+QString DoneText(int done, int total)
+{
+    const QLocale locale;
+    return BatchTexts::tr("%1 von %2 Dateien erledigt").arg(locale.toString(done), locale.toString(total));
+}
+
+QString RenameWord(const RenameCounts &counts, bool canceled)
+{
+    QStringList parts{BatchTexts::tr("%n umbenannt", nullptr, counts.renamed)};
+    if (counts.skipped > 0)
+        parts << BatchTexts::tr("%n übersprungen", nullptr, counts.skipped);
+    if (counts.failed > 0)
+        parts << BatchTexts::tr("%n fehlgeschlagen", nullptr, counts.failed);
+    if (counts.withoutTimes > 0)
+        parts << BatchTexts::tr("%n ohne Dateizeit", nullptr, counts.withoutTimes);
+    return canceled ? BatchTexts::tr("Abgebrochen: %1").arg(CountList(parts)) : CountList(parts);
+}
+
+QString UndoWord(const std::vector<UndoOutcome> &outcomes)
+{
+    int counts[3] = {};
+    for (const UndoOutcome &outcome : outcomes)
+        ++counts[int(outcome.status)];
+    QStringList parts{BatchTexts::tr("%n zurückbenannt", nullptr, counts[int(UndoStatus::Restored)])};
+    if (counts[int(UndoStatus::Skipped)] > 0)
+        parts << BatchTexts::tr("%n übersprungen", nullptr, counts[int(UndoStatus::Skipped)]);
+    if (counts[int(UndoStatus::Failed)] > 0)
+        parts << BatchTexts::tr("%n fehlgeschlagen", nullptr, counts[int(UndoStatus::Failed)]);
+    return CountList(parts);
+}
+
+QString WithReportLink(const QString &word)
+{
+    return BatchTexts::tr("%1 – <a href=\"report\">Bericht anzeigen</a>").arg(word.toHtmlEscaped());
+}
+
+QString CanceledSummary(const QString &summary, int done, int total)
+{
+    return BatchTexts::tr("Abgebrochen nach %1: %2").arg(DoneText(done, total), summary);
+}
+
+QString UndoQuestion(const JournalInfo &batch)
+{
+    const QDateTime started = batch.started.toLocalTime();
+    return BatchTexts::tr("Letzte Umbenennung rückgängig machen?\n\nUmbenennung %1 vom %2 in %3: %n Dateien", nullptr, batch.files)
+        .arg(batch.number)
+        .arg(DateTimeText(started.date(), started.time()), batch.folder);
+}

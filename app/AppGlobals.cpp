@@ -1,7 +1,0 @@
-#include "app/AppGlobals.h"
-
-#include "ui/Ui.h"
-
-QString AppPath;
-QString SettingsSection = ProgramName;
-QString SettingsFile;
