@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/PanelTexts.h"
 #include "app/WidgetColour.h"
+#include "metadata/ReaderTexts.h"
 #include "metadata/clsEXIF.h"
 #include "services/Paths.h"
 #include "ui/PreviewLoader.h"
@@ -42,9 +43,8 @@ void WantPreview(Form1 &form)
     form.Previews().want(EntryPath(form, row), (QSizeF(preview->contentsRect().size()) * density).toSize(), ahead);
 }
 
-void ShowSummary(Form1 &form, const clsEXIF &reader)
+void ShowSummary(Form1 &form, const ExifSummary &summary)
 {
-    const ExifSummary summary = reader.Summary();
     if (summary.camera)
         form.lblCam()->setText(*summary.camera);
     if (summary.fNumber)
@@ -52,7 +52,7 @@ void ShowSummary(Form1 &form, const clsEXIF &reader)
     if (summary.exposureSeconds)
         form.lblExp()->setText(ExposureText(*summary.exposureSeconds));
     if (summary.iso)
-        form.lblISO()->setText(QStringLiteral("ISO ") + *summary.iso);
+        form.lblISO()->setText(QStringLiteral("ISO ") + QString::number(*summary.iso));
     if (!summary.captureTime)
         return;
     form.lblTimeDate()->setText(TimeDateText(*summary.captureTime));
@@ -132,9 +132,17 @@ void ShowSelectedFile(Form1 &form)
 
     clsEXIF &reader = form.ExifReader();
     reader.setImageFile(path);
-    form.txtInfo()->setPlainText(reader.ListInfo());
+    const ExifSummary summary = reader.Summary();
+    // The tag list ends with the capture time and where it came from.
+    QString tags = reader.ListInfo();
+    if (reader.ReadStatus() != 2) {
+        if (!tags.endsWith(u'\n'))
+            tags += QStringLiteral("\r\n");
+        tags += ReaderTexts::CaptureTimeLine(summary);
+    }
+    form.txtInfo()->setPlainText(tags);
     form.lblSize()->setText(ImageSizeText(reader.ImageSize()));
-    ShowSummary(form, reader);
+    ShowSummary(form, summary);
 
     ShowFileFacts(form, path);
 }

@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>ReaderTexts</name>
+    <message numerus="yes">
+        <source>… %n weitere Einträge</source>
+        <translation>
+            <numerusform>… %n weiterer Eintrag</numerusform>
+            <numerusform>… %n weitere Einträge</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UndoMessages</name>
     <message numerus="yes">
         <source>Umbenennung %1 vom %2 in %3, %n Dateien</source>

@@ -190,6 +190,155 @@
         <source>leere Datei</source>
         <translation>empty file</translation>
     </message>
+    <message>
+        <source>ein JSON-Array ausgeben, ein Objekt je Datei, für Skripte</source>
+        <translation>print one JSON array, one object per file, for scripts</translation>
+    </message>
+</context>
+<context>
+    <name>FileOpResult</name>
+    <message>
+        <source>keine normale Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Datei oder Ordner nicht gefunden</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>ein Teil des Pfades ist kein Ordner</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>ist ein Ordner</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>Vorgang nicht erlaubt</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>Datei existiert bereits</source>
+        <translation>file exists already</translation>
+    </message>
+    <message>
+        <source>Datenträger ist schreibgeschützt</source>
+        <translation>the medium is read-only</translation>
+    </message>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>no space left on the medium</translation>
+    </message>
+    <message>
+        <source>Speicherkontingent erschöpft</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Name zu lang</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>nicht auf demselben Dateisystem</source>
+        <translation>not on the same file system</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler</source>
+        <translation>input/output error</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderTexts</name>
+    <message>
+        <source>Keine EXIF-Daten vorhanden.</source>
+        <translation>No EXIF data present.</translation>
+    </message>
+    <message>
+        <source>Error.</source>
+        <translation>Error.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… %n weitere Einträge</source>
+        <translation>
+            <numerusform>… %n more entry</numerusform>
+            <numerusform>… %n more entries</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tag %1 nicht gefunden.</source>
+        <translation>Tag %1 not found.</translation>
+    </message>
+    <message>
+        <source>EXIF</source>
+        <translation>EXIF</translation>
+    </message>
+    <message>
+        <source>XMP</source>
+        <translation>XMP</translation>
+    </message>
+    <message>
+        <source>XMP-Begleitdatei</source>
+        <translation>XMP sidecar</translation>
+    </message>
+    <message>
+        <source>QuickTime</source>
+        <translation>QuickTime</translation>
+    </message>
+    <message>
+        <source>Filmkopf (mvhd)</source>
+        <translation>movie header (mvhd)</translation>
+    </message>
+    <message>
+        <source>Aufnahmezeit: keine</source>
+        <translation>Capture time: none</translation>
+    </message>
+    <message>
+        <source>Aufnahmezeit: %1 (%2)</source>
+        <translation>Capture time: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Kamera: %1</source>
+        <translation>Camera: %1</translation>
+    </message>
+    <message>
+        <source>Blende: f/%1</source>
+        <translation>Aperture: f/%1</translation>
+    </message>
+    <message>
+        <source>Belichtung: %1 s</source>
+        <translation>Exposure: %1 s</translation>
+    </message>
+    <message>
+        <source>ISO: %1</source>
+        <translation>ISO: %1</translation>
+    </message>
+    <message>
+        <source>Bildgröße: %1 x %2</source>
+        <translation>Image size: %1 x %2</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
 </context>
 <context>
     <name>RenameMessages</name>

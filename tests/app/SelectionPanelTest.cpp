@@ -53,7 +53,10 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
                                   "ISO 100", "2008:05:30  -  15:56:01", "30.05.2008 15:56:01", "7.958",
                                   "30.05.2008 15:56:01"}));
     EXPECT_EQ(fileTimeColour(), Black);
-    EXPECT_TRUE(form->txtInfo()->toPlainText().contains(QStringLiteral("Canon EOS 40D")));
+    // The tag list ends with the capture time and where it came from.
+    const QString tags = form->txtInfo()->toPlainText();
+    EXPECT_TRUE(tags.contains(QStringLiteral("Model: Canon EOS 40D\n"))) << tags.toStdString();
+    EXPECT_TRUE(tags.endsWith(QStringLiteral("\nAufnahmezeit: 2008-05-30 15:56:01.00 (EXIF)"))) << tags.toStdString();
 
     // A click on the preview empties only the preview; a right click, or a
     // press released off it, does not.
@@ -70,6 +73,7 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     EXPECT_EQ(form->lblEXIFTime()->text(), QStringLiteral("No EXIF Data"));
     EXPECT_EQ(form->lblCam()->text(), QStringLiteral("Camera:"));
     EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: 40 x 30"));
+    EXPECT_EQ(form->txtInfo()->toPlainText(), QStringLiteral("Keine EXIF-Daten vorhanden.\nAufnahmezeit: keine"));
     EXPECT_EQ(fileTimeColour(), DarkRed);
     ASSERT_TRUE(form->FrozenExifTime);
     EXPECT_EQ(form->FrozenExifTime->exifText(), QStringLiteral("2008:05:30 15:56:01"));
@@ -79,6 +83,7 @@ TEST_F(SelectionPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     EXPECT_TRUE(form->picPreview()->pixmap().isNull());
     EXPECT_EQ(form->lblSize()->text(), QStringLiteral("Bildgrösse: "));
     EXPECT_TRUE(form->lblFileSize()->text().isEmpty());
+    EXPECT_EQ(form->txtInfo()->toPlainText(), QStringLiteral("Error."));
 }
 
 TEST_F(SelectionPanelTest, APreviewComingLateNeverReplacesTheNewerSelections)
