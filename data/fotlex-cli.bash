@@ -9,7 +9,7 @@ _fotlex_cli_commands="info rename undo"
 _fotlex_cli_options()
 {
     case ${1-} in
-    info) echo "--help" ;;
+    info) echo "--help --json" ;;
     rename) echo "--help --dry-run --file-times --freeze --burst --shift --no-companions --quiet --verbose" ;;
     undo) echo "--help --list --quiet --verbose" ;;
     *) echo "--help --version" ;;
