@@ -40,7 +40,7 @@ QString ReaderTexts::SourceName(CaptureSource source)
     case CaptureSource::Xmp: return tr("XMP");
     case CaptureSource::Sidecar: return tr("XMP-Begleitdatei");
     case CaptureSource::QuickTime: return tr("QuickTime");
-    case CaptureSource::Mvhd: return tr("Filmkopf (mvhd)");
+    case CaptureSource::Mvhd: return tr("mvhd-Filmkopf");
     }
     return {};
 }

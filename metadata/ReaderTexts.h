@@ -28,7 +28,7 @@ public:
     // MetaInfo's text for an id the file does not hold.
     static QString TagNotFound(int32_t id);
 
-    // "EXIF", "XMP", "XMP-Begleitdatei", "QuickTime", "Filmkopf (mvhd)".
+    // "EXIF", "XMP", "XMP-Begleitdatei", "QuickTime", "mvhd-Filmkopf".
     static QString SourceName(CaptureSource source);
     // "Aufnahmezeit: 2021-06-01 10:00:00.5+02:00 (EXIF)", with the fraction
     // and the offset where known, or "Aufnahmezeit: keine".

@@ -288,8 +288,8 @@
         <translation>QuickTime</translation>
     </message>
     <message>
-        <source>Filmkopf (mvhd)</source>
-        <translation>movie header (mvhd)</translation>
+        <source>mvhd-Filmkopf</source>
+        <translation>mvhd movie header</translation>
     </message>
     <message>
         <source>Aufnahmezeit: keine</source>
