@@ -118,23 +118,10 @@ TEST(CliInfoTest, ListsEachFileAsListInfoThenTheSummary)
     EXPECT_TRUE(r.out.contains("\nDateTimeOriginal: 2008:05:30 15:56:01\n"));
 }
 
-// A JPEG whose only metadata is an XMP packet holding xmp:CreateDate.
-QByteArray XmpJpeg(const QByteArray &createDate)
-{
-    const QByteArray packet = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/"
-                              "22-rdf-syntax-ns#'><rdf:Description xmlns:xmp='http://ns.adobe.com/xap/1.0/' "
-                              "xmp:CreateDate='" + createDate + "'/></rdf:RDF></x:xmpmeta>";
-    const QByteArray app1 = QByteArray("http://ns.adobe.com/xap/1.0/", 29) + packet;
-    return QByteArray("\xFF\xD8\xFF\xE1", 4) + BigEndian(app1.size() + 2, 2) + app1
-           + QByteArray("\xFF\xDA\x00\x02\x11\xFF\xD9", 7);
-}
-
 // A sidecar holding exif:DateTimeOriginal, as an element.
 QByteArray Sidecar(const QByteArray &time)
 {
-    return "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>"
-           "<rdf:Description xmlns:exif='http://ns.adobe.com/exif/1.0/'><exif:DateTimeOriginal>" + time
-           + "</exif:DateTimeOriginal></rdf:Description></rdf:RDF></x:xmpmeta>";
+    return XmpPacket({}, "<e:DateTimeOriginal>" + time + "</e:DateTimeOriginal>");
 }
 
 // The keys of `object` are exactly `keys`, each of the JSON type given
@@ -163,7 +150,7 @@ TEST(CliInfoJsonTest, OneArrayOfObjectsWithTheKeysAndTypes)
     using B = ExifBuilder;
     WriteFile(d + "offset.jpg", B(true).ascii(B::Exif, 36867, "2021:06:01 10:00:00").ascii(B::Exif, 37521, "5")
                                     .ascii(B::Exif, 36881, "+02:00").jpeg());
-    WriteFile(d + "xmp.jpg", XmpJpeg("2020-02-03T04:05:06-03:30"));
+    WriteFile(d + "xmp.jpg", XmpJpeg(XmpPacket("xap:CreateDate='2020-02-03T04:05:06-03:30'")));
     WriteFile(d + "side.jpg", B(true).ascii(B::Ifd0, 272, "CAM").jpeg());
     WriteFile(d + "side.jpg.xmp", Sidecar("2019-01-02T03:04:05"));
     WriteFile(d + "stem.png", QByteArray("\x89PNG\r\n\x1a\n", 8));
