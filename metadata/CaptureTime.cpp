@@ -71,12 +71,10 @@ std::optional<CaptureTime> CaptureTime::FromExifText(QStringView text)
 
 std::optional<CaptureTime> CaptureTime::AtOffset(std::chrono::sys_seconds instant, int offsetMinutes)
 {
-    const QDateTime clock = QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count() + qint64(offsetMinutes) * 60,
-                                                          Qt::UTC);
-    const int year = clock.date().year();
-    if (year < 1 || year > 9999)
-        return std::nullopt;
-    return CaptureTime(clock.date(), clock.time()).withOffsetMinutes(offsetMinutes);
+    // The clock from 1970-01-01 00:00:00, as far as the instant and the offset take it.
+    const auto clock = CaptureTime(QDate(1970, 1, 1), QTime(0, 0))
+                           .shifted(instant.time_since_epoch().count() + qint64(offsetMinutes) * 60);
+    return clock ? std::optional(clock->withOffsetMinutes(offsetMinutes)) : std::nullopt;
 }
 
 std::optional<CaptureTime> CaptureTime::InLocalZone(std::chrono::sys_seconds instant)
