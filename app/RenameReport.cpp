@@ -14,11 +14,13 @@ void ShowRenameReport(QWidget &owner, const std::vector<RenameOutcome> &outcomes
 
 void ShowUndoReport(QWidget &owner, int number, const UndoRun &run)
 {
-    if (!run.problem.ok()) {
+    if (run.refused()) {
         ShowMessage(UndoProblemText(number, run.problem), 2);
         return;
     }
     QStringList lines;
+    if (!run.problem.ok())
+        lines << UndoProblemText(number, run.problem);
     for (const UndoOutcome &outcome : run.outcomes)
         lines << UndoOutcomeLine(outcome);
     BatchReportDialog(UndoSummaryLine(run.outcomes), lines, &owner).exec();

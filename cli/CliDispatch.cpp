@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/InfoCommand.h"
+#include "cli/Output.h"
 #include "cli/RenameCommand.h"
 #include "cli/UndoCommand.h"
 
@@ -34,9 +35,7 @@ QString CommandList()
     return text + CliText::tr("Die Optionen eines Befehls zeigt fotlex-cli BEFEHL --help.") + u'\n';
 }
 
-} // namespace
-
-int RunCli(const QStringList &args, const CliStreams &io)
+int Dispatch(const QStringList &args, const CliStreams &io)
 {
     CommandParser parser(ProgramSyntax);
     parser.addOption({QStringLiteral("version")}, nullptr, QT_TRANSLATE_NOOP("CliText", "die Versionsnummer anzeigen"));
@@ -56,4 +55,18 @@ int RunCli(const QStringList &args, const CliStreams &io)
             return command.run(operands.mid(1), io);
     }
     return UsageError(ProgramSyntax, CliText::tr("Unbekannter Befehl: %1").arg(operands.first()), io.err);
+}
+
+} // namespace
+
+int RunCli(const QStringList &args, const CliStreams &io)
+{
+    const int status = Dispatch(args, io);
+    // Output that never arrived is a failure, of --help as of a rename.
+    io.out.flush();
+    const QString failure = OutputFailure(io.out);
+    if (failure.isEmpty())
+        return status;
+    io.err << OutputLostText(failure) << Qt::endl;
+    return status == 0 ? 1 : status;
 }

@@ -41,6 +41,14 @@ void CliReport::last(const QString &text)
     io_.out << text << Qt::endl;
 }
 
+void CliReport::stop(const QString &text)
+{
+    wipeProgress();
+    io_.err << text << Qt::endl;
+    io_.out.flush();
+    io_.out.resetStatus();
+}
+
 void CliReport::wipeProgress()
 {
     if (!progressShown_)

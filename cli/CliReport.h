@@ -28,6 +28,10 @@ public:
     void note(const QString &text);
     // The totals, always the last line.
     void last(const QString &text);
+    // In place of the totals when the report could not be written: `text`
+    // on standard error, and the lines that cannot go out dropped without a
+    // second word.
+    void stop(const QString &text);
 
 private:
     void wipeProgress();

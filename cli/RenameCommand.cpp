@@ -2,6 +2,7 @@
 
 #include "cli/CliReport.h"
 #include "cli/CommandLine.h"
+#include "cli/Output.h"
 #include "rename/CarryOutPlan.h"
 #include "rename/ClockShift.h"
 #include "rename/RenameMessages.h"
@@ -13,7 +14,10 @@
 #include <QHash>
 #include <QSet>
 
+#include <climits>
+#include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -79,10 +83,11 @@ public:
     void add(const QString &path)
     {
         struct stat st {};
-        if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !Utf8Folder(path)) {
             // Qt turns bytes that are no UTF-8 into U+FFFD, so such a name
-            // typed on the command line cannot be found by its text.
-            const bool notUtf8 = path.contains(QChar::ReplacementCharacter);
+            // typed on the command line cannot be found by its text; nor can
+            // a file in a folder of such a name reached through ".".
+            const bool notUtf8 = path.contains(QChar::ReplacementCharacter) || !Utf8Folder(path);
             RenameOutcome outcome = Decided(path, notUtf8 ? RenameStatus::Skipped : RenameStatus::Failed,
                                             notUtf8 ? RenameReason::NameNotUtf8 : RenameReason::Missing);
             outcome.system = {errno};
@@ -102,6 +107,15 @@ public:
     }
 
     const std::vector<RenameJob> &items() const { return items_; }
+
+    // True when the folder's whole path, as the journal writes it, is UTF-8.
+    static bool Utf8Folder(const QString &path)
+    {
+        if (path.startsWith(u'/'))
+            return !path.contains(QChar::ReplacementCharacter);
+        char here[PATH_MAX];
+        return ::getcwd(here, sizeof here) && QByteArrayView(here).isValidUtf8();
+    }
     const QHash<QString, QStringList> &listed() const { return listed_; }
 
 private:
@@ -203,14 +217,24 @@ int RunRename(const QStringList &arguments, const CliStreams &io)
 
     RenameCounts counts;
     CliReport report(io, call.settings.detail);
+    // A report that cannot be written stops the batch after the shot at
+    // hand: nobody would learn what the rest did.
+    QString lost;
     RunBatchRename(list.items(), options, [&](const RenameOutcome &outcome, int done, int total) {
         counts.add(outcome);
+        if (!lost.isEmpty())
+            return false;
         QString line = RenameOutcomeLine(outcome);
         if (report.verbose())
             line += VerboseNote(outcome);
         report.line(line, KindOf(outcome), done, total);
-        return true;
+        lost = OutputFailureAhead(io.out);
+        return lost.isEmpty();
     }, list.listed());
+    if (!lost.isEmpty()) {
+        report.stop(RenameStoppedText(lost, counts.renamed));
+        return 1;
+    }
     report.last(RenameSummaryLine(counts, options.dryRun));
     return counts.allWell() ? 0 : 1;
 }

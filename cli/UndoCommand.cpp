@@ -4,8 +4,6 @@
 #include "rename/UndoBatch.h"
 #include "rename/UndoMessages.h"
 
-#include <algorithm>
-
 namespace {
 
 struct Settings
@@ -39,6 +37,18 @@ void NameBatch(CliReport &report, const JournalInfo &batch)
     report.note(CliText::tr("Rückgängig: %1").arg(BatchDescription(batch)));
 }
 
+// The newest batch to undo; a newer journal that cannot be read is said,
+// for it might be the one the user means.
+std::optional<JournalInfo> NewestBatch(QTextStream &err)
+{
+    const std::optional<JournalInfo> newest = NewestUndoable();
+    for (const JournalInfo &journal : ListJournals()) {
+        if (!journal.problem.ok() && (!newest || journal.number > newest->number))
+            err << UndoProblemText(journal.number, journal.problem) << Qt::endl;
+    }
+    return newest;
+}
+
 } // namespace
 
 const CliSyntax UndoSyntax{"undo", QT_TRANSLATE_NOOP("CliText", "[N]"),
@@ -70,7 +80,7 @@ int RunUndo(const QStringList &arguments, const CliStreams &io)
             }
         }
     } else {
-        const std::optional<JournalInfo> newest = NewestUndoable();
+        const std::optional<JournalInfo> newest = NewestBatch(io.err);
         if (!newest) {
             io.err << CliText::tr("Keine Umbenennung zum Rückgängigmachen.") << Qt::endl;
             return 1;
@@ -82,12 +92,10 @@ int RunUndo(const QStringList &arguments, const CliStreams &io)
         report.line(UndoOutcomeLine(outcome),
                     outcome.status == UndoStatus::Failed ? LineKind::Failed : LineKind::Ordinary);
     });
-    if (!run.problem.ok()) {
+    if (!run.problem.ok())
         io.err << UndoProblemText(number, run.problem) << Qt::endl;
+    if (run.refused())
         return 1;
-    }
     report.last(UndoSummaryLine(run.outcomes));
-    const bool failed = std::any_of(run.outcomes.begin(), run.outcomes.end(),
-                                    [](const UndoOutcome &o) { return o.status == UndoStatus::Failed; });
-    return failed ? 1 : 0;
+    return run.allWell() ? 0 : 1;
 }

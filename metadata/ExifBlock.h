@@ -65,7 +65,7 @@ struct ExifBlock
 // - PNG: the "eXIf" chunk, or a raw profile;
 // otherwise the first "Exif\0" in the file's first 4096 bytes. With
 // AllEntries also the embedded XMP packet and the image's size; with
-// TimeOnly only the capture time's values, and the XMP packet only when
+// TimeOnly only the capture time's values and Model, and the XMP packet only when
 // the EXIF data holds no capture time.
 ExifBlock ReadExifBlock(const QString &path, ExifWalkScope scope = ExifWalkScope::AllEntries);
 // The same search in a file the caller holds open, `size` bytes long, whose

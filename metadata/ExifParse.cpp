@@ -65,7 +65,7 @@ public:
         TiffDirectory dir = ParseTiffDirectory(m_data.bytes, m_data.tiffHeader + ifdOffset, m_data.littleEndian);
         for (const TiffEntry &e : dir.entries) {
             const bool needed = !gps && isNeeded(e.id, e.type);
-            if (m_scope == ExifWalkScope::TimeOnly && !(needed && IsCaptureTimeTag(e.id)))
+            if (m_scope == ExifWalkScope::TimeOnly && !(needed && IsTimeRoadTag(e.id)))
                 continue;
             ExifTag &tag = m_tags.emplace_back();
             tag.id = e.id;
@@ -266,6 +266,10 @@ ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags)
     if (!tag)
         return {};
     ExifCaptureStamp stamp;
+    for (const ExifTag &t : tags) {
+        if (t.id == ExifTagId::Model && t.type == 2 && !t.gps)
+            stamp.camera = t.text.trimmed();
+    }
     stamp.source = CaptureSourceOf(*tag);
     if (stamp.source != CaptureSource::Exif) {
         stamp.time = ParseXmpTime(tag->text)->captureTime();

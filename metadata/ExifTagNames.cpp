@@ -99,3 +99,8 @@ bool IsCaptureTimeTag(int32_t id)
     using namespace ExifTagId;
     return id == DateTimeOriginal || id == SubSecTimeOriginal || id == OffsetTimeOriginal || id == OffsetTime;
 }
+
+bool IsTimeRoadTag(int32_t id)
+{
+    return IsCaptureTimeTag(id) || id == ExifTagId::Model;
+}

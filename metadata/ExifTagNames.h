@@ -72,4 +72,7 @@ constexpr int32_t XmpCreateDate = 0x10006;
 // The entries that make up the capture time: DateTimeOriginal, its
 // fraction and the UTC offsets. Their texts are at most kCaptureTimeChars long.
 bool IsCaptureTimeTag(int32_t id);
+// The entries the capture time's road reads: those and the camera Model,
+// which undo tells photos by beside their time.
+bool IsTimeRoadTag(int32_t id);
 inline constexpr int64_t kCaptureTimeChars = 64;

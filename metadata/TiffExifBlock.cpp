@@ -57,7 +57,7 @@ int64_t shownBytes(const TiffEntry &e)
 {
     switch (e.type) {
     case 2:
-        return IsCaptureTimeTag(e.id) ? kCaptureTimeChars : kMaxValueSize;
+        return IsTimeRoadTag(e.id) ? kCaptureTimeChars : kMaxValueSize;
     case 5:
     case 7:
     case 10:
@@ -81,7 +81,7 @@ public:
         std::vector<std::pair<uint32_t, size_t>> order;
         for (size_t i = 0; i < placed.dir.entries.size(); ++i) {
             const TiffEntry &e = placed.dir.entries[i];
-            if (e.valueSize() > 4 && (!timeOnly || IsCaptureTimeTag(e.id)) && !placed.values.count(i))
+            if (e.valueSize() > 4 && (!timeOnly || IsTimeRoadTag(e.id)) && !placed.values.count(i))
                 order.emplace_back(e.field, i);
         }
         std::sort(order.begin(), order.end());

@@ -9,7 +9,7 @@
 // to (Exif, and GPS for the whole list), and the values their entries point
 // to, are read where they lie and assembled into one compact TIFF block with
 // the offsets rewritten, which ParseExif walks as it walks a JPEG's block.
-// With TimeOnly only the Exif directory and the time entries' values are read.
+// With TimeOnly only the Exif directory and the values of the time entries and Model are read.
 ExifBlock AssembleTiffExif(ByteSource &source, const TiffHeader &tiff, ExifWalkScope scope);
 // The same with the Exif directory taken from the IFD0 of a second TIFF
 // structure: Canon's CR3 keeps the two in separate blocks. IFD0 gets an

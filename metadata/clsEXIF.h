@@ -23,6 +23,7 @@ struct ExifCaptureStamp
     std::optional<CaptureTime> time;
     QString text;
     CaptureSource source = CaptureSource::Exif;
+    QString camera;  // the Model tag, read beside the time: undo tells photos by both
 };
 
 // One directory entry of IFD0, the Exif or the GPS directory, or a value a

@@ -5,28 +5,58 @@
 #include "rename/RenamePlan.h"
 #include "rename/ShotFiles.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <future>
 #include <iterator>
 #include <thread>
+#include <utility>
 
 namespace {
 
-// A file asked for with the other files of its shot and their companions.
-struct Unit
+// Files with their own times that lie this close form one shot.
+constexpr qint64 ShotSeconds = 2;
+
+// An image or video file of a group, with what reading it learnt.
+struct Member
 {
-    QString folder;
-    QStringList members;     // the asked-for file first, then its partners
+    QString name;
+    bool asked = false;
+    TimeRead read;
+    std::optional<CaptureTime> time;  // its own, shifted, when it has one
+};
+
+// One shot of a group: the indexes of its members with their own times (the
+// first names it), then the files that follow it.
+struct Shot
+{
+    std::vector<size_t> timed;
+    std::vector<size_t> followers;   // members without a time of their own
     QStringList companions;
-    RenameOutcome time;      // of the member whose time names the shot
-    QString timeMember;
-    std::optional<FileIdentity> timeIdentity; // that member's, read with its time
+    std::optional<RenameOutcome> stays;  // why none of it is renamed
     QString letters;
-    std::optional<RenameOutcome> decided;
+    bool asked = false;
+
+    // Moves, for bursts; a shot that stays has none of them.
+    const Member &lead(const std::vector<Member> &members) const { return members[timed.front()]; }
+};
+
+// The files of one folder whose names share a stem, letter case folded,
+// asked for by at least one job; split into shots once their times are read.
+struct Group
+{
+    QString folder;   // as the first job spelled it
+    QString canonical;
+    std::vector<Member> members;
+    QStringList companions;
+    std::optional<RenameOutcome> decided;  // a job known without a look
+    std::vector<Shot> shots;
+    QStringList ambiguous;  // companions that fit shots of different times
 };
 
 RenameReason SkipReasonOf(PlanKind kind)
@@ -40,6 +70,24 @@ RenameReason SkipReasonOf(PlanKind kind)
     return RenameReason::None;
 }
 
+bool Agree(const CaptureTime &a, const CaptureTime &b)
+{
+    return std::abs(QDateTime(a.date(), a.time(), Qt::UTC).secsTo(QDateTime(b.date(), b.time(), Qt::UTC)))
+        <= ShotSeconds;
+}
+
+PlannedFile Planned(RenameOutcome outcome, int unit)
+{
+    PlannedFile file;
+    file.outcome = std::move(outcome);
+    file.unit = unit;
+    return file;
+}
+
+// Where a file without a time of its own goes: a shot's index, or none.
+constexpr int NoShot = -1;
+constexpr int Ambiguous = -2;
+
 } // namespace
 
 class BatchPlanner::Planner
@@ -48,7 +96,7 @@ public:
     Planner(const std::vector<RenameJob> &jobs, const RenameOptions &options, const FolderEntryLists &listed)
         : batch_(options)
     {
-        units_.reserve(jobs.size());
+        groups_.reserve(jobs.size());
         for (const RenameJob &job : jobs)
             gather(job, listed);
     }
@@ -56,40 +104,44 @@ public:
     int fileCount() const
     {
         int count = 0;
-        for (const Unit &unit : units_)
-            count += unit.decided ? 1 : int(unit.members.size() + unit.companions.size());
+        for (const Group &group : groups_)
+            count += group.decided ? 1 : int(group.members.size() + group.companions.size());
         return count;
     }
 
-    // Each shot's time is read apart from the others', so the reads (an
+    // Each group's times are read apart from the others', so the reads (an
     // open, a read and a parse for each file: most of a batch's time) share
-    // the cores, a block of neighbouring files at a time; the shots are
+    // the cores, a block of neighbouring groups at a time; the groups are
     // decided in order as their times come in.
     void decide(const std::function<void(std::vector<PlannedFile> &&)> &take, const std::atomic<bool> &stop)
     {
         constexpr size_t Block = 256;
-        const size_t count = units_.size();
+        const size_t count = groups_.size();
         const unsigned threads = count < 2 * Block ? 1 : std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-        OrderedWork reads(count, Block, threads - 1, [this](size_t u) { readTime(units_[u]); }, stop);
-        if (batch_.options().burst && !batch_.options().frozenTime) {
+        OrderedWork reads(count, Block, threads - 1, [this](size_t g) { readTimes(groups_[g]); }, stop);
+        const bool bursts = batch_.options().burst && !batch_.options().frozenTime;
+        if (bursts) {
             reads.waitForAll();
+            for (Group &group : groups_)
+                formShots(group);
             letterBursts();
         }
-        for (size_t u = 0; u < count; ++u) {
-            reads.waitFor(u);
+        for (size_t g = 0; g < count; ++g) {
+            reads.waitFor(g);
             // A block passed over for the stop was never read.
             if (stop)
                 return;
-            std::vector<PlannedFile> files;
-            decide(units_[u], int(u), files);
-            take(std::move(files));
+            Group &group = groups_[g];
+            if (!bursts)
+                formShots(group);
+            hand(group, take);
         }
     }
 
 private:
-    const FolderShots &shotsOf(const QString &folder, const FolderEntryLists &listed)
+    const FolderShots &shotsOf(const QString &folder, const QString &canonical, const FolderEntryLists &listed)
     {
-        auto it = shots_.find(folder);
+        auto it = shots_.find(canonical);
         if (it == shots_.end()) {
             FileOpResult error;
             const auto known = listed.constFind(folder);
@@ -102,133 +154,322 @@ private:
                                     [&entries, shared] { return FolderShots(shared ? entries : QStringList()); });
             if (error.ok())
                 batch_.knowEntries(folder, entries);
-            it = shots_.insert(folder, shots.get());
+            it = shots_.insert(canonical, shots.get());
         }
         return it.value();
     }
 
-    static QString claimKey(const QString &folder, const QString &name)
-    {
-        return folder + u'\n' + FolderNames::key(name);
-    }
-
-    bool claim(const QString &folder, const QString &name)
-    {
-        const QString key = claimKey(folder, name);
-        if (claimed_.contains(key))
-            return false;
-        claimed_.insert(key);
-        return true;
-    }
-
     void gather(const RenameJob &job, const FolderEntryLists &listed)
     {
-        Unit unit;
-        unit.folder = job.folder;
         if (job.decided) {
-            unit.decided = job.decided;
-            units_.push_back(unit);
+            Group group;
+            group.decided = job.decided;
+            groups_.push_back(std::move(group));
             return;
         }
-        // Only shots of several files are remembered: a later job may be one of them.
-        if (!claimed_.isEmpty() && claimed_.contains(claimKey(job.folder, job.name)))
-            return;
-        unit.members << job.name;
         // The folder is listed at its first job, before any file of the batch can move.
-        const FolderShots &shots = shotsOf(job.folder, listed);
-        for (const QString &partner : shots.partnersOf(job.name)) {
-            if (claim(job.folder, partner))
-                unit.members << partner;
-        }
-        for (const QString &companion : shots.companionsOf(unit.members)) {
-            if (claim(job.folder, companion))
-                unit.companions << companion;
-        }
-        if (unit.members.size() > 1 || !unit.companions.isEmpty())
-            claim(job.folder, job.name);
-        units_.push_back(std::move(unit));
-    }
-
-    // The shot's time: the first still with a real time, else a video's.
-    void readTime(Unit &unit) const
-    {
-        if (unit.decided)
-            return;
-        const RenameOptions &options = batch_.options();
-        if (options.frozenTime) {
-            unit.time.oldPath = unit.folder + unit.members.first();
-            unit.time.time = options.frozenTime;
-            return;
-        }
-        // Stills first, each group in member order.
-        QStringList order = unit.members;
-        std::stable_partition(order.begin(), order.end(),
-                              [](const QString &member) { return !IsMovingPicture(member); });
-        for (const QString &member : order) {
-            TimeRead read = batch_.readTime(unit.folder, member);
-            const bool found = read.outcome.reason == RenameReason::None;
-            if (found || member == order.first()) {
-                unit.time = std::move(read.outcome);
-                unit.timeMember = member;
-                unit.timeIdentity = read.identity;
+        const QString canonical = batch_.canonicalOf(job.folder);
+        const FolderShots &shots = shotsOf(job.folder, canonical, listed);
+        const QStringList files = shots.filesLike(job.name);
+        QStringList companions = shots.companionsOf(files);
+        // A group of several files is known by its first: a later job may be
+        // one of its files. Most photos stand alone.
+        QString key;
+        if (files.size() > 1 || !companions.isEmpty()) {
+            key = canonical + u'\n' + files.first();
+            if (const auto known = groupOf_.constFind(key); known != groupOf_.constEnd()) {
+                for (Member &member : groups_[known.value()].members)
+                    member.asked = member.asked || member.name == job.name;
+                return;
             }
-            if (found)
-                break;
+            groupOf_.insert(key, groups_.size());
         }
-        if (unit.time.reason == RenameReason::None && options.shiftSeconds != 0) {
-            if (const std::optional<CaptureTime> shifted = unit.time.time->shifted(options.shiftSeconds))
-                unit.time.time = shifted;
-            else
-                unit.time.reason = RenameReason::ShiftOutOfRange;
+        Group group;
+        group.folder = job.folder;
+        group.canonical = canonical;
+        for (const QString &file : files)
+            group.members.push_back({file, file == job.name, {}, {}});
+        group.companions = std::move(companions);
+        groups_.push_back(std::move(group));
+    }
+
+    void readTimes(Group &group) const
+    {
+        if (group.decided || batch_.options().frozenTime)
+            return;
+        for (Member &member : group.members) {
+            member.read = ReadCaptureTime(group.folder, member.name);
+            RenameOutcome &outcome = member.read.outcome;
+            if (outcome.reason != RenameReason::None || batch_.options().shiftSeconds == 0) {
+                member.time = outcome.time;
+                continue;
+            }
+            member.time = outcome.time->shifted(batch_.options().shiftSeconds);
+            if (!member.time)
+                outcome.reason = RenameReason::ShiftOutOfRange;
         }
     }
 
-    // Shots of one folder and second, in list order, get letters in capture order.
+    static bool Timed(const Member &member) { return member.read.outcome.reason == RenameReason::None; }
+    // A file that has no time to name it, but may follow a shot.
+    static bool Timeless(const Member &member)
+    {
+        const RenameReason reason = member.read.outcome.reason;
+        return reason == RenameReason::NoExifTime || reason == RenameReason::BadExifTime;
+    }
+
+    void formShots(Group &group) const
+    {
+        if (group.decided)
+            return;
+        std::vector<Member> &members = group.members;
+        if (batch_.options().frozenTime) {
+            Shot shot;
+            for (size_t m = 0; m < members.size(); ++m) {
+                members[m].time = batch_.options().frozenTime;
+                shot.timed.push_back(m);
+                shot.asked = shot.asked || members[m].asked;
+            }
+            shot.companions = group.companions;
+            group.shots.push_back(std::move(shot));
+            return;
+        }
+        // Stills before videos, then by name: whichever file is asked for,
+        // the same one names the shot.
+        std::vector<size_t> order;
+        for (size_t m = 0; m < members.size(); ++m) {
+            if (Timed(members[m]))
+                order.push_back(m);
+        }
+        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            const bool videoA = IsMovingPicture(members[a].name), videoB = IsMovingPicture(members[b].name);
+            return videoA != videoB ? videoB : members[a].name < members[b].name;
+        });
+        std::vector<int> shotOf(members.size(), NoShot);
+        for (const size_t anchor : order) {
+            if (shotOf[anchor] != NoShot)
+                continue;
+            Shot shot;
+            for (const size_t m : order) {
+                if (shotOf[m] == NoShot && Agree(*members[anchor].read.outcome.time, *members[m].read.outcome.time)) {
+                    shotOf[m] = int(group.shots.size());
+                    shot.timed.push_back(m);
+                }
+            }
+            group.shots.push_back(std::move(shot));
+        }
+        for (size_t m = 0; m < members.size(); ++m) {
+            if (shotOf[m] != NoShot)
+                continue;
+            const int target = Timeless(members[m]) ? followedShot(group, shotOf, NameStem(members[m].name)) : NoShot;
+            if (target >= 0) {
+                group.shots[size_t(target)].followers.push_back(m);
+                continue;
+            }
+            // Alone, and staying: a time out of range, a file that cannot be
+            // read, or nothing to follow.
+            Shot alone;
+            alone.stays = members[m].read.outcome;
+            alone.followers.push_back(m);
+            group.shots.push_back(std::move(alone));
+        }
+        for (const QString &companion : group.companions) {
+            const int target = companionShot(group, shotOf, companion);
+            if (target >= 0)
+                group.shots[size_t(target)].companions << companion;
+            else if (target == Ambiguous)
+                group.ambiguous << companion;
+        }
+        for (Shot &shot : group.shots) {
+            for (const size_t m : shot.timed)
+                shot.asked = shot.asked || members[m].asked;
+            for (const size_t m : shot.followers)
+                shot.asked = shot.asked || members[m].asked;
+        }
+    }
+
+    // The shot that a file named `stem` plus an extension follows: the one
+    // shot of the timed files of that stem, else the RAW's.
+    static int followedShot(const Group &group, const std::vector<int> &shotOf, const QString &stem)
+    {
+        std::vector<size_t> candidates;
+        QString spelling;
+        bool oneSpelling = true;
+        for (size_t m = 0; m < group.members.size(); ++m) {
+            const QString memberStem = NameStem(group.members[m].name);
+            if (shotOf[m] < 0 || FolderNames::key(memberStem) != FolderNames::key(stem))
+                continue;
+            oneSpelling = oneSpelling && (spelling.isEmpty() || spelling == memberStem);
+            spelling = memberStem;
+            candidates.push_back(m);
+        }
+        // The exact spelling first; a folded one only where it is the only one.
+        const auto exact = std::count_if(candidates.begin(), candidates.end(),
+                                         [&](size_t m) { return NameStem(group.members[m].name) == stem; });
+        if (exact > 0)
+            std::erase_if(candidates, [&](size_t m) { return NameStem(group.members[m].name) != stem; });
+        else if (!oneSpelling)
+            return Ambiguous;
+        const auto commonShot = [&](const std::vector<size_t> &files) {
+            const bool one = !files.empty() && std::all_of(files.begin(), files.end(),
+                                                            [&](size_t m) { return shotOf[m] == shotOf[files[0]]; });
+            return one ? shotOf[files[0]] : Ambiguous;
+        };
+        if (candidates.empty())
+            return NoShot;
+        if (const int shot = commonShot(candidates); shot >= 0)
+            return shot;
+        std::erase_if(candidates, [&](size_t m) { return !IsRawName(group.members[m].name); });
+        return commonShot(candidates);
+    }
+
+    // A companion follows the file whose full name it carries (IMG_1.CR2.xmp),
+    // else the files of its stem (IMG_1.xmp).
+    static int companionShot(const Group &group, const std::vector<int> &shotOf, const QString &companion)
+    {
+        const QString stem = NameStem(companion);
+        std::optional<size_t> exact, folded;
+        int foldings = 0;
+        for (size_t m = 0; m < group.members.size(); ++m) {
+            if (group.members[m].name == stem)
+                exact = m;
+            else if (FolderNames::key(group.members[m].name) == FolderNames::key(stem) && foldings++ == 0)
+                folded = m;
+        }
+        if (!exact && foldings > 1)
+            return Ambiguous;
+        const std::optional<size_t> named = exact ? exact : folded;
+        if (!named)
+            return followedShot(group, shotOf, stem);
+        if (shotOf[*named] >= 0)
+            return shotOf[*named];
+        return Timeless(group.members[*named]) ? followedShot(group, shotOf, NameStem(group.members[*named].name))
+                                               : NoShot;
+    }
+
+    // Shots of one folder and second, in list order, get letters in capture
+    // order. A shot already named with its second and letters keeps them;
+    // the others take free letters.
     void letterBursts()
     {
-        QHash<QString, std::vector<int>> seconds;
+        QHash<QString, std::vector<std::pair<Group *, Shot *>>> seconds;
         std::vector<QString> order;
-        for (int u = 0; u < int(units_.size()); ++u) {
-            const Unit &unit = units_[size_t(u)];
-            if (unit.decided || unit.time.reason != RenameReason::None)
-                continue;
-            const QString key = unit.folder + u'\n' + unit.time.time->nameStem();
-            if (!seconds.contains(key))
-                order.push_back(key);
-            seconds[key].push_back(u);
+        for (Group &group : groups_) {
+            for (Shot &shot : group.shots) {
+                if (shot.stays || shot.timed.empty())
+                    continue;
+                const QString key = group.canonical + u'\n' + shot.lead(group.members).time->nameStem();
+                if (!seconds.contains(key))
+                    order.push_back(key);
+                seconds[key].push_back({&group, &shot});
+            }
         }
         for (const QString &key : order) {
-            const std::vector<int> &burst = seconds.value(key);
+            const auto &burst = seconds[key];
             if (burst.size() < 2)
                 continue;
             QStringList subSeconds;
-            for (int u : burst)
-                subSeconds << units_[size_t(u)].time.time->subSeconds();
-            const std::vector<int> captured = CaptureOrder(subSeconds);
-            for (int i = 0; i < int(captured.size()); ++i)
-                units_[size_t(burst[size_t(captured[size_t(i)])])].letters =
-                    BurstLetters(i, int(captured.size()));
+            for (const auto &[group, shot] : burst)
+                subSeconds << shot->lead(group->members).time->subSeconds();
+            QSet<QString> used;
+            for (const auto &[group, shot] : burst) {
+                shot->letters = LettersOf(shot->lead(group->members));
+                used.insert(shot->letters);
+            }
+            FileOpResult error;
+            const int width = int(BurstLetters(0, int(burst.size())).size());
+            int next = 0;
+            for (const int index : CaptureOrder(subSeconds)) {
+                const auto &[group, shot] = burst[size_t(index)];
+                if (!shot->letters.isEmpty())
+                    continue;
+                const Member &lead = shot->lead(group->members);
+                const FolderNames *names = batch_.namesOf(group->folder, error);
+                const QString stem = lead.time->nameStem();
+                // Past the last letters the shot goes without and meets its name taken.
+                for (QString letters; !(letters = LettersOfWidth(next, width)).isEmpty(); ++next) {
+                    if (used.contains(letters) || (names && names->contains(stem + letters + RenamedExtension(lead.name))))
+                        continue;
+                    shot->letters = letters;
+                    used.insert(letters);
+                    break;
+                }
+            }
         }
     }
 
-    void decide(const Unit &unit, int number, std::vector<PlannedFile> &files)
+    // The letters a burst's file already bears after its second, or none.
+    static QString LettersOf(const Member &lead)
     {
-        const auto add = [&](RenameOutcome outcome, bool companion) {
-            outcome.companion = companion;
-            files.push_back({std::move(outcome), number, std::nullopt});
-        };
-        if (unit.decided) {
-            add(*unit.decided, false);
+        const QString stem = NameStem(lead.name);
+        const QString base = lead.time->nameStem();
+        if (!stem.startsWith(base) || stem.size() == base.size() || stem.size() > base.size() + 3)
+            return {};
+        const QString letters = stem.mid(base.size());
+        const bool lower = std::all_of(letters.begin(), letters.end(), [](QChar c) { return c >= u'a' && c <= u'z'; });
+        return lower ? letters : QString();
+    }
+
+    void hand(const Group &group, const std::function<void(std::vector<PlannedFile> &&)> &take)
+    {
+        if (group.decided) {
+            std::vector<PlannedFile> files;
+            files.push_back(Planned(*group.decided, units_++));
+            take(std::move(files));
             return;
         }
+        QStringList ambiguous = group.ambiguous;
+        for (const Shot &shot : group.shots) {
+            if (!shot.asked)
+                continue;
+            const int unit = units_++;
+            std::vector<PlannedFile> files;
+            decideShot(group, shot, unit, files);
+            // Reported with the first shot, and left where they are.
+            for (const QString &companion : std::exchange(ambiguous, {})) {
+                RenameOutcome outcome;
+                outcome.oldPath = group.folder + companion;
+                outcome.reason = RenameReason::CompanionAmbiguous;
+                outcome.companion = true;
+                files.push_back(Planned(outcome, unit));
+            }
+            take(std::move(files));
+        }
+    }
+
+    void decideShot(const Group &group, const Shot &shot, int unit, std::vector<PlannedFile> &files)
+    {
+        const auto add = [&](RenameOutcome outcome, const Member *member) {
+            outcome.companion = member == nullptr;
+            PlannedFile file = Planned(std::move(outcome), unit);
+            if (member) {
+                file.identity = member->read.identity;
+                file.captured = member->read.outcome.time;
+                file.camera = member->read.camera;
+            }
+            files.push_back(std::move(file));
+        };
+        std::vector<const Member *> movers;
+        for (const size_t m : shot.timed)
+            movers.push_back(&group.members[m]);
+        for (const size_t m : shot.followers)
+            movers.push_back(&group.members[m]);
         const auto stays = [&](RenameOutcome reasonOf) {
-            for (const QString &member : unit.members + unit.companions) {
-                reasonOf.oldPath = unit.folder + member;
-                add(reasonOf, unit.companions.contains(member));
+            for (const Member *member : movers) {
+                reasonOf.oldPath = group.folder + member->name;
+                add(reasonOf, member);
+            }
+            for (const QString &companion : shot.companions) {
+                reasonOf.oldPath = group.folder + companion;
+                add(reasonOf, nullptr);
             }
         };
+        if (shot.stays) {
+            stays(*shot.stays);
+            return;
+        }
         FileOpResult folderError;
-        FolderNames *names = batch_.namesOf(unit.folder, folderError);
+        FolderNames *names = batch_.namesOf(group.folder, folderError);
         if (!names) {
             RenameOutcome failed;
             failed.status = RenameStatus::Failed;
@@ -237,18 +478,14 @@ private:
             stays(failed);
             return;
         }
-        if (unit.time.reason != RenameReason::None) {
-            stays(unit.time);
-            return;
-        }
 
-        // The first member decides the base name; the others follow it. Each
+        // The first file decides the base name; the others follow it. Each
         // name is held while the rest are decided, so two files of the shot
         // (IMG_1.jpg, IMG_1.jpeg) cannot both take one name.
-        const QString &lead = unit.members.first();
+        const Member &lead = *movers.front();
         const PlannedName leadName = batch_.options().frozenTime
-            ? PlanByFrozenTime(lead, *unit.time.time, *names)
-            : PlanByOwnTime(lead, *unit.time.time, *names, unit.letters);
+            ? PlanByFrozenTime(lead.name, *lead.time, *names)
+            : PlanByOwnTime(lead.name, *lead.time, *names, shot.letters);
         const QString base = NameStem(leadName.newName);
         std::vector<std::pair<QString, PlannedName>> targets;
         const auto hold = [&](const QString &name, const PlannedName &planned) {
@@ -256,15 +493,19 @@ private:
             if (planned.kind == PlanKind::Rename)
                 names->renamed(name, planned.newName);
         };
-        hold(lead, leadName);
-        for (const QString &member : unit.members.mid(1))
-            hold(member, Decide(member, base + RenamedExtension(member), *names));
-        for (const QString &companion : unit.companions) {
+        hold(lead.name, leadName);
+        for (size_t i = 1; i < movers.size(); ++i)
+            hold(movers[i]->name, Decide(movers[i]->name, base + RenamedExtension(movers[i]->name), *names));
+        for (const QString &companion : shot.companions) {
+            // After the file whose full name it carries, the exact spelling first.
             const QString stem = NameStem(companion);
             QString newStem = base;
-            for (const auto &[member, planned] : targets) {
-                if (FolderNames::key(member) == FolderNames::key(stem))
-                    newStem = planned.newName;
+            for (size_t i = 0; i < movers.size(); ++i) {
+                const bool exact = movers[i]->name == stem;
+                if (exact || (newStem == base && FolderNames::key(movers[i]->name) == FolderNames::key(stem)))
+                    newStem = targets[i].second.newName;
+                if (exact)
+                    break;
             }
             hold(companion, Decide(companion, newStem + companion.mid(stem.size()).toLower(), *names));
         }
@@ -272,28 +513,30 @@ private:
         const auto blocking = std::find_if(targets.begin(), targets.end(), [](const auto &target) {
             return target.second.kind == PlanKind::NameTaken || target.second.kind == PlanKind::LettersTaken;
         });
-        for (const auto &[name, planned] : targets) {
+        for (size_t i = 0; i < targets.size(); ++i) {
+            const auto &[name, planned] = targets[i];
+            const Member *member = i < movers.size() ? movers[i] : nullptr;
             RenameOutcome outcome;
-            outcome.oldPath = unit.folder + name;
-            outcome.time = unit.time.time;
+            outcome.oldPath = group.folder + name;
+            // Each file's times become its own time; a file without one takes the shot's.
+            outcome.time = member && member->time ? member->time : lead.time;
             const bool blocked = blocking != targets.end();
             const PlannedName &verdict = blocked ? blocking->second : planned;
-            outcome.newPath = unit.folder + verdict.newName;
+            outcome.newPath = group.folder + verdict.newName;
             outcome.reason = SkipReasonOf(verdict.kind);
             if (blocked && planned.kind == PlanKind::Rename)
                 names->renamed(planned.newName, name);
             else if (verdict.kind == PlanKind::Rename)
                 outcome.status = RenameStatus::Renamed;
-            add(outcome, unit.companions.contains(name));
-            if (name == unit.timeMember)
-                files.back().identity = unit.timeIdentity;
+            add(outcome, member);
         }
     }
 
     BatchRename batch_;
-    QHash<QString, FolderShots> shots_;
-    QSet<QString> claimed_;
-    std::vector<Unit> units_;
+    QHash<QString, FolderShots> shots_;     // by canonical folder
+    QHash<QString, size_t> groupOf_;        // canonical folder and first file -> group
+    std::vector<Group> groups_;
+    int units_ = 0;
 };
 
 BatchPlanner::BatchPlanner(const std::vector<RenameJob> &jobs, const RenameOptions &options,

@@ -18,9 +18,17 @@ struct PlannedFile
     // The files of one shot and their companions share a number; they move
     // together or not at all.
     int unit = 0;
-    // Read with the capture time, so that the journal need not open the
-    // file again; checked against the file before it is recorded.
+    // Read with the capture time, so that the journal need not look at the
+    // file again.
     std::optional<FileIdentity> identity;
+    // The capture time the file holds (unshifted) and its camera model,
+    // which tell the photo at undo after an edit.
+    std::optional<CaptureTime> captured;
+    QString camera;
+    // Set while the batch is carried out: the folder as the journal has it,
+    // and whether the times asked for are the file's already.
+    QString absoluteFolder;
+    bool timesHeld = false;
 };
 
 // The whole batch, decided before anything moves: what the preview shows,
@@ -35,6 +43,18 @@ struct BatchPlan
 // Reads every job's capture time and decides every name: bursts, the clock
 // offset, shots and companions, names taken on disk or by an earlier file
 // of the plan. Changes nothing on disk.
+//
+// Image and video files of one folder whose names differ only in the
+// extension (or its letter case) form one shot when their own times agree
+// within 2 seconds (a live photo's video may differ by one); each other one
+// is named by its own time. The shot is named after its first still in name
+// order, else its first video. Files without a time of their own follow the
+// shot of the file whose name they carry: NAME.EXT.xmp that of NAME.EXT, a
+// bare NAME.xmp (or a NAME.tif without EXIF) the one shot of NAME's files,
+// or the RAW's where the stills disagree; the exact name counts first,
+// letter case is folded only where that leaves no doubt. A shot is planned
+// when one of its files was asked for; every file asked for gets one
+// outcome.
 BatchPlan PlanBatch(const std::vector<RenameJob> &jobs, const RenameOptions &options);
 
 // Every entry of a folder, by the folder as the jobs name it.

@@ -59,15 +59,18 @@ void BatchRename::setTimes(RenameOutcome &outcome, const QString &path) const
         outcome.system = {errno};
 }
 
-TimeRead BatchRename::readTime(const QString &folder, const QString &name) const
+TimeRead ReadCaptureTime(const QString &folder, const QString &name)
 {
     TimeRead read;
     RenameOutcome &outcome = read.outcome;
     outcome.oldPath = folder + name;
     const RegularFile file(outcome.oldPath);
     std::optional<QByteArray> head;
+    bool hashed = false;
     if (file.fd() >= 0) {
-        head = ReadAt(file.fd(), 0, std::min<int64_t>(file.status().st_size, kIdentityHeadBytes));
+        hashed = !InodeNumbersLast(file.status(), file.fd());
+        const int64_t wanted = hashed ? kIdentityHeadBytes : 4096;
+        head = ReadAt(file.fd(), 0, std::min<int64_t>(file.status().st_size, wanted));
         if (!head)
             outcome.system = {errno};
     } else {
@@ -83,16 +86,18 @@ TimeRead BatchRename::readTime(const QString &folder, const QString &name) const
         }
         return read;
     }
-    read.identity = IdentityOf(file.status(), *head);
-    const ExifCaptureStamp stamp = clsEXIF::CaptureStampOf(file.fd(), file.status().st_size, std::move(*head));
+    read.identity = IdentityOf(file.status(), hashed ? std::optional<QByteArrayView>(*head) : std::nullopt);
+    ExifCaptureStamp stamp = clsEXIF::CaptureStampOf(file.fd(), file.status().st_size, std::move(*head));
     outcome.time = stamp.time;
     outcome.timeText = stamp.text;
+    read.camera = std::move(stamp.camera);
     if (!stamp.time)
         outcome.reason = stamp.text.isEmpty() ? RenameReason::NoExifTime : RenameReason::BadExifTime;
     return read;
 }
 
-void BatchRename::carryOut(RenameOutcome &outcome, bool stampTimes) const
+void BatchRename::carryOut(RenameOutcome &outcome, bool stampTimes,
+                           const std::function<FileOpResult()> &beforeLink) const
 {
     const bool stamp = stampTimes && options_.fileTimes && !options_.dryRun;
     if (outcome.status != RenameStatus::Renamed) {
@@ -111,7 +116,7 @@ void BatchRename::carryOut(RenameOutcome &outcome, bool stampTimes) const
             return;
         }
     } else {
-        outcome.system = SafeRename(outcome.oldPath, outcome.newPath);
+        outcome.system = SafeRename(outcome.oldPath, outcome.newPath, beforeLink);
         if (!outcome.system.ok()) {
             outcome.status = RenameStatus::Failed;
             outcome.reason = RenameReason::RenameRefused;

@@ -41,6 +41,7 @@ enum class RenameReason {
     ShiftOutOfRange, // skipped: the clock offset takes the time out of the years 1 to 9999
     AlreadyNamed,   // skipped: the file already bears its new name
     NameTaken,      // skipped: another entry holds the new name
+    CompanionAmbiguous, // skipped: a companion whose name fits photos of different times
     LettersTaken,   // skipped: frozen mode found all 26 letters taken
     Unreadable,     // failed: the file could not be read
     Missing,        // failed: no such file or folder
@@ -72,13 +73,21 @@ struct RenameOutcome
     bool timesNotSet() const { return timeResult != FileTimeResult::Set; }
 };
 
-// What reading a file's capture time learnt: the outcome so far and the
-// file's identity from the same open.
+// What reading a file's capture time learnt: the outcome so far (its
+// `time` as the file holds it), the camera model beside it, and the file's
+// identity from the same open.
 struct TimeRead
 {
     RenameOutcome outcome;
+    QString camera;
     std::optional<FileIdentity> identity;
 };
+
+// The capture time of the file in the outcome's `time`, or the file
+// skipped or failed with the reason it has none; one open and a read of
+// its first 4 KiB (64 KiB where the identity needs the head's hash), more
+// only where the EXIF directory lies beyond.
+TimeRead ReadCaptureTime(const QString &folder, const QString &name);
 
 struct RenameJob
 {
@@ -103,18 +112,17 @@ public:
     // Takes the folder's entries, listed by the caller just now, as its names.
     void knowEntries(const QString &folder, const QStringList &entries);
 
-    // The capture time of the file in the outcome's `time`, or the file
-    // skipped or failed with the reason it has none; one open and one read
-    // for the time and the identity. The caller has picked the file list's
-    // image types.
-    TimeRead readTime(const QString &folder, const QString &name) const;
-
     // Renames a file planned Renamed (not in a dry run); a refusal makes it
-    // Failed. With `stampTimes` and the option, then sets its times.
-    void carryOut(RenameOutcome &outcome, bool stampTimes) const;
+    // Failed. With `stampTimes` and the option, then sets its times (also of
+    // a file already so named). `beforeLink` as for SafeRename.
+    void carryOut(RenameOutcome &outcome, bool stampTimes,
+                  const std::function<FileOpResult()> &beforeLink = {}) const;
+
+    // The folder's path with links resolved, so that two spellings of one
+    // folder are one.
+    const QString &canonicalOf(const QString &folder);
 
 private:
-    const QString &canonicalOf(const QString &folder);
     void setTimes(RenameOutcome &outcome, const QString &path) const;
 
     RenameOptions options_;

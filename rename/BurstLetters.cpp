@@ -41,8 +41,13 @@ QString BurstLetters(int index, int count)
     int width = 1;
     for (int capacity = 26; capacity < count; capacity *= 26)
         ++width;
+    return LettersOfWidth(index, width);
+}
+
+QString LettersOfWidth(int index, int width)
+{
     QString letters(width, u'a');
     for (int i = width - 1; i >= 0; --i, index /= 26)
         letters[i] = QChar(char16_t(u'a' + index % 26));
-    return letters;
+    return index == 0 ? letters : QString();
 }

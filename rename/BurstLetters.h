@@ -16,3 +16,7 @@ std::vector<int> CaptureOrder(const QStringList &subSeconds);
 // "z" for up to 26, then two letters for all ("aa", "ab", ... "az", "ba"),
 // three beyond 676, so that names sort in capture order.
 QString BurstLetters(int index, int count);
+
+// The `index`-th letters (from 0) of `width` letters: "a" to "z", "aa" to
+// "zz" ...; empty past the last.
+QString LettersOfWidth(int index, int width);

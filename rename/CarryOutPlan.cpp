@@ -2,6 +2,7 @@
 
 #include "rename/BlockingQueue.h"
 #include "rename/RenameJournal.h"
+#include "services/Paths.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -57,7 +58,7 @@ public:
             }
         }
         journalThread.join();
-        journal_.finish();
+        journal_.finish(changed_);
         return std::move(outcomes_);
     }
 
@@ -75,13 +76,6 @@ private:
 
     bool journaling() const { return !options_.dryRun; }
 
-    bool changes(const PlannedFile &file) const
-    {
-        return file.outcome.status == RenameStatus::Renamed
-            || (file.outcome.reason == RenameReason::AlreadyNamed && !file.outcome.companion
-                && options_.fileTimes);
-    }
-
     // Its times are set to its capture time.
     bool stamps(const PlannedFile &file) const { return options_.fileTimes && !file.outcome.companion; }
 
@@ -92,7 +86,8 @@ private:
             for (Unit &unit : *shots) {
                 if (stopped_)
                     break;
-                chunk.push_back(journalUnit(std::move(unit)));
+                journalUnit(unit);
+                chunk.push_back(std::move(unit));
                 if (journal_.due() || chunk.size() >= ChunkUnits)
                     publish(chunk);
             }
@@ -113,35 +108,61 @@ private:
         chunk.clear();
     }
 
-    // The shot with its intents written to the journal's pending chunk; a
-    // file that cannot be identified keeps its whole shot where it is.
-    Unit journalUnit(Unit unit)
+    // Writes the intents of the shot's files that change to the journal's
+    // pending chunk; a file that cannot be identified keeps its whole shot
+    // where it is, and so does a folder whose path no text can hold.
+    void journalUnit(Unit &unit)
     {
         std::vector<JournalIntent> intents;
         for (PlannedFile &file : unit) {
-            if (!changes(file))
+            const RenameOutcome &outcome = file.outcome;
+            const bool renamed = outcome.status == RenameStatus::Renamed;
+            if (!renamed && (outcome.reason != RenameReason::AlreadyNamed || !stamps(file)))
                 continue;
-            FileOpResult error;
-            const auto identity = file.identity ? CurrentIdentity(*file.identity, file.outcome.oldPath, error)
-                                                : ReadFileIdentity(file.outcome.oldPath, true, error);
-            if (!identity) {
-                failUnit(unit, file.outcome.oldPath, RenameReason::Unreadable, error);
-                return unit;
-            }
-            const QString &oldPath = file.outcome.oldPath;
+            const QString &oldPath = outcome.oldPath;
             const qsizetype slash = oldPath.lastIndexOf(u'/');
-            const QString newPath = file.outcome.newPath.isEmpty() ? oldPath : file.outcome.newPath;
+            file.absoluteFolder = absoluteFolder(oldPath.left(slash + 1));
+            if (file.absoluteFolder.contains(QChar::ReplacementCharacter)) {
+                failUnit(unit, oldPath, RenameReason::NameNotUtf8, {});
+                return;
+            }
+            // The identity read with the capture time stands: a file changed
+            // since is told at undo by its capture time and camera.
+            FileOpResult error;
+            std::optional<FileIdentity> identity = file.identity;
+            if (!identity && outcome.companion) {
+                identity = ReadFileIdentity(oldPath, error);
+            } else if (!identity) {
+                // Not read while planned (frozen mode): read now what tells the photo after an edit.
+                TimeRead read = ReadCaptureTime(oldPath.left(slash + 1), oldPath.mid(slash + 1));
+                identity = read.identity;
+                error = read.outcome.system;
+                file.captured = read.outcome.time;
+                file.camera = read.camera;
+            }
+            if (!identity) {
+                failUnit(unit, oldPath, RenameReason::Unreadable, error);
+                return;
+            }
             // 0 stands for no stamp: the epoch itself is recorded a nanosecond
             // later, within the two seconds undo allows.
             const int64_t stamped = stamps(file)
-                ? std::max<int64_t>(1, NanosecondsOf(file.outcome.time->instant().time_since_epoch().count()))
+                ? std::max<int64_t>(1, NanosecondsOf(outcome.time->instant().time_since_epoch().count()))
                 : 0;
-            intents.push_back({absoluteFolder(oldPath.left(slash + 1)), oldPath.mid(slash + 1),
-                               newPath.mid(slash + 1), *identity, stamped});
+            // A file that bears its name and its time already changes nothing;
+            // where the head is hashed (FAT and its like) a time is kept in
+            // 2-second steps.
+            file.timesHeld = !renamed
+                && (identity->modifiedNs == stamped
+                    || (identity->headHash != 0 && WithinTwoSeconds(identity->modifiedNs, stamped)));
+            if (file.timesHeld)
+                continue;
+            const QString newPath = outcome.newPath.isEmpty() ? oldPath : outcome.newPath;
+            intents.push_back({file.absoluteFolder, oldPath.mid(slash + 1), newPath.mid(slash + 1), file.unit,
+                               *identity, stamped, file.captured, file.camera});
         }
         for (const JournalIntent &intent : intents)
             journal_.add(intent);
-        return unit;
     }
 
     static void failUnit(std::vector<PlannedFile> &unit, const QString &culprit, RenameReason reason,
@@ -156,11 +177,23 @@ private:
         }
     }
 
+    // The journal notes a link fallback's link before it is made; the names
+    // are made only then, for the fallback is rare.
+    std::function<FileOpResult()> noteLink(const PlannedFile &file, const QString &from, const QString &to)
+    {
+        if (!journaling())
+            return {};
+        return [this, &file, &from, &to] {
+            return journal_.noteLink({file.absoluteFolder, FileNamePart(from), FileNamePart(to)});
+        };
+    }
+
     void carryOutUnit(std::vector<PlannedFile> &unit)
     {
         for (size_t i = 0; i < unit.size(); ++i) {
             RenameOutcome &outcome = unit[i].outcome;
-            batch_.carryOut(outcome, !outcome.companion);
+            batch_.carryOut(outcome, !outcome.companion && !unit[i].timesHeld,
+                            noteLink(unit[i], outcome.oldPath, outcome.newPath));
             if (outcome.reason != RenameReason::RenameRefused)
                 continue;
             // Put back what already moved, so the shot stays whole: the
@@ -168,7 +201,8 @@ private:
             for (size_t j = 0; j < unit.size(); ++j) {
                 RenameOutcome &other = unit[j].outcome;
                 if (j == i || other.status != RenameStatus::Renamed
-                    || (j < i && !SafeRename(other.newPath, other.oldPath).ok()))
+                    || (j < i && !SafeRename(other.newPath, other.oldPath,
+                                             noteLink(unit[j], other.newPath, other.oldPath)).ok()))
                     continue;
                 other.status = RenameStatus::Failed;
                 other.reason = RenameReason::RenameRefused;
@@ -177,6 +211,10 @@ private:
             break;
         }
         for (PlannedFile &file : unit) {
+            const RenameOutcome &outcome = file.outcome;
+            const bool stamped = outcome.reason == RenameReason::AlreadyNamed && stamps(file) && !file.timesHeld
+                && outcome.timeResult == FileTimeResult::Set;
+            changed_ += outcome.status == RenameStatus::Renamed || stamped;
             outcomes_.push_back(std::move(file.outcome));
             if (progress_ && !progress_(outcomes_.back(), int(outcomes_.size()), total_))
                 stopped_ = true;
@@ -189,12 +227,14 @@ private:
     ShotQueue &shots_;
     const RenameProgress &progress_;
     BatchRename batch_;
-    // Written by the journal thread only, until it has ended.
+    // Written by the journal thread only, until it has ended; the renaming
+    // thread only notes links in it.
     JournalWriter journal_{JournalKind::Rename};
     QHash<QString, QString> absolute_;
     ShotQueue ready_;
     // The renaming thread's.
     std::vector<RenameOutcome> outcomes_;
+    int changed_ = 0;
     std::atomic<bool> stopped_ = false;
 };
 

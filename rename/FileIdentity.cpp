@@ -3,12 +3,16 @@
 #include "services/RegularFile.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <xxhash.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <limits>
+#include <linux/magic.h>
+#include <mutex>
+#include <sys/vfs.h>
 
 namespace {
 
@@ -19,14 +23,41 @@ FileIdentity UnhashedIdentityOf(const struct stat &status)
             NanosecondsOf(status.st_mtim.tv_sec, status.st_mtim.tv_nsec), 0};
 }
 
-// True when two times in nanoseconds lie at most 2 seconds apart; their
-// difference may not fit 64 bits.
-bool WithinTwoSeconds(int64_t a, int64_t b)
+bool LastingInodes(decltype(statfs::f_type) type)
 {
-    return (a > b ? uint64_t(a) - uint64_t(b) : uint64_t(b) - uint64_t(a)) <= 2000000000u;
+    constexpr decltype(type) ZfsMagic = 0x2FC12FC1, BcachefsMagic = 0xCA451A4E;
+    switch (type) {
+    case EXT4_SUPER_MAGIC: // ext2 and ext3 too
+    case BTRFS_SUPER_MAGIC:
+    case XFS_SUPER_MAGIC:
+    case TMPFS_MAGIC:
+    case F2FS_SUPER_MAGIC:
+    case ZfsMagic:
+    case BcachefsMagic:
+    case OVERLAYFS_SUPER_MAGIC:
+    case NFS_SUPER_MAGIC: return true;
+    default: return false;  // FAT, exFAT, FUSE, SMB and the rest: numbers may be made up per mount
+    }
 }
 
 } // namespace
+
+bool InodeNumbersLast(const struct stat &status, int fd)
+{
+    static std::mutex mutex;
+    static QHash<dev_t, bool> known;
+    {
+        const std::lock_guard lock(mutex);
+        const auto it = known.constFind(status.st_dev);
+        if (it != known.constEnd())
+            return it.value();
+    }
+    struct statfs fs {};
+    const bool lasting = ::fstatfs(fd, &fs) == 0 && LastingInodes(fs.f_type);
+    const std::lock_guard lock(mutex);
+    known.insert(status.st_dev, lasting);
+    return lasting;
+}
 
 int64_t NanosecondsOf(int64_t seconds, int64_t nanoseconds)
 {
@@ -39,74 +70,69 @@ int64_t NanosecondsOf(int64_t seconds, int64_t nanoseconds)
     return seconds * Giga + nanoseconds;
 }
 
-FileIdentity IdentityOf(const struct stat &status, QByteArrayView head)
+bool WithinTwoSeconds(int64_t a, int64_t b)
+{
+    // Their difference may not fit 64 bits.
+    return (a > b ? uint64_t(a) - uint64_t(b) : uint64_t(b) - uint64_t(a)) <= 2000000000u;
+}
+
+FileIdentity IdentityOf(const struct stat &status, std::optional<QByteArrayView> head)
 {
     FileIdentity identity = UnhashedIdentityOf(status);
-    const auto bytes = head.first(std::min<qsizetype>(head.size(), kIdentityHeadBytes));
-    identity.headHash = XXH3_64bits(bytes.data(), size_t(bytes.size()));
+    if (head) {
+        const auto bytes = head->first(std::min<qsizetype>(head->size(), kIdentityHeadBytes));
+        // 0 stands for "not hashed".
+        identity.headHash = std::max<uint64_t>(1, XXH3_64bits(bytes.data(), size_t(bytes.size())));
+    }
     return identity;
 }
 
-std::optional<FileIdentity> ReadFileIdentity(const QString &path, bool withHash, FileOpResult &error)
+std::optional<FileIdentity> StatFileIdentity(const QString &path, FileOpResult &error)
 {
-    if (!withHash) {
-        // Without the head, the name's status is enough: undo asks this twice
-        // for each file, and needs no right to read it.
-        struct stat status {};
-        if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
-            error = {errno};
-            return std::nullopt;
-        }
-        if (!S_ISREG(status.st_mode)) {
-            error = {S_ISDIR(status.st_mode) ? EISDIR : FileOpResult::NotRegularFile};
-            return std::nullopt;
-        }
-        error = {};
-        return UnhashedIdentityOf(status);
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        error = {errno};
+        return std::nullopt;
     }
+    if (!S_ISREG(status.st_mode)) {
+        error = {S_ISDIR(status.st_mode) ? EISDIR : FileOpResult::NotRegularFile};
+        return std::nullopt;
+    }
+    error = {};
+    return UnhashedIdentityOf(status);
+}
+
+std::optional<FileIdentity> ReadFileIdentity(const QString &path, FileOpResult &error)
+{
     // The one open for regular files: a FIFO under a photo's name cannot
     // hold the batch.
     const RegularFile file(path);
     error = file.error();
     if (file.fd() < 0)
         return std::nullopt;
+    if (InodeNumbersLast(file.status(), file.fd()))
+        return IdentityOf(file.status(), std::nullopt);
     const std::optional<QByteArray> head =
         ReadAt(file.fd(), 0, std::min<int64_t>(file.status().st_size, kIdentityHeadBytes));
     if (!head) {
         error = {errno};
         return std::nullopt;
     }
-    return IdentityOf(file.status(), *head);
+    return IdentityOf(file.status(), QByteArrayView(*head));
 }
 
-std::optional<FileIdentity> CurrentIdentity(const FileIdentity &known, const QString &path, FileOpResult &error)
+bool IsUnchangedFile(const FileIdentity &recorded, int64_t stampedNs, const QString &path, const FileIdentity &now)
 {
-    const std::optional<FileIdentity> now = ReadFileIdentity(path, false, error);
-    if (now && now->device == known.device && now->inode == known.inode && now->size == known.size
-        && now->modifiedNs == known.modifiedNs)
-        return known;
-    return ReadFileIdentity(path, true, error);
-}
-
-std::optional<uint64_t> HeadHashOf(const QString &path)
-{
-    FileOpResult error;
-    const std::optional<FileIdentity> identity = ReadFileIdentity(path, true, error);
-    if (!identity)
-        return std::nullopt;
-    return identity->headHash;
-}
-
-bool IsSameFile(const FileIdentity &recorded, int64_t otherModifiedNs, const QString &path,
-                const FileIdentity &now)
-{
-    // The times a batch sets may land on a FAT card's two-second steps.
     const bool sameTime = now.modifiedNs == recorded.modifiedNs
-        || (otherModifiedNs != 0 && WithinTwoSeconds(now.modifiedNs, otherModifiedNs));
+        || (stampedNs != 0 && WithinTwoSeconds(now.modifiedNs, stampedNs));
     if (now.size != recorded.size || !sameTime)
         return false;
-    if (now.device == recorded.device && now.inode == recorded.inode)
+    if (now.inode == recorded.inode && (now.device == recorded.device || recorded.headHash == 0))
         return true;
-    const std::optional<uint64_t> hash = HeadHashOf(path);
-    return hash && *hash == recorded.headHash;
+    if (recorded.headHash == 0)
+        return false;
+    const RegularFile file(path);
+    const std::optional<QByteArray> head =
+        file.fd() < 0 ? std::nullopt : ReadAt(file.fd(), 0, std::min<int64_t>(now.size, kIdentityHeadBytes));
+    return head && IdentityOf(file.status(), QByteArrayView(*head)).headHash == recorded.headHash;
 }

@@ -1,26 +1,32 @@
 #include "rename/RenameJournal.h"
 
+#include "rename/JournalPruning.h"
+#include "services/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
+#include <QSet>
 
 #include <algorithm>
-#include <charconv>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr int ChunkFiles = 500;
 constexpr qint64 ChunkMs = 100;
-constexpr int KeptJournals = 100;
-constexpr qint64 KeptDays = 90;
-const QByteArray Magic = "fotlex-journal";
+// Enough of a journal's start for its header and first record, and of its
+// end for its last line.
+constexpr qint64 EdgeBytes = 4096;
+const QByteArray TempPrefix = ".journal-";
 
 QString JournalPath(int number)
 {
-    return JournalFolder() + QStringLiteral("%1.journal").arg(number, 6, 10, QChar(u'0'));
+    return JournalFolder() + JournalFileName(number);
 }
 
 std::vector<int> JournalNumbers()
@@ -37,66 +43,6 @@ std::vector<int> JournalNumbers()
     return numbers;
 }
 
-// Bytes that could break a record (tabs, line breaks, other controls, "%")
-// and all beyond ASCII as %XX.
-// Appends the name's bytes, with "%XX" for a byte that could break a record.
-void AppendEncoded(QByteArray &out, const QString &text)
-{
-    const QByteArray bytes = QFile::encodeName(text);
-    const auto plain = [](char c) { return c >= ' ' && c < 0x7f && c != '%'; };
-    if (std::all_of(bytes.begin(), bytes.end(), plain)) {
-        out.append(bytes);
-        return;
-    }
-    for (const char c : bytes) {
-        if (plain(c))
-            out.append(c);
-        else
-            out.append('%').append(QByteArray::number(uchar(c) | 0x100, 16).mid(1).toUpper());
-    }
-}
-
-template<typename Number>
-void AppendNumber(QByteArray &out, Number number, int base = 10)
-{
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, number, base).ptr;
-    out.append(digits, end - digits);
-}
-
-QString Decoded(const QByteArray &field)
-{
-    return QFile::decodeName(QByteArray::fromPercentEncoding(field));
-}
-
-FileOpResult WriteAll(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote < 0)
-            return {errno};
-        done += wrote;
-    }
-    return {};
-}
-
-QByteArray ReadAll(int fd)
-{
-    QByteArray content;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return content;
-        content.append(buffer, got);
-    }
-}
-
 bool Locked(int fd, int how)
 {
     while (::flock(fd, how | LOCK_NB) != 0) {
@@ -106,66 +52,133 @@ bool Locked(int fd, int how)
     return true;
 }
 
-std::optional<JournalIntent> ParseIntent(const QByteArray &line)
+bool SyncFolder(const QByteArray &folder)
 {
-    const QList<QByteArray> f = line.split('\t');
-    if (f.size() != 11 || f[0] != "I")
-        return std::nullopt;
-    JournalIntent intent;
-    intent.folder = Decoded(f[1]);
-    intent.from = Decoded(f[2]);
-    intent.to = Decoded(f[3]);
-    intent.identity = {f[4].toULongLong(), f[5].toULongLong(), f[6].toLongLong(),
-                       f[7].toLongLong(), f[8].toLongLong(), f[9].toULongLong(nullptr, 16)};
-    intent.stampedNs = f[10].toLongLong();
-    return intent;
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool synced = dir >= 0 && ::fsync(dir) == 0;
+    if (dir >= 0)
+        ::close(dir);
+    return synced;
 }
 
-// The header and the first intent tell kind, start and folder; the last
-// line whether the batch ended. Only a batch cut short is counted line by line.
-std::optional<JournalInfo> ReadInfo(int number)
+QDateTime TimeOf(const struct timespec &time)
+{
+    return QDateTime::fromMSecsSinceEpoch(qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000);
+}
+
+// One journal as the list and pruning see it: its header, its first
+// record's folder and its last line; only a batch cut short is read whole,
+// to count its records.
+struct Inspection
+{
+    JournalInfo info;
+    JournalFileState state;
+};
+
+std::optional<Inspection> Inspect(int number, int lockHow)
+{
+    const int fd = ::open(QFile::encodeName(JournalPath(number)).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0) {
+        if (fd >= 0)
+            ::close(fd);
+        return std::nullopt;
+    }
+    Inspection seen;
+    seen.info.number = seen.state.number = number;
+    seen.state.bytes = status.st_size;
+    seen.state.lastWritten = seen.state.started = TimeOf(status.st_mtim);
+    seen.state.locked = !Locked(fd, lockHow);
+    seen.info.running = seen.state.locked;
+    const QByteArray head = ReadAt(fd, 0, EdgeBytes).value_or(QByteArray());
+    const qsizetype headerEnd = head.indexOf('\n');
+    const std::optional<JournalHeader> header = headerEnd < 0 ? std::nullopt : ParseHeader(head.first(headerEnd));
+    if (headerEnd < 0) {
+        seen.state.headerless = true;
+        seen.info.problem.kind = JournalProblem::Kind::Empty;
+    } else if (!header || header->version > kJournalVersion) {
+        seen.info.problem.kind = header ? JournalProblem::Kind::NewerVersion : JournalProblem::Kind::DamagedHeader;
+        seen.info.started = seen.state.started;
+    } else {
+        seen.info.kind = header->kind;
+        seen.info.undoes = header->undoes;
+        seen.info.started = seen.state.started = QDateTime::fromMSecsSinceEpoch(header->startedMs);
+        const qsizetype recordEnd = head.indexOf('\n', headerEnd + 1);
+        if (recordEnd > 0) {
+            const auto first = ParseRecord(QByteArrayView(head).sliced(headerEnd + 1, recordEnd - headerEnd - 1),
+                                           header->version);
+            if (first && std::holds_alternative<JournalIntent>(*first))
+                seen.info.folder = std::get<JournalIntent>(*first).folder;
+        }
+        // The last whole line; a line cut by a kill has no line break yet.
+        const qint64 from = std::max<qint64>(0, status.st_size - EdgeBytes);
+        QByteArray tail = from == 0 ? head : ReadAt(fd, from, EdgeBytes).value_or(QByteArray());
+        tail.truncate(tail.lastIndexOf('\n'));
+        const auto last = ParseRecord(QByteArrayView(tail).sliced(tail.lastIndexOf('\n') + 1), header->version);
+        if (last && std::holds_alternative<JournalEnd>(*last)) {
+            seen.info.complete = true;
+            seen.info.files = std::get<JournalEnd>(*last).changed;
+        } else {
+            QFile file;
+            if (file.open(fd, QIODevice::ReadOnly)) {
+                while (!file.atEnd()) {
+                    const QByteArray line = file.readLine();
+                    seen.info.files += line.endsWith('\n') && (line.startsWith("R\t") || line.startsWith("I\t"));
+                }
+            }
+        }
+        seen.state.changedAnything = header->kind == JournalKind::Undo || seen.info.files > 0;
+    }
+    ::close(fd);
+    return seen;
+}
+
+// Removes a journal unless another process holds it.
+void RemoveUnlocked(const QByteArray &path)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (Locked(fd, LOCK_EX))
+        ::unlink(path.constData());
+    ::close(fd);
+}
+
+// A batch killed between a link fallback's link and its unlink left its
+// file under both names: the step is finished, the old name goes.
+void MendCutLinks(int number)
 {
     QFile file(JournalPath(number));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QList<QByteArray> header = file.readLine().trimmed().split('\t');
-    if (header.size() != 5 || header[0] != Magic)
-        return std::nullopt;
-    JournalInfo info;
-    info.number = number;
-    info.kind = header[2] == "undo" ? JournalKind::Undo : JournalKind::Rename;
-    info.started = QDateTime::fromMSecsSinceEpoch(header[3].toLongLong());
-    info.undoes = header[4].toInt();
-    if (const auto first = ParseIntent(file.readLine().trimmed()))
-        info.folder = first->folder;
-    const qint64 tail = std::min<qint64>(file.size(), 64);
-    file.seek(file.size() - tail);
-    const QList<QByteArray> lastLines = file.read(tail).trimmed().split('\n');
-    const QList<QByteArray> last = lastLines.last().split('\t');
-    if (last.size() == 2 && last[0] == "E") {
-        info.complete = true;
-        info.files = last[1].toInt();
-    } else {
-        file.seek(0);
-        while (!file.atEnd())
-            info.files += file.readLine().startsWith("I\t") ? 1 : 0;
+    if (!file.open(QIODevice::ReadOnly) || !file.readAll().contains("\nL\t"))
+        return;
+    const JournalReader reader(number);
+    for (const JournalIntent &intent : reader.intents()) {
+        if (intent.linked)
+            DropSecondName(intent.folder + intent.to, intent.folder + intent.from);
     }
-    info.running = !Locked(file.handle(), LOCK_SH);
-    return info;
 }
 
-// Drops journals beyond the newest 100 and older than 90 days, never one in use.
 void PruneJournals()
 {
-    const std::vector<int> numbers = JournalNumbers();
-    const QDateTime oldest = QDateTime::currentDateTime().addDays(-KeptDays);
-    for (size_t i = 0; i < numbers.size(); ++i) {
-        const std::optional<JournalInfo> info = ReadInfo(numbers[i]);
-        const bool beyondCount = i + KeptJournals < numbers.size();
-        if (info && info->running)
+    std::vector<JournalFileState> states;
+    for (const int number : JournalNumbers()) {
+        const std::optional<Inspection> seen = Inspect(number, LOCK_SH);
+        if (!seen)
             continue;
-        if (!info || beyondCount || info->started < oldest)
-            QFile::remove(JournalPath(numbers[i]));
+        states.push_back(seen->state);
+        if (!seen->state.locked && !seen->info.complete && seen->info.problem.ok())
+            MendCutLinks(number);
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const int number : JournalsToPrune(states, now))
+        RemoveUnlocked(QFile::encodeName(JournalPath(number)));
+    // Leftovers of a journal made without O_TMPFILE by a process killed
+    // before it could name it.
+    const QDir folder(JournalFolder());
+    for (const QFileInfo &left : folder.entryInfoList({QString::fromLatin1(TempPrefix) + u'*'},
+                                                       QDir::Files | QDir::Hidden)) {
+        if (left.lastModified().addSecs(60) < now)
+            RemoveUnlocked(QFile::encodeName(left.filePath()));
     }
 }
 
@@ -179,8 +192,13 @@ QString JournalFolder()
     return state + QStringLiteral("/fotlex/");
 }
 
+QString JournalFileName(int number)
+{
+    return QStringLiteral("%1.journal").arg(number, 6, 10, QChar(u'0'));
+}
+
 JournalWriter::JournalWriter(JournalKind kind, int undoes)
-    : kind_(kind), undoes_(undoes), startedMs_(QDateTime::currentMSecsSinceEpoch())
+    : header_{kJournalVersion, kind, QDateTime::currentMSecsSinceEpoch(), undoes}
 {
 }
 
@@ -194,32 +212,8 @@ void JournalWriter::add(const JournalIntent &intent)
 {
     if (pendingCount_ == 0)
         chunkClock_.start();
-    const FileIdentity &id = intent.identity;
-    pending_.append("I\t");
-    if (intent.folder != folder_) {
-        folder_ = intent.folder;
-        encodedFolder_.clear();
-        AppendEncoded(encodedFolder_, folder_);
-    }
-    pending_.append(encodedFolder_).append('\t');
-    AppendEncoded(pending_, intent.from);
-    pending_.append('\t');
-    AppendEncoded(pending_, intent.to);
-    for (const uint64_t number : {id.device, id.inode}) {
-        pending_.append('\t');
-        AppendNumber(pending_, number);
-    }
-    for (const int64_t number : {id.size, id.accessNs, id.modifiedNs}) {
-        pending_.append('\t');
-        AppendNumber(pending_, number);
-    }
-    pending_.append('\t');
-    AppendNumber(pending_, id.headHash, 16);
-    pending_.append('\t');
-    AppendNumber(pending_, intent.stampedNs);
-    pending_.append('\n');
+    AppendIntent(pending_, intent, folderCache_);
     ++pendingCount_;
-    ++files_;
 }
 
 bool JournalWriter::due() const
@@ -227,78 +221,116 @@ bool JournalWriter::due() const
     return pendingCount_ >= ChunkFiles || (pendingCount_ > 0 && chunkClock_.elapsed() >= ChunkMs);
 }
 
+FileOpResult JournalWriter::append(const QByteArray &bytes, bool sync)
+{
+    if (fd_ < 0)
+        return {EBADF};
+    const FileOpResult written = WriteAll(fd_, bytes.constData(), bytes.size());
+    if (!written.ok())
+        return written;
+    return !sync || ::fdatasync(fd_) == 0 ? FileOpResult{} : FileOpResult{errno};
+}
+
+// The header, the first chunk and the lock go into a file without a name
+// (O_TMPFILE; else one of a hidden name of our own), which is then linked
+// under the next free number: link() never replaces, so two processes never
+// share a number, and no process sees a journal without its header and
+// lock, which pruning would take for the trace of a kill.
 FileOpResult JournalWriter::create()
 {
-    const QByteArray folder = QFile::encodeName(JournalFolder());
-    if (!QDir().mkpath(JournalFolder()))
+    const QString folderText = JournalFolder();
+    if (!QDir().mkpath(folderText))
         return {EACCES};
     PruneJournals();
-    const std::vector<int> numbers = JournalNumbers();
-    int number = numbers.empty() ? 1 : numbers.back() + 1;
-    for (;; ++number) {
-        fd_ = ::open(QFile::encodeName(JournalPath(number)).constData(),
-                     O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0600);
-        if (fd_ >= 0)
-            break;
-        if (errno != EEXIST)
+    const QByteArray folder = QFile::encodeName(folderText);
+    const bool unnamed = ::access("/proc/self/fd", X_OK) == 0;
+    QByteArray temp = folder + TempPrefix + "XXXXXX";
+    fd_ = unnamed ? ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600) : -1;
+    if (fd_ < 0) {
+        fd_ = ::mkostemp(temp.data(), O_CLOEXEC);
+        if (fd_ < 0)
             return {errno};
+    } else {
+        temp.clear();
     }
     ::flock(fd_, LOCK_EX);
-    const QByteArray header = Magic + "\t1\t" + (kind_ == JournalKind::Undo ? "undo" : "rename")
-        + '\t' + QByteArray::number(startedMs_) + '\t' + QByteArray::number(undoes_) + '\n';
-    pending_.prepend(header);
-    // The new entry must outlive a power loss as well as the lines in it.
-    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const FileOpResult written = WriteAll(fd_, pending_);
-    if (!written.ok() || ::fdatasync(fd_) != 0 || dir < 0 || ::fsync(dir) != 0) {
-        const FileOpResult failed = written.ok() ? FileOpResult{errno} : written;
-        if (dir >= 0)
-            ::close(dir);
-        return failed;
+    FileOpResult result = append(HeaderLine(header_) + pending_, true);
+    const QByteArray self = temp.isEmpty() ? "/proc/self/fd/" + QByteArray::number(fd_) : temp;
+    const std::vector<int> numbers = JournalNumbers();
+    for (int number = numbers.empty() ? 1 : numbers.back() + 1; result.ok(); ++number) {
+        const QByteArray path = QFile::encodeName(JournalPath(number));
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, path.constData(), AT_SYMLINK_FOLLOW) == 0) {
+            number_ = number;
+            break;
+        }
+        if (errno != EEXIST)
+            result = {errno};
     }
-    ::close(dir);
-    return {};
+    if (!temp.isEmpty())
+        ::unlink(temp.constData());
+    // The new entry must outlive a power loss as well as the lines in it.
+    if (result.ok() && !SyncFolder(folder))
+        result = {errno};
+    if (!result.ok()) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    return result;
 }
 
 FileOpResult JournalWriter::flush()
 {
-    if (pendingCount_ == 0 && fd_ >= 0)
+    if (pendingCount_ == 0)
         return {};
-    FileOpResult result;
-    if (fd_ < 0)
-        result = create();
-    else if (!(result = WriteAll(fd_, pending_)).ok() || ::fdatasync(fd_) != 0)
-        result = result.ok() ? FileOpResult{errno} : result;
+    const std::lock_guard lock(writing_);
+    const FileOpResult result = fd_ < 0 ? create() : append(pending_, true);
     pending_.clear();
     pendingCount_ = 0;
     return result;
 }
 
-FileOpResult JournalWriter::finish()
+FileOpResult JournalWriter::noteLink(const JournalLink &link)
 {
-    // An undo with nothing left to do still marks its batch as taken back.
-    if (files_ == 0 && kind_ == JournalKind::Rename)
-        return {};
+    const std::lock_guard lock(writing_);
+    return append(LinkLine(link), false);
+}
+
+FileOpResult JournalWriter::finish(int changed)
+{
     const FileOpResult flushed = flush();
     if (!flushed.ok())
         return flushed;
-    if (!WriteAll(fd_, "E\t" + QByteArray::number(files_) + '\n').ok() || ::fdatasync(fd_) != 0)
-        return {errno};
-    return {};
+    const std::lock_guard lock(writing_);
+    if (header_.kind == JournalKind::Rename && changed == 0) {
+        if (fd_ >= 0 && ::unlink(QFile::encodeName(JournalPath(number_)).constData()) != 0)
+            return {errno};
+        return {};
+    }
+    // An undo with nothing left to do still leaves its mark.
+    if (fd_ < 0) {
+        if (const FileOpResult made = create(); !made.ok())
+            return made;
+    }
+    return append(EndLine(changed), true);
 }
 
 std::vector<JournalInfo> ListJournals()
 {
     std::vector<JournalInfo> journals;
-    for (int number : JournalNumbers()) {
-        if (const std::optional<JournalInfo> info = ReadInfo(number))
-            journals.push_back(*info);
+    for (const int number : JournalNumbers()) {
+        const std::optional<Inspection> seen = Inspect(number, LOCK_SH);
+        if (seen && !seen->state.headerless)
+            journals.push_back(seen->info);
     }
-    for (const JournalInfo &undo : journals) {
-        if (undo.kind != JournalKind::Undo || !undo.complete)
+    // A complete undo takes its batch back unless it is undone itself:
+    // newest first, each undo is settled before the batch it took back.
+    for (auto undo = journals.rbegin(); undo != journals.rend(); ++undo) {
+        if (undo->kind != JournalKind::Undo || !undo->complete || undo->undone || !undo->problem.ok())
             continue;
-        for (JournalInfo &batch : journals)
-            batch.undone = batch.undone || batch.number == undo.undoes;
+        for (auto batch = undo + 1; batch != journals.rend(); ++batch) {
+            if (batch->number == undo->undoes)
+                batch->undone = true;
+        }
     }
     return journals;
 }
@@ -306,22 +338,54 @@ std::vector<JournalInfo> ListJournals()
 JournalReader::JournalReader(int number)
 {
     fd_ = ::open(QFile::encodeName(JournalPath(number)).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) {
-        error_ = {errno};
+    if (fd_ < 0 || !Locked(fd_, LOCK_EX)) {
+        problem_ = {JournalProblem::Kind::System, {fd_ < 0 ? errno : EWOULDBLOCK}};
         return;
     }
-    if (!Locked(fd_, LOCK_EX)) {
-        error_ = {EWOULDBLOCK};
+    QFile file;
+    if (!file.open(fd_, QIODevice::ReadOnly)) {
+        problem_ = {JournalProblem::Kind::System, {EIO}};
         return;
     }
-    const QList<QByteArray> lines = ReadAll(fd_).split('\n');
-    if (lines.isEmpty() || !lines.first().startsWith(Magic + '\t')) {
-        error_ = {EINVAL};
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        problem_ = {JournalProblem::Kind::System, {EIO}};
         return;
     }
-    for (const QByteArray &line : lines) {
-        if (const std::optional<JournalIntent> intent = ParseIntent(line))
+    const qsizetype headerEnd = content.indexOf('\n');
+    const std::optional<JournalHeader> header =
+        headerEnd < 0 ? std::nullopt : ParseHeader(QByteArrayView(content).first(headerEnd));
+    if (!header || header->version > kJournalVersion) {
+        problem_.kind = headerEnd < 0 ? JournalProblem::Kind::Empty
+            : header                  ? JournalProblem::Kind::NewerVersion
+                                      : JournalProblem::Kind::DamagedHeader;
+        return;
+    }
+    header_ = *header;
+    QSet<QString> linked;
+    int lineNumber = 1;
+    // What follows the last line break is a line a kill cut short.
+    for (qsizetype start = headerEnd + 1, end; (end = content.indexOf('\n', start)) >= 0; start = end + 1) {
+        ++lineNumber;
+        const std::optional<JournalRecord> record =
+            ParseRecord(QByteArrayView(content).sliced(start, end - start), header->version);
+        if (!record) {
+            if (problem_.lines++ == 0) {
+                problem_.kind = JournalProblem::Kind::DamagedLines;
+                problem_.line = lineNumber;
+            }
+        } else if (const auto *intent = std::get_if<JournalIntent>(&*record)) {
             intents_.push_back(*intent);
+        } else if (const auto *link = std::get_if<JournalLink>(&*record)) {
+            linked.insert(link->folder + u'\n' + link->from + u'\n' + link->to);
+        }
+    }
+    for (JournalIntent &intent : intents_)
+        intent.linked = linked.contains(intent.folder + u'\n' + intent.from + u'\n' + intent.to);
+    if (header->version == 1) {
+        // Version 1 kept no shots: each file stands alone.
+        for (size_t i = 0; i < intents_.size(); ++i)
+            intents_[i].shot = int(i);
     }
 }
 

@@ -1,40 +1,43 @@
 #pragma once
 
-#include "rename/FileIdentity.h"
+#include "rename/JournalRecords.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QString>
 
+#include <mutex>
+#include <optional>
 #include <vector>
 
 // The journals that let a batch be taken back: one file per batch under
 // $XDG_STATE_HOME/fotlex/ (~/.local/state/fotlex/ when unset), numbered
-// 000001.journal and on. A batch writes each chunk of its intents and syncs
-// it before it renames any file of that chunk, so a batch killed half-way
-// or a machine that loses power can still be undone. Names are stored
-// percent-encoded, byte for byte, so no line break or odd byte can break a
-// record. Layout, one record per line, fields split by tabs:
-//   fotlex-journal  1  rename|undo  <start, ms since the epoch>  <batch undone or 0>
-//   I  folder  from  to  device  inode  size  atime-ns  mtime-ns  head-hash  stamped-ns
-//   E  <number of files>                  (the batch ran to its end)
+// 000001.journal and on (their lines: JournalRecords.h). A batch writes each
+// chunk of its intents and syncs it before it renames any file of that
+// chunk, so a batch killed half-way or a machine that loses power can still
+// be undone. A journal appears under its name with its header, its first
+// chunk and its lock at once, so that no other process ever sees one
+// half-made; the lock is held while the batch runs.
 
-// One file of a journaled batch: it moves from `from` to `to` in `folder`
-// (the same name when only its times change).
-struct JournalIntent
+// Why a journal cannot be read, or read in full.
+struct JournalProblem
 {
-    QString folder;  // ends in a separator
-    QString from;
-    QString to;
-    FileIdentity identity;  // of the file before the batch
-    // The modification time the batch gives the file, in nanoseconds; 0 when
-    // it keeps its times. Undo then restores identity's access and
-    // modification times.
-    int64_t stampedNs = 0;
-};
+    enum class Kind {
+        None,
+        System,         // opening or reading failed: `system` tells why (ENOENT, EWOULDBLOCK: still running)
+        Empty,          // no header: a batch killed while its journal was made, before it changed anything
+        DamagedHeader,  // the first line is no header
+        NewerVersion,   // written by a later version of the program
+        DamagedLines,   // `lines` lines from `line` on are no records; the others were read
+    };
+    Kind kind = Kind::None;
+    FileOpResult system;
+    int line = 0;   // the first damaged line, counted from 1
+    int lines = 0;
 
-enum class JournalKind { Rename, Undo };
+    bool ok() const { return kind == Kind::None; }
+};
 
 struct JournalInfo
 {
@@ -42,14 +45,22 @@ struct JournalInfo
     JournalKind kind = JournalKind::Rename;
     QDateTime started;
     QString folder;        // of its first file
+    // The files it changed (renamed, or their times set); for a batch cut
+    // short the files it meant to change.
     int files = 0;
     bool complete = false; // ran to its end
     int undoes = 0;        // an undo: the batch it takes back
-    bool undone = false;   // a complete undo has taken it back
+    bool undone = false;   // a complete undo that is not undone itself has taken it back
     bool running = false;  // its process still holds the journal's lock
+    // Set when its header cannot be read; the fields above then say nothing.
+    JournalProblem problem;
+
+    // A batch that may have changed a file on disk.
+    bool changedAnything() const { return problem.ok() && files > 0; }
 };
 
 QString JournalFolder();
+QString JournalFileName(int number);
 
 class JournalWriter
 {
@@ -62,29 +73,37 @@ public:
     void add(const JournalIntent &intent);
     // The pending intents are to be written: 500 of them, or 100 ms since the first.
     bool due() const;
-    // Writes the pending intents and syncs them; the first time creates the
-    // journal, locked while this object lives, and syncs its folder too.
+    // Writes the pending intents and syncs them; the first time with any,
+    // creates the journal, locked while this object lives, and syncs its
+    // folder too. Before that, old journals are pruned, and a file that a
+    // killed batch left under two names (see noteLink) keeps its new one.
     FileOpResult flush();
-    // Flushes and marks the batch complete; a rename batch to which nothing
-    // was added leaves no journal.
-    FileOpResult finish();
+    // Notes a link fallback's step before its link is made (see
+    // SafeRename). May be called from another thread than flush().
+    FileOpResult noteLink(const JournalLink &link);
+    // Flushes and marks the batch complete with the number of files it
+    // changed. A rename batch that changed none leaves no journal; an undo
+    // always does, for it marks its batch as taken back.
+    FileOpResult finish(int changed);
+
+    int number() const { return number_; }
 
 private:
     FileOpResult create();
+    FileOpResult append(const QByteArray &bytes, bool sync);
 
-    JournalKind kind_;
-    int undoes_;
-    qint64 startedMs_;
+    JournalHeader header_;
+    int number_ = 0;
     int fd_ = -1;
-    int files_ = 0;
     QByteArray pending_;
     int pendingCount_ = 0;
-    QString folder_;  // of the last intent, and its encoding
-    QByteArray encodedFolder_;
+    std::pair<QString, QByteArray> folderCache_;
     QElapsedTimer chunkClock_;
+    std::mutex writing_;
 };
 
-// Every journal, oldest first.
+// Every journal with a header or a damaged one, oldest first. Traces of a
+// kill at creation (no header) are left out.
 std::vector<JournalInfo> ListJournals();
 
 // Journal `number` opened for undo, its lock held until destruction.
@@ -96,12 +115,16 @@ public:
     JournalReader(const JournalReader &) = delete;
     JournalReader &operator=(const JournalReader &) = delete;
 
-    // Why it cannot be read: missing, unreadable or locked (EWOULDBLOCK).
-    FileOpResult error() const { return error_; }
+    // Why it cannot be read (no intents then), or DamagedLines beside the
+    // intents that could be read. A cut last line is the normal trace of a
+    // kill and no damage.
+    const JournalProblem &problem() const { return problem_; }
+    const JournalHeader &header() const { return header_; }
     const std::vector<JournalIntent> &intents() const { return intents_; }
 
 private:
     int fd_ = -1;
-    FileOpResult error_;
+    JournalProblem problem_;
+    JournalHeader header_;
     std::vector<JournalIntent> intents_;
 };

@@ -72,6 +72,8 @@ QString RenameReasonText(const RenameOutcome &outcome)
     case RenameReason::AlreadyNamed: return RenameMessages::tr("trägt bereits diesen Namen");
     case RenameReason::NameTaken:
         return RenameMessages::tr("%1 existiert bereits").arg(FileNamePart(outcome.newPath));
+    case RenameReason::CompanionAmbiguous:
+        return RenameMessages::tr("Begleitdatei passt zu Fotos verschiedener Zeiten");
     case RenameReason::LettersTaken:
         return RenameMessages::tr("alle Namen mit a bis z existieren bereits");
     case RenameReason::Unreadable:

@@ -31,6 +31,18 @@ bool IsMovingPicture(const QString &name)
     return types.contains(ExtensionOf(name));
 }
 
+bool IsRawName(const QString &name)
+{
+    static const QStringList types = {
+        QStringLiteral(".dng"), QStringLiteral(".cr2"), QStringLiteral(".cr3"), QStringLiteral(".nef"),
+        QStringLiteral(".nrw"), QStringLiteral(".arw"), QStringLiteral(".sr2"), QStringLiteral(".srf"),
+        QStringLiteral(".orf"), QStringLiteral(".rw2"), QStringLiteral(".pef"), QStringLiteral(".srw"),
+        QStringLiteral(".iiq"), QStringLiteral(".3fr"), QStringLiteral(".erf"), QStringLiteral(".mef"),
+        QStringLiteral(".mos"), QStringLiteral(".rwl"), QStringLiteral(".raf"),
+    };
+    return types.contains(ExtensionOf(name));
+}
+
 QString NameStem(const QString &name)
 {
     const qsizetype dot = name.lastIndexOf(u'.');
@@ -48,26 +60,27 @@ FolderShots::FolderShots(const QStringList &entries)
     });
 }
 
-QStringList FolderShots::partnersOf(const QString &name) const
+QStringList FolderShots::filesLike(const QString &name) const
 {
-    QStringList partners;
-    if (byStem_.isEmpty())
-        return partners;
-    const QString self = FolderNames::key(name);
-    for (const QString &entry : byStem_.value(FolderNames::key(NameStem(name)))) {
-        if (FolderNames::key(entry) != self && (IsImageFileName(entry) || IsMovingPicture(entry)))
-            partners << entry;
+    QStringList files;
+    if (!byStem_.isEmpty()) {
+        for (const QString &entry : byStem_.value(FolderNames::key(NameStem(name)))) {
+            if (entry == name || IsImageFileName(entry) || IsMovingPicture(entry))
+                files << entry;
+        }
     }
-    return partners;
+    if (!files.contains(name))
+        files.prepend(name);
+    return files;
 }
 
-QStringList FolderShots::companionsOf(const QStringList &members) const
+QStringList FolderShots::companionsOf(const QStringList &files) const
 {
     QStringList companions;
     if (byStem_.isEmpty())
         return companions;
-    QStringList stems = {NameStem(members.first())};
-    stems += members;
+    QStringList stems = {NameStem(files.first())};
+    stems += files;
     for (const QString &stem : stems) {
         for (const QString &entry : byStem_.value(FolderNames::key(stem))) {
             if (IsCompanionName(entry) && !companions.contains(entry))

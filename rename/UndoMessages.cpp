@@ -23,10 +23,15 @@ QString ReasonText(const UndoOutcome &outcome)
 {
     switch (outcome.reason) {
     case UndoReason::None: return {};
-    case UndoReason::NameGone: return UndoMessages::tr("keine Datei trägt mehr diesen Namen");
+    case UndoReason::Vanished: return UndoMessages::tr("nicht mehr vorhanden");
     case UndoReason::OtherFile: return UndoMessages::tr("ist inzwischen eine andere Datei");
     case UndoReason::OldNameTaken:
         return UndoMessages::tr("%1 existiert bereits").arg(OneLineName(FileNamePart(outcome.oldPath)));
+    case UndoReason::ShotStays:
+        if (!outcome.blockedBy)
+            return {};
+        return UndoMessages::tr("die Aufnahme bleibt beisammen, denn %1: %2")
+            .arg(OneLineName(FileNamePart(outcome.blockedBy->newPath)), ReasonText(*outcome.blockedBy));
     case UndoReason::RenameRefused: return outcome.system.reason();
     case UndoReason::TimesNotRestored:
         return UndoMessages::tr("zurückbenannt in %1, Dateizeit nicht zurückgesetzt: %2")
@@ -37,6 +42,11 @@ QString ReasonText(const UndoOutcome &outcome)
     return {};
 }
 
+QString JournalName(int number)
+{
+    return OneLineName(JournalFolder() + JournalFileName(number));
+}
+
 } // namespace
 
 QString UndoOutcomeLine(const UndoOutcome &outcome)
@@ -44,10 +54,11 @@ QString UndoOutcomeLine(const UndoOutcome &outcome)
     // Names as the rename's report writes them: one line each, and never
     // read as a place for arg() to fill.
     const QString name = OneLineName(outcome.newPath);
+    const QString reason = ReasonText(outcome);
     switch (outcome.status) {
     case UndoStatus::Restored: return name + QStringLiteral(" -> ") + OneLineName(outcome.oldPath);
-    case UndoStatus::Skipped: return UndoMessages::tr("%1: übersprungen (%2)").arg(name, ReasonText(outcome));
-    case UndoStatus::Failed: return UndoMessages::tr("%1: fehlgeschlagen (%2)").arg(name, ReasonText(outcome));
+    case UndoStatus::Skipped: return UndoMessages::tr("%1: übersprungen (%2)").arg(name, reason);
+    case UndoStatus::Failed: return UndoMessages::tr("%1: fehlgeschlagen (%2)").arg(name, reason);
     }
     return {};
 }
@@ -72,6 +83,10 @@ QString BatchDescription(const JournalInfo &batch)
 
 QString BatchListLine(const JournalInfo &batch)
 {
+    if (!batch.problem.ok())
+        return QStringLiteral("%1  %2  %3")
+            .arg(batch.number, 4)
+            .arg(Started(batch), UndoProblemText(batch.number, batch.problem));
     QString line = UndoMessages::tr("%1  %2  %3  %n Dateien", nullptr, batch.files)
                        .arg(batch.number, 4)
                        .arg(Started(batch), batch.folder);
@@ -86,11 +101,31 @@ QString BatchListLine(const JournalInfo &batch)
     return line;
 }
 
-QString UndoProblemText(int number, const FileOpResult &problem)
+QString UndoProblemText(int number, const JournalProblem &problem)
 {
-    if (problem.error == EWOULDBLOCK)
-        return UndoMessages::tr("Umbenennung %1 läuft noch und wird nicht rückgängig gemacht.").arg(number);
-    if (problem.error == ENOENT)
-        return UndoMessages::tr("Keine Umbenennung %1 im Journal.").arg(number);
-    return UndoMessages::tr("Journal der Umbenennung %1 nicht lesbar: %2").arg(number).arg(problem.reason());
+    switch (problem.kind) {
+    case JournalProblem::Kind::None: return {};
+    case JournalProblem::Kind::System:
+        if (problem.system.error == EWOULDBLOCK)
+            return UndoMessages::tr("Umbenennung %1 läuft noch und wird nicht rückgängig gemacht.").arg(number);
+        if (problem.system.error == ENOENT)
+            return UndoMessages::tr("Keine Umbenennung %1 im Journal.").arg(number);
+        return UndoMessages::tr("Journal %1 nicht lesbar: %2").arg(JournalName(number), problem.system.reason());
+    case JournalProblem::Kind::Empty:
+        return UndoMessages::tr("Journal %1 ist leer: die Umbenennung brach ab, bevor sie etwas änderte.")
+            .arg(JournalName(number));
+    case JournalProblem::Kind::DamagedHeader:
+        return UndoMessages::tr("Journal %1 ist beschädigt: die erste Zeile ist kein Journalkopf.")
+            .arg(JournalName(number));
+    case JournalProblem::Kind::NewerVersion:
+        return UndoMessages::tr("Journal %1 stammt von einer neueren Version von fotlex und wird nicht gelesen.")
+            .arg(JournalName(number));
+    case JournalProblem::Kind::DamagedLines:
+        return UndoMessages::tr("Journal %1 ist beschädigt: %n Zeilen ab Zeile %2 sind unlesbar, ihre Dateien "
+                                "bleiben, wie sie sind.",
+                                nullptr, problem.lines)
+            .arg(JournalName(number))
+            .arg(problem.line);
+    }
+    return {};
 }

@@ -13,8 +13,9 @@ QString UndoSummaryLine(const std::vector<UndoOutcome> &outcomes);
 // "Umbenennung 12 vom 2026-12-07 10:00:00 in /fotos/, 250 Dateien".
 QString BatchDescription(const JournalInfo &batch);
 
-// One line of the list of batches: number, date, folder, file count and state.
+// One line of the list of batches: number, date, folder, file count and
+// state; for a journal that cannot be read, why.
 QString BatchListLine(const JournalInfo &batch);
 
-// Why a batch could not be undone at all.
-QString UndoProblemText(int number, const FileOpResult &problem);
+// Why batch `number` could not be undone at all, or in full; it names the journal.
+QString UndoProblemText(int number, const JournalProblem &problem);

@@ -1,5 +1,7 @@
 #include "services/FileOpResult.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 QString FileOpResult::reason() const
@@ -19,6 +21,7 @@ QString FileOpResult::reason() const
     case ENAMETOOLONG: return tr("Name zu lang");
     case EXDEV: return tr("nicht auf demselben Dateisystem");
     case EIO: return tr("Ein-/Ausgabefehler");
+    case EPIPE: return tr("der Empfänger liest nicht mehr");
     default: return qt_error_string(error);
     }
 }

@@ -59,3 +59,17 @@ std::optional<QByteArray> ReadAt(int fd, qint64 pos, qint64 n)
     bytes.truncate(got);
     return bytes;
 }
+
+FileOpResult WriteAll(int fd, const char *data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t wrote = ::write(fd, data + done, size_t(size - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote < 0)
+            return {errno};
+        done += wrote;
+    }
+    return {};
+}

@@ -39,3 +39,7 @@ private:
 // The n bytes at pos of an open file, or fewer where it ends; nullopt when a
 // read fails. Plain pread: no stat calls or seeks besides the read.
 std::optional<QByteArray> ReadAt(int fd, qint64 pos, qint64 n);
+
+// Writes all `size` bytes to `fd`, going on after a partial or interrupted
+// write; the system's error where it fails.
+FileOpResult WriteAll(int fd, const char *data, qint64 size);

@@ -37,5 +37,12 @@
             <numerusform>%1  %2  %3  %n Dateien</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Journal %1 ist beschädigt: %n Zeilen ab Zeile %2 sind unlesbar, ihre Dateien bleiben, wie sie sind.</source>
+        <translation>
+            <numerusform>Journal %1 ist beschädigt: Zeile %2 ist unlesbar, ihre Datei bleibt, wie sie ist.</numerusform>
+            <numerusform>Journal %1 ist beschädigt: %n Zeilen ab Zeile %2 sind unlesbar, ihre Dateien bleiben, wie sie sind.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -194,6 +194,18 @@
         <source>ein JSON-Array ausgeben, ein Objekt je Datei, für Skripte</source>
         <translation>print one JSON array, one object per file, for scripts</translation>
     </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>abgebrochen: Ausgabe nicht mehr schreibbar (%1), %2 umbenannt; fotlex-cli undo nimmt sie zurück</source>
+        <translation>stopped: output no longer writable (%1), %2 renamed; fotlex-cli undo takes them back</translation>
+    </message>
+    <message>
+        <source>fotlex-cli: Ausgabe nicht geschrieben (%1)</source>
+        <translation>fotlex-cli: output not written (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FileOpResult</name>
@@ -203,7 +215,7 @@
     </message>
     <message>
         <source>Datei oder Ordner nicht gefunden</source>
-        <translation>no such file or folder</translation>
+        <translation>file or folder not found</translation>
     </message>
     <message>
         <source>ein Teil des Pfades ist kein Ordner</source>
@@ -227,11 +239,11 @@
     </message>
     <message>
         <source>Datenträger ist schreibgeschützt</source>
-        <translation>the medium is read-only</translation>
+        <translation>the disk is read-only</translation>
     </message>
     <message>
         <source>kein Platz mehr auf dem Datenträger</source>
-        <translation>no space left on the medium</translation>
+        <translation>no space left on the disk</translation>
     </message>
     <message>
         <source>Speicherkontingent erschöpft</source>
@@ -248,6 +260,10 @@
     <message>
         <source>Ein-/Ausgabefehler</source>
         <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>der Empfänger liest nicht mehr</source>
+        <translation>the reader has gone</translation>
     </message>
 </context>
 <context>
@@ -438,13 +454,13 @@
         <source>, %1 ohne Dateizeit</source>
         <translation>, %1 without file time</translation>
     </message>
+    <message>
+        <source>Begleitdatei passt zu Fotos verschiedener Zeiten</source>
+        <translation>companion fits photos of different times</translation>
+    </message>
 </context>
 <context>
     <name>UndoMessages</name>
-    <message>
-        <source>keine Datei trägt mehr diesen Namen</source>
-        <translation>no file has this name any more</translation>
-    </message>
     <message>
         <source>ist inzwischen eine andere Datei</source>
         <translation>is another file by now</translation>
@@ -512,8 +528,35 @@
         <translation>No rename %1 in the journal.</translation>
     </message>
     <message>
-        <source>Journal der Umbenennung %1 nicht lesbar: %2</source>
-        <translation>Journal of rename %1 not readable: %2</translation>
+        <source>nicht mehr vorhanden</source>
+        <translation>no longer there</translation>
+    </message>
+    <message>
+        <source>die Aufnahme bleibt beisammen, denn %1: %2</source>
+        <translation>the shot stays together, for %1: %2</translation>
+    </message>
+    <message>
+        <source>Journal %1 nicht lesbar: %2</source>
+        <translation>Journal %1 not readable: %2</translation>
+    </message>
+    <message>
+        <source>Journal %1 ist leer: die Umbenennung brach ab, bevor sie etwas änderte.</source>
+        <translation>Journal %1 is empty: the rename stopped before it changed anything.</translation>
+    </message>
+    <message>
+        <source>Journal %1 ist beschädigt: die erste Zeile ist kein Journalkopf.</source>
+        <translation>Journal %1 is damaged: its first line is no journal header.</translation>
+    </message>
+    <message>
+        <source>Journal %1 stammt von einer neueren Version von fotlex und wird nicht gelesen.</source>
+        <translation>Journal %1 comes from a newer version of fotlex and is not read.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Journal %1 ist beschädigt: %n Zeilen ab Zeile %2 sind unlesbar, ihre Dateien bleiben, wie sie sind.</source>
+        <translation>
+            <numerusform>Journal %1 is damaged: line %2 cannot be read, its file stays as it is.</numerusform>
+            <numerusform>Journal %1 is damaged: %n lines from line %2 on cannot be read, their files stay as they are.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -49,19 +51,7 @@ protected:
 
     QStringList lines() const { return output.split('\n', Qt::SkipEmptyParts); }
 
-    // Every entry of the folder: its bytes (through a link) and its own
-    // modification time in nanoseconds.
-    QMap<QString, std::pair<QByteArray, qint64>> state() const
-    {
-        QMap<QString, std::pair<QByteArray, qint64>> entries;
-        const QMap<QString, QByteArray> contents = FolderContents(dir);
-        for (auto it = contents.begin(); it != contents.end(); ++it) {
-            struct stat st {};
-            ::lstat(QFile::encodeName(dir + '/' + it.key()).constData(), &st);
-            entries[it.key()] = {it.value(), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
-        }
-        return entries;
-    }
+    QMap<QString, std::pair<QByteArray, qint64>> state() const { return FolderState(dir); }
 
     // Photos `name` with capture time `time` in the folder; their paths.
     QStringList photos(const std::vector<std::pair<const char *, const char *>> &shots)
@@ -332,4 +322,95 @@ TEST_F(RenameCommandTest, LinksKeepTheirTargetsTimes)
     EXPECT_EQ(QFileInfo(target).lastModified().toMSecsSinceEpoch(), targetTime);
     undoneTo(before);
     EXPECT_EQ(QFileInfo(target).lastModified().toMSecsSinceEpoch(), targetTime);
+}
+
+// A report that cannot be written is an error of every command: a rename
+// whose reader has gone stops after the shot at hand and says how far it
+// came; output lost to a full disk is said at the end. No file is lost, and
+// undo brings back every name and time.
+TEST_F(RenameCommandTest, OutputThatCannotBeWrittenIsSaid)
+{
+    const QString lost = "fotlex-cli: Ausgabe nicht geschrieben (kein Platz mehr auf dem Datenträger)\n";
+    const struct
+    {
+        const char *what;
+        QStringList arguments;
+        bool readerGone;  // else a full disk
+        bool renamedFirst;
+        const char *says;
+        int renamed;
+    } cases[] = {
+        {"rename, its reader gone", {"rename", "."}, true, false,
+         "abgebrochen: Ausgabe nicht mehr schreibbar (der Empfänger liest nicht mehr), 1 umbenannt; "
+         "fotlex-cli undo nimmt sie zurück\n", 1},
+        {"rename", {"rename", "."}, false, false, nullptr, 2},
+        {"undo", {"undo"}, false, true, nullptr, 0},
+        {"info", {"info", "IMG_2.jpg"}, false, false, nullptr, 0},
+        {"--help", {"--help"}, false, false, nullptr, 0},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir fresh;
+        dir = fresh.path();
+        WriteExifJpeg(dir + "/IMG_2.jpg", QByteArray("2016:08:28 02:25:10"), "2");
+        WriteExifJpeg(dir + "/IMG_1.JPEG", QByteArray("2016:08:28 02:24:00"), "1");
+        WriteExifJpeg(dir + "/ohne.jpg", std::nullopt, "ohne");
+        const auto before = state();
+        if (c.renamedFirst) {
+            ASSERT_EQ(run({dir}), 0);
+        }
+        QProcess tool;
+        tool.setWorkingDirectory(dir);
+        if (c.readerGone) {
+            tool.setChildProcessModifier([] {
+                int ends[2];
+                if (::pipe(ends) == 0) {
+                    ::close(ends[0]);
+                    ::dup2(ends[1], STDOUT_FILENO);
+                }
+            });
+        } else {
+            tool.setStandardOutputFile(QStringLiteral("/dev/full"));
+        }
+        tool.start(QStringLiteral(FOTLEX_CLI), c.arguments);
+        ASSERT_TRUE(tool.waitForFinished()) << c.what;
+        EXPECT_EQ(tool.exitCode(), 1) << c.what;
+        EXPECT_EQ(QString::fromUtf8(tool.readAllStandardError()), c.says ? QString::fromUtf8(c.says) : lost) << c.what;
+        EXPECT_EQ(files().filter(QRegularExpression("^2016")).size(), c.renamed) << c.what;
+        if (c.renamed > 0)
+            undoneTo(before);
+        EXPECT_EQ(state(), before) << c.what;
+    }
+}
+
+// Through the working folder: a file reached twice is handled and reported
+// once, and a folder whose name is no UTF-8 is refused as a named one is.
+TEST_F(RenameCommandTest, PathsThroughTheWorkingFolder)
+{
+    const QString home = QDir::currentPath();
+    WriteExifJpeg(dir + "/IMG_1.CR2", QByteArray("2016:08:28 02:24:00"), "raw");
+    WriteFile(dir + "/IMG_1.xmp", "xmp");
+    ASSERT_TRUE(QDir::setCurrent(dir));
+    const auto before = state();
+    EXPECT_EQ(run({"IMG_1.JPEG", "."}), 0);
+    QDir::setCurrent(home);
+    EXPECT_EQ(lines(), QStringList({"IMG_1.CR2 -> 2016-08-28 - 02-24-00.cr2", "IMG_1.JPEG -> 2016-08-28 - 02-24-00.jpg",
+                                    "IMG_1.xmp -> 2016-08-28 - 02-24-00.xmp",
+                                    "./IMG_2.jpg -> ./2016-08-28 - 02-25-10.jpg",
+                                    "./ohne.jpg: übersprungen (keine EXIF-Zeit)",
+                                    "4 umbenannt, 1 übersprungen, 0 fehlgeschlagen"}));
+    undoneTo(before);
+
+    const QByteArray latin1 = QFile::encodeName(dir) + "/R\xfcgen";
+    ASSERT_EQ(::mkdir(latin1.constData(), 0755), 0);
+    WriteExifJpeg(dir + "/IMG_3.jpg", QByteArray("2016:08:28 02:26:00"), "3");
+    ASSERT_EQ(::rename(QFile::encodeName(dir + "/IMG_3.jpg").constData(), (latin1 + "/IMG_3.jpg").constData()), 0);
+    ASSERT_EQ(::chdir(latin1.constData()), 0);
+    const int status = run({"."});
+    QDir::setCurrent(home);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(lines(), QStringList({".: übersprungen (Dateiname ist kein gültiges UTF-8; bitte zuerst umbenennen)",
+                                    "0 umbenannt, 1 übersprungen, 0 fehlgeschlagen"}));
+    EXPECT_EQ(::access((latin1 + "/IMG_3.jpg").constData(), F_OK), 0);
+    ::unlink((latin1 + "/IMG_3.jpg").constData());
+    ::rmdir(latin1.constData());
 }

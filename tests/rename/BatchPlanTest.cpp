@@ -4,6 +4,7 @@
 #include "rename/BatchPlan.h"
 #include "rename/CarryOutPlan.h"
 #include "rename/ClockShift.h"
+#include "rename/RenameMessages.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -79,9 +80,12 @@ TEST_F(BatchPlanTest, BurstsTakeLettersInCaptureOrder)
         const char *what;
         QList<Shot> shots;
         QStringList expected;  // each shot's new name
+        Shot added = {};       // a photo of the second added before a third run
+        QString addedName = {};
     } cases[] = {
-        {"fractions of different lengths: 0.10 < 0.25 < 0.5",
-         {{"IMG_1.jpg", T, "5"}, {"IMG_2.jpg", T, "10"}, {"IMG_3.jpg", T, "25"}}, {c, a, b}},
+        {"fractions of different lengths: 0.10 < 0.25 < 0.5; one added later takes a free letter",
+         {{"IMG_1.jpg", T, "5"}, {"IMG_2.jpg", T, "10"}, {"IMG_3.jpg", T, "25"}}, {c, a, b},
+         {"IMG_4.jpg", T, "05"}, "2021-06-01 - 10-00-00d.jpg"},
         {"without fractions the list order; a photo alone gets no letter",
          {{"IMG_10.jpg", T}, {"IMG_9.jpg", T}, {"IMG_11.jpg", "2021:06:01 10:00:01"}},
          {a, b, "2021-06-01 - 10-00-01.jpg"}},
@@ -101,6 +105,14 @@ TEST_F(BatchPlanTest, BurstsTakeLettersInCaptureOrder)
             EXPECT_EQ(after.value(test.expected[i]), before.value(names[i])) << test.what << " " << i;
         rename(after.keys(), Burst());
         EXPECT_EQ(FolderContents(folder), after) << test.what << ": a second run changes nothing";
+        if (test.addedName.isEmpty())
+            continue;
+        write({test.added});
+        rename(FolderContents(folder).keys(), Burst());
+        const auto again = FolderContents(folder);
+        for (const QString &name : after.keys())
+            EXPECT_EQ(again.value(name), after.value(name)) << test.what << ": " << name.toStdString();
+        EXPECT_TRUE(again.contains(test.addedName)) << test.what;
     }
 }
 
@@ -117,22 +129,140 @@ TEST_F(BatchPlanTest, BurstOfMoreThan26GetsTwoLettersForAll)
     EXPECT_EQ(after.last(), "2021-06-01 - 10-00-00ba.jpg");
 }
 
-TEST_F(BatchPlanTest, ShotsMoveWithTheirCompanionsWholeOrNotAtAll)
-{
-    write({{"IMG_1.JPG", T}, {"IMG_1.tif", {}}, {"IMG_1.MOV", {}},
-           {"IMG_1.xmp", {}}, {"IMG_1.tif.XMP", {}}, {"IMG_1.txt", {}},
-           {"IMG_2.jpg", "2021:06:01 12:00:00"}, {"IMG_2.xmp", {}}, {"2021-06-01 - 12-00-00.xmp", {}}});
-    EXPECT_EQ(rename({"IMG_1.tif", "IMG_1.JPG", "IMG_2.jpg"}),
-              QStringList({"2021-06-01 - 10-00-00.jpg", "2021-06-01 - 10-00-00.mov",
-                           "2021-06-01 - 10-00-00.tif", "2021-06-01 - 10-00-00.tif.xmp",
-                           "2021-06-01 - 10-00-00.xmp", "2021-06-01 - 12-00-00.xmp",
-                           "IMG_1.txt", "IMG_2.jpg", "IMG_2.xmp"}))
-        << "the first still with a time names the shot; a taken companion name keeps IMG_2 whole";
+namespace {
 
-    write({{"IMG_3.jpg", "2021:06:01 13:00:00"}, {"IMG_3.xmp", {}}});
-    RenameOptions alone;
-    alone.companions = false;
-    EXPECT_TRUE(rename({"IMG_3.jpg"}, alone).contains("IMG_3.xmp"));
+QByteArray Be(uint64_t value, int bytes)
+{
+    QByteArray out;
+    for (int i = bytes - 1; i >= 0; --i)
+        out += char((value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+QByteArray Box(const char *type, const QByteArray &content)
+{
+    return Be(8 + content.size(), 4) + type + content;
+}
+
+// A phone's video: QuickTime metadata with its creation date, as
+// "2021-04-11T15:47:54-0500".
+QByteArray PhoneVideo(const QByteArray &creationDate)
+{
+    const QByteArray key("com.apple.quicktime.creationdate");
+    const QByteArray keys = Box("keys", Be(0, 4) + Be(1, 4) + Be(8 + key.size(), 4) + "mdta" + key);
+    const QByteArray value = Box("data", Be(1, 4) + Be(0, 4) + creationDate);
+    const QByteArray ilst = Box("ilst", Be(8 + value.size(), 4) + Be(1, 4) + value);
+    const QByteArray meta = Box("meta", Box("hdlr", Be(0, 8) + "mdta" + QByteArray(13, '\0')) + keys + ilst);
+    return Box("ftyp", QByteArray("qt  ") + Be(0, 4) + "qt  ")
+        + Box("moov", Box("mvhd", QByteArray(100, '\0')) + meta);
+}
+
+struct ShotCase
+{
+    const char *what;
+    QList<Shot> shots;       // time "-": a file without EXIF; "mov:...": a phone's video
+    QStringList asked;
+    QStringList after;       // the folder's files afterwards
+    QStringList companionAmbiguous = {};
+};
+
+} // namespace
+
+// Each case: every file asked for is reported once, nothing is lost, and
+// the folder holds what the case says.
+class ShotCasesTest : public BatchPlanTest
+{
+protected:
+    void run(const QList<ShotCase> &cases)
+    {
+        for (const ShotCase &c : cases) {
+            QTemporaryDir dir;
+            folder = dir.path() + '/';
+            for (const Shot &shot : c.shots) {
+                if (shot.time.startsWith("mov:"))
+                    WriteFile(folder + shot.name, PhoneVideo(shot.time.mid(4)));
+                else if (shot.time.startsWith("copy:"))
+                    CopyPhoto(QString::fromLatin1(shot.time.mid(5)), dir.path(), shot.name);
+                else
+                    write({{shot.name, shot.time == "-" ? QByteArray() : shot.time}});
+            }
+            std::vector<RenameJob> jobs;
+            for (const QString &name : c.asked)
+                jobs.push_back({folder, name, std::nullopt});
+            const auto before = FolderContents(folder);
+            const std::vector<RenameOutcome> outcomes = CarryOutPlan(PlanBatch(jobs, {}));
+            for (const QString &name : c.asked)
+                EXPECT_EQ(std::count_if(outcomes.begin(), outcomes.end(),
+                                        [&](const RenameOutcome &o) { return o.oldPath == folder + name; }),
+                          1)
+                    << c.what << ": " << name.toStdString();
+            for (const QString &name : c.companionAmbiguous)
+                EXPECT_NE(std::find_if(outcomes.begin(), outcomes.end(), [&](const RenameOutcome &o) {
+                              return o.oldPath == folder + name && RenameReasonText(o) == "Begleitdatei passt zu Fotos verschiedener Zeiten";
+                          }),
+                          outcomes.end())
+                    << c.what << ": " << name.toStdString();
+            EXPECT_TRUE(SameFilesRenamed(before, FolderContents(folder))) << c.what;
+            EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name), c.after) << c.what;
+        }
+    }
+};
+
+// Files of one name with times of their own are one shot only where their
+// times agree; files without one follow the file whose name they carry, or
+// the RAW's shot where the stills disagree.
+TEST_F(ShotCasesTest, PartnersWithDifferentTimesAreNamedEachByItsOwn)
+{
+    const QByteArray y2019 = "2019:12:24 18:00:00", y2023 = "2023:07:14 09:00:00";
+    const QList<Shot> twoCameras = {{"IMG_0001.CR2", y2023}, {"IMG_0001.JPG", y2019}, {"IMG_0001.xmp", "-"}};
+    const QString heic = "2021-04-11 - 15-47-53.heic";
+    run({
+        {"two cameras, one counter: the JPEG alone", twoCameras, {"IMG_0001.JPG"},
+         {"2019-12-24 - 18-00-00.jpg", "IMG_0001.CR2", "IMG_0001.xmp"}},
+        {"two cameras: the bare .xmp follows the RAW", twoCameras, {"IMG_0001.JPG", "IMG_0001.CR2"},
+         {"2019-12-24 - 18-00-00.jpg", "2023-07-14 - 09-00-00.cr2", "2023-07-14 - 09-00-00.xmp"}},
+        {"stills without a RAW disagree: NAME.EXT.xmp follows NAME.EXT, the bare one stays",
+         {{"IMG_2.JPG", y2019}, {"IMG_2.png", y2023}, {"IMG_2.JPG.xmp", "-"}, {"IMG_2.xmp", "-"}},
+         {"IMG_2.JPG", "IMG_2.png"},
+         {"2019-12-24 - 18-00-00.jpg", "2019-12-24 - 18-00-00.jpg.xmp", "2023-07-14 - 09-00-00.png", "IMG_2.xmp"},
+         {"IMG_2.xmp"}},
+        {"two seconds apart, and a still without EXIF that follows",
+         {{"IMG_3.JPG", "2021:06:01 10:00:00"}, {"IMG_3.CR2", "2021:06:01 10:00:02"}, {"IMG_3.tif", "-"},
+          {"IMG_3.CR2.xmp", "-"}},
+         {"IMG_3.tif"},
+         {"2021-06-01 - 10-00-02.cr2", "2021-06-01 - 10-00-02.cr2.xmp", "2021-06-01 - 10-00-02.jpg",
+          "2021-06-01 - 10-00-02.tif"}},
+        {"a taken companion name keeps the shot whole",
+         {{"IMG_4.jpg", "2021:06:01 12:00:00"}, {"IMG_4.xmp", "-"}, {"2021-06-01 - 12-00-00.xmp", "-"}}, {"IMG_4.jpg"},
+         {"2021-06-01 - 12-00-00.xmp", "IMG_4.jpg", "IMG_4.xmp"}},
+        {"a live photo: the video a second later",
+         {{"IMG_5195.HEIC", "copy:../formats/IMG_5195.HEIC"}, {"IMG_5195.MOV", "mov:2021-04-11T15:47:54-0500"}},
+         {"IMG_5195.HEIC"}, {heic, "2021-04-11 - 15-47-53.mov"}},
+        {"a video of its own time",
+         {{"IMG_5195.HEIC", "copy:../formats/IMG_5195.HEIC"}, {"IMG_5195.MOV", "mov:2021-04-11T16:30:00-0500"}},
+         {"IMG_5195.HEIC", "IMG_5195.MOV"}, {heic, "2021-04-11 - 16-30-00.mov"}},
+    });
+}
+
+// A companion belongs to the photo whose name it matches exactly; letter
+// case is folded only where that leaves no doubt. Every file asked for is
+// reported once.
+TEST_F(ShotCasesTest, NamesThatDifferInLetterCaseKeepTheirOwnFiles)
+{
+    const QList<Shot> variants = {{"IMG_1.JPG", "2021:01:01 00:00:00"}, {"img_1.jpg", "2022:01:01 00:00:00"},
+                                  {"img_1.xmp", "-"}};
+    const QStringList both = {"IMG_1.JPG", "img_1.jpg"};
+    run({
+        {"two photos and the lower-case one's .xmp", variants, both,
+         {"2021-01-01 - 00-00-00.jpg", "2022-01-01 - 00-00-00.jpg", "2022-01-01 - 00-00-00.xmp"}},
+        {"with a RAW of the first", variants + QList<Shot>{{"IMG_1.CR2", "2021:01:01 00:00:00"}}, both + QStringList{"IMG_1.CR2"},
+         {"2021-01-01 - 00-00-00.cr2", "2021-01-01 - 00-00-00.jpg", "2022-01-01 - 00-00-00.jpg",
+          "2022-01-01 - 00-00-00.xmp"}},
+        {"one spelling: folded", {{"IMG_1.JPG", "2021:01:01 00:00:00"}, {"Img_1.xmp", "-"}}, {"IMG_1.JPG"},
+         {"2021-01-01 - 00-00-00.jpg", "2021-01-01 - 00-00-00.xmp"}},
+        {"two spellings: the fold is no answer", QList<Shot>{variants[0], variants[1], {"Img_1.xmp", "-"}}, both,
+         {"2021-01-01 - 00-00-00.jpg", "2022-01-01 - 00-00-00.jpg", "Img_1.xmp"}, {"Img_1.xmp"}},
+    });
 }
 
 TEST_F(BatchPlanTest, ClockShiftCrossesDaysMonthsAndYears)

@@ -59,6 +59,7 @@ TEST_F(ListingTest, WildcardsIgnoreCaseAndEachOneCounts)
                           u"IMG_1.CR3"_qs, u"scan.Tif"_qs}},
         {u"ärger.*"_qs, {u"ÄRGER.JPG"_qs}}, {u" ?1.jpg ; *.gif"_qs, {u"a1.jpg"_qs}},
         {u"a**b"_qs, {u"a*b"_qs, u"aXbYb"_qs}}, {u"a*b"_qs, {u"a*b"_qs, u"aXbYb"_qs}}, {u"o*"_qs, {u"ohne"_qs}},
+        {u"*b?b"_qs, {u"aXbYb"_qs}}, {u"ild.jpg"_qs, {}},
         {QString(), {}}, {u";;"_qs, {}}};
     for (const auto &c : cases) {
         QStringList listed = ListMatchingFiles(dir.path(), c.pattern);

@@ -2,15 +2,20 @@
 
 #include <algorithm>
 #include <atomic>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 std::atomic<bool> clamping = false;
+std::atomic<int> renameError = 0;
+std::atomic<int> linksToKill = 0;
 
 // ext4's seconds: 32 signed bits and two more epoch bits.
 constexpr std::time_t Ext4Earliest = -(std::time_t(1) << 31);
@@ -60,4 +65,40 @@ extern "C" int utimensat(int dirFd, const char *path, const struct timespec time
             time = {std::clamp(time.tv_sec, Ext4Earliest, Ext4Latest), 0};
     }
     return real(dirFd, path, clamped, flags);
+}
+
+NoReplaceRefused::NoReplaceRefused(int error)
+{
+    renameError = error;
+}
+
+NoReplaceRefused::~NoReplaceRefused()
+{
+    renameError = 0;
+}
+
+void KillAfterLink(int count)
+{
+    linksToKill = count;
+}
+
+extern "C" int renameat2(int fromFd, const char *from, int toFd, const char *to, unsigned int flags) noexcept
+{
+    using Call = int (*)(int, const char *, int, const char *, unsigned int);
+    static const auto real = reinterpret_cast<Call>(::dlsym(RTLD_NEXT, "renameat2"));
+    if (renameError != 0) {
+        errno = renameError;
+        return -1;
+    }
+    return real(fromFd, from, toFd, to, flags);
+}
+
+extern "C" int link(const char *from, const char *to) noexcept
+{
+    using Call = int (*)(const char *, const char *);
+    static const auto real = reinterpret_cast<Call>(::dlsym(RTLD_NEXT, "link"));
+    const int result = real(from, to);
+    if (result == 0 && linksToKill > 0 && --linksToKill == 0)
+        ::raise(SIGKILL);
+    return result;
 }

@@ -28,3 +28,20 @@ public:
     Ext4TimeRange(const Ext4TimeRange &) = delete;
     Ext4TimeRange &operator=(const Ext4TimeRange &) = delete;
 };
+
+// While alive, renameat2 in this process fails with `error` (EINVAL by
+// default), as on a file system that cannot rename without replacing: the
+// safe rename falls back to link and unlink.
+class NoReplaceRefused
+{
+public:
+    explicit NoReplaceRefused(int error = 22);
+    ~NoReplaceRefused();
+    NoReplaceRefused(const NoReplaceRefused &) = delete;
+    NoReplaceRefused &operator=(const NoReplaceRefused &) = delete;
+};
+
+// From now on, the process kills itself (SIGKILL) right after the `count`-th
+// successful link(): the moment between the fallback's link and unlink.
+// For a child process that is to die there.
+void KillAfterLink(int count);

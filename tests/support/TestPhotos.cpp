@@ -9,15 +9,18 @@
 
 #include <algorithm>
 #include <linux/capability.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
 
 // Trailing bytes after the end of the image tell files of the same time apart.
 void WriteExifJpeg(const QString &path, const std::optional<QByteArray> &dateTimeOriginal,
-                   const QByteArray &payload, const QByteArray &subSeconds)
+                   const QByteArray &payload, const QByteArray &subSeconds, const QByteArray &model)
 {
     ExifBuilder exif(true);
+    if (!model.isEmpty())
+        exif.ascii(ExifBuilder::Ifd0, 272, model);
     if (dateTimeOriginal) {
         exif.ascii(ExifBuilder::Exif, 36867, *dateTimeOriginal);
         if (!subSeconds.isEmpty())
@@ -40,6 +43,18 @@ QMap<QString, QByteArray> FolderContents(const QString &folder)
             contents.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("?"));
     }
     return contents;
+}
+
+QMap<QString, std::pair<QByteArray, qint64>> FolderState(const QString &folder)
+{
+    QMap<QString, std::pair<QByteArray, qint64>> entries;
+    const QMap<QString, QByteArray> contents = FolderContents(folder);
+    for (auto it = contents.begin(); it != contents.end(); ++it) {
+        struct stat st {};
+        ::lstat(QFile::encodeName(folder + '/' + it.key()).constData(), &st);
+        entries[it.key()] = {it.value(), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    }
+    return entries;
 }
 
 bool SameFilesRenamed(const QMap<QString, QByteArray> &before,

@@ -12,13 +12,17 @@
 
 // Writes a small JPEG whose EXIF block holds only DateTimeOriginal with the
 // given text (no EXIF block at all for nullopt) and, when given,
-// SubSecTimeOriginal. `payload` makes files of the same time tell apart by
-// their bytes.
+// SubSecTimeOriginal and the camera Model. `payload` makes files of the same
+// time tell apart by their bytes.
 void WriteExifJpeg(const QString &path, const std::optional<QByteArray> &dateTimeOriginal,
-                   const QByteArray &payload = {}, const QByteArray &subSeconds = {});
+                   const QByteArray &payload = {}, const QByteArray &subSeconds = {}, const QByteArray &model = {});
 
 // Every file of a folder: name -> bytes.
 QMap<QString, QByteArray> FolderContents(const QString &folder);
+
+// Every file of a folder: its bytes (through a link) and its own
+// modification time in nanoseconds.
+QMap<QString, std::pair<QByteArray, qint64>> FolderState(const QString &folder);
 
 // True when `after` holds as many files as `before` and the same contents,
 // whatever their names.
