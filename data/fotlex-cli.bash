@@ -10,14 +10,14 @@ _fotlex_cli_options()
 {
     case ${1-} in
     info) echo "--help --json" ;;
-    rename) echo "--help --dry-run --file-times --freeze --burst --shift --no-companions --quiet --verbose" ;;
+    rename) echo "--help --dry-run --file-times --freeze --burst --shift --video-tz --no-companions --quiet --verbose" ;;
     undo) echo "--help --list --quiet --verbose" ;;
     *) echo "--help --version" ;;
     esac
 }
 
 # The options followed by a value: nothing to offer after them.
-_fotlex_cli_valued="--freeze --shift"
+_fotlex_cli_valued="--freeze --shift --video-tz"
 
 _fotlex_cli()
 {

@@ -206,6 +206,14 @@
         <source>fotlex-cli: Ausgabe nicht geschrieben (%1)</source>
         <translation>fotlex-cli: output not written (%1)</translation>
     </message>
+    <message>
+        <source>[+|-]HH:MM</source>
+        <translation>[+|-]HH:MM</translation>
+    </message>
+    <message>
+        <source>Videos, deren Zeit nur in UTC vorliegt, in dieser Zeitzone benennen (sonst in der des zeitlich nächsten Fotos ihres Ordners)</source>
+        <translation>name videos whose time is in UTC only in this time zone (else in that of the photo of their folder nearest in time)</translation>
+    </message>
 </context>
 <context>
     <name>FileOpResult</name>
@@ -457,6 +465,10 @@
     <message>
         <source>Begleitdatei passt zu Fotos verschiedener Zeiten</source>
         <translation>companion fits photos of different times</translation>
+    </message>
+    <message>
+        <source>(Zeitzone des Rechners)</source>
+        <translation>(the computer&apos;s time zone)</translation>
     </message>
 </context>
 <context>
