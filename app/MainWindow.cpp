@@ -6,6 +6,7 @@
 #include "app/WindowIcon.h"
 #include "dialogs/FolderDialog.h"
 #include "metadata/ExifReader.h"
+#include "metadata/ReaderTexts.h"
 #include "services/ImageTypes.h"
 #include "services/Paths.h"
 #include "ui/DateTimeText.h"
@@ -370,9 +371,16 @@ void MainWindow::showCurrentPhoto()
     m_preview->showPhoto(path, ahead);
 
     m_reader->setImageFile(path);
-    m_tagList->setPlainText(m_reader->ListInfo());
     PhotoFacts facts;
     facts.summary = m_reader->Summary();
+    // The tag list ends with the capture time and where it came from.
+    QString tags = m_reader->ListInfo();
+    if (m_reader->readStatus() != ExifReadStatus::Unreadable) {
+        if (!tags.endsWith(u'\n'))
+            tags += QStringLiteral("\r\n");
+        tags += ReaderTexts::CaptureTimeLine(facts.summary);
+    }
+    m_tagList->setPlainText(tags);
     facts.imageSize = m_reader->ImageSize();
     const QFileInfo file(path);
     if (file.exists()) {

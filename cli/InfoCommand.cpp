@@ -1,19 +1,29 @@
 #include "cli/InfoCommand.h"
 
+#include "cli/InfoJson.h"
 #include "metadata/ExifReader.h"
+#include "metadata/ReaderTexts.h"
 #include "rename/RenameMessages.h"
 #include "services/RegularFile.h"
 
+#include <QJsonDocument>
 #include <QLocale>
 
 namespace {
 
-// None yet: a later option is a field here and an entry in Options.
 struct InfoSettings
 {
+    bool json = false;
 };
 
-const std::vector<CliOption<InfoSettings>> Options;
+const std::vector<CliOption<InfoSettings>> Options = {
+    {{QStringLiteral("json")}, nullptr,
+     QT_TRANSLATE_NOOP("CliText", "ein JSON-Array ausgeben, ein Objekt je Datei, für Skripte"),
+     [](InfoSettings &s, const QString &) {
+         s.json = true;
+         return true;
+     }},
+};
 
 // Numbers for scripts: a point as the decimal separator, whatever the
 // locale (the reader follows the default locale, as the window wants it).
@@ -28,6 +38,36 @@ public:
 private:
     const QLocale previous_;
 };
+
+// Why a file the reader could not read is unreadable.
+QString UnreadableReason(const QString &file, const ExifReader &reader)
+{
+    const QString reason = RegularFile(file).error().reason();
+    if (!reason.isEmpty())
+        return reason;
+    return reader.EmptyFile() ? CliText::tr("leere Datei") : CliText::tr("nicht lesbar");
+}
+
+// "== FILE", the tag list and the summary, or the reason it is unreadable.
+void WriteText(QTextStream &out, const QString &file, const ExifReader &reader, const QString &unreadable)
+{
+    out << QStringLiteral("== ") << OneLineName(file) << u'\n';
+    if (!unreadable.isEmpty()) {
+        out << CliText::tr("Fehler: %1").arg(unreadable) << u'\n';
+        return;
+    }
+    QString listing = reader.ListInfo();
+    listing.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (!listing.isEmpty() && !listing.endsWith(u'\n'))
+        listing += u'\n';
+    out << listing << u'\n' << ReaderTexts::SummaryLines(reader.Summary(), reader.ImageSize(), QLocale());
+}
+
+void WriteJson(QTextStream &out, const QString &file, const ExifReader &reader, const QString &unreadable, bool first)
+{
+    const QJsonObject object = unreadable.isEmpty() ? InfoObject(file, reader) : InfoErrorObject(file, unreadable);
+    out << (first ? "[\n" : ",\n") << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
 
 } // namespace
 
@@ -44,24 +84,27 @@ int RunInfo(const QStringList &arguments, const CliStreams &io)
     const CNumbers numbers;
     int status = 0;
     ExifReader reader;
+    bool first = true;
     for (const QString &file : call.operands) {
         reader.setImageFile(file);
-        io.out << QStringLiteral("== ") << OneLineName(file) << u'\n';
-        if (reader.readStatus() == ExifReadStatus::Unreadable) {
-            QString reason = RegularFile(file).error().reason();
-            if (reason.isEmpty())
-                reason = reader.EmptyFile() ? CliText::tr("leere Datei") : CliText::tr("nicht lesbar");
-            io.out << CliText::tr("Fehler: %1").arg(reason) << u'\n';
+        const QString unreadable = reader.readStatus() == ExifReadStatus::Unreadable ? UnreadableReason(file, reader) : QString();
+        if (!unreadable.isEmpty()) {
             if (io.copyFailures)
-                io.err << OneLineName(file) << QStringLiteral(": ") << reason << Qt::endl;
+                io.err << OneLineName(file) << QStringLiteral(": ") << unreadable << Qt::endl;
             status = 1;
-            continue;
         }
-        QString listing = reader.ListInfo();
-        listing.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        if (!listing.isEmpty() && !listing.endsWith(u'\n'))
-            listing += u'\n';
-        io.out << listing;
+        if (call.settings.json)
+            WriteJson(io.out, file, reader, unreadable, first);
+        else
+            WriteText(io.out, file, reader, unreadable);
+        // Each file goes out as it is read; a reader that went away (a
+        // closed pipe) ends the run.
+        io.out.flush();
+        if (io.out.status() != QTextStream::Ok)
+            return 1;
+        first = false;
     }
+    if (call.settings.json)
+        io.out << "\n]\n";
     return status;
 }

@@ -3,6 +3,7 @@
 #include "cli/CliReport.h"
 #include "cli/CommandLine.h"
 #include "cli/Output.h"
+#include "metadata/XmpTimes.h"
 #include "rename/CarryOutPlan.h"
 #include "rename/ClockShift.h"
 #include "rename/RenameMessages.h"
@@ -28,6 +29,12 @@ struct Settings
     std::optional<QString> pattern;  // checked once the folders are known
 };
 
+// "[+|-]HH:MM", the sign optional, as minutes east of UTC.
+std::optional<int> ParseZone(const QString &text)
+{
+    return ParseUtcOffset(text.startsWith(u'+') || text.startsWith(u'-') ? text : u'+' + text);
+}
+
 // Each option in one entry: names, value, help, and what it sets.
 const CliOption<Settings> Options[] = {
     {{"n", "dry-run"}, nullptr, QT_TRANSLATE_NOOP("CliText", "nichts ändern, nur zeigen, was geschähe"),
@@ -49,6 +56,10 @@ const CliOption<Settings> Options[] = {
                                   "%n der bisherige Name, %c das Kameramodell, %k der Hersteller, %% ein "
                                   "Prozentzeichen, / ein Unterordner (Vorgabe: %Y-%m-%d - %H-%M-%S)"),
      [](Settings &s, const QString &v) { s.pattern = v; return true; }},
+    {{"video-tz"}, QT_TRANSLATE_NOOP("CliText", "[+|-]HH:MM"),
+     QT_TRANSLATE_NOOP("CliText", "Videos, deren Zeit nur in UTC vorliegt, in dieser Zeitzone benennen (sonst in "
+                                  "der des zeitlich nächsten Fotos ihres Ordners)"),
+     [](Settings &s, const QString &v) { return StoreParsed(s.options.videoOffsetMinutes, ParseZone(v)); }},
     {{"no-companions"}, nullptr,
      QT_TRANSLATE_NOOP("CliText", "jede Datei für sich umbenennen, ohne Begleitdateien und Aufnahmen"),
      [](Settings &s, const QString &) { s.options.companions = false; return true; }},

@@ -9,15 +9,15 @@ _fotlex_cli_commands="info rename undo"
 _fotlex_cli_options()
 {
     case ${1-} in
-    info) echo "--help" ;;
-    rename) echo "--help --dry-run --file-times --freeze --burst --shift --pattern --no-companions --quiet --verbose" ;;
+    info) echo "--help --json" ;;
+    rename) echo "--help --dry-run --file-times --freeze --burst --shift --pattern --video-tz --no-companions --quiet --verbose" ;;
     undo) echo "--help --list --quiet --verbose" ;;
     *) echo "--help --version" ;;
     esac
 }
 
 # The options followed by a value: nothing to offer after them.
-_fotlex_cli_valued="--freeze --shift --pattern"
+_fotlex_cli_valued="--freeze --shift --pattern --video-tz"
 
 _fotlex_cli()
 {

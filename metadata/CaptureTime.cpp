@@ -3,6 +3,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
 
 namespace {
@@ -68,6 +69,20 @@ std::optional<CaptureTime> CaptureTime::FromExifText(QStringView text)
     return CaptureTime(date, time);
 }
 
+std::optional<CaptureTime> CaptureTime::AtOffset(std::chrono::sys_seconds instant, int offsetMinutes)
+{
+    // The clock from 1970-01-01 00:00:00, as far as the instant and the offset take it.
+    const auto clock = CaptureTime(QDate(1970, 1, 1), QTime(0, 0))
+                           .shifted(instant.time_since_epoch().count() + qint64(offsetMinutes) * 60);
+    return clock ? std::optional(clock->withOffsetMinutes(offsetMinutes)) : std::nullopt;
+}
+
+std::optional<CaptureTime> CaptureTime::InLocalZone(std::chrono::sys_seconds instant)
+{
+    const qint64 seconds = instant.time_since_epoch().count();
+    return AtOffset(instant, QDateTime::fromSecsSinceEpoch(seconds).offsetFromUtc() / 60);
+}
+
 CaptureTime CaptureTime::withSubSeconds(const QString &digits) const
 {
     CaptureTime with = *this;
@@ -114,4 +129,17 @@ QString CaptureTime::exifText() const
 {
     return QString::asprintf("%04d:%02d:%02d %02d:%02d:%02d", date_.year(), date_.month(), date_.day(),
                              time_.hour(), time_.minute(), time_.second());
+}
+
+QString CaptureTime::isoText(QChar separator) const
+{
+    QString text = QString::asprintf("%04d-%02d-%02d", date_.year(), date_.month(), date_.day()) + separator
+        + QString::asprintf("%02d:%02d:%02d", time_.hour(), time_.minute(), time_.second());
+    if (!subSeconds_.isEmpty())
+        text += u'.' + subSeconds_;
+    if (offsetMinutes_) {
+        const int minutes = std::abs(*offsetMinutes_);
+        text += QString::asprintf("%c%02d:%02d", *offsetMinutes_ < 0 ? '-' : '+', minutes / 60, minutes % 60);
+    }
+    return text;
 }

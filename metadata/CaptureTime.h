@@ -21,6 +21,11 @@ public:
     // field); nullopt for any other shape and for a date or time that does
     // not exist ("0000:00:00 00:00:00", February 30th, 24:00:00).
     static std::optional<CaptureTime> FromExifText(QStringView text);
+    // The clock a place `offsetMinutes` east of UTC shows at `instant`, with
+    // that offset; nullopt outside the years 1 to 9999.
+    static std::optional<CaptureTime> AtOffset(std::chrono::sys_seconds instant, int offsetMinutes);
+    // The clock of the local time zone at `instant`, with the offset in force then.
+    static std::optional<CaptureTime> InLocalZone(std::chrono::sys_seconds instant);
 
     QDate date() const { return date_; }
     QTime time() const { return time_; }
@@ -46,6 +51,9 @@ public:
     QString nameStem() const;
     // "YYYY:MM:DD HH:MM:SS", as EXIF writes it.
     QString exifText() const;
+    // ISO 8601: "YYYY-MM-DDTHH:MM:SS" ("T" or the separator given), the
+    // fraction's digits as written (".5") and the offset ("+02:00") where known.
+    QString isoText(QChar separator = u'T') const;
 
     bool operator==(const CaptureTime &other) const = default;
 

@@ -4,6 +4,7 @@
 #include "metadata/ExifTagNames.h"
 #include "metadata/ExifValueText.h"
 #include "metadata/GpsPosition.h"
+#include "metadata/ReaderTexts.h"
 #include "metadata/TiffFile.h"
 #include "metadata/XmpTimes.h"
 
@@ -93,7 +94,7 @@ public:
         const auto position = ReadGpsPosition(m_data, dir);
         if (position) {
             m_tags.push_back({ExifTagId::GpsPosition, ExifTagName(ExifTagId::GpsPosition), 2, 0, 0,
-                              GpsPositionText(*position)});
+                              ReaderTexts::GpsPositionText(*position)});
             if (m_budget > 0)
                 ++m_listed;
         }
@@ -109,26 +110,14 @@ private:
     size_t m_listed = 0;
 };
 
-ExifError readError(const QString &description)
-{
-    return {1, QStringLiteral("ReadMetaInfo"), description};
-}
-
 ExifParse parseBlock(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers)
 {
     ExifParse parse;
     switch (block.outcome) {
     case ExifBlock::Outcome::Missing:
-        parse.status = 2;
-        parse.error = readError(QStringLiteral("Datei nicht gefunden."));
-        return parse;
     case ExifBlock::Outcome::Empty:
-        parse.status = 2;
-        parse.error = readError(QStringLiteral("Leere Datei."));
-        return parse;
     case ExifBlock::Outcome::Unreadable:
         parse.status = 2;
-        parse.error = readError(QStringLiteral("Datei konnte nicht gelesen werden."));
         return parse;
     case ExifBlock::Outcome::NotFound:
         parse.status = 1;
@@ -153,7 +142,6 @@ ExifParse parseBlock(const ExifBlock &block, ExifWalkScope scope, ExifNumberText
     const double ifd0 = ReadUnsigned(bytes, t + 4, 4, intel);
     if (ifd0 >= 2147483648.0) {
         parse.status = 2;
-        parse.error = readError(QStringLiteral("Überlauf"));
         return parse;
     }
 
@@ -163,7 +151,8 @@ ExifParse parseBlock(const ExifBlock &block, ExifWalkScope scope, ExifNumberText
     const TiffDirectory ifd0Dir = walk.readIfd(static_cast<int64_t>(ifd0));
     if (const TiffEntry *e = FindEntry(ifd0Dir, ExifTagId::Orientation); e && e->type == 3) {
         const uint32_t value = e->number(intel);
-        parse.orientation = value >= 1 && value <= 8 ? int(value) : 1;
+        if (value >= 1 && value <= 8)
+            parse.orientation = int(value);
     }
     // Without a link there is no such directory; offset 0 would read the
     // TIFF header itself as one.
@@ -212,7 +201,7 @@ std::optional<int> captureRank(const ExifTag &tag)
     switch (tag.id) {
     case DateTimeOriginal: return 0;
     case CreationDate: return ParseXmpTime(tag.text) ? std::optional(1) : std::nullopt;
-    case CreateDate: return 2;
+    case CreateDate: return ParseXmpTime(tag.text) ? std::optional(2) : std::nullopt;
     case XmpDateTimeOriginal:
     case XmpDateCreated:
     case XmpCreateDate:
@@ -284,8 +273,13 @@ ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags)
             stamp.make = t.text.trimmed();
     }
     stamp.source = CaptureSourceOf(*tag);
-    if (stamp.source == CaptureSource::Xmp || stamp.source == CaptureSource::QuickTime) {
+    if (stamp.source != CaptureSource::Exif) {
         stamp.time = ParseXmpTime(tag->text)->captureTime();
+        // The movie header's time is UTC: the file is named in the local
+        // time of the computer, as the clock of the place it was taken is
+        // not known.
+        if (stamp.source == CaptureSource::Mvhd)
+            stamp.time = CaptureTime::InLocalZone(stamp.time->instant());
         return stamp;
     }
     stamp.time = CaptureTime::FromExifText(tag->text);
@@ -296,8 +290,6 @@ ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags)
             stamp.text.chop(1);
         return stamp;
     }
-    if (stamp.source != CaptureSource::Exif)
-        return stamp;
     for (size_t i = 1; i < tags.size(); ++i) {
         if (tags[i].id == ExifTagId::SubSecTimeOriginal && tags[i].type == 2 && !tags[i].gps)
             stamp.time = stamp.time->withSubSeconds(tags[i].text.trimmed());

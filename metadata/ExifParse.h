@@ -13,9 +13,8 @@ struct ExifParse
     uint8_t status = 0;
     std::vector<ExifTag> tags;              // index 0 empty; valid when status is 0
     size_t listed = 0;                      // entries from index 1 whose texts fit the budget
-    std::optional<ExifError> error;         // why status is 2
     std::optional<GpsPosition> gps;         // from the GPS directory
-    int orientation = 1;                    // IFD0's Orientation, 1 to 8
+    std::optional<int> orientation;         // IFD0's Orientation, when it is one of 1 to 8
 };
 
 ExifParse ParseExif(const ExifBlock &block, ExifWalkScope scope, ExifNumberText &numbers);
@@ -38,5 +37,6 @@ std::optional<int> CaptureOffsetFromTags(const std::vector<ExifTag> &tags);
 // tag's text read as a time; EXIF's with the digits of the last
 // SubSecTimeOriginal and CaptureOffsetFromTags, QuickTime's and XMP's with
 // their fraction and offset as written. An EXIF text that holds no real time
-// comes back (less trailing blanks) in `text`.
+// comes back (less trailing blanks) in `text`. The movie header's UTC time
+// comes in the local time zone, with its offset.
 ExifCaptureStamp CaptureStampFromTags(const std::vector<ExifTag> &tags);

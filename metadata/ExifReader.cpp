@@ -1,6 +1,8 @@
 #include "metadata/ExifReader.h"
 
 #include "metadata/ExifParse.h"
+#include "metadata/ReaderTexts.h"
+#include "metadata/XmpSidecar.h"
 
 ExifReader::ExifReader() : m_tags(1) {}
 
@@ -26,6 +28,8 @@ void ExifReader::setImageFile(const QString &path)
 {
     m_imageFile = path;
     takeParse(ReadExifBlock(path));
+    if (m_readStatus != ExifReadStatus::Unreadable && !ExifTime())
+        m_sidecarTime = FindSidecarCaptureTime(path);
 }
 
 void ExifReader::setImageBytes(QByteArrayView file)
@@ -43,13 +47,15 @@ void ExifReader::takeParse(const ExifBlock &block)
     m_emptyFile = block.outcome == ExifBlock::Outcome::Empty;
     m_imageSize.reset();
     if (const auto &g = block.geometry) {
-        const bool turned = !g->upright && parse.orientation >= 5;
+        const bool turned = !g->upright && parse.orientation.value_or(1) >= 5;
         m_imageSize = turned ? QSize(g->height, g->width) : QSize(g->width, g->height);
     }
+    m_sidecarTime.reset();
     if (parse.status == 0) {
         m_tags = std::move(parse.tags);
         m_listed = parse.listed;
         m_gps = parse.gps;
+        m_orientation = parse.orientation;
     }
 }
 
@@ -73,34 +79,42 @@ const std::vector<ExifTag> &ExifReader::Tags() const
     return m_tags;
 }
 
+std::span<const ExifTag> ExifReader::ListedTags() const
+{
+    if (m_readStatus != ExifReadStatus::Present)
+        return {};
+    return std::span<const ExifTag>(m_tags).subspan(1, std::min(m_listed, m_tags.size() - 1));
+}
+
 std::variant<int32_t, ExifError> ExifReader::MetaInfo(int32_t id, QString &text) const
 {
     if (m_readStatus == ExifReadStatus::NoExif)
-        return ExifError{10, QStringLiteral("MetaInfo"), QStringLiteral("Keine EXIF-Daten vorhanden.")};
+        return ExifError{10, QStringLiteral("MetaInfo"), ReaderTexts::NoExifData()};
     if (m_readStatus == ExifReadStatus::Unreadable)
-        return ExifError{11, QStringLiteral("MetaInfo"), QStringLiteral("Error.")};
+        return ExifError{11, QStringLiteral("MetaInfo"), ReaderTexts::ReadError()};
     for (size_t i = 1; i < m_tags.size(); ++i) {
         if (m_tags[i].id == id) {
             text = m_tags[i].text;
             return RoundToInt32(m_tags[i].value).value_or(0);
         }
     }
-    text = QStringLiteral("Tag ") + QString::number(id) + QStringLiteral(" nicht gefunden.");
+    text = ReaderTexts::TagNotFound(id);
     return 0;
 }
 
 QString ExifReader::ListInfo() const
 {
     if (m_readStatus == ExifReadStatus::NoExif)
-        return QStringLiteral("Keine EXIF-Daten vorhanden.");
+        return ReaderTexts::NoExifData();
     if (m_readStatus == ExifReadStatus::Unreadable)
-        return QStringLiteral("Error.");
+        return ReaderTexts::ReadError();
     QString list;
-    for (size_t i = 1; i <= m_listed && i < m_tags.size(); ++i)
-        list += m_tags[i].name + QStringLiteral(": ") + m_tags[i].text + QStringLiteral("\r\n");
-    const size_t rest = m_tags.size() - 1 - std::min(m_listed, m_tags.size() - 1);
+    const std::span<const ExifTag> listed = ListedTags();
+    for (const ExifTag &tag : listed)
+        list += tag.name + QStringLiteral(": ") + tag.text + QStringLiteral("\r\n");
+    const size_t rest = m_tags.size() - 1 - listed.size();
     if (rest > 0)
-        list += QStringLiteral("… %1 weitere Einträge\r\n").arg(rest);
+        list += ReaderTexts::MoreEntries(int64_t(rest)) + QStringLiteral("\r\n");
     return list;
 }
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -62,7 +63,8 @@ public:
     ExifReader();
 
     QString ImageFile() const;
-    // Never fails towards the caller; the outcome is in readStatus().
+    // Never fails towards the caller; the outcome is in readStatus(). A
+    // file without a capture time of its own takes its XMP sidecar's.
     void setImageFile(const QString &path);
     // Parses the whole content of a file held in memory as setImageFile
     // parses the file; ImageFile becomes empty.
@@ -73,6 +75,8 @@ public:
     bool EmptyFile() const;
     // Index 0 is an empty record; entries start at index 1, in file order.
     const std::vector<ExifTag> &Tags() const;
+    // The entries ListInfo shows, in file order; none without EXIF data.
+    std::span<const ExifTag> ListedTags() const;
 
     // The number of the first entry with this id (rounded; for a rational
     // shown as one number its quotient) and its text in `text`; for an id
@@ -84,7 +88,7 @@ public:
     // stands for the rest.
     QString ListInfo() const;
 
-    // The summary's values; all missing without EXIF data.
+    // The summary's values; all missing when the file could not be read.
     ExifSummary Summary() const;
     // The picture's size as its image data gives it, upright: EXIF
     // orientations 5 to 8 swap width and height unless the container turned
@@ -92,7 +96,7 @@ public:
     // read), whatever its EXIF data claims.
     std::optional<QSize> ImageSize() const;
 
-    // The capture time of the last DateTimeOriginal, with its sub-seconds;
+    // The file's own capture time (as the summary's, without a sidecar's);
     // nullopt when there is none or it holds no real time.
     std::optional<CaptureTime> ExifTime() const;
 
@@ -115,6 +119,8 @@ private:
     bool m_emptyFile = false;
     std::optional<QSize> m_imageSize;
     std::optional<GpsPosition> m_gps;
+    std::optional<int> m_orientation;
+    std::optional<CaptureTime> m_sidecarTime;
     std::vector<ExifTag> m_tags;
     size_t m_listed = 0;  // the leading entries ListInfo shows
 };

@@ -7,8 +7,11 @@
 ExifSummary ExifReader::Summary() const
 {
     ExifSummary summary;
-    if (m_readStatus != ExifReadStatus::Present)
+    if (m_readStatus != ExifReadStatus::Present) {
+        summary.captureTime = m_sidecarTime;
+        summary.captureSource = CaptureSource::Sidecar;
         return summary;
+    }
     using namespace ExifTagId;
     std::optional<double> apexFNumber, apexSeconds;
     for (size_t i = 1; i < m_tags.size(); ++i) {
@@ -19,8 +22,16 @@ ExifSummary ExifReader::Summary() const
         // denominator leaves the text empty and the value unset.
         const bool rational = (tag.type == 5 || tag.type == 10) && tag.count == 1 && !tag.text.isEmpty();
         switch (tag.id) {
+        case Make: summary.make = tag.text; break;
         case Model: summary.camera = tag.text; break;
-        case ISOSpeedRatings: summary.iso = tag.text; break;
+        case ISOSpeedRatings: {
+            // The text of a SHORT is its first value's digits.
+            bool number = false;
+            const int iso = tag.text.toInt(&number);
+            if (number)
+                summary.iso = iso;
+            break;
+        }
         case FNumber:
             if (rational)
                 summary.fNumber = tag.value;
@@ -44,6 +55,11 @@ ExifSummary ExifReader::Summary() const
     const ExifCaptureStamp stamp = CaptureStampFromTags(m_tags);
     summary.captureTime = stamp.time;
     summary.captureSource = stamp.source;
+    if (!stamp.time && m_sidecarTime) {
+        summary.captureTime = m_sidecarTime;
+        summary.captureSource = CaptureSource::Sidecar;
+    }
+    summary.orientation = m_orientation;
     summary.gps = m_gps;
     if (!summary.fNumber)
         summary.fNumber = apexFNumber;

@@ -17,11 +17,12 @@ struct GpsPosition
 // an XMP sidecar file, QuickTime's creation date, a video's movie header.
 enum class CaptureSource { Exif, Xmp, Sidecar, QuickTime, Mvhd };
 
-// The few values the window's summary shows; a value is missing when the
-// photo has no such entry. Where a tag appears more than once, the last
-// entry counts.
+// The values the window's summary and `fotlex-cli info` show; a value is
+// missing when the photo has no such entry. Where a tag appears more than
+// once, the last entry counts.
 struct ExifSummary
 {
+    std::optional<QString> make;         // Make
     std::optional<QString> camera;       // Model
     // The f-number and the exposure time in seconds as the camera recorded
     // them (FNumber, ExposureTime). The APEX values (ApertureValue,
@@ -29,8 +30,11 @@ struct ExifSummary
     // exact ones are missing.
     std::optional<double> fNumber;
     std::optional<double> exposureSeconds;
-    std::optional<QString> iso;          // ISOSpeedRatings
-    std::optional<CaptureTime> captureTime;  // DateTimeOriginal (a video's creation time, XMP), when a real one
+    std::optional<int> iso;              // ISOSpeedRatings, its first value
+    std::optional<int> orientation;      // IFD0's Orientation, 1 to 8
+    // DateTimeOriginal (a video's creation time, XMP), when a real one; else
+    // the time of the photo's XMP sidecar.
+    std::optional<CaptureTime> captureTime;
     CaptureSource captureSource = CaptureSource::Exif; // where captureTime comes from
     std::optional<GpsPosition> gps;
 };

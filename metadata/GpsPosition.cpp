@@ -48,12 +48,3 @@ std::optional<GpsPosition> ReadGpsPosition(const ExifData &data, const TiffDirec
         return std::nullopt;
     return ::GpsPosition{north == 'S' ? -*latitude : *latitude, east == 'W' ? -*longitude : *longitude};
 }
-
-QString GpsPositionText(const GpsPosition &position)
-{
-    return QStringLiteral("%1° %2, %3° %4")
-        .arg(std::fabs(position.latitude), 0, 'f', 6)
-        .arg(QChar(position.latitude < 0 ? u'S' : u'N'))
-        .arg(std::fabs(position.longitude), 0, 'f', 6)
-        .arg(QChar(position.longitude < 0 ? u'W' : u'O'));
-}

@@ -9,6 +9,3 @@
 // or "S") and GPSLongitudeRef ("E" or "W"). Nothing when a part is missing,
 // a denominator is 0 or the position lies off the globe.
 std::optional<GpsPosition> ReadGpsPosition(const ExifData &data, const TiffDirectory &gps);
-// "48.137154° N, 11.576124° O": degrees with six decimals, the German
-// letters of the four directions.
-QString GpsPositionText(const GpsPosition &position);

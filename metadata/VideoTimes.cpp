@@ -13,11 +13,6 @@ constexpr int64_t kMaxValueSize = 256;
 constexpr int64_t kSeconds1904To1970 = 2082844800;
 constexpr QByteArrayView kCreationDateKey("com.apple.quicktime.creationdate");
 
-QByteArray exifText(const QDateTime &time)
-{
-    return time.toString(QStringLiteral("yyyy:MM:dd HH:mm:ss")).toLatin1();
-}
-
 // mvhd: version (1), flags (3), creation time in seconds since 1904 UTC:
 // 4 bytes in version 0, 8 in version 1. 0 means unset.
 std::optional<QByteArray> movieHeaderTime(ByteSource &source, const IsoBox &mvhd)
@@ -33,7 +28,7 @@ std::optional<QByteArray> movieHeaderTime(ByteSource &source, const IsoBox &mvhd
     if (seconds == 0 || seconds > 255000000000ULL)
         return std::nullopt;
     const QDateTime utc = QDateTime::fromSecsSinceEpoch(int64_t(seconds) - kSeconds1904To1970, Qt::UTC);
-    return exifText(utc.toLocalTime());
+    return utc.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'")).toLatin1();
 }
 
 // "YYYY-MM-DDTHH:MM:SS", a fraction and the offset, kept as written: the

@@ -4,6 +4,7 @@
 #include "rename/OrderedWork.h"
 #include "rename/RenamePlan.h"
 #include "rename/ShotFiles.h"
+#include "rename/StillOffsets.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -203,6 +204,8 @@ private:
         for (Member &member : group.members) {
             member.read = ReadCaptureTime(group.folder, member.name);
             RenameOutcome &outcome = member.read.outcome;
+            if (member.read.source == CaptureSource::Mvhd && outcome.time)
+                placeVideo(group.folder, outcome);
             if (outcome.reason != RenameReason::None || batch_.options().shiftSeconds == 0) {
                 member.time = outcome.time;
                 continue;
@@ -211,6 +214,22 @@ private:
             if (!member.time)
                 outcome.reason = RenameReason::ShiftOutOfRange;
         }
+    }
+
+    // A movie header's UTC time in the offset asked for, or in that of the
+    // folder's still nearest in time; without either it stays in the
+    // computer's zone, and the report says so.
+    void placeVideo(const QString &folder, RenameOutcome &outcome) const
+    {
+        const std::chrono::sys_seconds instant = outcome.time->instant();
+        std::optional<int> offset = batch_.options().videoOffsetMinutes;
+        if (!offset)
+            offset = stillOffsets_.nearest(folder, instant);
+        const std::optional<CaptureTime> there = offset ? CaptureTime::AtOffset(instant, *offset) : std::nullopt;
+        if (there)
+            outcome.time = there;
+        else
+            outcome.computerZone = true;
     }
 
     static bool Timed(const Member &member) { return member.read.outcome.reason == RenameReason::None; }
@@ -563,6 +582,8 @@ private:
             outcome.oldPath = group.folder + name;
             // Each file's times become its own time; a file without one takes the shot's.
             outcome.time = member && member->time ? member->time : lead.time;
+            // Only the file whose time gives the name can be named in the computer's zone.
+            outcome.computerZone = member == &lead && lead.read.outcome.computerZone;
             const bool blocked = blocking != targets.end();
             const PlannedName &verdict = blocked ? blocking->second : planned;
             outcome.newPath = target + verdict.newName;
@@ -577,6 +598,7 @@ private:
 
     BatchRename batch_;
     QHash<QString, FolderShots> shots_;     // by canonical folder
+    mutable StillOffsets stillOffsets_;     // asked by the reading threads
     QHash<QString, size_t> groupOf_;        // canonical folder and first file -> group
     std::vector<Group> groups_;
     int units_ = 0;

@@ -1,6 +1,7 @@
 #include "rename/BatchRename.h"
 
 #include "metadata/ExifReader.h"
+#include "metadata/XmpSidecar.h"
 
 #include "services/RegularFile.h"
 
@@ -94,7 +95,12 @@ TimeRead ReadCaptureTime(const QString &folder, const QString &name)
     outcome.timeText = stamp.text;
     read.camera = std::move(stamp.camera);
     read.make = std::move(stamp.make);
-    if (!stamp.time)
+    read.source = stamp.source;
+    if (!stamp.time) {
+        outcome.time = FindSidecarCaptureTime(outcome.oldPath);
+        read.source = CaptureSource::Sidecar;
+    }
+    if (!outcome.time)
         outcome.reason = stamp.text.isEmpty() ? RenameReason::NoExifTime : RenameReason::BadExifTime;
     return read;
 }

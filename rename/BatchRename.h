@@ -1,6 +1,7 @@
 #pragma once
 
 #include "metadata/CaptureTime.h"
+#include "metadata/ExifSummary.h"
 #include "rename/FileIdentity.h"
 #include "rename/FolderNames.h"
 #include "rename/NamePattern.h"
@@ -30,6 +31,9 @@ struct RenameOptions
     bool companions = true;
     // What a file is named, and the folders below its own it goes to.
     NamePattern pattern;
+    // The offset in minutes east of UTC a video's movie header time (UTC
+    // only) is named in; unset, that of the nearest still of its folder.
+    std::optional<int> videoOffsetMinutes;
 };
 
 enum class RenameStatus { Renamed, Skipped, Failed };
@@ -74,6 +78,9 @@ struct RenameOutcome
     // A companion file (an .xmp, a .wav) that follows its photo's name; its
     // own times are left alone.
     bool companion = false;
+    // A movie header's time named in the computer's zone, since no still of
+    // its folder told the zone of the place.
+    bool computerZone = false;
 
     bool timesNotSet() const { return timeResult != FileTimeResult::Set; }
 };
@@ -86,13 +93,15 @@ struct TimeRead
     RenameOutcome outcome;
     QString camera;
     QString make;
+    CaptureSource source = CaptureSource::Exif;
     std::optional<FileIdentity> identity;
 };
 
 // The capture time of the file in the outcome's `time`, or the file
 // skipped or failed with the reason it has none; one open and a read of
 // its first 4 KiB (64 KiB where the identity needs the head's hash), more
-// only where the EXIF directory lies beyond.
+// only where the EXIF directory lies beyond. A file without a time of its
+// own takes its XMP sidecar's.
 TimeRead ReadCaptureTime(const QString &folder, const QString &name);
 
 struct RenameJob

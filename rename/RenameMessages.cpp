@@ -124,6 +124,8 @@ QString RenameOutcomeLine(const RenameOutcome &outcome)
     if (outcome.status != RenameStatus::Renamed)
         return oldPath + QStringLiteral(": ") + RenameStatusText(outcome);
     QString line = oldPath + QStringLiteral(" -> ") + OneLineName(outcome.newPath);
+    if (outcome.computerZone)
+        line += u' ' + RenameMessages::tr("(Zeitzone des Rechners)");
     if (outcome.timesNotSet())
         line += QStringLiteral(" (%1)").arg(TimesNotSetText(outcome));
     return line;

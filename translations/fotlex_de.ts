@@ -80,6 +80,16 @@ Umbenennung %1 vom %2 in %3: %n Dateien</numerusform>
     </message>
 </context>
 <context>
+    <name>ReaderTexts</name>
+    <message numerus="yes">
+        <source>… %n weitere Einträge</source>
+        <translation>
+            <numerusform>… %n weiterer Eintrag</numerusform>
+            <numerusform>… %n weitere Einträge</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RenamePreviewDialog</name>
     <message numerus="yes">
         <source>%n wird umbenannt</source>

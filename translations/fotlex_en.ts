@@ -376,6 +376,18 @@ Rename %1 of %2 in %3: %n files</numerusform>
         <source>Namensmuster: %Y %m %d %H %M %S die Aufnahmezeit, %f die Sekundenbruchteile, %n der bisherige Name, %c das Kameramodell, %k der Hersteller, %% ein Prozentzeichen, / ein Unterordner (Vorgabe: %Y-%m-%d - %H-%M-%S)</source>
         <translation>name pattern: %Y %m %d %H %M %S the capture time, %f the sub-seconds, %n the present name, %c the camera model, %k the make, %% a per cent sign, / a folder (default: %Y-%m-%d - %H-%M-%S)</translation>
     </message>
+    <message>
+        <source>ein JSON-Array ausgeben, ein Objekt je Datei, für Skripte</source>
+        <translation>print one JSON array, one object per file, for scripts</translation>
+    </message>
+    <message>
+        <source>[+|-]HH:MM</source>
+        <translation>[+|-]HH:MM</translation>
+    </message>
+    <message>
+        <source>Videos, deren Zeit nur in UTC vorliegt, in dieser Zeitzone benennen (sonst in der des zeitlich nächsten Fotos ihres Ordners)</source>
+        <translation>name videos whose time is in UTC only in this time zone (else in that of the photo of their folder nearest in time)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineText</name>
@@ -667,6 +679,96 @@ The medium may be write-protected.</translation>
     </message>
 </context>
 <context>
+    <name>ReaderTexts</name>
+    <message>
+        <source>Keine EXIF-Daten vorhanden.</source>
+        <translation>No EXIF data present.</translation>
+    </message>
+    <message>
+        <source>Error.</source>
+        <translation>Error.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… %n weitere Einträge</source>
+        <translation>
+            <numerusform>… %n more entry</numerusform>
+            <numerusform>… %n more entries</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Tag %1 nicht gefunden.</source>
+        <translation>Tag %1 not found.</translation>
+    </message>
+    <message>
+        <source>EXIF</source>
+        <translation>EXIF</translation>
+    </message>
+    <message>
+        <source>XMP</source>
+        <translation>XMP</translation>
+    </message>
+    <message>
+        <source>XMP-Begleitdatei</source>
+        <translation>XMP sidecar</translation>
+    </message>
+    <message>
+        <source>QuickTime</source>
+        <translation>QuickTime</translation>
+    </message>
+    <message>
+        <source>mvhd-Filmkopf</source>
+        <translation>mvhd movie header</translation>
+    </message>
+    <message>
+        <source>Aufnahmezeit: keine</source>
+        <translation>Capture time: none</translation>
+    </message>
+    <message>
+        <source>Aufnahmezeit: %1 (%2)</source>
+        <translation>Capture time: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Kamera: %1</source>
+        <translation>Camera: %1</translation>
+    </message>
+    <message>
+        <source>Blende: f/%1</source>
+        <translation>Aperture: f/%1</translation>
+    </message>
+    <message>
+        <source>Belichtung: %1 s</source>
+        <translation>Exposure: %1 s</translation>
+    </message>
+    <message>
+        <source>ISO: %1</source>
+        <translation>ISO: %1</translation>
+    </message>
+    <message>
+        <source>Bildgröße: %1 x %2</source>
+        <translation>Image size: %1 x %2</translation>
+    </message>
+</context>
+<context>
     <name>RenameDialog</name>
     <message>
         <source>Bild umbenennen</source>
@@ -818,6 +920,10 @@ The medium may be write-protected.</translation>
     <message>
         <source>Muster &quot;%1&quot;: %2</source>
         <translation>Pattern &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>(Zeitzone des Rechners)</source>
+        <translation>(the computer&apos;s time zone)</translation>
     </message>
 </context>
 <context>

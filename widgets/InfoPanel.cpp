@@ -60,7 +60,7 @@ void InfoPanel::setFacts(const PhotoFacts &facts)
     exposure_->setText(summary.exposureSeconds && *summary.exposureSeconds > 0
                            ? tr("%1 s").arg(ExposureTimeText(*summary.exposureSeconds, locale))
                            : QString());
-    iso_->setText(summary.iso.value_or(QString()));
+    iso_->setText(summary.iso ? QString::number(*summary.iso) : QString());
     taken_->setText(summary.captureTime
                         ? DateTimeText(summary.captureTime->date(), summary.captureTime->time(), locale)
                         : QString());

@@ -60,7 +60,11 @@ TEST_F(PhotoPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     EXPECT_EQ(shown, QStringList({"Canon EOS 40D", "f/7,1", "1/160 s", "100", "30.05.2008 15:56:01", "100 × 68",
                                   "8,0 kB", "30.05.2008 15:56:01", "30.05.2008 15:56:01"}));
     EXPECT_FALSE(fileTimeWarns());
-    EXPECT_TRUE(Find<QPlainTextEdit>(*window, "tagList").toPlainText().contains(QStringLiteral("Canon EOS 40D")));
+    const auto tagList = [&] { return Find<QPlainTextEdit>(*window, "tagList").toPlainText(); };
+    // The tag list ends with the capture time and where it came from.
+    EXPECT_TRUE(tagList().contains(QStringLiteral("Model: Canon EOS 40D\n"))) << tagList().toStdString();
+    EXPECT_TRUE(tagList().endsWith(QStringLiteral("\nAufnahmezeit: 2008-05-30 15:56:01.00 (EXIF)")))
+        << tagList().toStdString();
 
     // A click on the preview empties only the preview; a right click, or a
     // press released off it, does not.
@@ -77,6 +81,7 @@ TEST_F(PhotoPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     // the photo before is the batch's.
     click(2);
     EXPECT_EQ(text("captureTime"), QStringLiteral("keine"));
+    EXPECT_EQ(tagList(), QStringLiteral("Keine EXIF-Daten vorhanden.\nAufnahmezeit: keine"));
     EXPECT_EQ(text("camera"), QString());
     EXPECT_EQ(text("imageSize"), QStringLiteral("40 × 30"));
     EXPECT_TRUE(fileTimeWarns());
@@ -86,6 +91,7 @@ TEST_F(PhotoPanelTest, PhotoFillsEveryLabelOthersKeepWhatTheyCannotTell)
     // An empty file: no picture, and no size of another photo.
     click(3);
     EXPECT_TRUE(preview().picture().isNull());
+    EXPECT_EQ(tagList(), QStringLiteral("Error."));
     EXPECT_EQ(text("imageSize"), QString());
 }
 

@@ -3,6 +3,7 @@
 #include "TestPhotos.h"
 
 #include "cli/CliDispatch.h"
+#include "tests/support/ExifBuilder.h"
 
 #include <QDir>
 #include <QFile>
@@ -436,4 +437,54 @@ TEST_F(RenameCommandTest, APatternNamesAndSortsAndSaysWhatItCannotName)
     EXPECT_EQ(undo({}), 0);
     EXPECT_TRUE(output.contains(dir + "/2016/: bleibt (nicht leer)")) << output.toStdString();
     EXPECT_TRUE(QFile::exists(dir + "/IMG_2.jpg"));
+}
+
+// A video whose movie header holds UTC only is named in the offset of the
+// still of its folder taken nearest to it within a day, named alone or with
+// its folder alike; in the offset of --video-tz; else in the computer's
+// zone, as its line says. A photo without a time of its own takes its
+// sidecar's.
+TEST_F(RenameCommandTest, VideosTakeTheZoneOfTheirFolder)
+{
+    using B = ExifBuilder;
+    const LocalTimeZone tokyo("Asia/Tokyo");
+    // 2021-05-12 10:21:21 UTC in the movie header, seconds since 1904.
+    const QByteArray mvhd =
+        IsoBoxBytes("mvhd", BigEndian(0, 4) + BigEndian(3703659681, 4).repeated(2) + QByteArray(88, '\0'));
+    const auto still = [](const char *time, const char *offset) {
+        return B(true).ascii(B::Exif, 36867, time).ascii(B::Exif, 36881, offset).jpeg();
+    };
+    const struct
+    {
+        const char *what;
+        std::vector<QByteArray> stills;
+        QStringList options;
+        const char *named;
+    } cases[] = {
+        {"a still of that day", {still("2021:05:12 20:00:00", "+02:00")}, {}, "2021-05-12 - 12-21-21.mp4"},
+        {"the nearer of two", {still("2021:05:12 08:00:00", "+02:00"), still("2021:05:12 19:00:00", "+09:00")}, {},
+         "2021-05-12 - 19-21-21.mp4"},
+        {"a still two days away", {still("2021:05:14 12:00:00", "+02:00")}, {},
+         "2021-05-12 - 19-21-21.mp4 (Zeitzone des Rechners)"},
+        {"--video-tz", {still("2021:05:12 20:00:00", "+02:00")}, {"--video-tz", "-05:00"},
+         "2021-05-12 - 05-21-21.mp4"},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir fresh;
+        dir = fresh.path();
+        WriteFile(dir + "/clip.mp4", IsoBoxBytes("ftyp", "isom" + BigEndian(0, 4) + "isom") + IsoBoxBytes("moov", mvhd));
+        for (size_t i = 0; i < c.stills.size(); ++i)
+            WriteFile(dir + QStringLiteral("/still%1.jpg").arg(i), c.stills[i]);
+        const QString line = dir + "/clip.mp4 -> " + dir + '/' + c.named;
+        EXPECT_EQ(run(QStringList{"--dry-run"} + c.options + QStringList{dir + "/clip.mp4"}), 0) << c.what;
+        EXPECT_EQ(lines().first(), line) << c.what;
+        EXPECT_EQ(run(QStringList{"--dry-run"} + c.options + QStringList{dir}), 0) << c.what;
+        EXPECT_EQ(lines().filter("clip.mp4"), QStringList{line}) << c.what;
+    }
+    EXPECT_EQ(run({"--dry-run", "--video-tz", "+5:00", dir}), 2);
+
+    dir = temp.path();
+    WriteFile(dir + "/ohne.xmp", XmpPacket({}, "<e:DateTimeOriginal>2019-01-02T03:04:05</e:DateTimeOriginal>"));
+    EXPECT_EQ(run({"--dry-run", dir + "/ohne.jpg"}), 0);
+    EXPECT_EQ(lines().first(), dir + "/ohne.jpg -> " + dir + "/2019-01-02 - 03-04-05.jpg");
 }

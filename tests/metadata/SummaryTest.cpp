@@ -17,7 +17,8 @@ TEST(SummaryTest, TakesTheValuesTheCameraRecorded)
     ExifReader reader;
     const auto read = [&](bool exact, bool apex) -> const ExifReader & {
         B b(true);
-        b.ascii(B::Ifd0, 272, "CAM1").shorts(B::Exif, 34855, {200}).ascii(B::Exif, 36867, "2006:07:15 14:23:05");
+        b.ascii(B::Ifd0, 271, "MAKER").ascii(B::Ifd0, 272, "CAM1").shorts(B::Ifd0, 274, {6});
+        b.shorts(B::Exif, 34855, {200}).ascii(B::Exif, 36867, "2006:07:15 14:23:05");
         if (exact)
             b.rationals(B::Exif, 33434, {{1, 250}}).rationals(B::Exif, 33437, {{28, 10}});
         if (apex)
@@ -27,10 +28,12 @@ TEST(SummaryTest, TakesTheValuesTheCameraRecorded)
         return reader;
     };
     const ExifSummary summary = read(true, true).Summary();
+    EXPECT_EQ(summary.make, u"MAKER");
     EXPECT_EQ(summary.camera, u"CAM1");
+    EXPECT_EQ(summary.orientation, 6);
     EXPECT_EQ(summary.fNumber, 2.8);
     EXPECT_EQ(summary.exposureSeconds, 1.0 / 250);
-    EXPECT_EQ(summary.iso, u"200");
+    EXPECT_EQ(summary.iso, 200);
     EXPECT_EQ(summary.captureTime, CaptureTime::FromExifText(u"2006:07:15 14:23:05"));
     EXPECT_EQ(reader.ExifTime(), summary.captureTime);
     EXPECT_NEAR(*read(false, true).Summary().fNumber, 2.8, 0.01);
@@ -39,7 +42,8 @@ TEST(SummaryTest, TakesTheValuesTheCameraRecorded)
     EXPECT_TRUE(WriteBytes(dir.filePath("n.jpg"), QByteArray(50, 'n')));
     reader.setImageFile(dir.filePath("n.jpg"));
     const ExifSummary none = reader.Summary();
-    EXPECT_FALSE(none.camera || none.fNumber || none.exposureSeconds || none.iso || none.captureTime);
+    EXPECT_FALSE(none.make || none.camera || none.fNumber || none.exposureSeconds || none.iso || none.orientation
+                 || none.captureTime);
     EXPECT_FALSE(reader.ExifTime());
 }
 

@@ -156,3 +156,22 @@ inline QByteArray IsoBoxBytes(const char *type, const QByteArray &payload)
 {
     return BigEndian(8 + payload.size(), 4) + type + payload;
 }
+
+// XMP with capture times as attributes (`properties`) or elements of its
+// rdf:Description, under the prefixes e (exif), ps (photoshop) and xap
+// (xmp); any prefix bound to the namespace counts.
+inline QByteArray XmpPacket(const QByteArray &properties, const QByteArray &elements = {})
+{
+    return "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?><x:xmpmeta xmlns:x='adobe:ns:meta/'>"
+           "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description "
+           "xmlns:e='http://ns.adobe.com/exif/1.0/' xmlns:ps='http://ns.adobe.com/photoshop/1.0/' "
+           "xmlns:xap='http://ns.adobe.com/xap/1.0/' " + properties + ">" + elements
+           + "</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end='w'?>";
+}
+
+// A JPEG whose only metadata is `xmp` in its APP1 segment, then SOS and EOI.
+inline QByteArray XmpJpeg(const QByteArray &xmp)
+{
+    const QByteArray app1 = QByteArray("http://ns.adobe.com/xap/1.0/\0", 29) + xmp;
+    return QByteArray("\xFF\xD8\xFF\xE1", 4) + BigEndian(app1.size() + 2, 2) + app1 + QByteArray("\xFF\xDA\0\2\xFF\xD9", 6);
+}
