@@ -1,6 +1,7 @@
 #include "preview/Thumbnail.h"
 
 #include "GuiFiles.h"
+#include "tests/support/ExifBuilder.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -25,53 +26,38 @@ QByteArray Jpeg(QSize size, QColor colour)
     return bytes;
 }
 
-QByteArray Number(uint32_t value, int size, bool little)
-{
-    QByteArray bytes(size, '\0');
-    for (int k = 0; k < size; ++k)
-        bytes[little ? k : size - 1 - k] = char((value >> (8 * k)) & 0xFF);
-    return bytes;
-}
-
 QByteArray Segment(uint8_t marker, const QByteArray &data)
 {
-    return QByteArray(1, '\xFF') + char(marker) + Number(data.size() + 2, 2, false) + data;
+    return QByteArray(1, '\xFF') + char(marker) + BigEndian(data.size() + 2, 2) + data;
 }
 
 // A camera's file: a red photo with the orientation and an IFD1 thumbnail
 // (little-endian EXIF), and an MPF preview after the photo (big-endian).
 QByteArray CameraJpeg(QSize photo, int orientation, QSize thumbnail, QSize large)
 {
-    const QByteArray thumb = thumbnail.isEmpty() ? QByteArray() : Jpeg(thumbnail, Qt::blue);
-    // TIFF: header (8), IFD0 with Orientation (18), IFD1 with the thumbnail's
-    // offset and length (30), the thumbnail.
-    QByteArray tiff = "II" + Number(42, 2, true) + Number(8, 4, true);
-    tiff += Number(1, 2, true) + Number(0x112, 2, true) + Number(3, 2, true) + Number(1, 4, true)
-            + Number(orientation, 4, true) + Number(thumb.isEmpty() ? 0 : 26, 4, true);
-    if (!thumb.isEmpty())
-        tiff += Number(2, 2, true) + Number(0x201, 2, true) + Number(4, 2, true) + Number(1, 4, true)
-                + Number(56, 4, true) + Number(0x202, 2, true) + Number(4, 2, true) + Number(1, 4, true)
-                + Number(thumb.size(), 4, true) + Number(0, 4, true) + thumb;
+    const ExifBuilder le(true);
+    const auto be = BigEndian;
+    // TIFF: header and IFD0 with the orientation (26), then IFD1 with the
+    // thumbnail's offset and length (30), the thumbnail.
+    const QByteArray oriented = ExifBuilder(true).shorts(ExifBuilder::Ifd0, 0x112, {uint16_t(orientation)}).tiff();
+    QByteArray tiff = oriented;
+    if (!thumbnail.isEmpty()) {
+        const QByteArray thumb = Jpeg(thumbnail, Qt::blue);
+        tiff.replace(22, 4, le.u32(26));
+        tiff += le.u16(2) + le.u16(0x201) + le.u16(4) + le.u32(1) + le.u32(56) + le.u16(0x202) + le.u16(4) + le.u32(1)
+                + le.u32(thumb.size()) + le.u32(0) + thumb;
+    }
     const QByteArray main = Jpeg(photo, Qt::red);
-    QByteArray file = QByteArray("\xFF\xD8", 2) + Segment(0xE1, QByteArray("Exif\0\0", 6) + tiff);
+    const QByteArray file = QByteArray("\xFF\xD8", 2) + Segment(0xE1, ExifMark(tiff));
     if (large.isEmpty())
         return file + main.mid(2);
     // MPF: header (8), an IFD of one MPEntry (18), two 16-byte entries. The
     // preview carries the photo's orientation in its own EXIF, as cameras write it.
-    const QByteArray previewTiff = "II" + Number(42, 2, true) + Number(8, 4, true) + Number(1, 2, true)
-                                   + Number(0x112, 2, true) + Number(3, 2, true) + Number(1, 4, true)
-                                   + Number(orientation, 4, true) + Number(0, 4, true);
-    const QByteArray preview = QByteArray("\xFF\xD8", 2) + Segment(0xE1, QByteArray("Exif\0\0", 6) + previewTiff)
-                               + Jpeg(large, Qt::green).mid(2);
-    const int mpfLength = 4 + 8 + 18 + 32;
-    const int afterMpf = file.size() + 4 + mpfLength;
-    QByteArray mpf = "MPF" + QByteArray(1, '\0') + "MM" + Number(42, 2, false) + Number(8, 4, false);
-    mpf += Number(1, 2, false) + Number(0xB002, 2, false) + Number(7, 2, false) + Number(32, 4, false)
-           + Number(26, 4, false) + Number(0, 4, false);
-    const int previewAt = afterMpf + main.size() - 2;
-    mpf += Number(0, 4, false) + Number(main.size(), 4, false) + Number(0, 4, false) + Number(0, 4, false);
-    mpf += Number(0, 4, false) + Number(preview.size(), 4, false)
-           + Number(previewAt - (file.size() + 8), 4, false) + Number(0, 4, false);
+    const QByteArray preview = QByteArray("\xFF\xD8", 2) + Segment(0xE1, ExifMark(oriented)) + Jpeg(large, Qt::green).mid(2);
+    const int previewAt = file.size() + 4 + 4 + 8 + 18 + 32 + main.size() - 2;
+    const QByteArray mpf = QByteArray("MPF\0MM", 6) + be(42, 2) + be(8, 4) + be(1, 2) + be(0xB002, 2) + be(7, 2)
+                           + be(32, 4) + be(26, 4) + be(0, 4) + be(0, 4) + be(main.size(), 4) + be(0, 8) + be(0, 4)
+                           + be(preview.size(), 4) + be(previewAt - (file.size() + 8), 4) + be(0, 4);
     return file + Segment(0xE2, mpf) + main.mid(2) + preview;
 }
 
@@ -96,6 +82,7 @@ TEST(LoadThumbnail, EmbeddedPreviewOnlyWhenItIsThePhotosAndLargeEnough)
         {"stale, turned", 1, {120, 180}, {}, {133, 105}, red, {133, 89}, {0, 0}},
         {"box too big for the thumbnail", 1, {180, 120}, {450, 300}, {266, 210}, green, {266, 177}, {0, 0}},
         {"thumbnail before the larger", 1, {180, 120}, {450, 300}, {133, 105}, blue, {133, 89}, {0, 0}},
+        {"mirrored", 2, {}, {}, {133, 105}, red, {133, 89}, {132, 0}},
         {"turned a quarter clockwise", 6, {180, 120}, {}, {133, 105}, blue, {70, 105}, {69, 0}},
         {"decoded and turned back", 8, {}, {}, {133, 105}, red, {70, 105}, {0, 104}},
         {"preview turned once only", 6, {180, 120}, {450, 300}, {266, 210}, green, {140, 210}, {139, 0}},
@@ -116,38 +103,36 @@ TEST(LoadThumbnail, EmbeddedPreviewOnlyWhenItIsThePhotosAndLargeEnough)
     }
 }
 
-TEST(LoadThumbnail, SamplePhotosTheDamagedOneTransparencyAndNoImage)
+// Sample photos, a damaged file, a missing one, a FIFO (never opened: a
+// blocking open would wait for a writer for ever) and the files of today's
+// cameras, which Qt does not decode: the preview is the largest embedded
+// JPEG (CR3), libheif's decoding (HEIC, AVIF), or none where the preview
+// lies outside the pruned file (DNG) or the file is a video. Transparent
+// parts turn black.
+TEST(LoadThumbnail, WhatEachFileShows)
 {
-    const Thumbnail canon = LoadThumbnail(QStringLiteral(FOTLEX_TESTDATA "/Canon_40D.jpg"), {133, 105});
-    EXPECT_EQ(canon.image.size(), QSize(133, 90));
-
-    // Transparent parts turn black.
     QTemporaryDir dir;
     QImage clear(50, 40, QImage::Format_ARGB32);
     clear.fill(Qt::transparent);
     ASSERT_TRUE(clear.save(dir.filePath("clear.png")));
-    const Thumbnail transparent = LoadThumbnail(dir.filePath("clear.png"), {50, 40});
-    EXPECT_FALSE(transparent.image.hasAlphaChannel());
-    EXPECT_EQ(transparent.image.pixel(49, 39), qRgb(0, 0, 0));
-
-    const Thumbnail text = LoadThumbnail(WriteFile(dir.filePath("text.jpg"), QByteArray(100, '\0')), {133, 105});
-    EXPECT_TRUE(text.image.isNull());
-    EXPECT_TRUE(LoadThumbnail(dir.filePath("missing.jpg"), {133, 105}).image.isNull());
-    // A FIFO is never opened: a blocking open would wait for a writer for ever.
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("rohr.jpg")).constData(), 0644), 0);
-    EXPECT_TRUE(LoadThumbnail(dir.filePath("rohr.jpg"), {133, 105}).image.isNull());
-}
-
-// Qt decodes none of these: the preview is the largest embedded JPEG (CR3),
-// libheif's decoding (HEIC, AVIF), or none where the preview lies outside
-// the pruned file (DNG) or the file is a video.
-TEST(LoadThumbnail, FilesOfTodaysCameras)
-{
-    const struct { const char *file; bool image; } cases[] = {
-        {"Canon-R6-pruned.CR3", true}, {"IMG_5195.HEIC", true}, {"avif_exif_xmp.avif", true},
-        {"IMG_1361.dng", false},       {"small_video.mp4", false}};
+    const QString formats = QStringLiteral(FOTLEX_FORMATS "/");
+    const QSize none(0, 0);
+    const struct { QString path; QSize size; } cases[] = {
+        {QStringLiteral(FOTLEX_TESTDATA "/Canon_40D.jpg"), {133, 90}},
+        {dir.filePath("clear.png"), {131, 105}},
+        {WriteFile(dir.filePath("text.jpg"), QByteArray(100, '\0')), none},
+        {dir.filePath("missing.jpg"), none},
+        {dir.filePath("rohr.jpg"), none},
+        {formats + "Canon-R6-pruned.CR3", {133, 89}},
+        {formats + "IMG_5195.HEIC", {81, 105}},
+        {formats + "avif_exif_xmp.avif", {105, 105}},
+        {formats + "IMG_1361.dng", none},
+        {formats + "small_video.mp4", none}};
     for (const auto &c : cases) {
-        const Thumbnail t = LoadThumbnail(QStringLiteral(FOTLEX_FORMATS "/") + QLatin1String(c.file), {133, 105});
-        EXPECT_EQ(!t.image.isNull(), c.image) << c.file;
+        const Thumbnail t = LoadThumbnail(c.path, {133, 105});
+        EXPECT_EQ(t.image.size(), c.size) << c.path.toStdString();
+        EXPECT_FALSE(t.image.hasAlphaChannel()) << c.path.toStdString();
     }
+    EXPECT_EQ(LoadThumbnail(dir.filePath("clear.png"), {133, 105}).image.pixel(130, 104), qRgb(0, 0, 0));
 }
