@@ -31,29 +31,6 @@ QByteArray photoTiff(bool littleEndian)
         .tiff();
 }
 
-// HEIF: ftyp, meta (hdlr, iinf with one "Exif" item, iloc of the given
-// version locating it in two extents), mdat with the item's data.
-QByteArray heif(int ilocVersion)
-{
-    const QByteArray item = be(6, 4) + ExifMark(photoTiff(true));
-    // The iloc 2 file's infe leaves out even the empty name, as some writers do.
-    const QByteArray infe = fullBox("infe", 2, be(1, 2) + be(0, 2) + "Exif" + QByteArray(ilocVersion != 2, '\0'));
-    const QByteArray iinf = fullBox("iinf", 0, be(1, 2) + infe);
-    const int idSize = ilocVersion == 2 ? 4 : 2;
-    auto iloc = [&](uint32_t base) {
-        QByteArray p = QByteArray("\x44\x40", 2) + be(1, idSize) + be(1, idSize);
-        if (ilocVersion > 0)
-            p += be(0, 2); // construction method 0: file offsets
-        p += be(0, 2) + be(base, 4) + be(2, 2) + be(0, 4) + be(10, 4) + be(10, 4) + be(item.size() - 10, 4);
-        return fullBox("iloc", ilocVersion, p);
-    };
-    const QByteArray hdlr = fullBox("hdlr", 0, be(0, 4) + "pict" + QByteArray(13, '\0'));
-    const QByteArray ftyp = box("ftyp", QByteArray("heic") + be(0, 4) + "mif1heic");
-    const int metaSize = fullBox("meta", 0, hdlr + iinf + iloc(0)).size();
-    const auto dataStart = uint32_t(ftyp.size() + metaSize + 8);
-    return ftyp + fullBox("meta", 0, hdlr + iinf + iloc(dataStart)) + box("mdat", item);
-}
-
 // Canon CR3: IFD0 in CMT1 and the Exif directory as the IFD0 of CMT2, in
 // the "uuid" box of "moov".
 QByteArray cr3()
@@ -77,11 +54,15 @@ QByteArray raf()
     return header + QByteArray(100 - header.size() - 8, '\0') + be(0, 8) + jpeg;
 }
 
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    return be(data.size(), 4) + type + data + be(0, 4);
+}
+
 QByteArray png()
 {
-    auto chunk = [](const char *type, const QByteArray &data) { return be(data.size(), 4) + type + data + be(0, 4); };
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", QByteArray(13, '\1')) + chunk("eXIf", photoTiff(false))
-           + chunk("IEND", {});
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", QByteArray(13, '\1')) + pngChunk("eXIf", photoTiff(false))
+           + pngChunk("IEND", {});
 }
 
 // mvhd version 0 (32-bit times) or 1 (64-bit); seconds since 1904 UTC.
@@ -108,23 +89,28 @@ QByteArray video(const QByteArray &moovContent, std::optional<uint32_t> moovSize
     return box("ftyp", QByteArray("qt  ") + be(0, 4) + "qt  ") + moov;
 }
 
-QByteArray pngChunk(const char *type, const QByteArray &data)
+// An Exif item: the offset to the TIFF header, "Exif\0\0" and the TIFF.
+QByteArray heifExif()
 {
-    return be(data.size(), 4) + type + data + be(0, 4);
+    return be(6, 4) + ExifMark(photoTiff(true));
 }
 
 // HEIF of `tiles` image items and then the extra items (type, data; a type
-// "mime" is XMP), all located by an iloc of version 1; the primary item 1
-// has a size of 4000 x 3000 and `turns` quarter turns.
-QByteArray heifFile(int tiles, const std::vector<std::pair<QByteArray, QByteArray>> &extras, int turns = 0)
+// "mime" is XMP), located by an iloc of `ilocVersion`, an item longer than
+// 10 bytes in two extents. From version 2 on, item ids take 4 bytes and the
+// infe boxes leave out even the empty name, as some writers do. The primary
+// item 1 has a size of 4000 x 3000 and `turns` quarter turns.
+QByteArray heifFile(int tiles, const std::vector<std::pair<QByteArray, QByteArray>> &extras, int turns = 0,
+                    int ilocVersion = 1)
 {
+    const int idSize = ilocVersion >= 2 ? 4 : 2;
     QByteArray iinf, mdat;
     std::vector<std::pair<uint32_t, QByteArray>> located;
     for (int i = 1; i <= tiles + int(extras.size()); ++i) {
         const bool extra = i > tiles;
         const QByteArray type = extra ? extras[i - tiles - 1].first : QByteArray("hvc1");
         const QByteArray data = extra ? extras[i - tiles - 1].second : QByteArray(4, 't');
-        QByteArray entry = be(i, 2) + be(0, 2) + type + QByteArray(1, '\0');
+        QByteArray entry = be(i, 2) + be(0, 2) + type + QByteArray(ilocVersion < 2, '\0');
         if (type == "mime")
             entry += QByteArray("application/rdf+xml") + QByteArray(1, '\0');
         iinf += fullBox("infe", 2, entry);
@@ -135,12 +121,15 @@ QByteArray heifFile(int tiles, const std::vector<std::pair<QByteArray, QByteArra
     const QByteArray iprp = box("iprp", ipco + fullBox("ipma", 0, be(1, 4) + be(1, 2) + be(2, 1) + be(0x81, 1) + be(2, 1)));
     const QByteArray ftyp = box("ftyp", QByteArray("heic") + be(0, 4) + "mif1heic");
     auto meta = [&](uint32_t dataStart) {
-        QByteArray iloc = QByteArray("\x44\x40", 2) + be(located.size(), 2);
-        for (size_t i = 0; i < located.size(); ++i)
-            iloc += be(i + 1, 2) + be(0, 2) + be(0, 2) + be(dataStart, 4) + be(1, 2) + be(located[i].first, 4)
-                    + be(located[i].second.size(), 4);
+        QByteArray iloc = QByteArray("\x44\x40", 2) + be(located.size(), idSize);
+        for (size_t i = 0; i < located.size(); ++i) {
+            const auto &[at, data] = located[i];
+            iloc += be(i + 1, idSize) + (ilocVersion > 0 ? be(0, 2) : QByteArray()) + be(0, 2) + be(dataStart, 4);
+            iloc += data.size() > 10 ? be(2, 2) + be(at, 4) + be(10, 4) + be(at + 10, 4) + be(data.size() - 10, 4)
+                                     : be(1, 2) + be(at, 4) + be(data.size(), 4);
+        }
         return fullBox("meta", 0, fullBox("hdlr", 0, be(0, 4) + "pict" + QByteArray(13, '\0')) + fullBox("pitm", 0, be(1, 2))
-                                      + fullBox("iinf", 0, be(located.size(), 2) + iinf) + fullBox("iloc", 1, iloc) + iprp);
+                                      + fullBox("iinf", 0, be(located.size(), 2) + iinf) + fullBox("iloc", ilocVersion, iloc) + iprp);
     };
     const auto dataStart = uint32_t(ftyp.size() + meta(0).size() + 8);
     return ftyp + meta(dataStart) + box("mdat", mdat);
@@ -187,9 +176,9 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
         {"not TIFF II+", magic("II+\0"), "", nullptr},
         {"RAF", raf(), "2021:05:12 12:21:21", "CAM1"},
         {"PNG eXIf", png(), "2021:05:12 12:21:21", "CAM1"},
-        {"HEIF iloc 0", heif(0), "2021:05:12 12:21:21", "CAM1"},
-        {"HEIF iloc 1", heif(1), "2021:05:12 12:21:21", "CAM1"},
-        {"HEIF iloc 2", heif(2), "2021:05:12 12:21:21", "CAM1"},
+        {"HEIF iloc 0", heifFile(1, {{"Exif", heifExif()}}, 0, 0), "2021:05:12 12:21:21", "CAM1"},
+        {"HEIF iloc 1", heifFile(1, {{"Exif", heifExif()}}), "2021:05:12 12:21:21", "CAM1"},
+        {"HEIF iloc 2", heifFile(1, {{"Exif", heifExif()}}, 0, 2), "2021:05:12 12:21:21", "CAM1"},
         {"CR3", cr3(), "2021:05:12 12:21:21", "CAM1"},
         {"mvhd 0", video(mvhd(0, kMay2021)), "2021:05:12 12:21:21", nullptr, 120},
         {"mvhd 1", video(mvhd(1, kMay2021)), "2021:05:12 12:21:21", nullptr, 120},
@@ -223,7 +212,6 @@ TEST_F(ContainerTest, EachContainerYieldsItsCaptureTime)
 // the walk, never a count of segments, chunks, boxes or items.
 TEST_F(ContainerTest, TimesPastManyOtherParts)
 {
-    const QByteArray heifExif = be(6, 4) + ExifMark(photoTiff(true));
     QByteArray jpeg("\xFF\xD8", 2);
     for (int i = 0; i < 40; ++i) // ICC profile segments of 60 kB, as an editor inserts them
         jpeg += QByteArray("\xFF\xE2\xEA\x62", 4) + QByteArray(60000, 'i');
@@ -237,7 +225,7 @@ TEST_F(ContainerTest, TimesPastManyOtherParts)
         boxes += box("free", QByteArray(1000, '\0'));
     const QByteArray mp4 = box("ftyp", QByteArray("isom") + be(0, 4) + "isom") + boxes + box("moov", mvhd(0, kMay2021));
     const struct { const char *name; QByteArray bytes; std::optional<QSize> size; int offset = 0; } cases[] = {
-        {"HEIF, the EXIF item after 299 tiles", heifFile(299, {{"Exif", heifExif}}, 1), QSize(3000, 4000)},
+        {"HEIF, the EXIF item after 299 tiles", heifFile(299, {{"Exif", heifExif()}}, 1), QSize(3000, 4000)},
         {"JPEG, 40 segments before APP1", jpeg, std::nullopt},
         {"PNG, 100 IDAT chunks before eXIf", png, QSize(4000, 3000)},
         {"MP4, 100 free boxes before moov", mp4, std::nullopt, 120}};
@@ -398,6 +386,10 @@ TEST(ByteSourceTest, ReadsAndBytesAreBounded)
     EXPECT_EQ(large.take(0, file.size()).size(), ByteSource::kMaxGrant);
 }
 
+// SOI and a baseline frame of 160 x 120.
+const QByteArray kSmallJpeg = QByteArray("\xFF\xD8\xFF\xC0\x00\x11\x08\x00\x78\x00\xA0\x03", 12)
+                              + QByteArray(9, '\x01') + QByteArray("\xFF\xD9", 2);
+
 // A TIFF's next directory holds its thumbnail; the image size stays the first one's.
 TEST(TiffPreviewTest, ThumbnailInTheNextDirectorySizeFromTheFirst)
 {
@@ -407,14 +399,11 @@ TEST(TiffPreviewTest, ThumbnailInTheNextDirectorySizeFromTheFirst)
     const auto ifd1 = uint32_t(tiff.size());
     tiff.replace(8 + 2 + 12 * 2, 4, b.u32(ifd1));
     const uint32_t jpegAt = ifd1 + 2 + 4 * 12 + 4;
-    // SOI and a baseline frame of 160 x 120.
-    const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xC0\x00\x11\x08\x00\x78\x00\xA0\x03", 12)
-                            + QByteArray(9, '\x01') + QByteArray("\xFF\xD9", 2);
     const auto field = [&b](uint16_t id, uint16_t type, uint32_t value) {
         return b.u16(id) + b.u16(type) + b.u32(1) + b.u32(value);
     };
     tiff += b.u16(4) + field(256, 3, 160) + field(257, 3, 120) + field(513, 4, jpegAt)
-            + field(514, 4, uint32_t(jpeg.size())) + b.u32(0) + jpeg;
+            + field(514, 4, uint32_t(kSmallJpeg.size())) + b.u32(0) + kSmallJpeg;
     const EmbeddedPreview preview = FindEmbeddedPreviewInMemory(tiff);
     ExifReader reader;
     reader.setImageBytes(tiff);
@@ -427,13 +416,11 @@ TEST(TiffPreviewTest, ThumbnailInTheNextDirectorySizeFromTheFirst)
 TEST(TiffPreviewTest, NestingEndsAtTheFifthLevel)
 {
     ExifBuilder b(true);
-    const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xC0\x00\x11\x08\x00\x78\x00\xA0\x03", 12)
-                            + QByteArray(9, '\x01') + QByteArray("\xFF\xD9", 2);
     const auto field = [&b](uint16_t id, uint32_t value) { return b.u16(id) + b.u16(4) + b.u32(1) + b.u32(value); };
     QByteArray tiff = QByteArray("II", 2) + b.u16(42) + b.u32(8);
     for (int level = 0; level < 5; ++level)
         tiff += b.u16(1) + field(330, uint32_t(tiff.size() + 18)) + b.u32(0);
     const auto jpegAt = uint32_t(tiff.size() + 30);
-    tiff += b.u16(2) + field(513, jpegAt) + field(514, uint32_t(jpeg.size())) + b.u32(0) + jpeg;
+    tiff += b.u16(2) + field(513, jpegAt) + field(514, uint32_t(kSmallJpeg.size())) + b.u32(0) + kSmallJpeg;
     EXPECT_EQ(FindEmbeddedPreviewInMemory(tiff).length, 0);
 }

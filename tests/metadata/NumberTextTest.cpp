@@ -44,7 +44,7 @@ TEST(NumberTextTest, ExposureAsAFractionOrSeconds)
     const struct { double seconds; const char *text; } cases[] = {
         {1.0 / 250, "1/250"}, {0.00625, "1/160"}, {0.0045725, "1/219"}, {0.25, "1/4"}, {1.0 / 3, "1/3"},
         {0.4, "0,4"},         {0.047, "0,047"},   {0.6, "0,6"},         {4, "4"},      {1.3, "1,3"},
-        {1000, "1000"}};
+        {0.5, "0,5"},         {1000, "1000"}};
     for (const auto &c : cases)
         EXPECT_EQ(ExposureTimeText(c.seconds, german), QLatin1String(c.text)) << c.seconds;
     EXPECT_EQ(ExposureTimeText(0.4, QLocale::c()), u"0.4");

@@ -63,6 +63,7 @@ TEST(SummaryTest, ExifTimeOfMatchesTheFullParseOnOddFiles)
         fresh.setImageFile(path);
         EXPECT_EQ(ExifReader::ExifTimeOf(path), fresh.ExifTime()) << n;
     }
+    EXPECT_EQ(ExifReader::ExifTimeOf(dir.filePath("0")), CaptureTime::FromExifText(u"2002:02:02 02:02:02"));
     EXPECT_FALSE(ExifReader::ExifTimeOf(dir.path() + "/missing"));
 }
 
