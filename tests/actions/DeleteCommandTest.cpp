@@ -54,7 +54,10 @@ TEST(DeleteCommand, WithoutATrashAsksAgainAndSaysWhatFailed)
     FakeHost host(Five);
     FileCommands commands(host);
     host.Choose(1);
-    // A file that is gone cannot reach the trash; deleting it for good fails too.
+    // A file that is gone cannot reach the trash; deleting it for good fails
+    // too. The list would follow the disk 150 ms after the removal, while the
+    // questions are open on a busy machine: only the command's doing counts.
+    host.list->setFollowing(false);
     ASSERT_TRUE(QFile::remove(host.dir.filePath("a2.jpg")));
     ModalAnswer answer([](QMessageBox &box) {
         if (QAbstractButton *yes = box.button(QMessageBox::Yes))
