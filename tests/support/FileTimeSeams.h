@@ -41,6 +41,29 @@ public:
     NoReplaceRefused &operator=(const NoReplaceRefused &) = delete;
 };
 
+// While alive, pwrite in this process writes only the first half of what it
+// is given and reports the whole as written: a disk that loses data
+// silently, which only reading the copy back can find.
+class ShortWrites
+{
+public:
+    ShortWrites();
+    ~ShortWrites();
+    ShortWrites(const ShortWrites &) = delete;
+    ShortWrites &operator=(const ShortWrites &) = delete;
+};
+
+// While alive, openat in this process refuses O_TMPFILE with EOPNOTSUPP, as
+// FAT, exFAT and most FUSE file systems do.
+class UnnamedFilesRefused
+{
+public:
+    UnnamedFilesRefused();
+    ~UnnamedFilesRefused();
+    UnnamedFilesRefused(const UnnamedFilesRefused &) = delete;
+    UnnamedFilesRefused &operator=(const UnnamedFilesRefused &) = delete;
+};
+
 // From now on, the process kills itself (SIGKILL) right after the `count`-th
 // successful link(): the moment between the fallback's link and unlink.
 // For a child process that is to die there.
