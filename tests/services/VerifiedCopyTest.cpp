@@ -116,16 +116,23 @@ TEST_P(VerifiedCopyTest, LosesAndDoublesNothing)
 }
 
 // A journal that cannot note the temporary name stops the copy before any
-// byte is written.
-TEST(VerifiedCopy, UnnotedTemporaryNameCopiesNothing)
+// byte is written; a target folder that is missing fails at once, without
+// a temporary name to journal.
+TEST(VerifiedCopy, CopiesNothingWhereTheTargetCannotTakeIt)
 {
     QTemporaryDir card, library;
     const QString source = WriteFile(card.filePath(u"a.jpg"_qs), "foto");
+    int noted = 0;
     CopyOptions options;
-    options.noteTemporary = [](const QString &) { return FileOpResult{ENOSPC}; };
+    options.noteTemporary = [&](const QString &) {
+        ++noted;
+        return FileOpResult{ENOSPC};
+    };
+    EXPECT_EQ(VerifiedCopy(source, library.filePath(u"fehlt/b.jpg"_qs), options).system.error, ENOENT);
+    EXPECT_EQ(noted, 0);
     const UnnamedFilesRefused noUnnamed;
-    const CopyResult result = VerifiedCopy(source, library.filePath(u"b.jpg"_qs), options);
-    EXPECT_EQ(result.system.error, ENOSPC);
+    EXPECT_EQ(VerifiedCopy(source, library.filePath(u"b.jpg"_qs), options).system.error, ENOSPC);
+    EXPECT_EQ(noted, 1);
     EXPECT_TRUE(Entries(library.path()).isEmpty());
     EXPECT_EQ(ReadBytes(source), "foto");
 }
