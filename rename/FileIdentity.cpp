@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr int64_t Giga = 1000000000;
+
 FileIdentity UnhashedIdentityOf(const struct stat &status)
 {
     return {uint64_t(status.st_dev), uint64_t(status.st_ino), int64_t(status.st_size),
@@ -61,13 +63,19 @@ bool InodeNumbersLast(const struct stat &status, int fd)
 
 int64_t NanosecondsOf(int64_t seconds, int64_t nanoseconds)
 {
-    constexpr int64_t Giga = 1000000000;
     constexpr int64_t Limit = std::numeric_limits<int64_t>::max() / Giga - 1;
     if (seconds > Limit)
         return std::numeric_limits<int64_t>::max();
     if (seconds < -Limit)
         return std::numeric_limits<int64_t>::min();
     return seconds * Giga + nanoseconds;
+}
+
+struct timespec TimespecOf(int64_t nanoseconds)
+{
+    const int64_t rest = nanoseconds % Giga;
+    return rest < 0 ? timespec{time_t(nanoseconds / Giga - 1), long(rest + Giga)}
+                    : timespec{time_t(nanoseconds / Giga), long(rest)};
 }
 
 bool WithinTwoSeconds(int64_t a, int64_t b)

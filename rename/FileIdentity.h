@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <sys/stat.h>
 
@@ -32,6 +33,9 @@ bool InodeNumbersLast(const struct stat &status, int fd);
 // Nanoseconds since the epoch, held at the limits of 64 bits (the years
 // 1677 and 2262) beyond them.
 int64_t NanosecondsOf(int64_t seconds, int64_t nanoseconds = 0);
+// The time NanosecondsOf gave, as the system takes it: before 1970 the
+// fraction still counts forwards from a whole second.
+struct timespec TimespecOf(int64_t nanoseconds);
 
 // How much of a file's start its head hash covers.
 constexpr int64_t kIdentityHeadBytes = 64 * 1024;

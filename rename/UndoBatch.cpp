@@ -35,14 +35,8 @@ using ShotSteps = std::vector<Step>;
 // A symbolic link's times were never set: the batch left its target alone.
 FileOpResult RestoreTimes(const QString &path, const FileIdentity &old)
 {
-    // Before 1970 the fraction still counts forwards from a whole second.
-    const auto timeOf = [](int64_t ns) {
-        const int64_t rest = ns % 1000000000;
-        return rest < 0 ? timespec{time_t(ns / 1000000000 - 1), long(rest + 1000000000)}
-                        : timespec{time_t(ns / 1000000000), long(rest)};
-    };
     errno = 0;
-    switch (SetFileTimes(path, timeOf(old.accessNs), timeOf(old.modifiedNs))) {
+    switch (SetFileTimes(path, TimespecOf(old.accessNs), TimespecOf(old.modifiedNs))) {
     case FileTimeResult::Set:
     case FileTimeResult::SymbolicLink: return {};
     case FileTimeResult::Failed: return {errno};
