@@ -44,8 +44,10 @@ struct Hasher
 };
 
 // Reads `fd` from its start to its end into the hash; `copyTo` >= 0 gets
-// every block written too (at the same offset). Returns 0 or errno.
-int HashThrough(int fd, Hasher &hash, int copyTo, std::unique_ptr<char[]> &buffer)
+// every block written too (at the same offset); `copied` hears of each
+// block. Returns 0 or errno.
+int HashThrough(int fd, Hasher &hash, int copyTo, std::unique_ptr<char[]> &buffer,
+                const std::function<void(qint64)> &copied = {})
 {
     off_t offset = 0;
     for (;;) {
@@ -70,6 +72,8 @@ int HashThrough(int fd, Hasher &hash, int copyTo, std::unique_ptr<char[]> &buffe
         if (copyTo >= 0)
             ::sync_file_range(copyTo, offset, got, SYNC_FILE_RANGE_WRITE);
         offset += got;
+        if (copied)
+            copied(got);
     }
 }
 
@@ -107,7 +111,7 @@ public:
         }
         // The name starts with a dot, so that a folder listing hides it.
         const qsizetype slash = target.lastIndexOf(u'/');
-        temporary_ = target.left(slash + 1) + QStringLiteral(".fotlex-copy-") + target.mid(slash + 1);
+        temporary_ = target.left(slash + 1) + QString::fromUtf16(kTemporaryCopyPrefix) + target.mid(slash + 1);
         if (options.noteTemporary) {
             if (const FileOpResult noted = options.noteTemporary(temporary_); !noted.ok()) {
                 error = noted.error;
@@ -193,7 +197,7 @@ CopyResult VerifiedCopy(const QString &source, const QString &target, const Copy
     Hasher sourceHash;
     // A reflink shares the blocks; the source is still read for its hash.
     const bool cloned = options.reflink && ::ioctl(copy.fd(), FICLONE, in.get()) == 0;
-    if (const int error = HashThrough(in.get(), sourceHash, cloned ? -1 : copy.fd(), buffer)) {
+    if (const int error = HashThrough(in.get(), sourceHash, cloned ? -1 : copy.fd(), buffer, options.copied)) {
         result.system = {error};
         return result;
     }
@@ -228,7 +232,7 @@ CopyResult VerifiedCopy(const QString &source, const QString &target, const Copy
 CopyResult VerifiedMove(const QString &source, const QString &target, const CopyOptions &options)
 {
     CopyResult result;
-    result.system = SafeRename(source, target);
+    result.system = SafeRename(source, target, options.beforeLink);
     if (result.system.ok()) {
         result.sourceKept = false;
         return result;

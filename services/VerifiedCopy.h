@@ -30,7 +30,14 @@ struct CopyOptions
     // file system offers no unnamed file (a journal notes it, so that undo
     // or the next run can remove it); a failure it returns is the copy's.
     std::function<FileOpResult(const QString &temporary)> noteTemporary;
+    // Hears of each block of the source as it is copied, with its bytes.
+    std::function<void(qint64 bytes)> copied;
+    // A move's rename on one file system, as for SafeRename.
+    std::function<FileOpResult()> beforeLink;
 };
+
+// A temporary copy's name starts so (in the target's folder, hidden).
+inline constexpr char16_t kTemporaryCopyPrefix[] = u".fotlex-copy-";
 
 // The content hash of a file (XXH3, 64 bits), read from the disk rather than
 // the page cache where the kernel allows.
