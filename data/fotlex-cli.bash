@@ -10,7 +10,7 @@ _fotlex_cli_options()
 {
     case ${1-} in
     info) echo "--help --json" ;;
-    rename) echo "--help --dry-run --file-times --freeze --burst --shift --pattern --video-tz --no-companions --quiet --verbose" ;;
+    rename) echo "--help --dry-run --file-times --freeze --burst --shift --pattern --to --copy --video-tz --no-companions --quiet --verbose" ;;
     undo) echo "--help --list --quiet --verbose" ;;
     *) echo "--help --version" ;;
     esac

@@ -1,6 +1,10 @@
 #include "FileTimeSeams.h"
 
+#include <QFile>
+
 #include <algorithm>
+#include <string>
+#include <string_view>
 #include <atomic>
 #include <csignal>
 #include <cstdarg>
@@ -10,6 +14,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 namespace {
@@ -19,6 +24,9 @@ std::atomic<int> renameError = 0;
 std::atomic<int> linksToKill = 0;
 std::atomic<bool> shortWrites = false;
 std::atomic<bool> noTmpFile = false;
+std::atomic<int> writesToKill = 0;
+// Read by any thread of a test, set while none copies.
+std::string fatFolder;
 
 // ext4's seconds: 32 signed bits and two more epoch bits.
 constexpr std::time_t Ext4Earliest = -(std::time_t(1) << 31);
@@ -141,6 +149,10 @@ extern "C" ssize_t pwrite(int fd, const void *bytes, size_t size, off_t offset)
 {
     using Call = ssize_t (*)(int, const void *, size_t, off_t);
     static const auto real = reinterpret_cast<Call>(::dlsym(RTLD_NEXT, sizeof(off_t) == 8 ? "pwrite64" : "pwrite"));
+    if (writesToKill > 0 && --writesToKill == 0) {
+        real(fd, bytes, size / 2, offset);
+        ::raise(SIGKILL);
+    }
     if (!shortWrites || size < 2)
         return real(fd, bytes, size, offset);
     const ssize_t written = real(fd, bytes, size / 2, offset);
@@ -160,4 +172,29 @@ extern "C" int openat(int dirFd, const char *path, int flags, ...)
         return -1;
     }
     return real(dirFd, path, flags, mode);
+}
+
+void KillAfterWrites(int count)
+{
+    writesToKill = count;
+}
+
+FatFolder::FatFolder(const QString &folder)
+{
+    fatFolder = QFile::encodeName(folder).toStdString();
+}
+
+FatFolder::~FatFolder()
+{
+    fatFolder.clear();
+}
+
+extern "C" int statfs(const char *path, struct statfs *status) noexcept
+{
+    using Call = int (*)(const char *, struct statfs *);
+    static const auto real = reinterpret_cast<Call>(::dlsym(RTLD_NEXT, "statfs"));
+    const int result = real(path, status);
+    if (result == 0 && !fatFolder.empty() && std::string_view(path).starts_with(fatFolder))
+        status->f_type = 0x4d44;  // MSDOS_SUPER_MAGIC
+    return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <optional>
 #include <string>
 
@@ -68,3 +70,18 @@ public:
 // successful link(): the moment between the fallback's link and unlink.
 // For a child process that is to die there.
 void KillAfterLink(int count);
+
+// From now on, the process kills itself (SIGKILL) right after the
+// `count`-th pwrite(): a copy cut off half-way. For a child process.
+void KillAfterWrites(int count);
+
+// While alive, statfs in this process says FAT for every path below
+// `folder`, so that a pattern is checked against what FAT refuses.
+class FatFolder
+{
+public:
+    explicit FatFolder(const QString &folder);
+    ~FatFolder();
+    FatFolder(const FatFolder &) = delete;
+    FatFolder &operator=(const FatFolder &) = delete;
+};
