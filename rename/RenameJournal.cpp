@@ -124,7 +124,8 @@ std::optional<Inspection> Inspect(int number, int lockHow)
             if (file.open(fd, QIODevice::ReadOnly)) {
                 while (!file.atEnd()) {
                     const QByteArray line = file.readLine();
-                    seen.info.files += line.endsWith('\n') && (line.startsWith("R\t") || line.startsWith("I\t"));
+                    seen.info.files += line.endsWith('\n') && line.size() > 2 && line[1] == '\t'
+                        && QByteArrayView("RICX").contains(line[0]);
                 }
             }
         }

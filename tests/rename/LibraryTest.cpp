@@ -243,7 +243,7 @@ TEST_F(LibraryTest, AKillMidCopyLeavesNoHalfFile)
             WriteExifJpeg(other.filePath("x.jpg"), QByteArray("2020:01:01 00:00:00"));
             RunBatchRename({{other.path() + u'/', "x.jpg", std::nullopt}}, {});
         }
-        EXPECT_TRUE(Tree(library).isEmpty()) << (undo ? "undo" : "next run");
+        EXPECT_TRUE(Tree(library).isEmpty()) << (undo ? "undo " : "next run ");
         EXPECT_EQ(Tree(card), before);
         QDir(library).removeRecursively();
         QDir().mkpath(library);
