@@ -122,18 +122,11 @@ TEST_P(SortTest, LosesAndDoublesNothingAndUndoes)
     const SortCase &c = GetParam();
     const std::vector<RenameJob> jobs = shoot(card);
     const auto before = Tree(card);
-    std::optional<NoReplaceRefused> otherFileSystem;
-    if (c.renameError)
-        otherFileSystem.emplace(c.renameError);
-    std::optional<UnnamedFilesRefused> noUnnamed;
-    if (c.noUnnamedFiles)
-        noUnnamed.emplace();
-    std::optional<ShortWrites> shortWrites;
-    if (c.shortWrites)
-        shortWrites.emplace();
-
+    SetModified(card + "IMG_1.JPG", QDateTime(QDate(2024, 7, 14), QTime(9, 31, 1), Qt::UTC));
+    auto seams = std::make_optional<DiskSeams>(c.renameError, c.noUnnamedFiles, c.shortWrites);
     const std::vector<RenameOutcome> outcomes = sort(jobs, c.copy);
-    shortWrites.reset();
+    // Undo meets the same file systems, but a sound disk.
+    seams.emplace(c.renameError, c.noUnnamedFiles, false);
     ASSERT_EQ(outcomes.size(), 4u);
     for (const RenameOutcome &outcome : outcomes) {
         EXPECT_EQ(outcome.status, c.shortWrites ? RenameStatus::Failed : RenameStatus::Renamed) << outcome.oldPath.toStdString();
@@ -151,6 +144,8 @@ TEST_P(SortTest, LosesAndDoublesNothingAndUndoes)
                                           "2024/2024-07-14/2024-07-14 - 09-31-01.jpg",
                                           "2024/2024-07-14/2024-07-14 - 09-31-02.jpg"}));
     EXPECT_EQ(Contents(sorted), Contents(before));
+    EXPECT_EQ(ModificationTime(library + "2024/2024-07-14/2024-07-14 - 09-31-01.jpg"),
+              QDateTime(QDate(2024, 7, 14), QTime(9, 31, 1), Qt::UTC).toSecsSinceEpoch());
     EXPECT_EQ(Tree(card), c.copy ? before : decltype(before){});
 
     const UndoRun undone = undoNewest();

@@ -81,15 +81,7 @@ TEST_P(VerifiedCopyTest, LosesAndDoublesNothing)
     };
     CopyResult result;
     {
-        std::optional<NoReplaceRefused> otherFileSystem;
-        if (c.renameError)
-            otherFileSystem.emplace(c.renameError);
-        std::optional<UnnamedFilesRefused> noUnnamed;
-        if (c.noUnnamedFiles)
-            noUnnamed.emplace();
-        std::optional<ShortWrites> lossy;
-        if (c.shortWrite)
-            lossy.emplace();
+        const DiskSeams seams(c.renameError, c.noUnnamedFiles, c.shortWrite);
         result = c.move ? VerifiedMove(source, target, options) : VerifiedCopy(source, target, options);
     }
 

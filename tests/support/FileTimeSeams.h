@@ -71,6 +71,27 @@ public:
 // For a child process that is to die there.
 void KillAfterLink(int count);
 
+// The seams a test case asks for, alive together: renameat2 failing with
+// `renameError` (none for 0), no O_TMPFILE, writes that lose half.
+class DiskSeams
+{
+public:
+    DiskSeams(int renameError, bool noUnnamedFiles, bool shortWrites)
+    {
+        if (renameError)
+            rename_.emplace(renameError);
+        if (noUnnamedFiles)
+            unnamed_.emplace();
+        if (shortWrites)
+            writes_.emplace();
+    }
+
+private:
+    std::optional<NoReplaceRefused> rename_;
+    std::optional<UnnamedFilesRefused> unnamed_;
+    std::optional<ShortWrites> writes_;
+};
+
 // From now on, the process kills itself (SIGKILL) right after the
 // `count`-th pwrite(): a copy cut off half-way. For a child process.
 void KillAfterWrites(int count);
