@@ -500,10 +500,11 @@ TEST_F(RenameCommandTest, ACardIsCopiedIntoTheLibraryOnce)
     QDir().mkpath(dir + "/.trash");
     QFile::rename(dir + "/IMG_2.jpg", dir + "/DCIM/100CANON/IMG_2.jpg");
     WriteExifJpeg(dir + "/.trash/IMG_9.jpg", QByteArray("2016:08:28 02:26:00"), "9");
+    WriteExifJpeg(dir + "/IMG_1.JPEG", QByteArray("2016:08:28 02:24:00"), QByteArray(3000000, '1'));
     const auto before = state();
     const QString to = library.path() + '/';
     EXPECT_EQ(cli({"rename", "--to", library.path(), "--copy", "--pattern", "%Y/%Y-%m-%d - %H-%M-%S", dir}, true), 0);
-    EXPECT_TRUE(errors.contains(" von 0 MB kopiert")) << "a terminal is told the bytes too";
+    EXPECT_TRUE(errors.contains("1 von 3 MB kopiert")) << "a terminal is told the bytes while they are copied";
     EXPECT_EQ(lines(), QStringList({dir + "/IMG_1.JPEG -> " + to + "2016/2016-08-28 - 02-24-00.jpg (kopiert)",
                                     dir + "/ohne.jpg: übersprungen (keine EXIF-Zeit)",
                                     dir + "/DCIM/100CANON/IMG_2.jpg -> " + to + "2016/2016-08-28 - 02-25-10.jpg (kopiert)",
