@@ -88,8 +88,7 @@ QString RenameReasonText(const RenameOutcome &outcome)
         return RenameMessages::tr("Begleitdatei passt zu Fotos verschiedener Zeiten");
     case RenameReason::LettersTaken:
         return RenameMessages::tr("alle Namen mit a bis z existieren bereits");
-    case RenameReason::AlreadyInLibrary:
-        return RenameMessages::tr("schon vorhanden: %1").arg(OneLineName(outcome.newPath));
+    case RenameReason::AlreadyInLibrary: return RenameMessages::tr("schon vorhanden");
     case RenameReason::Unreadable:
         return RenameMessages::tr("nicht lesbar: %1").arg(SystemReason(outcome.system));
     case RenameReason::Missing: return SystemReason(outcome.system);

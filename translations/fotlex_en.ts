@@ -970,10 +970,6 @@ The medium may be write-protected.</translation>
         <translation>moved</translation>
     </message>
     <message>
-        <source>schon vorhanden: %1</source>
-        <translation>already there: %1</translation>
-    </message>
-    <message>
         <source>die Kopie auf dem Datenträger weicht vom Original ab und wurde entfernt</source>
         <translation>the copy on the disk differs from the original and was removed</translation>
     </message>
@@ -992,6 +988,10 @@ The medium may be write-protected.</translation>
     <message>
         <source>%1 verschoben, %2 übersprungen, %3 fehlgeschlagen</source>
         <translation>%1 moved, %2 skipped, %3 failed</translation>
+    </message>
+    <message>
+        <source>schon vorhanden</source>
+        <translation>already there</translation>
     </message>
 </context>
 <context>
