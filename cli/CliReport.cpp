@@ -14,6 +14,8 @@ CliReport::CliReport(const CliStreams &io, ReportDetail detail) : io_(io), detai
 void CliReport::line(const QString &text, LineKind kind, int done, int total)
 {
     wipeProgress();
+    done_ = done;
+    total_ = total;
     if (kind == LineKind::Failed || detail_ != ReportDetail::Quiet)
         io_.out << text << u'\n';
     if (kind == LineKind::Failed && io_.copyFailures)
@@ -26,6 +28,17 @@ void CliReport::line(const QString &text, LineKind kind, int done, int total)
     } else if (flushed) {
         io_.err.flush();
     }
+}
+
+void CliReport::bytes(qint64 done, qint64 total)
+{
+    if (!io_.progress || (bytesDrawn_.isValid() && bytesDrawn_.elapsed() < 200 && done < total))
+        return;
+    bytesDrawn_.start();
+    constexpr double MB = 1e6;
+    io_.err << WipeLine << CliText::tr("%1 von %n Dateien", nullptr, total_).arg(done_) << QStringLiteral(", ")
+            << CliText::tr("%1 von %2 MB kopiert").arg(qRound64(done / MB)).arg(qRound64(total / MB)) << Qt::flush;
+    progressShown_ = true;
 }
 
 void CliReport::note(const QString &text)

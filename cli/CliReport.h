@@ -3,6 +3,8 @@
 #include "cli/CliStreams.h"
 #include "cli/ReportFlush.h"
 
+#include <QElapsedTimer>
+
 // How much a report says: --quiet its failed lines and its last line only,
 // --verbose more about each file.
 enum class ReportDetail { Quiet, Normal, Verbose };
@@ -24,6 +26,9 @@ public:
 
     // A file's line; `done` of `total` files are done with it.
     void line(const QString &text, LineKind kind, int done = 0, int total = 0);
+    // Bytes of the batch's copies done of `total`: the progress line tells
+    // them beside the files, drawn a few times a second at most.
+    void bytes(qint64 done, qint64 total);
     // A line of its own before the files' lines or the totals, not --quiet.
     void note(const QString &text);
     // The totals, always the last line.
@@ -40,4 +45,6 @@ private:
     ReportDetail detail_;
     ReportFlush flush_;
     bool progressShown_ = false;
+    int done_ = 0, total_ = 0;  // files, as the last line told
+    QElapsedTimer bytesDrawn_;
 };

@@ -56,6 +56,12 @@ QString RenameStoppedText(const QString &reason, int renamed)
         .arg(renamed);
 }
 
+QString RenameInterruptedText(const QString &summary)
+{
+    return CliText::tr("abgebrochen (Strg+C) nach der Datei in Arbeit: %1; fotlex-cli undo nimmt es zurück")
+        .arg(summary);
+}
+
 QString OutputLostText(const QString &reason)
 {
     return CliText::tr("fotlex-cli: Ausgabe nicht geschrieben (%1)").arg(reason);

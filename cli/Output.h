@@ -38,6 +38,10 @@ QString OutputFailureAhead(const QTextStream &out);
 // not be written.
 QString RenameStoppedText(const QString &reason, int renamed);
 
+// "abgebrochen (Strg+C) nach der Datei in Arbeit: SUMMARY; fotlex-cli undo
+// nimmt es zurück": a rename stopped by Ctrl-C between two files.
+QString RenameInterruptedText(const QString &summary);
+
 // "fotlex-cli: Ausgabe nicht geschrieben (GRUND)": the end of a run whose
 // output was lost.
 QString OutputLostText(const QString &reason);

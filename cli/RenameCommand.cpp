@@ -10,12 +10,14 @@
 #include "services/FolderListing.h"
 #include "services/ImageTypes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
 #include <climits>
+#include <csignal>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,6 +30,44 @@ struct Settings
     ReportDetail detail = ReportDetail::Normal;
     std::optional<QString> pattern;  // checked once the folders are known
 };
+
+// Set by Ctrl-C: the batch stops after the shot at hand.
+volatile std::sig_atomic_t Interrupted = 0;
+
+// A first Ctrl-C stops the batch between files, so that no file is left
+// half-copied; a second one ends the program at once.
+class StopOnInterrupt
+{
+public:
+    StopOnInterrupt()
+    {
+        Interrupted = 0;
+        struct sigaction action {};
+        action.sa_handler = [](int) { Interrupted = 1; };
+        action.sa_flags = SA_RESETHAND;
+        ::sigaction(SIGINT, &action, &old_);
+    }
+    ~StopOnInterrupt() { ::sigaction(SIGINT, &old_, nullptr); }
+    StopOnInterrupt(const StopOnInterrupt &) = delete;
+    StopOnInterrupt &operator=(const StopOnInterrupt &) = delete;
+
+private:
+    struct sigaction old_ {};
+};
+
+// Why `folder` cannot take the photos, or nothing.
+QString TargetFolderProblem(const QString &folder)
+{
+    struct stat st {};
+    const QByteArray path = QFile::encodeName(folder);
+    if (::stat(path.constData(), &st) != 0)
+        return CliText::tr("Zielordner \"%1\": %2").arg(folder, FileOpResult{errno}.reason());
+    if (!S_ISDIR(st.st_mode))
+        return CliText::tr("Zielordner \"%1\" ist kein Ordner").arg(folder);
+    if (::access(path.constData(), W_OK | X_OK) != 0)
+        return CliText::tr("Zielordner \"%1\" ist nicht beschreibbar: %2").arg(folder, FileOpResult{errno}.reason());
+    return {};
+}
 
 // "[+|-]HH:MM", the sign optional, as minutes east of UTC.
 std::optional<int> ParseZone(const QString &text)
@@ -56,6 +96,12 @@ const CliOption<Settings> Options[] = {
                                   "%n der bisherige Name, %c das Kameramodell, %k der Hersteller, %% ein "
                                   "Prozentzeichen, / ein Unterordner (Vorgabe: %Y-%m-%d - %H-%M-%S)"),
      [](Settings &s, const QString &v) { s.pattern = v; return true; }},
+    {{"to"}, QT_TRANSLATE_NOOP("CliText", "ZIEL"),
+     QT_TRANSLATE_NOOP("CliText", "die Fotos (mit ihren Begleitdateien) nach dem Muster unterhalb dieses Ordners "
+                                  "ablegen statt in ihrem eigenen; Ordner werden durchsucht, auch ihre Unterordner"),
+     [](Settings &s, const QString &v) { s.options.targetFolder = v; return !v.isEmpty(); }},
+    {{"copy"}, nullptr, QT_TRANSLATE_NOOP("CliText", "mit --to: kopieren statt verschieben"),
+     [](Settings &s, const QString &) { s.options.copy = true; return true; }},
     {{"video-tz"}, QT_TRANSLATE_NOOP("CliText", "[+|-]HH:MM"),
      QT_TRANSLATE_NOOP("CliText", "Videos, deren Zeit nur in UTC vorliegt, in dieser Zeitzone benennen (sonst in "
                                   "der des zeitlich nächsten Fotos ihres Ordners)"),
@@ -97,6 +143,14 @@ public:
     // A folder PATH stands for its listed image files in list order; any
     // other PATH for itself. Folder texts keep the user's spelling, plus a
     // separator.
+    // With a library, folders are walked down to their subfolders (hidden
+    // ones and the library itself left out).
+    explicit ItemList(const QString &library = {}) : recursive_(!library.isEmpty())
+    {
+        if (recursive_)
+            visited_.insert(canonicalFolder(library));
+    }
+
     void add(const QString &path)
     {
         struct stat st {};
@@ -149,6 +203,9 @@ private:
             return;
         }
         const QString folder = path.endsWith(u'/') ? path : path + u'/';
+        // A folder reached twice (a link back up, the library) is walked once.
+        if (recursive_ && !firstTime(visited_, canonicalFolder(folder)))
+            return;
         listed_.insert(folder, entries);
         QSet<QString> &seen = seenIn(folder);
         seen.reserve(seen.size() + names.size() + notUtf8.size());
@@ -160,6 +217,11 @@ private:
             if (firstTime(seen, name))
                 items_.push_back({{}, {}, Decided(folder + name, RenameStatus::Skipped, RenameReason::NameNotUtf8)});
         }
+        if (!recursive_)
+            return;
+        const QStringList subfolders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QString &name : subfolders)
+            addFolder(folder + name);
     }
 
     void addFile(const QString &folder, const QString &name)
@@ -189,6 +251,8 @@ private:
         return known.value();
     }
 
+    const bool recursive_;
+    QSet<QString> visited_;  // canonical folders walked
     std::vector<RenameJob> items_;
     // Every entry of each folder listed, so that the batch need not list it again.
     QHash<QString, QStringList> listed_;
@@ -227,12 +291,19 @@ int RunRename(const QStringList &arguments, const CliStreams &io)
     if (call.status)
         return *call.status;
 
-    ItemList list;
+    RenameOptions options = call.settings.options;
+    if (options.copy && options.targetFolder.isEmpty())
+        return UsageError(RenameSyntax, CliText::tr("--copy geht nur mit --to."), io.err);
+    if (!options.targetFolder.isEmpty()) {
+        if (const QString problem = TargetFolderProblem(options.targetFolder); !problem.isEmpty())
+            return UsageError(RenameSyntax, problem, io.err);
+        options.targetFolder = LibraryFolder(options);
+    }
+    ItemList list(options.targetFolder);
     for (const QString &path : call.operands)
         list.add(path);
-    RenameOptions options = call.settings.options;
     if (call.settings.pattern) {
-        auto parsed = PatternForJobs(*call.settings.pattern, list.items());
+        auto parsed = PatternForJobs(*call.settings.pattern, list.items(), options.targetFolder);
         if (const auto *error = std::get_if<PatternError>(&parsed))
             return UsageError(RenameSyntax, PatternErrorText(*error, *call.settings.pattern), io.err);
         options.pattern = std::get<NamePattern>(std::move(parsed));
@@ -243,20 +314,25 @@ int RunRename(const QStringList &arguments, const CliStreams &io)
     // A report that cannot be written stops the batch after the shot at
     // hand: nobody would learn what the rest did.
     QString lost;
+    const StopOnInterrupt interrupt;
     RunBatchRename(list.items(), options, [&](const RenameOutcome &outcome, int done, int total) {
         counts.add(outcome);
-        if (!lost.isEmpty())
+        if (!lost.isEmpty() || Interrupted)
             return false;
         QString line = RenameOutcomeLine(outcome);
         if (report.verbose())
             line += VerboseNote(outcome);
         report.line(line, KindOf(outcome), done, total);
         lost = OutputFailureAhead(io.out);
-        return lost.isEmpty();
-    }, list.listed());
+        return lost.isEmpty() && !Interrupted;
+    }, list.listed(), [&](qint64 done, qint64 total) { report.bytes(done, total); });
     if (!lost.isEmpty()) {
         report.stop(RenameStoppedText(lost, counts.renamed));
         return 1;
+    }
+    if (Interrupted) {
+        report.stop(RenameInterruptedText(RenameSummaryLine(counts, options.dryRun)));
+        return 130;
     }
     report.last(RenameSummaryLine(counts, options.dryRun));
     return counts.allWell() ? 0 : 1;

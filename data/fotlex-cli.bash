@@ -10,7 +10,7 @@ _fotlex_cli_options()
 {
     case ${1-} in
     info) echo "--help --json" ;;
-    rename) echo "--help --dry-run --file-times --freeze --burst --shift --pattern --video-tz --no-companions --quiet --verbose" ;;
+    rename) echo "--help --dry-run --file-times --freeze --burst --shift --pattern --to --copy --video-tz --no-companions --quiet --verbose" ;;
     undo) echo "--help --list --quiet --verbose" ;;
     *) echo "--help --version" ;;
     esac
@@ -18,6 +18,8 @@ _fotlex_cli_options()
 
 # The options followed by a value: nothing to offer after them.
 _fotlex_cli_valued="--freeze --shift --pattern --video-tz"
+# The options followed by a folder: folders are offered after them.
+_fotlex_cli_folder_valued="--to"
 
 _fotlex_cli()
 {
@@ -28,6 +30,9 @@ _fotlex_cli()
     elif [[ " $_fotlex_cli_valued " == *" $prev "* ]]; then
         # No file names either.
         compopt +o default
+        COMPREPLY=()
+    elif [[ " $_fotlex_cli_folder_valued " == *" $prev "* ]]; then
+        compopt +o default -o dirnames
         COMPREPLY=()
     elif [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$(_fotlex_cli_options "${COMP_WORDS[1]}")" -- "$cur")

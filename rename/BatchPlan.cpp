@@ -1,6 +1,7 @@
 #include "rename/BatchPlan.h"
 
 #include "rename/BurstLetters.h"
+#include "rename/LibraryNames.h"
 #include "rename/OrderedWork.h"
 #include "rename/RenamePlan.h"
 #include "rename/ShotFiles.h"
@@ -68,6 +69,7 @@ RenameReason SkipReasonOf(PlanKind kind)
     case PlanKind::AlreadyNamed: return RenameReason::AlreadyNamed;
     case PlanKind::NameTaken: return RenameReason::NameTaken;
     case PlanKind::LettersTaken: return RenameReason::LettersTaken;
+    case PlanKind::AlreadyPresent: return RenameReason::AlreadyInLibrary;
     case PlanKind::Rename: break;
     }
     return RenameReason::None;
@@ -97,7 +99,7 @@ class BatchPlanner::Planner
 {
 public:
     Planner(const std::vector<RenameJob> &jobs, const RenameOptions &options, const FolderEntryLists &listed)
-        : batch_(options)
+        : batch_(options), library_(LibraryFolder(options))
     {
         groups_.reserve(jobs.size());
         for (const RenameJob &job : jobs)
@@ -383,7 +385,7 @@ private:
                 const PatternPlace &place = placeOf(group, shot);
                 if (place.problem != PatternPlace::Problem::None)
                     continue;
-                const QString key = group.canonical + u'\n' + place.folders + place.stem;
+                const QString key = (library_.isEmpty() ? group.canonical : library_) + u'\n' + place.folders + place.stem;
                 if (!seconds.contains(key))
                     order.push_back(key);
                 seconds[key].push_back({&group, &shot});
@@ -409,7 +411,7 @@ private:
                 if (!shot->letters.isEmpty())
                     continue;
                 const Member &lead = shot->lead(group->members);
-                const FolderNames *names = batch_.namesOf(group->folder + shot->place->folders, error);
+                const FolderNames *names = batch_.namesOf(folderOf(*group) + shot->place->folders, error);
                 const QString &stem = shot->place->stem;
                 // Past the last letters the shot goes without and meets its name taken.
                 for (QString letters; !(letters = LettersOfWidth(next, width)).isEmpty(); ++next) {
@@ -430,7 +432,8 @@ private:
             const NamePattern &pattern = batch_.options().pattern;
             const Member &lead = shot.lead(group.members);
             QStringList tail;
-            if (pattern.depth() > 0) {
+            // In a library every photo goes to the pattern's folders.
+            if (pattern.depth() > 0 && library_.isEmpty()) {
                 tail = group.canonical.split(u'/', Qt::SkipEmptyParts);
                 tail = tail.mid(std::max<qsizetype>(0, tail.size() - pattern.depth()));
             }
@@ -438,6 +441,19 @@ private:
                                        batch_.options().frozenTime.has_value());
         }
         return *shot.place;
+    }
+
+    // The folder below which the pattern puts the group's files.
+    const QString &folderOf(const Group &group) const { return library_.isEmpty() ? group.folder : library_; }
+
+    // The file that holds `name` in `folder` of the library, or the source
+    // the batch means to bring there under that name.
+    FileAtName fileIn(const QString &folder)
+    {
+        return [this, folder](const QString &name) {
+            const QString path = folder + name;
+            return plannedSources_.value(FolderNames::key(batch_.canonicalOf(folder) + u'/' + name), path);
+        };
     }
 
     // The letters a burst's file already bears after its base name, or none.
@@ -519,8 +535,10 @@ private:
         }
         FileOpResult folderError;
         FolderNames *source = batch_.namesOf(group.folder, folderError);
-        const QString target = group.folder + place.folders;
-        FolderNames *names = source && !place.folders.isEmpty() ? batch_.namesOf(target, folderError) : source;
+        const bool toLibrary = !library_.isEmpty();
+        const QString target = folderOf(group) + place.folders;
+        FolderNames *names =
+            source && (toLibrary || !place.folders.isEmpty()) ? batch_.namesOf(target, folderError) : source;
         if (!names) {
             RenameOutcome failed;
             failed.status = RenameStatus::Failed;
@@ -534,21 +552,37 @@ private:
         // name is held while the rest are decided, so two files of the shot
         // (IMG_1.jpg, IMG_1.jpeg) cannot both take one name.
         // A file that changes folder never bears its new name already.
-        const bool inPlace = place.folders.isEmpty();
+        const bool inPlace = place.folders.isEmpty() && !toLibrary;
         const auto own = [inPlace](const QString &name) { return inPlace ? name : QString(); };
         const Member &lead = *movers.front();
-        const PlannedName leadName = batch_.options().frozenTime
-            ? PlanByFrozenTime(own(lead.name), place.stem, RenamedExtension(lead.name), *names)
-            : Decide(own(lead.name), place.stem + shot.letters + RenamedExtension(lead.name), *names);
+        const bool frozen = batch_.options().frozenTime.has_value();
+        const FileAtName fileAt = toLibrary ? fileIn(target) : FileAtName();
+        // In a library a name is decided by what the file holding it holds.
+        const auto decide = [&](const QString &name, const QString &newName) {
+            return toLibrary ? FollowIntoLibrary(group.folder + name, newName, *names, fileAt)
+                             : Decide(own(name), newName, *names);
+        };
+        const PlannedName leadName = toLibrary
+            ? PlanIntoLibrary(group.folder + lead.name, place.stem + shot.letters, RenamedExtension(lead.name), frozen,
+                              *names, fileAt)
+            : frozen ? PlanByFrozenTime(own(lead.name), place.stem, RenamedExtension(lead.name), *names)
+                     : Decide(own(lead.name), place.stem + shot.letters + RenamedExtension(lead.name), *names);
         const QString base = NameStem(leadName.newName);
         std::vector<std::pair<QString, PlannedName>> targets;
+        const QString targetKey = toLibrary ? batch_.canonicalOf(target) + u'/' : QString();
         const auto move = [&](const QString &from, const QString &to, bool back) {
             if (inPlace) {
                 names->renamed(back ? to : from, back ? from : to);
-            } else {
-                back ? names->remove(to) : names->add(to);
-                back ? source->add(from) : source->remove(from);
+                return;
             }
+            back ? names->remove(to) : names->add(to);
+            if (toLibrary && back)
+                plannedSources_.remove(FolderNames::key(targetKey + to));
+            else if (toLibrary)
+                plannedSources_.insert(FolderNames::key(targetKey + to), group.folder + from);
+            // A copy leaves its source where it is.
+            if (!batch_.options().copy || !toLibrary)
+                back ? source->add(from) : source->remove(from);
         };
         const auto hold = [&](const QString &name, const PlannedName &planned) {
             targets.push_back({name, planned});
@@ -557,7 +591,7 @@ private:
         };
         hold(lead.name, leadName);
         for (size_t i = 1; i < movers.size(); ++i)
-            hold(movers[i]->name, Decide(own(movers[i]->name), base + RenamedExtension(movers[i]->name), *names));
+            hold(movers[i]->name, decide(movers[i]->name, base + RenamedExtension(movers[i]->name)));
         for (const QString &companion : shot.companions) {
             // After the file whose full name it carries, the exact spelling first.
             const QString stem = NameStem(companion);
@@ -569,7 +603,7 @@ private:
                 if (exact)
                     break;
             }
-            hold(companion, Decide(own(companion), newStem + companion.mid(stem.size()).toLower(), *names));
+            hold(companion, decide(companion, newStem + companion.mid(stem.size()).toLower()));
         }
 
         const auto blocking = std::find_if(targets.begin(), targets.end(), [](const auto &target) {
@@ -580,6 +614,8 @@ private:
             const Member *member = i < movers.size() ? movers[i] : nullptr;
             RenameOutcome outcome;
             outcome.oldPath = group.folder + name;
+            if (toLibrary)
+                outcome.transfer = batch_.options().copy ? RenameTransfer::Copy : RenameTransfer::Move;
             // Each file's times become its own time; a file without one takes the shot's.
             outcome.time = member && member->time ? member->time : lead.time;
             // Only the file whose time gives the name can be named in the computer's zone.
@@ -597,6 +633,10 @@ private:
     }
 
     BatchRename batch_;
+    QString library_;                       // the target folder, ends in a separator; or empty
+    // The files the batch brings into the library: folded canonical target
+    // path -> source path.
+    QHash<QString, QString> plannedSources_;
     QHash<QString, FolderShots> shots_;     // by canonical folder
     mutable StillOffsets stillOffsets_;     // asked by the reading threads
     QHash<QString, size_t> groupOf_;        // canonical folder and first file -> group

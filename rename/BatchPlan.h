@@ -31,6 +31,13 @@ struct PlannedFile
     bool timesHeld = false;
 };
 
+// The target folder of the options, ending in a separator; empty for none.
+inline QString LibraryFolder(const RenameOptions &options)
+{
+    const QString &folder = options.targetFolder;
+    return folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
 // The whole batch, decided before anything moves: what the preview shows,
 // what a dry run prints and what the journal records. Units follow one
 // another in the order of the jobs that brought them in.

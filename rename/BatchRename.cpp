@@ -105,46 +105,76 @@ TimeRead ReadCaptureTime(const QString &folder, const QString &name)
     return read;
 }
 
-std::variant<NamePattern, PatternError> PatternForJobs(const QString &text, const std::vector<RenameJob> &jobs)
+std::variant<NamePattern, PatternError> PatternForJobs(const QString &text, const std::vector<RenameJob> &jobs,
+                                                       const QString &targetFolder)
 {
+    if (!targetFolder.isEmpty())
+        return NamePattern::parse(text, RefusesWindowsCharacters(targetFolder));
+    // One folder on FAT is enough: the verdict only ever turns on.
     bool windowsNames = false;
     QSet<QString> folders;
     for (const RenameJob &job : jobs) {
-        if (!job.decided && !windowsNames && !folders.contains(job.folder)) {
-            folders.insert(job.folder);
-            windowsNames = RefusesWindowsCharacters(job.folder);
-        }
+        if (windowsNames)
+            break;
+        if (job.decided || folders.contains(job.folder))
+            continue;
+        folders.insert(job.folder);
+        if (RefusesWindowsCharacters(job.folder))
+            windowsNames = true;
     }
     return NamePattern::parse(text, windowsNames);
 }
 
-void BatchRename::carryOut(RenameOutcome &outcome, bool stampTimes,
-                           const std::function<FileOpResult()> &beforeLink) const
+uint64_t BatchRename::carryOut(RenameOutcome &outcome, bool stampTimes,
+                               const std::function<FileOpResult()> &beforeLink, const CopyOptions &copy) const
 {
     const bool stamp = stampTimes && options_.fileTimes && !options_.dryRun;
     if (outcome.status != RenameStatus::Renamed) {
         if (outcome.reason == RenameReason::AlreadyNamed && stamp)
             setTimes(outcome, outcome.oldPath);
-        return;
+        return 0;
     }
+    const bool toLibrary = !options_.targetFolder.isEmpty();
+    if (toLibrary)
+        outcome.transfer = options_.copy ? RenameTransfer::Copy : RenameTransfer::Move;
+    uint64_t hash = 0;
     if (options_.dryRun) {
         // What a real run would meet first: a folder the user may not change.
-        const QString folder = outcome.oldPath.left(outcome.oldPath.lastIndexOf(u'/') + 1);
-        const QByteArray path = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
-        if (::faccessat(AT_FDCWD, path.constData(), W_OK | X_OK, AT_EACCESS) != 0) {
+        const QString source = outcome.oldPath.left(outcome.oldPath.lastIndexOf(u'/') + 1);
+        QStringList folders{toLibrary ? options_.targetFolder : source};
+        if (toLibrary && !options_.copy)
+            folders << source;
+        for (const QString &folder : folders) {
+            const QByteArray path = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
+            if (::faccessat(AT_FDCWD, path.constData(), W_OK | X_OK, AT_EACCESS) != 0) {
+                outcome.status = RenameStatus::Failed;
+                outcome.reason = RenameReason::FolderNotWritable;
+                outcome.system = {errno};
+                return 0;
+            }
+        }
+    } else if (toLibrary) {
+        CopyOptions options = copy;
+        options.reflink = true;
+        options.beforeLink = beforeLink;
+        const CopyResult made = options_.copy ? VerifiedCopy(outcome.oldPath, outcome.newPath, options)
+                                              : VerifiedMove(outcome.oldPath, outcome.newPath, options);
+        hash = made.hash;
+        outcome.system = made.system;
+        if (!made.ok()) {
             outcome.status = RenameStatus::Failed;
-            outcome.reason = RenameReason::FolderNotWritable;
-            outcome.system = {errno};
-            return;
+            outcome.reason = made.mismatch ? RenameReason::CopyDiffers : RenameReason::RenameRefused;
+            return hash;
         }
     } else {
         outcome.system = SafeRename(outcome.oldPath, outcome.newPath, beforeLink);
         if (!outcome.system.ok()) {
             outcome.status = RenameStatus::Failed;
             outcome.reason = RenameReason::RenameRefused;
-            return;
+            return 0;
         }
     }
     if (stamp)
         setTimes(outcome, outcome.newPath);
+    return hash;
 }

@@ -7,6 +7,7 @@
 #include "rename/NamePattern.h"
 #include "services/FileTime.h"
 #include "services/SafeRename.h"
+#include "services/VerifiedCopy.h"
 
 #include <QHash>
 #include <QString>
@@ -34,9 +35,17 @@ struct RenameOptions
     // The offset in minutes east of UTC a video's movie header time (UTC
     // only) is named in; unset, that of the nearest still of its folder.
     std::optional<int> videoOffsetMinutes;
+    // The library folder the photos go below (by the pattern) instead of
+    // their own folder; empty: each photo's own folder.
+    QString targetFolder;
+    // With a target folder: copy, never move.
+    bool copy = false;
 };
 
 enum class RenameStatus { Renamed, Skipped, Failed };
+
+// How a file done (Renamed) reached its new path.
+enum class RenameTransfer { Rename, Copy, Move };
 
 enum class RenameReason {
     None,
@@ -52,11 +61,13 @@ enum class RenameReason {
     NameTooLong,    // skipped: the pattern gives this file a name too long for a file system
     CompanionAmbiguous, // skipped: a companion whose name fits photos of different times
     LettersTaken,   // skipped: frozen mode found all 26 letters taken
+    AlreadyInLibrary, // skipped: the target folder holds the same content under its name or a lettered one
     Unreadable,     // failed: the file could not be read
     Missing,        // failed: no such file or folder
     FolderUnreadable,  // failed: the folder could not be listed
     FolderNotWritable, // failed (predicted by a dry run): no right to rename in the folder
     RenameRefused,  // failed: the system refused the rename
+    CopyDiffers,    // failed: the copy read back from the disk differs from the source; removed
     NotJournaled,   // failed: the undo journal could not be written first
 };
 
@@ -74,6 +85,8 @@ struct RenameOutcome
     // Set unless asked file times could not be set: the file keeps its new
     // (or existing) name all the same.
     FileTimeResult timeResult = FileTimeResult::Set;
+    // Into a target folder: copied or moved there.
+    RenameTransfer transfer = RenameTransfer::Rename;
 
     // A companion file (an .xmp, a .wav) that follows its photo's name; its
     // own times are left alone.
@@ -113,8 +126,9 @@ struct RenameJob
 };
 
 // The pattern `text`, checked against the file system of every folder of
-// the jobs before anything moves.
-std::variant<NamePattern, PatternError> PatternForJobs(const QString &text, const std::vector<RenameJob> &jobs);
+// the jobs (of `targetFolder` alone where one is given) before anything moves.
+std::variant<NamePattern, PatternError> PatternForJobs(const QString &text, const std::vector<RenameJob> &jobs,
+                                                       const QString &targetFolder = {});
 
 // What a batch learns about folders and files, and the step that carries out
 // one decided file. Keeps the names of every folder it touched up to date,
@@ -132,11 +146,13 @@ public:
     // Takes the folder's entries, listed by the caller just now, as its names.
     void knowEntries(const QString &folder, const QStringList &entries);
 
-    // Renames a file planned Renamed (not in a dry run); a refusal makes it
+    // Renames a file planned Renamed (not in a dry run), or with a target
+    // folder copies or moves it there through `copy`; a refusal makes it
     // Failed. With `stampTimes` and the option, then sets its times (also of
-    // a file already so named). `beforeLink` as for SafeRename.
-    void carryOut(RenameOutcome &outcome, bool stampTimes,
-                  const std::function<FileOpResult()> &beforeLink = {}) const;
+    // a file already so named). `beforeLink` as for SafeRename. Returns the
+    // content hash of a copy made (0 for none).
+    uint64_t carryOut(RenameOutcome &outcome, bool stampTimes, const std::function<FileOpResult()> &beforeLink = {},
+                      const CopyOptions &copy = {}) const;
 
     // The folder's path with links resolved, so that two spellings of one
     // folder are one.
@@ -152,3 +168,7 @@ private:
 
 // Called after each file; returning false stops the batch after that file's shot.
 using RenameProgress = std::function<bool(const RenameOutcome &outcome, int done, int total)>;
+// Bytes of the batch's copies done and in all, heard while files are
+// copied (at least every 8 MiB and after each file); never called
+// without copies.
+using CopyProgress = std::function<void(qint64 done, qint64 total)>;

@@ -5,6 +5,7 @@
 #include "rename/RenameJournal.h"
 #include "services/Paths.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -14,6 +15,8 @@
 #include <memory>
 #include <optional>
 #include <thread>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,9 +34,17 @@ using ShotQueue = BlockingQueue<std::vector<Unit>>;
 class PlanRun
 {
 public:
-    PlanRun(const RenameOptions &options, int total, ShotQueue &shots, const RenameProgress &progress)
-        : options_(options), total_(total), shots_(shots), progress_(progress), batch_(options)
+    PlanRun(const RenameOptions &options, int total, ShotQueue &shots, const RenameProgress &progress,
+            const CopyProgress &copied)
+        : options_(options), total_(total), shots_(shots), progress_(progress), copied_(copied), batch_(options),
+          library_(LibraryFolder(options))
     {
+        if (library_.isEmpty())
+            return;
+        absoluteLibrary_ = absoluteFolder(library_);
+        struct stat st {};
+        if (::stat(QFile::encodeName(library_).constData(), &st) == 0)
+            libraryDevice_ = st.st_dev;
     }
 
     const std::atomic<bool> &stopped() const { return stopped_; }
@@ -77,6 +88,15 @@ private:
     }
 
     bool journaling() const { return !options_.dryRun; }
+
+    // The path the journal gives `path`: a name in the file's own folder,
+    // or an absolute one in the library.
+    QString journalName(const PlannedFile &file, const QString &path) const
+    {
+        if (!library_.isEmpty() && path != file.outcome.oldPath)
+            return absoluteLibrary_ + path.mid(library_.size());
+        return path.mid(file.outcome.oldPath.lastIndexOf(u'/') + 1);
+    }
 
     // Its times are set to its capture time.
     bool stamps(const PlannedFile &file) const { return options_.fileTimes && !file.outcome.companion; }
@@ -160,8 +180,15 @@ private:
             if (file.timesHeld)
                 continue;
             const QString newPath = outcome.newPath.isEmpty() ? oldPath : outcome.newPath;
-            intents.push_back({file.absoluteFolder, oldPath.mid(slash + 1), newPath.mid(slash + 1), file.unit,
-                               *identity, stamped, file.captured, file.camera});
+            JournalIntent intent{file.absoluteFolder, oldPath.mid(slash + 1), journalName(file, newPath), file.unit,
+                                 *identity, stamped, file.captured, file.camera, false, JournalTransfer::Rename, {}};
+            if (!library_.isEmpty() && renamed) {
+                intent.transfer = options_.copy ? JournalTransfer::Copy : JournalTransfer::Move;
+                // What is copied: every copy, and a move to another file system.
+                if (options_.copy || identity->device != libraryDevice_)
+                    copyTotal_ += identity->size;
+            }
+            intents.push_back(std::move(intent));
         }
         for (const JournalIntent &intent : intents)
             journal_.add(intent);
@@ -186,8 +213,7 @@ private:
         if (!journaling())
             return {};
         return [this, &file, &from, &to] {
-            const qsizetype start = file.outcome.oldPath.lastIndexOf(u'/') + 1;
-            return journal_.noteLink({file.absoluteFolder, from.mid(start), to.mid(start)});
+            return journal_.noteLink({file.absoluteFolder, journalName(file, from), journalName(file, to)});
         };
     }
 
@@ -197,20 +223,55 @@ private:
     {
         for (const PlannedFile &file : unit) {
             const RenameOutcome &outcome = file.outcome;
-            const qsizetype start = outcome.oldPath.lastIndexOf(u'/') + 1;
+            const bool toLibrary = !library_.isEmpty();
+            const qsizetype start = toLibrary ? library_.size() : outcome.oldPath.lastIndexOf(u'/') + 1;
             const QString relative = outcome.newPath.mid(start, outcome.newPath.lastIndexOf(u'/') + 1 - start);
+            const QString &base = toLibrary ? absoluteLibrary_ : file.absoluteFolder;
             if (outcome.status != RenameStatus::Renamed || relative.isEmpty() || !journaling()
-                || made_.contains(file.absoluteFolder + relative))
+                || made_.contains(base + relative))
                 continue;
-            const FileOpResult made = MakeFolders(file.absoluteFolder, relative, [this](const QString &folder) {
+            const FileOpResult made = MakeFolders(base, relative, [this](const QString &folder) {
                 return journal_.noteMadeFolder({folder});
             });
             if (!made.ok()) {
                 failUnit(unit, {}, RenameReason::RenameRefused, made);
                 return;
             }
-            made_.insert(file.absoluteFolder + relative);
+            made_.insert(base + relative);
         }
+    }
+
+    // What a copy or a move into the library tells the journal and the
+    // progress on its way.
+    CopyOptions copyOptions()
+    {
+        CopyOptions options;
+        if (!journaling())
+            return options;
+        options.noteTemporary = [this](const QString &temporary) {
+            return journal_.noteTemporary({QFileInfo(temporary).absoluteFilePath()});
+        };
+        if (copied_) {
+            options.copied = [this](qint64 bytes) {
+                copyDone_ += bytes;
+                copied_(copyDone_, std::max<qint64>(copyDone_, copyTotal_));
+            };
+        }
+        return options;
+    }
+
+    // Takes a file of a shot back that went into the library.
+    FileOpResult takeBack(const PlannedFile &file)
+    {
+        const RenameOutcome &outcome = file.outcome;
+        if (library_.isEmpty())
+            return SafeRename(outcome.newPath, outcome.oldPath, noteLink(file, outcome.newPath, outcome.oldPath));
+        // A copy verified a moment ago: its source holds the same.
+        if (options_.copy)
+            return ::unlink(QFile::encodeName(outcome.newPath).constData()) == 0 ? FileOpResult{} : FileOpResult{errno};
+        CopyOptions options = copyOptions();
+        options.beforeLink = noteLink(file, outcome.newPath, outcome.oldPath);
+        return VerifiedMove(outcome.newPath, outcome.oldPath, options).system;
     }
 
     void carryOutUnit(std::vector<PlannedFile> &unit)
@@ -218,17 +279,18 @@ private:
         makeFolders(unit);
         for (size_t i = 0; i < unit.size(); ++i) {
             RenameOutcome &outcome = unit[i].outcome;
-            batch_.carryOut(outcome, !outcome.companion && !unit[i].timesHeld,
-                            noteLink(unit[i], outcome.oldPath, outcome.newPath));
-            if (outcome.reason != RenameReason::RenameRefused)
+            const uint64_t hash = batch_.carryOut(outcome, !outcome.companion && !unit[i].timesHeld,
+                                                  noteLink(unit[i], outcome.oldPath, outcome.newPath),
+                                                  library_.isEmpty() ? CopyOptions() : copyOptions());
+            if (hash != 0 && journaling())
+                journal_.noteHash({absoluteLibrary_ + outcome.newPath.mid(library_.size()), hash});
+            if (outcome.reason != RenameReason::RenameRefused && outcome.reason != RenameReason::CopyDiffers)
                 continue;
             // Put back what already moved, so the shot stays whole: the
             // files before this one all were renamed.
             for (size_t j = 0; j < unit.size(); ++j) {
                 RenameOutcome &other = unit[j].outcome;
-                if (j == i || other.status != RenameStatus::Renamed
-                    || (j < i && !SafeRename(other.newPath, other.oldPath,
-                                             noteLink(unit[j], other.newPath, other.oldPath)).ok()))
+                if (j == i || other.status != RenameStatus::Renamed || (j < i && !takeBack(unit[j]).ok()))
                     continue;
                 other.status = RenameStatus::Failed;
                 other.reason = RenameReason::RenameRefused;
@@ -252,7 +314,16 @@ private:
     // Read by the journal thread, or by the renaming one in a dry run.
     ShotQueue &shots_;
     const RenameProgress &progress_;
+    const CopyProgress &copied_;
     BatchRename batch_;
+    // The target folder as given (ends in a separator) and as the journal
+    // has it, or empty.
+    const QString library_;
+    QString absoluteLibrary_;
+    dev_t libraryDevice_ = 0;
+    // Bytes to copy, as the journal thread learns of them, and copied.
+    std::atomic<qint64> copyTotal_ = 0;
+    qint64 copyDone_ = 0;
     // Written by the journal thread only, until it has ended; the renaming
     // thread only notes links in it.
     JournalWriter journal_{JournalKind::Rename};
@@ -268,7 +339,8 @@ private:
 
 } // namespace
 
-std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgress &progress)
+std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgress &progress,
+                                        const CopyProgress &copied)
 {
     ShotQueue shots;
     std::vector<Unit> all;
@@ -279,15 +351,16 @@ std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgr
     }
     shots.push(std::move(all));
     shots.close();
-    return PlanRun(plan.options, int(plan.files.size()), shots, progress).run();
+    return PlanRun(plan.options, int(plan.files.size()), shots, progress, copied).run();
 }
 
 std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs, const RenameOptions &options,
-                                          const RenameProgress &progress, const FolderEntryLists &listed)
+                                          const RenameProgress &progress, const FolderEntryLists &listed,
+                                          const CopyProgress &copied)
 {
     auto planner = std::make_unique<BatchPlanner>(jobs, options, listed);
     ShotQueue shots;
-    PlanRun run(options, planner->fileCount(), shots, progress);
+    PlanRun run(options, planner->fileCount(), shots, progress, copied);
     // The first shots are renamed while later times are still read.
     std::jthread planning([&] {
         constexpr size_t HandOn = 64;

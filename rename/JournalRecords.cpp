@@ -128,7 +128,12 @@ std::optional<JournalIntent> IntentOf(const QList<QByteArrayView> &f, int versio
 {
     // Version 1: I folder from to ...; version 2: R shot folder from to ... time camera.
     const bool first = version == 1;
-    if (f.size() != (first ? 11 : 14) || f[0] != (first ? "I" : "R"))
+    if (f.size() != (first ? 11 : 14))
+        return std::nullopt;
+    JournalTransfer transfer = JournalTransfer::Rename;
+    if (version >= 4 && (f[0] == "C" || f[0] == "X"))
+        transfer = f[0] == "C" ? JournalTransfer::Copy : JournalTransfer::Move;
+    else if (f[0] != (first ? "I" : "R"))
         return std::nullopt;
     const qsizetype at = first ? 1 : 2;
     JournalIntent intent;
@@ -143,8 +148,10 @@ std::optional<JournalIntent> IntentOf(const QList<QByteArrayView> &f, int versio
     intent.folder = Decoded(f[at]);
     intent.from = Decoded(f[at + 1]);
     intent.to = Decoded(f[at + 2]);
-    if (intent.folder.isEmpty() || intent.from.isEmpty() || intent.to.isEmpty())
+    if (intent.folder.isEmpty() || intent.from.isEmpty() || intent.to.isEmpty()
+        || (transfer != JournalTransfer::Rename && !intent.to.startsWith(u'/')))
         return std::nullopt;
+    intent.transfer = transfer;
     intent.shot = *shot;
     intent.identity = {*device, *inode, *size, *access, *modified, *hash};
     intent.stampedNs = *stamped;
@@ -179,7 +186,9 @@ std::optional<JournalHeader> ParseHeader(QByteArrayView line)
 void AppendIntent(QByteArray &out, const JournalIntent &intent, std::pair<QString, QByteArray> &folderCache)
 {
     const FileIdentity &id = intent.identity;
-    out.append("R\t");
+    out.append(intent.transfer == JournalTransfer::Rename ? "R\t"
+               : intent.transfer == JournalTransfer::Copy ? "C\t"
+                                                          : "X\t");
     AppendNumber(out, intent.shot);
     out.append('\t');
     if (intent.folder != folderCache.first) {
@@ -229,6 +238,22 @@ QByteArray MadeFolderLine(const JournalMadeFolder &folder)
     return line.append('\n');
 }
 
+QByteArray HashLine(const JournalHash &made)
+{
+    QByteArray line = "H\t";
+    AppendEncoded(line, made.path);
+    line.append('\t');
+    AppendNumber(line, made.hash, 16);
+    return line.append('\n');
+}
+
+QByteArray TemporaryLine(const JournalTemporary &temporary)
+{
+    QByteArray line = "T\t";
+    AppendEncoded(line, temporary.path);
+    return line.append('\n');
+}
+
 QByteArray EndLine(int changed)
 {
     return "E\t" + QByteArray::number(changed) + '\n';
@@ -247,6 +272,19 @@ std::optional<JournalRecord> ParseRecord(QByteArrayView line, int version)
         if (!folder.path.startsWith(u'/') || !folder.path.endsWith(u'/'))
             return std::nullopt;
         return folder;
+    }
+    if (version >= 4 && f.size() == 3 && f[0] == "H") {
+        const auto hash = NumberOf<uint64_t>(f[2], 16);
+        JournalHash made{Decoded(f[1]), hash.value_or(0)};
+        if (!hash || !made.path.startsWith(u'/'))
+            return std::nullopt;
+        return made;
+    }
+    if (version >= 4 && f.size() == 2 && f[0] == "T") {
+        JournalTemporary temporary{Decoded(f[1])};
+        if (!temporary.path.startsWith(u'/'))
+            return std::nullopt;
+        return temporary;
     }
     if (version >= 2 && f.size() == 4 && f[0] == "L") {
         JournalLink link{Decoded(f[1]), Decoded(f[2]), Decoded(f[3])};

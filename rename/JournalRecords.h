@@ -12,7 +12,7 @@
 
 // The lines of a journal (see RenameJournal.h), one record per line, fields
 // split by tabs. Names and texts are stored percent-encoded, byte for byte,
-// so that no tab, line break or odd byte can break a record. Version 3:
+// so that no tab, line break or odd byte can break a record. Version 3 (4 below):
 //   fotlex-journal  3  rename|undo  <start, ms since the epoch>  <batch undone or 0>
 //   R  shot  folder  from  to  device  inode  size  atime-ns  mtime-ns  head-hash  stamped-ns  time  camera
 //   L  folder  from  to
@@ -36,10 +36,21 @@
 // files planned. Later versions add kinds (created folders, copies, moves
 // across folders); a kind this version does not know is damage in a
 // journal of this version.
+// Version 4 adds, for sorting photos into a library folder:
+//   C  <the fields of R>   a copy of `from` is to be made at `to`
+//   X  <the fields of R>   `from` moves to `to`, across file systems a
+//                          verified copy and then the source's removal
+//   H  path  hash          the file made at `path` (absolute) holds this
+//                          content hash (XXH3, hex); written and synced
+//                          once it is linked into place
+//   T  path                a temporary copy is about to be made at `path`
+//                          (absolute); written and synced before it exists
+// In C and X, `to` is absolute. An undo's own journal may hold an absolute
+// `from` (the file it moved back from a library).
 
 enum class JournalKind { Rename, Undo };
 
-constexpr int kJournalVersion = 3;
+constexpr int kJournalVersion = 4;
 
 struct JournalHeader
 {
@@ -48,6 +59,10 @@ struct JournalHeader
     qint64 startedMs = 0;
     int undoes = 0;  // an undo: the batch it takes back
 };
+
+// What a journaled file's step does: a rename, a copy, or a move that may
+// cross file systems.
+enum class JournalTransfer { Rename, Copy, Move };
 
 // One file of a journaled batch.
 struct JournalIntent
@@ -66,6 +81,13 @@ struct JournalIntent
     // Read back: an L record says that the rename may have been cut between
     // its link and its unlink.
     bool linked = false;
+    JournalTransfer transfer = JournalTransfer::Rename;
+    // Read back: the content hash an H record gave the file made at `to`.
+    std::optional<uint64_t> madeHash;
+
+    // The paths, each relative to `folder` unless absolute.
+    QString fromPath() const { return from.startsWith(u'/') ? from : folder + from; }
+    QString toPath() const { return to.startsWith(u'/') ? to : folder + to; }
 };
 
 struct JournalLink
@@ -85,7 +107,19 @@ struct JournalMadeFolder
     QString path;
 };
 
-using JournalRecord = std::variant<JournalIntent, JournalLink, JournalEnd, JournalMadeFolder>;
+struct JournalHash
+{
+    QString path;
+    uint64_t hash = 0;
+};
+
+struct JournalTemporary
+{
+    QString path;
+};
+
+using JournalRecord =
+    std::variant<JournalIntent, JournalLink, JournalEnd, JournalMadeFolder, JournalHash, JournalTemporary>;
 
 QByteArray HeaderLine(const JournalHeader &header);
 // nullopt for a line that is no header.
@@ -97,6 +131,8 @@ void AppendIntent(QByteArray &out, const JournalIntent &intent, std::pair<QStrin
 QByteArray LinkLine(const JournalLink &link);
 QByteArray EndLine(int changed);
 QByteArray MadeFolderLine(const JournalMadeFolder &folder);
+QByteArray HashLine(const JournalHash &made);
+QByteArray TemporaryLine(const JournalTemporary &temporary);
 
 // A record of a journal of `version`, without its line break; nullopt for a
 // line that is none.

@@ -2,6 +2,7 @@
 
 #include "rename/JournalPruning.h"
 #include "services/RegularFile.h"
+#include "services/VerifiedCopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,7 +124,8 @@ std::optional<Inspection> Inspect(int number, int lockHow)
             if (file.open(fd, QIODevice::ReadOnly)) {
                 while (!file.atEnd()) {
                     const QByteArray line = file.readLine();
-                    seen.info.files += line.endsWith('\n') && (line.startsWith("R\t") || line.startsWith("I\t"));
+                    seen.info.files += line.endsWith('\n') && line.size() > 2 && line[1] == '\t'
+                        && QByteArrayView("RICX").contains(line[0]);
                 }
             }
         }
@@ -145,17 +147,22 @@ void RemoveUnlocked(const QByteArray &path)
 }
 
 // A batch killed between a link fallback's link and its unlink left its
-// file under both names: the step is finished, the old name goes.
+// file under both names: the step is finished, the old name goes. One
+// killed during a copy left its temporary copy: it goes.
 void MendCutLinks(int number)
 {
     QFile file(JournalPath(number));
-    if (!file.open(QIODevice::ReadOnly) || !file.readAll().contains("\nL\t"))
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray content = file.readAll();
+    if (!content.contains("\nL\t") && !content.contains("\nT\t"))
         return;
     const JournalReader reader(number);
     for (const JournalIntent &intent : reader.intents()) {
         if (intent.linked)
-            DropSecondName(intent.folder + intent.to, intent.folder + intent.from);
+            DropSecondName(intent.toPath(), intent.fromPath());
     }
+    RemoveTemporaries(reader.temporaries());
 }
 
 void PruneJournals()
@@ -301,6 +308,18 @@ FileOpResult JournalWriter::noteMadeFolder(const JournalMadeFolder &folder)
     return append(MadeFolderLine(folder), true);
 }
 
+FileOpResult JournalWriter::noteTemporary(const JournalTemporary &temporary)
+{
+    const std::lock_guard lock(writing_);
+    return append(TemporaryLine(temporary), true);
+}
+
+FileOpResult JournalWriter::noteHash(const JournalHash &made)
+{
+    const std::lock_guard lock(writing_);
+    return append(HashLine(made), true);
+}
+
 FileOpResult JournalWriter::finish(int changed)
 {
     const FileOpResult flushed = flush();
@@ -369,6 +388,7 @@ JournalReader::JournalReader(int number)
     }
     header_ = *header;
     QSet<QString> linked;
+    QHash<QString, uint64_t> hashes;
     int lineNumber = 1;
     // What follows the last line break is a line a kill cut short.
     for (qsizetype start = headerEnd + 1, end; (end = content.indexOf('\n', start)) >= 0; start = end + 1) {
@@ -386,14 +406,30 @@ JournalReader::JournalReader(int number)
             linked.insert(link->folder + u'\n' + link->from + u'\n' + link->to);
         } else if (const auto *made = std::get_if<JournalMadeFolder>(&*record)) {
             madeFolders_.push_back(made->path);
+        } else if (const auto *hash = std::get_if<JournalHash>(&*record)) {
+            hashes.insert(hash->path, hash->hash);
+        } else if (const auto *temporary = std::get_if<JournalTemporary>(&*record)) {
+            temporaries_.push_back(temporary->path);
         }
     }
-    for (JournalIntent &intent : intents_)
+    for (JournalIntent &intent : intents_) {
         intent.linked = linked.contains(intent.folder + u'\n' + intent.from + u'\n' + intent.to);
+        if (const auto hash = hashes.constFind(intent.toPath()); hash != hashes.constEnd())
+            intent.madeHash = hash.value();
+    }
     if (header->version == 1) {
         // Version 1 kept no shots: each file stands alone.
         for (size_t i = 0; i < intents_.size(); ++i)
             intents_[i].shot = int(i);
+    }
+}
+
+void RemoveTemporaries(const std::vector<QString> &paths)
+{
+    // Only a name the journal recorded, and only our own hidden kind.
+    for (const QString &path : paths) {
+        if (path.mid(path.lastIndexOf(u'/') + 1).startsWith(QStringView(kTemporaryCopyPrefix)))
+            ::unlink(QFile::encodeName(path).constData());
     }
 }
 

@@ -84,6 +84,11 @@ public:
     // Notes and syncs a folder the batch is about to make, so that undo
     // can remove it. Called as noteLink.
     FileOpResult noteMadeFolder(const JournalMadeFolder &folder);
+    // Notes and syncs a temporary copy's name before it is made, so that
+    // undo or the next run can remove what a kill leaves there.
+    FileOpResult noteTemporary(const JournalTemporary &temporary);
+    // Notes and syncs the content hash of a copy once it is in place.
+    FileOpResult noteHash(const JournalHash &made);
     // Flushes and marks the batch complete with the number of files it
     // changed. A rename batch that changed none leaves no journal; an undo
     // always does, for it marks its batch as taken back.
@@ -126,6 +131,8 @@ public:
     const std::vector<JournalIntent> &intents() const { return intents_; }
     // The folders the batch made, in the order made.
     const std::vector<QString> &madeFolders() const { return madeFolders_; }
+    // The temporary copies the batch was about to make.
+    const std::vector<QString> &temporaries() const { return temporaries_; }
 
 private:
     int fd_ = -1;
@@ -133,4 +140,8 @@ private:
     JournalHeader header_;
     std::vector<JournalIntent> intents_;
     std::vector<QString> madeFolders_;
+    std::vector<QString> temporaries_;
 };
+
+// Removes the temporary copies a journal recorded, where they are left.
+void RemoveTemporaries(const std::vector<QString> &paths);

@@ -55,6 +55,16 @@ QString OneLineName(const QString &name)
     return line;
 }
 
+QString TransferText(RenameTransfer transfer)
+{
+    switch (transfer) {
+    case RenameTransfer::Rename: break;
+    case RenameTransfer::Copy: return RenameMessages::tr("kopiert");
+    case RenameTransfer::Move: return RenameMessages::tr("verschoben");
+    }
+    return RenameMessages::tr("umbenannt");
+}
+
 QString RenameReasonText(const RenameOutcome &outcome)
 {
     switch (outcome.reason) {
@@ -78,6 +88,7 @@ QString RenameReasonText(const RenameOutcome &outcome)
         return RenameMessages::tr("Begleitdatei passt zu Fotos verschiedener Zeiten");
     case RenameReason::LettersTaken:
         return RenameMessages::tr("alle Namen mit a bis z existieren bereits");
+    case RenameReason::AlreadyInLibrary: return RenameMessages::tr("schon vorhanden");
     case RenameReason::Unreadable:
         return RenameMessages::tr("nicht lesbar: %1").arg(SystemReason(outcome.system));
     case RenameReason::Missing: return SystemReason(outcome.system);
@@ -86,6 +97,8 @@ QString RenameReasonText(const RenameOutcome &outcome)
     case RenameReason::FolderNotWritable:
         return RenameMessages::tr("Ordner nicht änderbar: %1").arg(SystemReason(outcome.system));
     case RenameReason::RenameRefused: return SystemReason(outcome.system);
+    case RenameReason::CopyDiffers:
+        return RenameMessages::tr("die Kopie auf dem Datenträger weicht vom Original ab und wurde entfernt");
     case RenameReason::NotJournaled:
         return RenameMessages::tr("Journal zum Rückgängigmachen nicht geschrieben: %1")
             .arg(SystemReason(outcome.system));
@@ -103,7 +116,7 @@ QString RenameStatusText(const RenameOutcome &outcome)
     QString text;
     switch (outcome.status) {
     case RenameStatus::Renamed:
-        text = RenameMessages::tr("umbenannt");
+        text = TransferText(outcome.transfer);
         if (outcome.timesNotSet())
             text += QStringLiteral(" (%1)").arg(TimesNotSetText(outcome));
         return text;
@@ -124,6 +137,8 @@ QString RenameOutcomeLine(const RenameOutcome &outcome)
     if (outcome.status != RenameStatus::Renamed)
         return oldPath + QStringLiteral(": ") + RenameStatusText(outcome);
     QString line = oldPath + QStringLiteral(" -> ") + OneLineName(outcome.newPath);
+    if (outcome.transfer != RenameTransfer::Rename)
+        line += QStringLiteral(" (%1)").arg(TransferText(outcome.transfer));
     if (outcome.computerZone)
         line += u' ' + RenameMessages::tr("(Zeitzone des Rechners)");
     if (outcome.timesNotSet())
@@ -133,8 +148,21 @@ QString RenameOutcomeLine(const RenameOutcome &outcome)
 
 QString RenameSummaryLine(const RenameCounts &counts, bool dryRun)
 {
-    const QString form = dryRun ? RenameMessages::tr("%1 würden umbenannt, %2 übersprungen, %3 fehlgeschlagen")
-                                : RenameMessages::tr("%1 umbenannt, %2 übersprungen, %3 fehlgeschlagen");
+    QString form;
+    switch (counts.transfer) {
+    case RenameTransfer::Rename:
+        form = dryRun ? RenameMessages::tr("%1 würden umbenannt, %2 übersprungen, %3 fehlgeschlagen")
+                      : RenameMessages::tr("%1 umbenannt, %2 übersprungen, %3 fehlgeschlagen");
+        break;
+    case RenameTransfer::Copy:
+        form = dryRun ? RenameMessages::tr("%1 würden kopiert, %2 übersprungen, %3 fehlgeschlagen")
+                      : RenameMessages::tr("%1 kopiert, %2 übersprungen, %3 fehlgeschlagen");
+        break;
+    case RenameTransfer::Move:
+        form = dryRun ? RenameMessages::tr("%1 würden verschoben, %2 übersprungen, %3 fehlgeschlagen")
+                      : RenameMessages::tr("%1 verschoben, %2 übersprungen, %3 fehlgeschlagen");
+        break;
+    }
     QString line = form.arg(counts.renamed)
                        .arg(counts.skipped)
                        .arg(counts.failed);
@@ -152,6 +180,8 @@ void RenameCounts::add(const RenameOutcome &outcome)
     }
     if (outcome.timesNotSet())
         ++withoutTimes;
+    if (outcome.transfer != RenameTransfer::Rename)
+        transfer = outcome.transfer;
     if (outcome.reason == RenameReason::NameEmpty || outcome.reason == RenameReason::NameTooLong)
         ++unnamed;
 }

@@ -17,6 +17,7 @@ enum class PlanKind {
     AlreadyNamed,  // the file already bears newName (ignoring case)
     NameTaken,     // another entry of the folder holds newName
     LettersTaken,  // frozen mode: all 26 names are held by other entries
+    AlreadyPresent, // a library folder holds the same content under newName
 };
 
 struct PlannedName

@@ -4,11 +4,15 @@
 #include "rename/MadeFolders.h"
 #include "rename/ShotFiles.h"
 #include "services/FileTime.h"
+#include "services/VerifiedCopy.h"
+
+#include <QFile>
 
 #include <QHash>
 
 #include <algorithm>
 #include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -19,6 +23,7 @@ enum class Found {
     SecondName,    // under both: a link fallback cut between its link and its unlink
     Vanished,
     OtherFile,
+    CopyEdited,    // a copy or moved file in the library no longer holds what was made
 };
 
 struct Step
@@ -97,8 +102,10 @@ private:
     {
         Step step;
         step.intent = &intent;
-        step.outcome.newPath = intent.folder + intent.to;
-        step.outcome.oldPath = intent.folder + intent.from;
+        step.outcome.newPath = intent.toPath();
+        step.outcome.oldPath = intent.fromPath();
+        if (intent.transfer == JournalTransfer::Copy)
+            return classifyCopy(step);
         const bool timesOnly = intent.from == intent.to;
         FileOpResult error;
         const std::optional<FileIdentity> now = StatFileIdentity(step.outcome.newPath, error);
@@ -112,6 +119,10 @@ private:
         if (now && intent.linked && lookBack() && old->device == now->device && old->inode == now->inode) {
             step.found = Found::SecondName;
         } else if (now && IsSamePhoto(intent, step.outcome.newPath, *now)) {
+            if (!HoldsMadeContent(intent, step.outcome.newPath)) {
+                step.found = Found::CopyEdited;
+                return step;
+            }
             // Times are put back only where the file still holds the ones the
             // batch gave it: an edit since has given it newer ones.
             step.restoreTimes = intent.stampedNs != 0 && WithinTwoSeconds(now->modifiedNs, intent.stampedNs);
@@ -122,6 +133,34 @@ private:
             step.found = now ? Found::OtherFile : Found::Vanished;
         }
         return step;
+    }
+
+    // A copy goes when it still holds what was copied (the hash recorded
+    // once it was made; without one, its source's); a copy never made is
+    // nothing to do.
+    static Step classifyCopy(Step &step)
+    {
+        FileOpResult error;
+        const uint64_t now = ContentHash(step.outcome.newPath, error);
+        if (error.error == ENOENT) {
+            step.found = Found::AlreadyBack;
+            return step;
+        }
+        std::optional<uint64_t> made = step.intent->madeHash;
+        FileOpResult sourceError;
+        if (!made && error.ok())
+            made = ContentHash(step.outcome.oldPath, sourceError);
+        step.found = error.ok() && sourceError.ok() && now == made ? Found::ToRestore : Found::CopyEdited;
+        return step;
+    }
+
+    // A file made in the library by a verified copy still holds its bytes.
+    static bool HoldsMadeContent(const JournalIntent &intent, const QString &path)
+    {
+        if (!intent.madeHash)
+            return true;
+        FileOpResult error;
+        return ContentHash(path, error) == *intent.madeHash && error.ok();
     }
 
     void plan(const std::vector<const JournalIntent *> &shot)
@@ -139,11 +178,13 @@ private:
         }
         const Step *blocker = nullptr;
         for (Step &step : steps) {
-            if (step.found == Found::Vanished || step.found == Found::OtherFile) {
+            if (step.found == Found::Vanished || step.found == Found::OtherFile || step.found == Found::CopyEdited) {
                 step.outcome.status = UndoStatus::Skipped;
-                step.outcome.reason = step.found == Found::Vanished ? UndoReason::Vanished : UndoReason::OtherFile;
+                step.outcome.reason = step.found == Found::Vanished ? UndoReason::Vanished
+                    : step.found == Found::OtherFile                 ? UndoReason::OtherFile
+                                                                     : UndoReason::CopyEdited;
             }
-            if (!blocker && step.found == Found::OtherFile)
+            if (!blocker && (step.found == Found::OtherFile || step.found == Found::CopyEdited))
                 blocker = &step;
         }
         for (Step &step : steps) {
@@ -162,14 +203,26 @@ private:
 
     // The step in the undo's own journal, so that an undo of this undo
     // renames the file again.
+    // A removed copy is not recorded: its source holds the same.
     void record(const Step &step)
     {
         const JournalIntent &intent = *step.intent;
+        if (intent.transfer == JournalTransfer::Copy)
+            return;
         FileIdentity identity = step.now;
         if (IsUnchangedFile(intent.identity, intent.stampedNs, step.outcome.newPath, identity))
             identity.headHash = intent.identity.headHash;
-        journal_.add({intent.folder, intent.to, intent.from, intent.shot, identity,
-                      step.restoreTimes ? intent.identity.modifiedNs : 0, intent.captured, intent.camera});
+        const auto [from, to] = reversed(intent);
+        journal_.add({intent.folder, from, to, intent.shot, identity, step.restoreTimes ? intent.identity.modifiedNs : 0,
+                      intent.captured, intent.camera, false, intent.transfer, {}});
+    }
+
+    // The way back as the undo's journal writes it: a move's paths in full.
+    static std::pair<QString, QString> reversed(const JournalIntent &intent)
+    {
+        if (intent.transfer == JournalTransfer::Move)
+            return {intent.toPath(), intent.fromPath()};
+        return {intent.to, intent.from};
     }
 
     void carryOut(UndoRun &result)
@@ -190,16 +243,21 @@ private:
 
     std::function<FileOpResult()> noteLink(const Step &step)
     {
-        return [this, &step] { return journal_.noteLink({step.intent->folder, step.intent->to, step.intent->from}); };
+        return [this, &step] {
+            const auto [from, to] = reversed(*step.intent);
+            return journal_.noteLink({step.intent->folder, from, to});
+        };
     }
 
     // Undoing an undo puts files back into folders the undo removed.
     FileOpResult makeFolders(const JournalIntent &intent)
     {
-        const QString relative = intent.from.left(intent.from.lastIndexOf(u'/') + 1);
+        // An absolute path (a move back into a library) is made from the root.
+        const bool absolute = intent.from.startsWith(u'/');
+        const QString relative = intent.from.left(intent.from.lastIndexOf(u'/') + 1).mid(absolute ? 1 : 0);
         if (relative.isEmpty())
             return {};
-        return MakeFolders(intent.folder, relative, [this](const QString &folder) {
+        return MakeFolders(absolute ? QStringLiteral("/") : intent.folder, relative, [this](const QString &folder) {
             return journal_.noteMadeFolder({folder});
         });
     }
@@ -232,7 +290,7 @@ private:
             outcome.system = step.found == Found::SecondName ? DropSecondName(outcome.oldPath, outcome.newPath)
                                                              : makeFolders(*step.intent);
             if (outcome.system.ok() && step.found != Found::SecondName)
-                outcome.system = SafeRename(outcome.newPath, outcome.oldPath, noteLink(step));
+                outcome.system = moveBack(step, outcome.newPath, outcome.oldPath);
             if (outcome.system.ok()) {
                 moved.push_back(&step);
                 continue;
@@ -243,8 +301,9 @@ private:
                   taken ? UndoReason::OldNameTaken : UndoReason::RenameRefused, outcome.system);
             const auto blocker = std::make_shared<UndoOutcome>(outcome);
             for (Step *back : moved) {
-                if (back->found != Found::SecondName
-                    && SafeRename(back->outcome.oldPath, back->outcome.newPath, noteLink(*back)).ok())
+                // A removed copy stays removed: its source holds the same.
+                if (back->found != Found::SecondName && back->intent->transfer != JournalTransfer::Copy
+                    && moveBack(*back, back->outcome.oldPath, back->outcome.newPath).ok())
                     leave(*back, UndoStatus::Skipped, UndoReason::ShotStays, {}, blocker);
             }
             for (Step &other : steps) {
@@ -265,6 +324,28 @@ private:
                 step.outcome.reason = UndoReason::TimesNotRestored;
             }
         }
+    }
+
+    // A rename back, or for a move out of a library a verified move (a copy
+    // back across file systems, then the library's copy removed); a copy
+    // in the library is removed.
+    FileOpResult moveBack(const Step &step, const QString &from, const QString &to)
+    {
+        switch (step.intent->transfer) {
+        case JournalTransfer::Rename: return SafeRename(from, to, noteLink(step));
+        case JournalTransfer::Copy:
+            return ::unlink(QFile::encodeName(from).constData()) == 0 ? FileOpResult{} : FileOpResult{errno};
+        case JournalTransfer::Move: break;
+        }
+        CopyOptions options;
+        options.beforeLink = noteLink(step);
+        options.noteTemporary = [this](const QString &temporary) {
+            return journal_.noteTemporary({temporary});
+        };
+        const CopyResult moved = VerifiedMove(from, to, options);
+        if (moved.hash != 0)
+            journal_.noteHash({to, moved.hash});
+        return moved.mismatch ? FileOpResult{EIO} : moved.system;
     }
 
     JournalWriter journal_;
@@ -300,6 +381,7 @@ UndoRun UndoBatch(int number, const std::function<void(const UndoOutcome &)> &pr
     if (result.refused())
         return result;
     UndoRunner(number, progress).run(reader.intents(), result);
+    RemoveTemporaries(reader.temporaries());
     result.keptFolders = RemoveEmptyFolders(reader.madeFolders());
     return result;
 }

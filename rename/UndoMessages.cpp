@@ -25,6 +25,7 @@ QString ReasonText(const UndoOutcome &outcome)
     case UndoReason::None: return {};
     case UndoReason::Vanished: return UndoMessages::tr("nicht mehr vorhanden");
     case UndoReason::OtherFile: return UndoMessages::tr("ist inzwischen eine andere Datei");
+    case UndoReason::CopyEdited: return UndoMessages::tr("wurde seit dem Kopieren geändert und bleibt");
     case UndoReason::OldNameTaken:
         return UndoMessages::tr("%1 existiert bereits").arg(OneLineName(FileNamePart(outcome.oldPath)));
     case UndoReason::ShotStays:

@@ -388,6 +388,42 @@ Rename %1 of %2 in %3: %n files</numerusform>
         <source>Videos, deren Zeit nur in UTC vorliegt, in dieser Zeitzone benennen (sonst in der des zeitlich nächsten Fotos ihres Ordners)</source>
         <translation>name videos whose time is in UTC only in this time zone (else in that of the photo of their folder nearest in time)</translation>
     </message>
+    <message>
+        <source>%1 von %2 MB kopiert</source>
+        <translation>%1 of %2 MB copied</translation>
+    </message>
+    <message>
+        <source>abgebrochen (Strg+C) nach der Datei in Arbeit: %1; fotlex-cli undo nimmt es zurück</source>
+        <translation>stopped (Ctrl+C) after the file at hand: %1; fotlex-cli undo takes it back</translation>
+    </message>
+    <message>
+        <source>Zielordner &quot;%1&quot;: %2</source>
+        <translation>target folder &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Zielordner &quot;%1&quot; ist kein Ordner</source>
+        <translation>target folder &quot;%1&quot; is no folder</translation>
+    </message>
+    <message>
+        <source>Zielordner &quot;%1&quot; ist nicht beschreibbar: %2</source>
+        <translation>target folder &quot;%1&quot; is not writable: %2</translation>
+    </message>
+    <message>
+        <source>ZIEL</source>
+        <translation>TARGET</translation>
+    </message>
+    <message>
+        <source>die Fotos (mit ihren Begleitdateien) nach dem Muster unterhalb dieses Ordners ablegen statt in ihrem eigenen; Ordner werden durchsucht, auch ihre Unterordner</source>
+        <translation>put the photos (with their companion files) below this folder by the pattern instead of their own; folders are searched with their subfolders</translation>
+    </message>
+    <message>
+        <source>mit --to: kopieren statt verschieben</source>
+        <translation>with --to: copy instead of moving</translation>
+    </message>
+    <message>
+        <source>--copy geht nur mit --to.</source>
+        <translation>--copy works only with --to.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineText</name>
@@ -925,6 +961,38 @@ The medium may be write-protected.</translation>
         <source>(Zeitzone des Rechners)</source>
         <translation>(the computer&apos;s time zone)</translation>
     </message>
+    <message>
+        <source>kopiert</source>
+        <translation>copied</translation>
+    </message>
+    <message>
+        <source>verschoben</source>
+        <translation>moved</translation>
+    </message>
+    <message>
+        <source>die Kopie auf dem Datenträger weicht vom Original ab und wurde entfernt</source>
+        <translation>the copy on the disk differs from the original and was removed</translation>
+    </message>
+    <message>
+        <source>%1 würden kopiert, %2 übersprungen, %3 fehlgeschlagen</source>
+        <translation>%1 would be copied, %2 skipped, %3 failed</translation>
+    </message>
+    <message>
+        <source>%1 kopiert, %2 übersprungen, %3 fehlgeschlagen</source>
+        <translation>%1 copied, %2 skipped, %3 failed</translation>
+    </message>
+    <message>
+        <source>%1 würden verschoben, %2 übersprungen, %3 fehlgeschlagen</source>
+        <translation>%1 would be moved, %2 skipped, %3 failed</translation>
+    </message>
+    <message>
+        <source>%1 verschoben, %2 übersprungen, %3 fehlgeschlagen</source>
+        <translation>%1 moved, %2 skipped, %3 failed</translation>
+    </message>
+    <message>
+        <source>schon vorhanden</source>
+        <translation>already there</translation>
+    </message>
 </context>
 <context>
     <name>RenamePreviewDialog</name>
@@ -1147,6 +1215,10 @@ The medium may be write-protected.</translation>
     <message>
         <source>%1: bleibt (nicht leer)</source>
         <translation>%1: stays (not empty)</translation>
+    </message>
+    <message>
+        <source>wurde seit dem Kopieren geändert und bleibt</source>
+        <translation>was changed since it was copied, and stays</translation>
     </message>
 </context>
 </TS>

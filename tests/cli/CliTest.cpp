@@ -318,7 +318,8 @@ TEST(CliHelpTest, EachCommandsHelpListsTheOptionsTheCompletionKnows)
     }
     const QStringList offered = Completion({"fotlex-cli", ""});
     EXPECT_EQ(QSet<QString>(offered.begin(), offered.end()), commands + QSet<QString>({"--help", "--version"}));
-    const QStringList afterValue = Completion({"fotlex-cli", "rename", "--shift", ""}, "$_fotlex_cli_valued");
+    const QStringList afterValue =
+        Completion({"fotlex-cli", "rename", "--shift", ""}, "$_fotlex_cli_valued $_fotlex_cli_folder_valued");
     EXPECT_EQ(QSet<QString>(afterValue.begin(), afterValue.end()), valued);
     EXPECT_TRUE(valued.contains("--shift"));
 }

@@ -141,7 +141,8 @@ TEST_F(RenameCommandTest, WrongUsageIsStatusTwoAndTouchesNothing)
                                     QStringList{"--shift", "1:60", dir}, QStringList{"--shift"},
                                     QStringList{"--dry-run=ja", dir}, QStringList{"-qx", dir},
                                     QStringList{"--pattern", "%Y/%x", dir}, QStringList{"--pattern=../%n", dir},
-                                    QStringList{"--pattern", "/%n", dir}}) {
+                                    QStringList{"--pattern", "/%n", dir}, QStringList{"--copy", dir},
+                                    QStringList{"--to", dir + "/fehlt", dir}, QStringList{"--to", dir + "/notes.txt", dir}}) {
         EXPECT_EQ(run(args), 2) << args.join(' ').toStdString();
         EXPECT_TRUE(output.isEmpty());
         EXPECT_TRUE(errors.contains("Aufruf: fotlex-cli rename")) << errors.toStdString();
@@ -487,4 +488,29 @@ TEST_F(RenameCommandTest, VideosTakeTheZoneOfTheirFolder)
     WriteFile(dir + "/ohne.xmp", XmpPacket({}, "<e:DateTimeOriginal>2019-01-02T03:04:05</e:DateTimeOriginal>"));
     EXPECT_EQ(run({"--dry-run", dir + "/ohne.jpg"}), 0);
     EXPECT_EQ(lines().first(), dir + "/ohne.jpg -> " + dir + "/2019-01-02 - 03-04-05.jpg");
+}
+
+// A card sorted into a library: its folders walked down (hidden ones left
+// out), each line and the totals saying "kopiert"; a second run finds
+// everything there already and copies nothing.
+TEST_F(RenameCommandTest, ACardIsCopiedIntoTheLibraryOnce)
+{
+    QTemporaryDir library;
+    QDir().mkpath(dir + "/DCIM/100CANON");
+    QDir().mkpath(dir + "/.trash");
+    QFile::rename(dir + "/IMG_2.jpg", dir + "/DCIM/100CANON/IMG_2.jpg");
+    WriteExifJpeg(dir + "/.trash/IMG_9.jpg", QByteArray("2016:08:28 02:26:00"), "9");
+    WriteExifJpeg(dir + "/IMG_1.JPEG", QByteArray("2016:08:28 02:24:00"), QByteArray(3000000, '1'));
+    const auto before = state();
+    const QString to = library.path() + '/';
+    EXPECT_EQ(cli({"rename", "--to", library.path(), "--copy", "--pattern", "%Y/%Y-%m-%d - %H-%M-%S", dir}, true), 0);
+    EXPECT_TRUE(errors.contains("1 von 3 MB kopiert")) << "a terminal is told the bytes while they are copied";
+    EXPECT_EQ(lines(), QStringList({dir + "/IMG_1.JPEG -> " + to + "2016/2016-08-28 - 02-24-00.jpg (kopiert)",
+                                    dir + "/ohne.jpg: übersprungen (keine EXIF-Zeit)",
+                                    dir + "/DCIM/100CANON/IMG_2.jpg -> " + to + "2016/2016-08-28 - 02-25-10.jpg (kopiert)",
+                                    "2 kopiert, 1 übersprungen, 0 fehlgeschlagen"}));
+    EXPECT_EQ(run({"--to", library.path(), "--pattern", "%Y/%Y-%m-%d - %H-%M-%S", dir + "/IMG_1.JPEG"}), 0);
+    EXPECT_EQ(lines(), QStringList({dir + "/IMG_1.JPEG: übersprungen (schon vorhanden)",
+                                    "0 verschoben, 1 übersprungen, 0 fehlgeschlagen"}));
+    EXPECT_EQ(state(), before);
 }

@@ -145,6 +145,7 @@ TEST_F(JournalTest, DamageIsSaidAndAFirstVersionJournalIsUndone)
         {"a later version", header(kJournalVersion + 1) + "X\tneu\n", JournalProblem::Kind::NewerVersion, 0,
          " stammt von einer neueren"},
         {"an empty first line", "\n" + v2, JournalProblem::Kind::DamagedHeader, 0, nullptr},
+        {"a hash of a relative path", header(4) + "H\tx.jpg\t1f\n", JournalProblem::Kind::DamagedLines, 0, nullptr},
     };
     int number = 0;
     for (const auto &c : cases) {
@@ -165,7 +166,7 @@ TEST_F(JournalTest, DamageIsSaidAndAFirstVersionJournalIsUndone)
 
     // The list says every journal but the one being made by an old version.
     const std::vector<JournalInfo> listed = ListJournals();
-    ASSERT_EQ(listed.size(), 6u);
+    ASSERT_EQ(listed.size(), 7u);
     EXPECT_TRUE(BatchListLine(listed[3]).contains("beschädigt")) << BatchListLine(listed[3]).toStdString();
     EXPECT_EQ(NewestUndoable()->number, 3) << "a damaged header or a later version is no batch to take back";
 

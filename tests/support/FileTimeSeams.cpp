@@ -1,14 +1,20 @@
 #include "FileTimeSeams.h"
 
+#include <QFile>
+
 #include <algorithm>
+#include <string>
+#include <string_view>
 #include <atomic>
 #include <csignal>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 namespace {
@@ -16,6 +22,11 @@ namespace {
 std::atomic<bool> clamping = false;
 std::atomic<int> renameError = 0;
 std::atomic<int> linksToKill = 0;
+std::atomic<bool> shortWrites = false;
+std::atomic<bool> noTmpFile = false;
+std::atomic<int> writesToKill = 0;
+// Read by any thread of a test, set while none copies.
+std::string fatFolder;
 
 // ext4's seconds: 32 signed bits and two more epoch bits.
 constexpr std::time_t Ext4Earliest = -(std::time_t(1) << 31);
@@ -77,6 +88,26 @@ NoReplaceRefused::~NoReplaceRefused()
     renameError = 0;
 }
 
+ShortWrites::ShortWrites()
+{
+    shortWrites = true;
+}
+
+ShortWrites::~ShortWrites()
+{
+    shortWrites = false;
+}
+
+UnnamedFilesRefused::UnnamedFilesRefused()
+{
+    noTmpFile = true;
+}
+
+UnnamedFilesRefused::~UnnamedFilesRefused()
+{
+    noTmpFile = false;
+}
+
 void KillAfterLink(int count)
 {
     linksToKill = count;
@@ -100,5 +131,70 @@ extern "C" int link(const char *from, const char *to) noexcept
     const int result = real(from, to);
     if (result == 0 && linksToKill > 0 && --linksToKill == 0)
         ::raise(SIGKILL);
+    return result;
+}
+
+// A program built with 64-bit offsets has the C library's headers rename
+// these to their 64-bit twins, definitions and calls alike.
+namespace {
+
+mode_t ModeOf(int flags, va_list args)
+{
+    return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? mode_t(va_arg(args, int)) : 0;
+}
+
+} // namespace
+
+extern "C" ssize_t pwrite(int fd, const void *bytes, size_t size, off_t offset)
+{
+    using Call = ssize_t (*)(int, const void *, size_t, off_t);
+    static const auto real = reinterpret_cast<Call>(::dlsym(RTLD_NEXT, sizeof(off_t) == 8 ? "pwrite64" : "pwrite"));
+    if (writesToKill > 0 && --writesToKill == 0) {
+        real(fd, bytes, size / 2, offset);
+        ::raise(SIGKILL);
+    }
+    if (!shortWrites || size < 2)
+        return real(fd, bytes, size, offset);
+    const ssize_t written = real(fd, bytes, size / 2, offset);
+    return written < 0 ? written : ssize_t(size);
+}
+
+extern "C" int openat(int dirFd, const char *path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = ModeOf(flags, args);
+    va_end(args);
+    using Call = int (*)(int, const char *, int, ...);
+    static const auto real = reinterpret_cast<Call>(::dlsym(RTLD_NEXT, sizeof(off_t) == 8 ? "openat64" : "openat"));
+    if (noTmpFile && (flags & O_TMPFILE) == O_TMPFILE) {
+        errno = EOPNOTSUPP;
+        return -1;
+    }
+    return real(dirFd, path, flags, mode);
+}
+
+void KillAfterWrites(int count)
+{
+    writesToKill = count;
+}
+
+FatFolder::FatFolder(const QString &folder)
+{
+    fatFolder = QFile::encodeName(folder).toStdString();
+}
+
+FatFolder::~FatFolder()
+{
+    fatFolder.clear();
+}
+
+extern "C" int statfs(const char *path, struct statfs *status) noexcept
+{
+    using Call = int (*)(const char *, struct statfs *);
+    static const auto real = reinterpret_cast<Call>(::dlsym(RTLD_NEXT, "statfs"));
+    const int result = real(path, status);
+    if (result == 0 && !fatFolder.empty() && std::string_view(path).starts_with(fatFolder))
+        status->f_type = 0x4d44;  // MSDOS_SUPER_MAGIC
     return result;
 }
