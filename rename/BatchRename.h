@@ -34,6 +34,11 @@ struct RenameOptions
     // The offset in minutes east of UTC a video's movie header time (UTC
     // only) is named in; unset, that of the nearest still of its folder.
     std::optional<int> videoOffsetMinutes;
+    // The library folder the photos go below (by the pattern) instead of
+    // their own folder; empty: each photo's own folder.
+    QString targetFolder;
+    // With a target folder: copy, never move.
+    bool copy = false;
 };
 
 enum class RenameStatus { Renamed, Skipped, Failed };
@@ -152,3 +157,7 @@ private:
 
 // Called after each file; returning false stops the batch after that file's shot.
 using RenameProgress = std::function<bool(const RenameOutcome &outcome, int done, int total)>;
+// Bytes of the batch's copies done and in all, heard while files are
+// copied (at least every 8 MiB and after each file); never called
+// without copies.
+using CopyProgress = std::function<void(qint64 done, qint64 total)>;

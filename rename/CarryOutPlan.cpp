@@ -268,7 +268,7 @@ private:
 
 } // namespace
 
-std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgress &progress)
+std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgress &progress, const CopyProgress &)
 {
     ShotQueue shots;
     std::vector<Unit> all;
@@ -283,7 +283,8 @@ std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgr
 }
 
 std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs, const RenameOptions &options,
-                                          const RenameProgress &progress, const FolderEntryLists &listed)
+                                          const RenameProgress &progress, const FolderEntryLists &listed,
+                                          const CopyProgress &)
 {
     auto planner = std::make_unique<BatchPlanner>(jobs, options, listed);
     ShotQueue shots;

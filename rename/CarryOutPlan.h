@@ -10,9 +10,11 @@
 // shot whose rename fails half-way is put back as it was. `progress` hears
 // of each file when its shot is done. Returns the outcome of every file
 // handled.
-std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgress &progress = {});
+std::vector<RenameOutcome> CarryOutPlan(const BatchPlan &plan, const RenameProgress &progress = {},
+                                        const CopyProgress &copied = {});
 
 // Plans the jobs and carries the plan out, shot by shot as it is decided.
 // `listed` holds the entries of folders the caller has just listed.
 std::vector<RenameOutcome> RunBatchRename(const std::vector<RenameJob> &jobs, const RenameOptions &options,
-                                          const RenameProgress &progress = {}, const FolderEntryLists &listed = {});
+                                          const RenameProgress &progress = {}, const FolderEntryLists &listed = {},
+                                          const CopyProgress &copied = {});
