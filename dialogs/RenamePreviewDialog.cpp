@@ -84,7 +84,10 @@ RenamePreviewDialog::RenamePreviewDialog(std::vector<RenameJob> jobs, RenameOpti
     auto *target = new QHBoxLayout;
     target->addWidget(m_targetField, 1);
     target->addWidget(browse);
-    m_optionRows->addRow(tr("&Zielordner:"), target);
+    // A row of a field and a button gets no buddy from the form.
+    auto *targetLabel = new QLabel(tr("&Zielordner:"), this);
+    targetLabel->setBuddy(m_targetField);
+    m_optionRows->addRow(targetLabel, target);
     m_optionRows->addRow(m_copy);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(m_optionRows);
