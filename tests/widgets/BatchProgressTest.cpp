@@ -36,19 +36,3 @@ TEST(BatchProgress, SaysFilesAndOnceCopiesReportThemBytes)
     ProgressDelayMs = delay;
     ProgressStepMs = step;
 }
-
-// "Abbrechen" answers the next file's step with false; the batch stops there
-// and learns how far it came.
-TEST(BatchProgress, AbbrechenStopsAtTheNextStep)
-{
-    QWidget owner;
-    owner.show();
-    BatchProgress progress(owner, "Kopieren", 5, true);
-    EXPECT_TRUE(progress.step(1, 5));
-    owner.findChild<QProgressDialog *>()->cancel();
-    EXPECT_FALSE(progress.step(2, 5));
-    progress.finish();
-    EXPECT_TRUE(progress.canceled());
-    EXPECT_EQ(progress.done(), 2);
-    EXPECT_EQ(progress.total(), 5);
-}
