@@ -10,72 +10,13 @@
 #include "rename/UndoMessages.h"
 #include "services/Paths.h"
 #include "ui/Ui.h"
+#include "widgets/BatchProgress.h"
 #include "widgets/FileListBox.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QMessageBox>
-#include <QProgressDialog>
 
 namespace {
-
-// The progress of a long batch. It appears after ProgressDelayMs and is
-// brought up to date at most every ProgressStepMs: a window-modal progress
-// dialog runs the event loop at every step, which at every file would cost
-// more than the renames themselves.
-class BatchProgress
-{
-    Q_DECLARE_TR_FUNCTIONS(BatchProgress)
-
-public:
-    // An undo runs to its end: it has no "Abbrechen".
-    BatchProgress(QWidget &owner, int total, bool cancellable)
-        : dialog_(DoneText(0, total), tr("Abbrechen"), 0, total, &owner)
-    {
-        dialog_.setWindowTitle(cancellable ? tr("Umbenennen") : tr("Rückgängig machen"));
-        dialog_.setWindowModality(Qt::WindowModal);
-        dialog_.setMinimumDuration(ProgressDelayMs);
-        dialog_.setAutoReset(false);
-        if (!cancellable)
-            dialog_.setCancelButton(nullptr);
-        dialog_.setValue(0);
-        clock_.start();
-    }
-
-    // False once "Abbrechen" was pressed.
-    bool step(int done, int total)
-    {
-        done_ = done;
-        total_ = total;
-        if (done < total && clock_.elapsed() < ProgressStepMs)
-            return !dialog_.wasCanceled();
-        clock_.restart();
-        dialog_.setMaximum(total);
-        dialog_.setLabelText(DoneText(done, total));
-        dialog_.setValue(done);
-        return !dialog_.wasCanceled();
-    }
-
-    // Gone from the screen before the report comes, and never shown after:
-    // its timer would show one that has not come up yet. (Closing it would
-    // count as "Abbrechen".)
-    void finish()
-    {
-        canceled_ = dialog_.wasCanceled();
-        dialog_.reset();
-    }
-    bool canceled() const { return canceled_; }
-    int done() const { return done_; }
-    int total() const { return total_; }
-
-private:
-    QProgressDialog dialog_;
-    QElapsedTimer clock_;
-    bool canceled_ = false;
-    int done_ = 0;
-    int total_ = 0;
-};
 
 // Selects the entries the batch left alone, so that the user sees them.
 void SelectLeftAlone(FileListBox &list, const std::vector<RenameOutcome> &outcomes)
@@ -120,6 +61,24 @@ void Conclude(BatchHost &host, const QString &folder, const std::vector<RenameOu
     const auto show = [owner, summary, folder, lines] { BatchReportDialog(summary, folder, lines, owner).exec(); };
     host.ShowBatchWord(WithReportLink(word), show);
     show();
+}
+
+using Batch = std::function<std::vector<RenameOutcome>(const RenameProgress &, const CopyProgress &)>;
+
+// Runs a rename batch between the window's closing steps, with its progress
+// (and "Abbrechen"), then reports.
+void CarryOut(BatchHost &host, const QString &folder, const RenameOptions &options, int files, const Batch &batch)
+{
+    host.BatchBegins();
+    BatchProgress progress(host.Owner(), BatchVerb(options), files, true);
+    // Companions and the other files of a shot count as well.
+    const std::vector<RenameOutcome> outcomes =
+        batch([&progress](const RenameOutcome &, int done, int all) { return progress.step(done, all); },
+              [&progress](qint64 done, qint64 all) { progress.copied(done, all); });
+    progress.finish();
+    host.BatchEnded();
+    SelectLeftAlone(host.Files(), outcomes);
+    Conclude(host, folder, outcomes, progress.canceled(), progress.done(), progress.total());
 }
 
 bool AskUndo(QWidget &owner, const JournalInfo &batch)
@@ -175,16 +134,9 @@ void RenameSelection(BatchHost &host)
         return;
     }
     options->pattern = std::get<NamePattern>(std::move(pattern));
-    const QString folder = list.folder();
-    host.BatchBegins();
-    BatchProgress progress(host.Owner(), int(jobs.size()), true);
-    // Companions and the other files of a shot count as well.
-    const std::vector<RenameOutcome> outcomes = RunBatchRename(
-        jobs, *options, [&progress](const RenameOutcome &, int done, int all) { return progress.step(done, all); });
-    progress.finish();
-    host.BatchEnded();
-    SelectLeftAlone(host.Files(), outcomes);
-    Conclude(host, folder, outcomes, progress.canceled(), progress.done(), progress.total());
+    CarryOut(host, list.folder(), *options, int(jobs.size()), [&](const RenameProgress &step, const CopyProgress &copied) {
+        return RunBatchRename(jobs, *options, step, {}, copied);
+    });
 }
 
 void RenameWithPreview(BatchHost &host)
@@ -194,15 +146,16 @@ void RenameWithPreview(BatchHost &host)
         ShowMessage(MessageKind::Warning, NoFrozenTimeText());
         return;
     }
-    const QString folder = host.Files().folder();
-    RenamePreviewDialog dialog(SelectedRenameJobs(host.Files()), *options, &host.Owner());
+    RenamePreviewDialog dialog(SelectedRenameJobs(host.Files()), *options, host.LibraryStart(), &host.Owner());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    host.RememberNamePattern(dialog.plan().options.pattern.text());
-    host.BatchBegins();
-    host.BatchEnded();
-    SelectLeftAlone(host.Files(), dialog.outcomes());
-    Conclude(host, folder, dialog.outcomes(), false, 0, 0);
+    const BatchPlan &plan = dialog.plan();
+    host.RememberNamePattern(plan.options.pattern.text());
+    if (!plan.options.targetFolder.isEmpty())
+        host.RememberLibrary(plan.options.targetFolder);
+    CarryOut(host, host.Files().folder(), plan.options, int(plan.files.size()), [&](const RenameProgress &step, const CopyProgress &copied) {
+        return CarryOutPlan(plan, step, copied);
+    });
 }
 
 void UndoLastBatch(BatchHost &host)
@@ -217,7 +170,7 @@ void UndoLastBatch(BatchHost &host)
     host.BatchBegins();
     UndoRun run;
     {
-        BatchProgress progress(host.Owner(), batch->files, false);
+        BatchProgress progress(host.Owner(), UndoTitle(), batch->files, false);
         int done = 0;
         run = UndoBatch(batch->number, [&](const UndoOutcome &) { progress.step(++done, batch->files); });
         progress.finish();

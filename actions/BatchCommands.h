@@ -7,11 +7,6 @@
 class BatchHost;
 class FileListBox;
 
-// How long a batch runs before its progress shows, and how often the
-// progress is brought up to date; tests shorten both.
-inline int ProgressDelayMs = 500;
-inline int ProgressStepMs = 50;
-
 // The list's selected entries as rename jobs, in list order.
 std::vector<RenameJob> SelectedRenameJobs(const FileListBox &list);
 
@@ -25,7 +20,8 @@ std::vector<RenameJob> SelectedRenameJobs(const FileListBox &list);
 void RenameSelection(BatchHost &host);
 
 // "Umbenennen mit Vorschau...": the plan of the selection in the preview
-// dialog; after it renamed, as after the button.
+// dialog, carried out as the button's batch is, with its progress. A target
+// folder chosen there is remembered as the next browse's start only.
 void RenameWithPreview(BatchHost &host);
 
 // "Letzte Umbenennung rückgängig": asks first, naming the batch and the

@@ -18,6 +18,10 @@ public:
     virtual std::optional<RenameOptions> ChosenOptions() = 0;
     // Keeps the pattern the preview dialog carried out, for later batches.
     virtual void RememberNamePattern(const QString &pattern) = 0;
+    // Where browsing for a target folder starts: the target the preview
+    // dialog carried out last, or nothing. Never a default target.
+    virtual QString LibraryStart() = 0;
+    virtual void RememberLibrary(const QString &folder) = 0;
     // Before the first file moves: the window lets go of the photo shown and
     // stops following the disk.
     virtual void BatchBegins() = 0;

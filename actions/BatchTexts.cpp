@@ -1,6 +1,7 @@
 #include "actions/BatchTexts.h"
 
 #include "ui/DateTimeText.h"
+#include "widgets/BatchProgress.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -35,10 +36,9 @@ QString NothingToUndoText()
     return BatchTexts::tr("Keine Umbenennung zum Rückgängigmachen.");
 }
 
-QString DoneText(int done, int total)
+QString UndoTitle()
 {
-    const QLocale locale;
-    return BatchTexts::tr("%1 von %2 Dateien erledigt").arg(locale.toString(done), locale.toString(total));
+    return BatchTexts::tr("Rückgängig machen");
 }
 
 QString RenameWord(const RenameCounts &counts, bool canceled)

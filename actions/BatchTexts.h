@@ -13,8 +13,8 @@
 QString NoFrozenTimeText();
 QString NothingSelectedText();
 QString NothingToUndoText();
-// "12 von 2.000 Dateien erledigt", the progress dialog's label.
-QString DoneText(int done, int total);
+// The title of an undo's progress.
+QString UndoTitle();
 // The status line after a rename: "12 umbenannt", "12 umbenannt, 3
 // übersprungen"; after "Abbrechen" it says so.
 QString RenameWord(const RenameCounts &counts, bool canceled);

@@ -468,6 +468,16 @@ void MainWindow::RememberNamePattern(const QString &pattern)
     m_settings.rememberNamePattern(pattern);
 }
 
+QString MainWindow::LibraryStart()
+{
+    return m_settings.library();
+}
+
+void MainWindow::RememberLibrary(const QString &folder)
+{
+    m_settings.rememberLibrary(folder);
+}
+
 void MainWindow::BatchBegins()
 {
     clearWord();

@@ -60,6 +60,8 @@ private:
     QWidget &Owner() override;
     std::optional<RenameOptions> ChosenOptions() override;
     void RememberNamePattern(const QString &pattern) override;
+    QString LibraryStart() override;
+    void RememberLibrary(const QString &folder) override;
     void BatchBegins() override;
     void BatchEnded() override;
     void ShowBatchWord(const QString &word, const std::function<void()> &report) override;

@@ -12,6 +12,7 @@ namespace {
 const QString LastPathKey = QStringLiteral("LastPath");
 const QString WindowKey = QStringLiteral("Window");
 const QString PatternKey = QStringLiteral("NamePattern");
+const QString LibraryKey = QStringLiteral("Library");
 
 }
 
@@ -90,4 +91,16 @@ QString WindowSettings::namePattern() const
 bool WindowSettings::rememberNamePattern(const QString &pattern) const
 {
     return write(PatternKey, pattern);
+}
+
+QString WindowSettings::library() const
+{
+    const QString folder = ReadSetting(ProgramName, LibraryKey, file_, QString());
+    const QFileInfo info(folder);
+    return info.isAbsolute() && info.isDir() ? folder : QString();
+}
+
+bool WindowSettings::rememberLibrary(const QString &folder) const
+{
+    return write(LibraryKey, folder);
 }

@@ -6,8 +6,9 @@
 // What the window keeps between runs, in one INI file under the section
 // "Fotlex": the last folder shown (key LastPath), the window's size, place
 // and maximised state (key Window, QWidget::saveGeometry), where its
-// splitters stand (keys Areas and PhotoArea, QSplitter::saveState) and the
-// name pattern "Umbenennen mit Vorschau..." carried out last (NamePattern).
+// splitters stand (keys Areas and PhotoArea, QSplitter::saveState), the
+// name pattern "Umbenennen mit Vorschau..." carried out last (NamePattern)
+// and the target folder it carried out last (Library).
 class WindowSettings
 {
 public:
@@ -36,6 +37,9 @@ public:
     // Empty when missing.
     QString namePattern() const;
     bool rememberNamePattern(const QString &pattern) const;
+    // Empty unless it names an existing folder by its full path.
+    QString library() const;
+    bool rememberLibrary(const QString &folder) const;
 
 private:
     bool write(const QString &key, const QString &value) const;

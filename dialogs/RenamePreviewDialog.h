@@ -12,42 +12,55 @@ class QPushButton;
 class QTableWidget;
 class QTimer;
 
+// The batch's verb, for its button and its progress: "Umbenennen", with a
+// target folder "Kopieren" or "Verschieben".
+QString BatchVerb(const RenameOptions &options);
+
 // "Umbenennen mit Vorschau": the plan of the selected files as a table (old
 // name; new name, or why the file stays) under the batch's options, planned
 // again whenever an option changes. The options are rows of one form, so
-// that another is one row more. "Umbenennen" carries out exactly the plan
-// shown; it is off while a typed offset or name pattern waits to be planned
-// or is not valid (the summary then says why), and when there is nothing to
-// rename. Enter in a field plans at once and
-// never carries out the batch; only the button does.
+// that another is one row more. With a target folder the table shows where
+// each file goes below it. "Umbenennen" accepts exactly the plan shown, for
+// the caller to carry out; it is off while a typed offset, name pattern or
+// target folder waits to be planned or is not valid (the summary then says
+// why), and when there is nothing to do. Enter in a field plans at once and
+// never accepts; only the button does.
 class RenamePreviewDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    RenamePreviewDialog(std::vector<RenameJob> jobs, RenameOptions options, QWidget *parent = nullptr);
+    // Browsing for a target folder starts at `browseStart`, else at the
+    // first photo's folder.
+    RenamePreviewDialog(std::vector<RenameJob> jobs, RenameOptions options, QString browseStart = {},
+                        QWidget *parent = nullptr);
 
     const BatchPlan &plan() const { return m_plan; }
-    // The outcomes of the carried-out plan, once "Umbenennen" was clicked.
-    const std::vector<RenameOutcome> &outcomes() const { return m_outcomes; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void replan();
-    void carryOut();
+    void browse();
+    void fieldEdited();
+    void enableCopy();
+    // False, with the reason in the summary, for a target that is no
+    // writable folder.
+    bool takeTarget();
 
     std::vector<RenameJob> m_jobs;
     RenameOptions m_options;
     BatchPlan m_plan;
-    std::vector<RenameOutcome> m_outcomes;
+    QString m_browseStart;
     QFormLayout *m_optionRows = nullptr;
     QCheckBox *m_burst = nullptr;
     QLineEdit *m_shiftField = nullptr;
     QLineEdit *m_patternField = nullptr;
     QCheckBox *m_companions = nullptr;
     QCheckBox *m_adjustFileTime = nullptr;
+    QLineEdit *m_targetField = nullptr;
+    QCheckBox *m_copy = nullptr;
     QTableWidget *m_table = nullptr;
     QLabel *m_summary = nullptr;
     QPushButton *m_renameButton = nullptr;

@@ -105,6 +105,20 @@ Umbenennung %1 vom %2 in %3: %n Dateien</numerusform>
             <numerusform>%n bleiben</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n wird kopiert</source>
+        <translation>
+            <numerusform>%n wird kopiert</numerusform>
+            <numerusform>%n werden kopiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wird verschoben</source>
+        <translation>
+            <numerusform>%n wird verschoben</numerusform>
+            <numerusform>%n werden verschoben</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UndoMessages</name>

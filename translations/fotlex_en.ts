@@ -61,12 +61,14 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Umbenennen</source>
-        <translation>Renaming</translation>
+        <source>%1 von %2 Dateien erledigt</source>
+        <translation>%1 of %2 files done</translation>
     </message>
     <message>
-        <source>Rückgängig machen</source>
-        <translation>Undoing</translation>
+        <source>%1 von %2 Dateien erledigt
+%3 von %4</source>
+        <translation>%1 of %2 files done
+%3 of %4</translation>
     </message>
 </context>
 <context>
@@ -101,10 +103,6 @@
     <message>
         <source>Keine Umbenennung zum Rückgängigmachen.</source>
         <translation>No rename to undo.</translation>
-    </message>
-    <message>
-        <source>%1 von %2 Dateien erledigt</source>
-        <translation>%1 of %2 files done</translation>
     </message>
     <message numerus="yes">
         <source>%n umbenannt</source>
@@ -165,6 +163,10 @@ Rename %1 of %2 in %3: %n file</numerusform>
 
 Rename %1 of %2 in %3: %n files</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Rückgängig machen</source>
+        <translation>Undoing</translation>
     </message>
 </context>
 <context>
@@ -1078,6 +1080,64 @@ The medium may be write-protected.</translation>
     <message>
         <source>&amp;Namensmuster:</source>
         <translation>&amp;Name pattern:</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Verschieben</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>leer: der Ordner jedes Fotos</source>
+        <translation>empty: each photo&apos;s own folder</translation>
+    </message>
+    <message>
+        <source>Durchsuchen...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Kopieren statt verschieben</source>
+        <translation>Copy instead of moving</translation>
+    </message>
+    <message>
+        <source>&amp;Zielordner:</source>
+        <translation>&amp;Target folder:</translation>
+    </message>
+    <message>
+        <source>Zielordner: bitte den ganzen Pfad angeben, beginnend mit /</source>
+        <translation>Target folder: please give the full path, starting with /</translation>
+    </message>
+    <message>
+        <source>Den Zielordner %1 gibt es nicht</source>
+        <translation>The target folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>Der Zielordner %1 ist kein Ordner</source>
+        <translation>The target folder %1 is not a folder</translation>
+    </message>
+    <message>
+        <source>In den Zielordner %1 darf nicht geschrieben werden</source>
+        <translation>The target folder %1 is not writable</translation>
+    </message>
+    <message>
+        <source>Im Zielordner</source>
+        <translation>In the target folder</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wird kopiert</source>
+        <translation>
+            <numerusform>%n will be copied</numerusform>
+            <numerusform>%n will be copied</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wird verschoben</source>
+        <translation>
+            <numerusform>%n will be moved</numerusform>
+            <numerusform>%n will be moved</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,13 @@
 #include "tests/actions/ModalAnswer.h"
 #include "tests/app/ReportWatch.h"
 
-#include "actions/BatchCommands.h"
+#include "dialogs/FolderDialog.h"
 #include "dialogs/RenamePreviewDialog.h"
+#include "services/Paths.h"
+#include "widgets/BatchProgress.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -44,6 +47,20 @@ struct BatchWindowTest : ::testing::Test
         const auto before = FolderContents(dir.path());
         QTest::mouseClick(&Find<QPushButton>(*window, "renameButton"), Qt::LeftButton);
         EXPECT_TRUE(SameFilesRenamed(before, FolderContents(dir.path())));
+    }
+
+    // "Umbenennen mit Vorschau..." over the selection; `act` works the dialog.
+    void preview(std::function<void(RenamePreviewDialog &)> act)
+    {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTimer::singleShot(0, [act] {
+            auto *dialog = qobject_cast<RenamePreviewDialog *>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            act(*dialog);
+        });
+        list().setFocus();
+        QTest::keyClick(&list(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
     }
 
     QString word() const { return TextOf(*window, "statusWord"); }
@@ -114,15 +131,11 @@ TEST_F(BatchWindowTest, RenameButtonRenamesTheSelectionAndEndsWithTheClosingStep
     EXPECT_TRUE(QTest::qWaitFor([&] { return Entries(list()).contains("z.jpg"); }, 5000));
 }
 
-// "Abbrechen" stops after the file in hand: the report says what was done,
-// and undo counts the files renamed, not those planned.
+// "Abbrechen" stops after the file in hand, from the button as from the
+// preview: the report says what was done, and undo counts the files
+// renamed, not those planned.
 TEST_F(BatchWindowTest, AfterAbbrechenTheReportNamesWhatWasDoneAndUndoCountsIt)
 {
-    for (int i = 0; i < 40; ++i)
-        WriteExifJpeg(dir.filePath(QStringLiteral("m%1.jpg").arg(i, 2, 10, QLatin1Char('0'))),
-                      QStringLiteral("2017:01:01 10:%1:00").arg(i, 2, 10, QLatin1Char('0')).toUtf8(), "m");
-    window->openPaths({dir.path()});
-    list().selectAll();
     const auto delay = std::exchange(ProgressDelayMs, 0);
     const auto step = std::exchange(ProgressStepMs, 0);
     QTimer cancel;
@@ -130,18 +143,33 @@ TEST_F(BatchWindowTest, AfterAbbrechenTheReportNamesWhatWasDoneAndUndoCountsIt)
         if (auto *progress = window->findChild<QProgressDialog *>(); progress && progress->isVisible())
             progress->cancel();
     });
-    cancel.start(0);
-    ReportWatch report;
-    clickRenameButton();
+    for (const bool fromPreview : {false, true}) {
+        for (int i = 0; i < 40; ++i)
+            WriteExifJpeg(dir.filePath(QStringLiteral("m%1.jpg").arg(i, 2, 10, QLatin1Char('0'))),
+                          QStringLiteral("2017:01:01 10:%1:00").arg(i, 2, 10, QLatin1Char('0')).toUtf8(), "m");
+        window->openPaths({dir.path()});
+        list().selectAll();
+        const QStringList before = files();
+        cancel.start(0);
+        ReportWatch report;
+        if (fromPreview)
+            preview([](RenamePreviewDialog &dialog) {
+                QTest::mouseClick(&Find<QPushButton>(dialog, "renameButton"), Qt::LeftButton);
+            });
+        else
+            clickRenameButton();
+        cancel.stop();
+        const int renamed = int(files().filter(QRegularExpression("^20\\d\\d-")).size());
+        ASSERT_GT(renamed, 0) << fromPreview;
+        ASSERT_LT(renamed, 40) << fromPreview;
+        EXPECT_TRUE(report.summary.startsWith("Abgebrochen nach ")) << report.summary.toStdString();
+        EXPECT_EQ(report.lines.filter(" -> 20").size(), renamed);
+        EXPECT_TRUE(word().startsWith("Abgebrochen: ")) << word().toStdString();
+        EXPECT_TRUE(undo(true).endsWith(QStringLiteral(": %1 Dateien").arg(renamed)));
+        EXPECT_EQ(files(), before);
+    }
     ProgressDelayMs = delay;
     ProgressStepMs = step;
-    const int renamed = int(files().filter(QRegularExpression("^20\\d\\d-")).size());
-    ASSERT_GT(renamed, 0);
-    ASSERT_LT(renamed, 40);
-    EXPECT_TRUE(report.summary.startsWith("Abgebrochen nach ")) << report.summary.toStdString();
-    EXPECT_EQ(report.lines.filter(" -> 20").size(), renamed);
-    EXPECT_TRUE(word().startsWith("Abgebrochen: ")) << word().toStdString();
-    EXPECT_TRUE(undo(false).endsWith(QStringLiteral(": %1 Dateien").arg(renamed)));
 }
 
 TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt)
@@ -177,11 +205,12 @@ TEST_F(BatchWindowTest, PreviewShowsThePlanAsOptionsChangeAndCarriesOutExactlyIt
     EXPECT_EQ(shown.mid(1), QStringList({"2016-08-28 - 03-25-10.xmp", "bleibt: keine EXIF-Zeit",
                                          "2016-08-28 - 03-24-00a.jpg", "2016-08-28 - 03-24-00b.jpg"}));
 
+    // The button hands the plan shown to the caller, who carries it out.
     QTest::mouseClick(&rename, Qt::LeftButton);
-    const auto after = FolderContents(dir.path());
-    EXPECT_TRUE(SameFilesRenamed(before, after));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(FolderContents(dir.path()), before);
     for (const int row : {0, 1, 3, 4})
-        EXPECT_EQ(after.value(shown[row]), before.value(Column(table, 0)[row])) << row;
+        EXPECT_EQ(FileNamePart(dialog.plan().files[size_t(row)].outcome.newPath), shown[row]) << row;
 }
 
 // A pattern typed in the preview: a wrong one turns the button off and says
@@ -202,25 +231,78 @@ TEST_F(BatchWindowTest, ThePreviewsPatternIsCheckedAndShown)
     EXPECT_EQ(Column(Find<QTableWidget>(dialog, "planTable"), 1), QStringList({"2016/022400.jpg"}));
 }
 
-// The pattern the preview carried out is remembered, and the rename button
-// names by it.
-TEST_F(BatchWindowTest, ThePreviewsPatternIsRememberedForTheRenameButton)
+// A target folder: the copy box goes with it; a target that is no folder
+// turns the button off and says why; a good one goes into the plan's
+// options, the table shows the paths below it and the button says what
+// happens. (The files below the target are tested with the batch itself.)
+TEST_F(BatchWindowTest, ThePreviewsTargetFolderIsCheckedAndPlanned)
 {
+    QDir(dir.path()).mkdir("ordner");
+    RenamePreviewDialog dialog({{dir.path() + '/', "a.jpg", std::nullopt}}, {});
+    auto &target = Find<QLineEdit>(dialog, "targetField");
+    auto &copy = Find<QCheckBox>(dialog, "copyBox");
+    auto &pattern = Find<QLineEdit>(dialog, "patternField");
+    auto &rename = Find<QPushButton>(dialog, "renameButton");
+    pattern.setText("%Y/%H%M%S");
+    const struct { QString target; bool copy; QString problem, button, shown; } cases[] = {
+        {dir.path() + "/./", true, "", "Kopieren", "2016/022400.jpg"},
+        {"", false, "", "Umbenennen", "2016/022400.jpg"},
+        {" " + dir.path(), false, "", "Verschieben", "2016/022400.jpg"},
+        {"ordner", false, "Zielordner: bitte den ganzen Pfad angeben, beginnend mit /", "", ""},
+        {dir.filePath("fehlt"), false, "Den Zielordner " + dir.filePath("fehlt") + " gibt es nicht", "", ""},
+        {dir.filePath("a.jpg"), false, "Der Zielordner " + dir.filePath("a.jpg") + " ist kein Ordner", "", ""},
+    };
+    for (const auto &c : cases) {
+        target.setText(c.target);
+        EXPECT_EQ(copy.isEnabled(), !c.target.isEmpty()) << c.target.toStdString();
+        if (copy.isEnabled())
+            copy.setChecked(c.copy);
+        QTest::keyClick(&target, Qt::Key_Return);
+        EXPECT_EQ(copy.isChecked(), c.copy);
+        EXPECT_EQ(rename.isEnabled(), c.problem.isEmpty()) << c.target.toStdString();
+        if (!c.problem.isEmpty()) {
+            EXPECT_EQ(TextOf(dialog, "summary"), c.problem);
+            continue;
+        }
+        const RenameOptions &options = dialog.plan().options;
+        EXPECT_EQ(options.targetFolder, c.target.isEmpty() ? QString() : dir.path() + '/');
+        EXPECT_EQ(options.copy, c.copy);
+        EXPECT_EQ(rename.text(), c.button);
+        EXPECT_EQ(Column(Find<QTableWidget>(dialog, "planTable"), 1), QStringList{c.shown});
+    }
+}
+
+// What the preview carried out is remembered: its pattern, which the rename
+// button then names by, and its target folder only as where browsing starts.
+// The next preview starts without a target, and the button never takes one.
+TEST_F(BatchWindowTest, ThePreviewsPatternAndTargetAreRemembered)
+{
+    const QString library = dir.filePath("bibliothek");
+    QDir(dir.path()).mkdir("bibliothek");
     click(0);
-    QTimer::singleShot(0, [] {
-        auto *dialog = qobject_cast<RenamePreviewDialog *>(QApplication::activeModalWidget());
-        ASSERT_TRUE(dialog);
-        auto &pattern = Find<QLineEdit>(*dialog, "patternField");
-        pattern.setText("%Y/%H%M%S");
-        QTest::keyClick(&pattern, Qt::Key_Return);
-        QTest::mouseClick(&Find<QPushButton>(*dialog, "renameButton"), Qt::LeftButton);
+    preview([&](RenamePreviewDialog &dialog) {
+        Find<QLineEdit>(dialog, "patternField").setText("%Y/%H%M%S");
+        Find<QLineEdit>(dialog, "targetField").setText(library);
+        QTest::keyClick(&Find<QLineEdit>(dialog, "targetField"), Qt::Key_Return);
+        QTest::mouseClick(&Find<QPushButton>(dialog, "renameButton"), Qt::LeftButton);
     });
-    list().setFocus();
-    QTest::keyClick(&list(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(QFile::exists(dir.filePath("2016/022400.jpg")));
-    click(0);
+    click(int(Entries(list()).indexOf("b.jpg")));
     QTest::mouseClick(&Find<QPushButton>(*window, "renameButton"), Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(dir.filePath("2016/022510.jpg")));
+    click(0);
+    preview([&](RenamePreviewDialog &dialog) {
+        auto &target = Find<QLineEdit>(dialog, "targetField");
+        EXPECT_EQ(target.text(), QString());
+        QTimer::singleShot(0, [&] {
+            auto *folders = qobject_cast<FolderDialog *>(QApplication::activeModalWidget());
+            ASSERT_TRUE(folders);
+            EXPECT_EQ(folders->folder(), library);
+            folders->accept();
+        });
+        QTest::mouseClick(&Find<QPushButton>(dialog, "browseButton"), Qt::LeftButton);
+        EXPECT_EQ(dialog.plan().options.targetFolder, library + '/');
+        dialog.reject();
+    });
 }
 
 TEST_F(BatchWindowTest, PreviewOfNothingSelectedSaysSoWithItsButtonOff)

@@ -161,3 +161,19 @@ TEST(Startup, PathFieldOpensAFolderOrAPhotosFolderWithThePhotoSelected)
     EXPECT_TRUE(answer.boxes[0].text.contains(second.filePath("z.jpg")));
     EXPECT_EQ(Entries(ListOf(*window)), (QStringList{"x.jpg", "y.jpg"}));
 }
+
+// The remembered target folder is only a start for browsing: what is no
+// folder by its full path (any more) is ignored.
+TEST(Startup, ARememberedLibraryThatIsNoFolderIsIgnored)
+{
+    QTemporaryDir dir;
+    const WindowSettings settings(dir.filePath("Fotlex.ini"), dir.path());
+    const QString photo = WriteFile(dir.filePath("a.jpg"));
+    const struct { QString stored, read; } cases[] = {
+        {dir.path(), dir.path()}, {dir.filePath("weg"), ""}, {"bibliothek", ""}, {photo, ""}, {"\x01\xff", ""},
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(settings.rememberLibrary(c.stored));
+        EXPECT_EQ(settings.library(), c.read) << c.stored.toStdString();
+    }
+}
