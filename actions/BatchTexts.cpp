@@ -43,7 +43,12 @@ QString UndoTitle()
 
 QString RenameWord(const RenameCounts &counts, bool canceled)
 {
-    QStringList parts{BatchTexts::tr("%n umbenannt", nullptr, counts.renamed)};
+    QStringList parts;
+    switch (counts.transfer) {
+    case RenameTransfer::Rename: parts << BatchTexts::tr("%n umbenannt", nullptr, counts.renamed); break;
+    case RenameTransfer::Copy: parts << BatchTexts::tr("%n kopiert", nullptr, counts.renamed); break;
+    case RenameTransfer::Move: parts << BatchTexts::tr("%n verschoben", nullptr, counts.renamed); break;
+    }
     if (counts.skipped > 0)
         parts << BatchTexts::tr("%n übersprungen", nullptr, counts.skipped);
     if (counts.failed > 0)

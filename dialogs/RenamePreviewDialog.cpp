@@ -194,15 +194,16 @@ void RenamePreviewDialog::replan()
         m_summary->setText(tr("Kein gültiger Versatz: erwartet [+|-]HH:MM[:SS]"));
         return;
     }
+    // The pattern is checked against the file system the files go to.
+    if (!takeTarget())
+        return;
     const QString patternText = m_patternField->text();
-    auto pattern = PatternForJobs(patternText, m_jobs);
+    auto pattern = PatternForJobs(patternText, m_jobs, m_options.targetFolder);
     if (const auto *error = std::get_if<PatternError>(&pattern)) {
         m_renameButton->setEnabled(false);
         m_summary->setText(PatternErrorText(*error, patternText));
         return;
     }
-    if (!takeTarget())
-        return;
     m_options.pattern = std::get<NamePattern>(std::move(pattern));
     m_options.burst = m_burst->isChecked();
     m_options.shiftSeconds = *shift;

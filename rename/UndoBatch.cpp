@@ -24,7 +24,20 @@ enum class Found {
     Vanished,
     OtherFile,
     CopyEdited,    // a copy or moved file in the library no longer holds what was made
+    SourceGone,    // a copy whose source no longer holds what was copied: the copy is the one left
 };
+
+// Why a file found so stays where the batch put it; nothing for one to take back.
+std::optional<UndoReason> StaysFor(Found found)
+{
+    switch (found) {
+    case Found::Vanished: return UndoReason::Vanished;
+    case Found::OtherFile: return UndoReason::OtherFile;
+    case Found::CopyEdited: return UndoReason::CopyEdited;
+    case Found::SourceGone: return UndoReason::SourceGone;
+    default: return std::nullopt;
+    }
+}
 
 struct Step
 {
@@ -136,8 +149,9 @@ private:
     }
 
     // A copy goes when it still holds what was copied (the hash recorded
-    // once it was made; without one, its source's); a copy never made is
-    // nothing to do.
+    // once it was made; without one, its source's) and its source still
+    // holds the same: after the card is wiped, the copy is the only one. A
+    // copy never made is nothing to do.
     static Step classifyCopy(Step &step)
     {
         FileOpResult error;
@@ -146,11 +160,13 @@ private:
             step.found = Found::AlreadyBack;
             return step;
         }
-        std::optional<uint64_t> made = step.intent->madeHash;
         FileOpResult sourceError;
-        if (!made && error.ok())
-            made = ContentHash(step.outcome.oldPath, sourceError);
-        step.found = error.ok() && sourceError.ok() && now == made ? Found::ToRestore : Found::CopyEdited;
+        const uint64_t source = ContentHash(step.outcome.oldPath, sourceError);
+        const uint64_t made = step.intent->madeHash.value_or(source);
+        if (!sourceError.ok() || source != made)
+            step.found = Found::SourceGone;
+        else
+            step.found = error.ok() && now == made ? Found::ToRestore : Found::CopyEdited;
         return step;
     }
 
@@ -178,13 +194,12 @@ private:
         }
         const Step *blocker = nullptr;
         for (Step &step : steps) {
-            if (step.found == Found::Vanished || step.found == Found::OtherFile || step.found == Found::CopyEdited) {
+            const std::optional<UndoReason> stays = StaysFor(step.found);
+            if (stays) {
                 step.outcome.status = UndoStatus::Skipped;
-                step.outcome.reason = step.found == Found::Vanished ? UndoReason::Vanished
-                    : step.found == Found::OtherFile                 ? UndoReason::OtherFile
-                                                                     : UndoReason::CopyEdited;
+                step.outcome.reason = *stays;
             }
-            if (!blocker && (step.found == Found::OtherFile || step.found == Found::CopyEdited))
+            if (!blocker && stays && *stays != UndoReason::Vanished)
                 blocker = &step;
         }
         for (Step &step : steps) {

@@ -18,6 +18,7 @@ enum class UndoReason {
     OldNameTaken,     // skipped: another file holds the old name
     ShotStays,        // skipped: another file of its shot cannot go back (`blockedBy` tells which and why)
     CopyEdited,       // skipped: the file in the library was changed since it was copied there, and stays
+    SourceGone,       // skipped: a copy whose original is gone or changed stays, as the one left
     RenameRefused,    // failed: the system refused the rename
     TimesNotRestored, // failed: renamed back, but its old times not set
     NotJournaled,     // failed: the undo's own journal could not be written

@@ -26,6 +26,7 @@ QString ReasonText(const UndoOutcome &outcome)
     case UndoReason::Vanished: return UndoMessages::tr("nicht mehr vorhanden");
     case UndoReason::OtherFile: return UndoMessages::tr("ist inzwischen eine andere Datei");
     case UndoReason::CopyEdited: return UndoMessages::tr("wurde seit dem Kopieren geändert und bleibt");
+    case UndoReason::SourceGone: return UndoMessages::tr("das Original ist nicht mehr da oder geändert; die Kopie bleibt");
     case UndoReason::OldNameTaken:
         return UndoMessages::tr("%1 existiert bereits").arg(OneLineName(FileNamePart(outcome.oldPath)));
     case UndoReason::ShotStays:

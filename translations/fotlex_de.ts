@@ -68,6 +68,20 @@ Umbenennung %1 vom %2 in %3: %n Datei</numerusform>
 Umbenennung %1 vom %2 in %3: %n Dateien</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n kopiert</source>
+        <translation>
+            <numerusform>%n kopiert</numerusform>
+            <numerusform>%n kopiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n verschoben</source>
+        <translation>
+            <numerusform>%n verschoben</numerusform>
+            <numerusform>%n verschoben</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliText</name>

@@ -168,6 +168,20 @@ Rename %1 of %2 in %3: %n files</numerusform>
         <source>Rückgängig machen</source>
         <translation>Undoing</translation>
     </message>
+    <message numerus="yes">
+        <source>%n kopiert</source>
+        <translation>
+            <numerusform>%n copied</numerusform>
+            <numerusform>%n copied</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n verschoben</source>
+        <translation>
+            <numerusform>%n moved</numerusform>
+            <numerusform>%n moved</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliText</name>
@@ -1279,6 +1293,10 @@ The medium may be write-protected.</translation>
     <message>
         <source>wurde seit dem Kopieren geändert und bleibt</source>
         <translation>was changed since it was copied, and stays</translation>
+    </message>
+    <message>
+        <source>das Original ist nicht mehr da oder geändert; die Kopie bleibt</source>
+        <translation>the original is gone or changed; the copy stays</translation>
     </message>
 </context>
 </TS>

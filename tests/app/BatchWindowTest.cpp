@@ -283,9 +283,13 @@ TEST_F(BatchWindowTest, ThePreviewsPatternAndTargetAreRemembered)
     preview([&](RenamePreviewDialog &dialog) {
         Find<QLineEdit>(dialog, "patternField").setText("%Y/%H%M%S");
         Find<QLineEdit>(dialog, "targetField").setText(library);
+        Find<QCheckBox>(dialog, "copyBox").setChecked(true);
         QTest::keyClick(&Find<QLineEdit>(dialog, "targetField"), Qt::Key_Return);
         QTest::mouseClick(&Find<QPushButton>(dialog, "renameButton"), Qt::LeftButton);
     });
+    // Carried out through the window: the copy below the target, the photo kept.
+    EXPECT_EQ(ReadBytes(library + "/2016/022400.jpg"), ReadBytes(dir.filePath("a.jpg")));
+    EXPECT_EQ(word(), "1 kopiert");
     click(int(Entries(list()).indexOf("b.jpg")));
     QTest::mouseClick(&Find<QPushButton>(*window, "renameButton"), Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(dir.filePath("2016/022510.jpg")));

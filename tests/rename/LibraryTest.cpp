@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <cerrno>
 #include <csignal>
 #include <sys/wait.h>
@@ -191,22 +192,37 @@ TEST_F(LibraryTest, WhatIsThereIsNotBroughtAgain)
     EXPECT_EQ(Contents(Tree(a)), twinContents);
 }
 
-// A copy edited since is not removed by undo, and said so; the others go.
-TEST_F(LibraryTest, UndoKeepsAnEditedCopy)
+// A copy edited since, or one whose original is gone from the card, is not
+// removed by undo, and said so; the others go.
+TEST_F(LibraryTest, UndoKeepsACopyThatIsNoLongerASpare)
 {
-    const std::vector<RenameJob> jobs = shoot(card);
-    const auto before = Tree(card);
-    sort(jobs, true);
-    const QString edited = library + "2024/2024-07-14/2024-07-14 - 09-31-01.jpg";
-    WriteFile(edited, ReadBytes(edited) + "bearbeitet");
-    const UndoRun undone = undoNewest();
-    EXPECT_FALSE(undone.allWell());
-    const auto kept = std::find_if(undone.outcomes.begin(), undone.outcomes.end(),
-                                   [](const UndoOutcome &o) { return o.reason == UndoReason::CopyEdited; });
-    ASSERT_NE(kept, undone.outcomes.end());
-    EXPECT_EQ(kept->newPath, edited);
-    EXPECT_EQ(Tree(library).keys(), QStringList({"2024/2024-07-14/2024-07-14 - 09-31-01.jpg"}));
-    EXPECT_EQ(Tree(card), before);
+    const QString kept = library + "2024/2024-07-14/2024-07-14 - 09-31-01.jpg";
+    const struct { const char *name; std::function<void()> change; UndoReason reason; } cases[] = {
+        {"edited", [&] { WriteFile(kept, ReadBytes(kept) + "bearbeitet"); }, UndoReason::CopyEdited},
+        {"card wiped", [&] { QFile::remove(card + "IMG_1.JPG"); }, UndoReason::SourceGone},
+        {"card edited", [&] { WriteFile(card + "IMG_1.JPG", "anders"); }, UndoReason::SourceGone},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(card).removeRecursively();
+        QDir(library).removeRecursively();
+        QDir().mkpath(card);
+        QDir().mkpath(library);
+        sort(shoot(card), true);
+        c.change();
+        const auto cardBefore = Tree(card);
+        const auto libraryBefore = Tree(library);
+        const UndoRun undone = undoNewest();
+        EXPECT_FALSE(undone.allWell());
+        const auto stays = std::find_if(undone.outcomes.begin(), undone.outcomes.end(),
+                                        [&](const UndoOutcome &o) { return o.reason == c.reason; });
+        ASSERT_NE(stays, undone.outcomes.end());
+        EXPECT_EQ(stays->newPath, kept);
+        EXPECT_EQ(Tree(library).keys(), QStringList({"2024/2024-07-14/2024-07-14 - 09-31-01.jpg"}));
+        EXPECT_EQ(Tree(library).value("2024/2024-07-14/2024-07-14 - 09-31-01.jpg"),
+                  libraryBefore.value("2024/2024-07-14/2024-07-14 - 09-31-01.jpg"));
+        EXPECT_EQ(Tree(card), cardBefore);
+    }
 }
 
 // A batch killed in the middle of a copy under a temporary name leaves
