@@ -173,6 +173,12 @@ TEST_F(JournalTest, DamageIsSaidAndAFirstVersionJournalIsUndone)
     const UndoRun run = UndoBatch(1);
     EXPECT_TRUE(run.allWell()) << UndoOutcomeLine(run.outcomes.at(0)).toStdString();
     EXPECT_EQ(ReadBytes(folder + "IMG_1.jpg").right(3), "alt");
+
+    // A record with a field that is no number, or a link without its folder, is damage.
+    for (const QByteArray &line : {"R\tx" + v2.mid(3), QByteArray("L\t\tIMG_2.jpg\tfehlt.jpg\n")}) {
+        WriteFile(JournalFolder() + JournalFileName(++number), header(4) + line + "T\t/x\n");
+        EXPECT_EQ(JournalReader(number).problem().kind, JournalProblem::Kind::DamagedLines) << line.constData();
+    }
 }
 
 // Only a batch that changes something is journaled, times alone too;
