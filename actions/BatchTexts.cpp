@@ -61,9 +61,14 @@ QString RenameWord(const RenameCounts &counts, bool canceled)
 QString UndoWord(const std::vector<UndoOutcome> &outcomes)
 {
     int counts[3] = {};
-    for (const UndoOutcome &outcome : outcomes)
+    int copies = 0;
+    for (const UndoOutcome &outcome : outcomes) {
         ++counts[int(outcome.status)];
-    QStringList parts{BatchTexts::tr("%n zurückbenannt", nullptr, counts[int(UndoStatus::Restored)])};
+        copies += outcome.status == UndoStatus::Restored && outcome.copy ? 1 : 0;
+    }
+    QStringList parts{BatchTexts::tr("%n zurückbenannt", nullptr, counts[int(UndoStatus::Restored)] - copies)};
+    if (copies > 0)
+        parts << BatchTexts::tr("%n Kopien entfernt", nullptr, copies);
     if (counts[int(UndoStatus::Skipped)] > 0)
         parts << BatchTexts::tr("%n übersprungen", nullptr, counts[int(UndoStatus::Skipped)]);
     if (counts[int(UndoStatus::Failed)] > 0)

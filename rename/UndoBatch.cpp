@@ -117,6 +117,7 @@ private:
         step.intent = &intent;
         step.outcome.newPath = intent.toPath();
         step.outcome.oldPath = intent.fromPath();
+        step.outcome.copy = intent.transfer == JournalTransfer::Copy;
         if (intent.transfer == JournalTransfer::Copy)
             return classifyCopy(step);
         const bool timesOnly = intent.from == intent.to;

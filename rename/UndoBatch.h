@@ -32,6 +32,9 @@ struct UndoOutcome
     UndoStatus status = UndoStatus::Restored;
     UndoReason reason = UndoReason::None;
     FileOpResult system;
+    // A copy in a library, which is removed rather than renamed back (its
+    // original holds the same).
+    bool copy = false;
     // For ShotStays: the outcome of the file that keeps the shot where it is.
     std::shared_ptr<const UndoOutcome> blockedBy;
 };

@@ -58,7 +58,10 @@ QString UndoOutcomeLine(const UndoOutcome &outcome)
     const QString name = OneLineName(outcome.newPath);
     const QString reason = ReasonText(outcome);
     switch (outcome.status) {
-    case UndoStatus::Restored: return name + QStringLiteral(" -> ") + OneLineName(outcome.oldPath);
+    case UndoStatus::Restored:
+        if (outcome.copy)
+            return UndoMessages::tr("%1: Kopie entfernt (Original: %2)").arg(name, OneLineName(outcome.oldPath));
+        return name + QStringLiteral(" -> ") + OneLineName(outcome.oldPath);
     case UndoStatus::Skipped: return UndoMessages::tr("%1: übersprungen (%2)").arg(name, reason);
     case UndoStatus::Failed: return UndoMessages::tr("%1: fehlgeschlagen (%2)").arg(name, reason);
     }
@@ -68,12 +71,18 @@ QString UndoOutcomeLine(const UndoOutcome &outcome)
 QString UndoSummaryLine(const std::vector<UndoOutcome> &outcomes)
 {
     int counts[3] = {};
-    for (const UndoOutcome &outcome : outcomes)
+    int copies = 0;
+    for (const UndoOutcome &outcome : outcomes) {
         ++counts[int(outcome.status)];
-    return UndoMessages::tr("%1 zurückbenannt, %2 übersprungen, %3 fehlgeschlagen")
-        .arg(counts[0])
-        .arg(counts[1])
-        .arg(counts[2]);
+        copies += outcome.status == UndoStatus::Restored && outcome.copy ? 1 : 0;
+    }
+    QString line = UndoMessages::tr("%1 zurückbenannt, %2 übersprungen, %3 fehlgeschlagen")
+                       .arg(counts[0] - copies)
+                       .arg(counts[1])
+                       .arg(counts[2]);
+    if (copies > 0)
+        line += UndoMessages::tr(", %n Kopien entfernt", nullptr, copies);
+    return line;
 }
 
 QString BatchDescription(const JournalInfo &batch)

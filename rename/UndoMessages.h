@@ -4,14 +4,16 @@
 
 #include <QString>
 
-// "NEU -> ALT", "NEU: übersprungen (GRUND)" or "NEU: fehlgeschlagen (GRUND)".
+// "NEU -> ALT", "KOPIE: Kopie entfernt (Original: ALT)", "NEU: übersprungen
+// (GRUND)" or "NEU: fehlgeschlagen (GRUND)".
 QString UndoOutcomeLine(const UndoOutcome &outcome);
 
 // "ORDNER: bleibt (nicht leer)", for a folder the batch made that holds
 // something else now.
 QString KeptFolderLine(const QString &folder);
 
-// "N zurückbenannt, M übersprungen, K fehlgeschlagen".
+// "N zurückbenannt, M übersprungen, K fehlgeschlagen", and ", N Kopien
+// entfernt" where copies in a library went.
 QString UndoSummaryLine(const std::vector<UndoOutcome> &outcomes);
 
 // "Umbenennung 12 vom 2026-12-07 10:00:00 in /fotos/, 250 Dateien".

@@ -82,6 +82,13 @@ Umbenennung %1 vom %2 in %3: %n Dateien</numerusform>
             <numerusform>%n verschoben</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n Kopien entfernt</source>
+        <translation>
+            <numerusform>%n Kopie entfernt</numerusform>
+            <numerusform>%n Kopien entfernt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliText</name>
@@ -155,6 +162,13 @@ Umbenennung %1 vom %2 in %3: %n Dateien</numerusform>
         <translation>
             <numerusform>Journal %1 ist beschädigt: Zeile %2 ist unlesbar, ihre Datei bleibt, wie sie ist.</numerusform>
             <numerusform>Journal %1 ist beschädigt: %n Zeilen ab Zeile %2 sind unlesbar, ihre Dateien bleiben, wie sie sind.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n Kopien entfernt</source>
+        <translation>
+            <numerusform>, %n Kopie entfernt</numerusform>
+            <numerusform>, %n Kopien entfernt</numerusform>
         </translation>
     </message>
 </context>

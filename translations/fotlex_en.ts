@@ -182,6 +182,13 @@ Rename %1 of %2 in %3: %n files</numerusform>
             <numerusform>%n moved</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n Kopien entfernt</source>
+        <translation>
+            <numerusform>%n copy removed</numerusform>
+            <numerusform>%n copies removed</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliText</name>
@@ -1297,6 +1304,17 @@ The medium may be write-protected.</translation>
     <message>
         <source>das Original ist nicht mehr da oder geändert; die Kopie bleibt</source>
         <translation>the original is gone or changed; the copy stays</translation>
+    </message>
+    <message>
+        <source>%1: Kopie entfernt (Original: %2)</source>
+        <translation>%1: copy removed (original: %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n Kopien entfernt</source>
+        <translation>
+            <numerusform>, %n copy removed</numerusform>
+            <numerusform>, %n copies removed</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -513,4 +513,10 @@ TEST_F(RenameCommandTest, ACardIsCopiedIntoTheLibraryOnce)
     EXPECT_EQ(lines(), QStringList({dir + "/IMG_1.JPEG: übersprungen (schon vorhanden)",
                                     "0 verschoben, 1 übersprungen, 0 fehlgeschlagen"}));
     EXPECT_EQ(state(), before);
+    // Undo removes the copies, and says so rather than "renamed back".
+    EXPECT_EQ(cli({"undo"}), 0);
+    EXPECT_TRUE(lines().contains(to + "2016/2016-08-28 - 02-24-00.jpg: Kopie entfernt (Original: " + dir + "/IMG_1.JPEG)"))
+        << lines().join('\n').toStdString();
+    EXPECT_EQ(lines().last(), "0 zurückbenannt, 0 übersprungen, 0 fehlgeschlagen, 2 Kopien entfernt");
+    EXPECT_FALSE(QFile::exists(to + "2016/2016-08-28 - 02-24-00.jpg"));
 }
