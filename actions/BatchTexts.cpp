@@ -66,7 +66,10 @@ QString UndoWord(const std::vector<UndoOutcome> &outcomes)
         ++counts[int(outcome.status)];
         copies += outcome.status == UndoStatus::Restored && outcome.copy ? 1 : 0;
     }
-    QStringList parts{BatchTexts::tr("%n zurückbenannt", nullptr, counts[int(UndoStatus::Restored)] - copies)};
+    // An undo of copies alone says what it removed, not "0 zurückbenannt".
+    QStringList parts;
+    if (copies == 0 || counts[int(UndoStatus::Restored)] > copies)
+        parts << BatchTexts::tr("%n zurückbenannt", nullptr, counts[int(UndoStatus::Restored)] - copies);
     if (copies > 0)
         parts << BatchTexts::tr("%n Kopien entfernt", nullptr, copies);
     if (counts[int(UndoStatus::Skipped)] > 0)

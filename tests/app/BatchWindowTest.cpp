@@ -290,6 +290,14 @@ TEST_F(BatchWindowTest, ThePreviewsPatternAndTargetAreRemembered)
     // Carried out through the window: the copy below the target, the photo kept.
     EXPECT_EQ(ReadBytes(library + "/2016/022400.jpg"), ReadBytes(dir.filePath("a.jpg")));
     EXPECT_EQ(word(), "1 kopiert");
+    {
+        // Undo removes the copy and says so, with the original in the report.
+        ReportWatch report;
+        undo(true);
+        EXPECT_TRUE(word().startsWith("1 Kopie") && !word().contains("zurückbenannt")) << word().toStdString();
+        EXPECT_EQ(report.lines, QStringList({"bibliothek/2016/022400.jpg: Kopie entfernt (Original: a.jpg)"}));
+        EXPECT_FALSE(QFile::exists(library + "/2016/022400.jpg"));
+    }
     click(int(Entries(list()).indexOf("b.jpg")));
     QTest::mouseClick(&Find<QPushButton>(*window, "renameButton"), Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(dir.filePath("2016/022510.jpg")));
