@@ -1,5 +1,7 @@
+#include "FolderFixture.h"
 #include "TestFiles.h"
 #include "TestPhotos.h"
+#include "tests/support/ExifBuilder.h"
 
 #include "rename/BatchPlan.h"
 #include "rename/CarryOutPlan.h"
@@ -20,15 +22,9 @@ struct Shot
     QByteArray subSeconds = {};
 };
 
-class BatchPlanTest : public ::testing::Test
+class BatchPlanTest : public FolderTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(temp.isValid());
-        folder = temp.path() + '/';
-    }
-
     void write(const QList<Shot> &shots)
     {
         for (const Shot &shot : shots) {
@@ -44,10 +40,7 @@ protected:
     QStringList rename(const QStringList &names, const RenameOptions &options = {})
     {
         const auto before = FolderContents(folder);
-        std::vector<RenameJob> jobs;
-        for (const QString &name : names)
-            jobs.push_back({folder, name, std::nullopt});
-        const BatchPlan plan = PlanBatch(jobs, options);
+        const BatchPlan plan = PlanBatch(jobs(names), options);
         const std::vector<RenameOutcome> outcomes = CarryOutPlan(plan);
         EXPECT_TRUE(SameFilesRenamed(before, FolderContents(folder)));
         EXPECT_EQ(outcomes.size(), plan.files.size());
@@ -55,9 +48,6 @@ protected:
             EXPECT_EQ(outcomes[i].status, plan.files[i].outcome.status) << i;
         return QDir(folder).entryList(QDir::Files, QDir::Name);
     }
-
-    QTemporaryDir temp;
-    QString folder;
 };
 
 RenameOptions Burst()
@@ -131,30 +121,17 @@ TEST_F(BatchPlanTest, BurstOfMoreThan26GetsTwoLettersForAll)
 
 namespace {
 
-QByteArray Be(uint64_t value, int bytes)
-{
-    QByteArray out;
-    for (int i = bytes - 1; i >= 0; --i)
-        out += char((value >> (8 * i)) & 0xFF);
-    return out;
-}
-
-QByteArray Box(const char *type, const QByteArray &content)
-{
-    return Be(8 + content.size(), 4) + type + content;
-}
-
 // A phone's video: QuickTime metadata with its creation date, as
 // "2021-04-11T15:47:54-0500".
 QByteArray PhoneVideo(const QByteArray &creationDate)
 {
     const QByteArray key("com.apple.quicktime.creationdate");
-    const QByteArray keys = Box("keys", Be(0, 4) + Be(1, 4) + Be(8 + key.size(), 4) + "mdta" + key);
-    const QByteArray value = Box("data", Be(1, 4) + Be(0, 4) + creationDate);
-    const QByteArray ilst = Box("ilst", Be(8 + value.size(), 4) + Be(1, 4) + value);
-    const QByteArray meta = Box("meta", Box("hdlr", Be(0, 8) + "mdta" + QByteArray(13, '\0')) + keys + ilst);
-    return Box("ftyp", QByteArray("qt  ") + Be(0, 4) + "qt  ")
-        + Box("moov", Box("mvhd", QByteArray(100, '\0')) + meta);
+    const QByteArray keys = IsoBoxBytes("keys", BigEndian(0, 4) + BigEndian(1, 4) + BigEndian(8 + key.size(), 4) + "mdta" + key);
+    const QByteArray value = IsoBoxBytes("data", BigEndian(1, 4) + BigEndian(0, 4) + creationDate);
+    const QByteArray ilst = IsoBoxBytes("ilst", BigEndian(8 + value.size(), 4) + BigEndian(1, 4) + value);
+    const QByteArray meta = IsoBoxBytes("meta", IsoBoxBytes("hdlr", BigEndian(0, 8) + "mdta" + QByteArray(13, '\0')) + keys + ilst);
+    return IsoBoxBytes("ftyp", QByteArray("qt  ") + BigEndian(0, 4) + "qt  ")
+        + IsoBoxBytes("moov", IsoBoxBytes("mvhd", QByteArray(100, '\0')) + meta);
 }
 
 struct ShotCase
@@ -186,11 +163,8 @@ protected:
                 else
                     write({{shot.name, shot.time == "-" ? QByteArray() : shot.time}});
             }
-            std::vector<RenameJob> jobs;
-            for (const QString &name : c.asked)
-                jobs.push_back({folder, name, std::nullopt});
             const auto before = FolderContents(folder);
-            const std::vector<RenameOutcome> outcomes = CarryOutPlan(PlanBatch(jobs, {}));
+            const std::vector<RenameOutcome> outcomes = CarryOutPlan(PlanBatch(jobs(c.asked), {}));
             for (const QString &name : c.asked)
                 EXPECT_EQ(std::count_if(outcomes.begin(), outcomes.end(),
                                         [&](const RenameOutcome &o) { return o.oldPath == folder + name; }),

@@ -1,3 +1,4 @@
+#include "FolderFixture.h"
 #include "TestFiles.h"
 #include "TestPhotos.h"
 
@@ -132,26 +133,7 @@ TEST(NamePatternTest, AFileInPlaceStays)
     EXPECT_EQ(dated.folders, "");
 }
 
-class DateFolderTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(temp.isValid());
-        folder = temp.path() + '/';
-    }
-
-    std::vector<RenameJob> jobs(const QStringList &names)
-    {
-        std::vector<RenameJob> list;
-        for (const QString &name : names)
-            list.push_back({folder, name, std::nullopt});
-        return list;
-    }
-
-    QTemporaryDir temp;
-    QString folder;
-};
+using DateFolderTest = FolderTest;
 
 // Photos go into folders by their day with their companions; undo brings
 // every file back and removes the folders the batch made once they are

@@ -1,4 +1,5 @@
 #include "FileTimeSeams.h"
+#include "FolderFixture.h"
 #include "TestFiles.h"
 #include "TestPhotos.h"
 
@@ -20,15 +21,9 @@
 
 namespace {
 
-class UndoTest : public ::testing::Test
+class UndoTest : public FolderTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(temp.isValid());
-        folder = temp.path() + '/';
-    }
-
     // Photos IMG_0000.jpg ... of distinct seconds, each second one with an .xmp.
     std::vector<RenameJob> photos(int count)
     {
@@ -53,9 +48,6 @@ protected:
         }
         return UndoBatch(newest->number);
     }
-
-    QTemporaryDir temp;
-    QString folder;
 };
 
 QStringList Lines(const UndoRun &run)

@@ -1,7 +1,5 @@
 #include "FileTimeSeams.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -17,16 +15,18 @@
 #include <sys/statfs.h>
 #include <unistd.h>
 
+namespace seams {
+std::atomic<bool> clamping = false, shortWrites = false, noTmpFile = false;
+std::atomic<int> renameError = 0;
+std::string fatFolder;
+} // namespace seams
+
+using namespace seams;
+
 namespace {
 
-std::atomic<bool> clamping = false;
-std::atomic<int> renameError = 0;
 std::atomic<int> linksToKill = 0;
-std::atomic<bool> shortWrites = false;
-std::atomic<bool> noTmpFile = false;
 std::atomic<int> writesToKill = 0;
-// Read by any thread of a test, set while none copies.
-std::string fatFolder;
 
 // ext4's seconds: 32 signed bits and two more epoch bits.
 constexpr std::time_t Ext4Earliest = -(std::time_t(1) << 31);
@@ -51,16 +51,6 @@ LocalTimeZone::~LocalTimeZone()
     ::tzset();
 }
 
-Ext4TimeRange::Ext4TimeRange()
-{
-    clamping = true;
-}
-
-Ext4TimeRange::~Ext4TimeRange()
-{
-    clamping = false;
-}
-
 // The seam: a test program that links this file calls this utimensat, not
 // the C library's, from every object of its own, the program's libraries
 // among them.
@@ -76,36 +66,6 @@ extern "C" int utimensat(int dirFd, const char *path, const struct timespec time
             time = {std::clamp(time.tv_sec, Ext4Earliest, Ext4Latest), 0};
     }
     return real(dirFd, path, clamped, flags);
-}
-
-NoReplaceRefused::NoReplaceRefused(int error)
-{
-    renameError = error;
-}
-
-NoReplaceRefused::~NoReplaceRefused()
-{
-    renameError = 0;
-}
-
-ShortWrites::ShortWrites()
-{
-    shortWrites = true;
-}
-
-ShortWrites::~ShortWrites()
-{
-    shortWrites = false;
-}
-
-UnnamedFilesRefused::UnnamedFilesRefused()
-{
-    noTmpFile = true;
-}
-
-UnnamedFilesRefused::~UnnamedFilesRefused()
-{
-    noTmpFile = false;
 }
 
 void KillAfterLink(int count)
@@ -177,16 +137,6 @@ extern "C" int openat(int dirFd, const char *path, int flags, ...)
 void KillAfterWrites(int count)
 {
     writesToKill = count;
-}
-
-FatFolder::FatFolder(const QString &folder)
-{
-    fatFolder = QFile::encodeName(folder).toStdString();
-}
-
-FatFolder::~FatFolder()
-{
-    fatFolder.clear();
 }
 
 extern "C" int statfs(const char *path, struct statfs *status) noexcept

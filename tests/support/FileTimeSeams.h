@@ -1,9 +1,34 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 #include <string>
+#include <utility>
+
+// The state of the seams below, which stand in for calls of the C library.
+namespace seams {
+extern std::atomic<bool> clamping, shortWrites, noTmpFile;
+extern std::atomic<int> renameError;
+extern std::string fatFolder;  // read by any thread of a test, set while none copies
+} // namespace seams
+
+// While alive, `variable` holds `value`; then again what it held before.
+template <typename Variable, typename Value>
+class SeamSet
+{
+public:
+    SeamSet(Variable &variable, Value value) : variable_(variable), before_(variable) { variable = std::move(value); }
+    ~SeamSet() { variable_ = before_; }
+    SeamSet(const SeamSet &) = delete;
+    SeamSet &operator=(const SeamSet &) = delete;
+
+private:
+    Variable &variable_;
+    Value before_;
+};
 
 // While alive, the process's local time zone is `zone` (TZ, then tzset).
 class LocalTimeZone
@@ -22,48 +47,32 @@ private:
 // a time outside 1901-12-13 20:45:52 to 2446-05-10 22:38:55 UTC is clamped
 // to the nearer end, and the call succeeds. tmpfs and btrfs hold any time,
 // so a test cannot rely on the folder it runs in to clamp.
-class Ext4TimeRange
+struct Ext4TimeRange : SeamSet<std::atomic<bool>, bool>
 {
-public:
-    Ext4TimeRange();
-    ~Ext4TimeRange();
-    Ext4TimeRange(const Ext4TimeRange &) = delete;
-    Ext4TimeRange &operator=(const Ext4TimeRange &) = delete;
+    Ext4TimeRange() : SeamSet(seams::clamping, true) {}
 };
 
 // While alive, renameat2 in this process fails with `error` (EINVAL by
 // default), as on a file system that cannot rename without replacing: the
 // safe rename falls back to link and unlink.
-class NoReplaceRefused
+struct NoReplaceRefused : SeamSet<std::atomic<int>, int>
 {
-public:
-    explicit NoReplaceRefused(int error = 22);
-    ~NoReplaceRefused();
-    NoReplaceRefused(const NoReplaceRefused &) = delete;
-    NoReplaceRefused &operator=(const NoReplaceRefused &) = delete;
+    explicit NoReplaceRefused(int error = 22) : SeamSet(seams::renameError, error) {}
 };
 
 // While alive, pwrite in this process writes only the first half of what it
 // is given and reports the whole as written: a disk that loses data
 // silently, which only reading the copy back can find.
-class ShortWrites
+struct ShortWrites : SeamSet<std::atomic<bool>, bool>
 {
-public:
-    ShortWrites();
-    ~ShortWrites();
-    ShortWrites(const ShortWrites &) = delete;
-    ShortWrites &operator=(const ShortWrites &) = delete;
+    ShortWrites() : SeamSet(seams::shortWrites, true) {}
 };
 
 // While alive, openat in this process refuses O_TMPFILE with EOPNOTSUPP, as
 // FAT, exFAT and most FUSE file systems do.
-class UnnamedFilesRefused
+struct UnnamedFilesRefused : SeamSet<std::atomic<bool>, bool>
 {
-public:
-    UnnamedFilesRefused();
-    ~UnnamedFilesRefused();
-    UnnamedFilesRefused(const UnnamedFilesRefused &) = delete;
-    UnnamedFilesRefused &operator=(const UnnamedFilesRefused &) = delete;
+    UnnamedFilesRefused() : SeamSet(seams::noTmpFile, true) {}
 };
 
 // From now on, the process kills itself (SIGKILL) right after the `count`-th
@@ -98,11 +107,7 @@ void KillAfterWrites(int count);
 
 // While alive, statfs in this process says FAT for every path below
 // `folder`, so that a pattern is checked against what FAT refuses.
-class FatFolder
+struct FatFolder : SeamSet<std::string, std::string>
 {
-public:
-    explicit FatFolder(const QString &folder);
-    ~FatFolder();
-    FatFolder(const FatFolder &) = delete;
-    FatFolder &operator=(const FatFolder &) = delete;
+    explicit FatFolder(const QString &folder) : SeamSet(seams::fatFolder, QFile::encodeName(folder).toStdString()) {}
 };

@@ -67,32 +67,29 @@ bool SameFilesRenamed(const QMap<QString, QByteArray> &before,
     return a == b;
 }
 
-// Root passes every permission test through CAP_DAC_OVERRIDE; taking it out
-// of this thread's effective set makes a read-only folder refuse as it does
-// for a user.
-PermissionsEnforced::PermissionsEnforced()
+namespace {
+
+constexpr uint32_t Overrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
+
+// Root passes every permission test through these capabilities; taking them
+// out of this thread's effective set (or back in from its permitted set)
+// makes a read-only folder refuse as it does for a user.
+bool SetOverrides(bool on)
 {
-    if (::geteuid() != 0)
-        return;
     __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct data[2] {};
     if (::syscall(SYS_capget, &header, data) != 0)
-        return;
-    data[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
-    data[0].effective &= ~(1u << CAP_DAC_READ_SEARCH);
-    data[0].effective &= ~(1u << CAP_FOWNER);
-    dropped_ = ::syscall(SYS_capset, &header, data) == 0;
+        return false;
+    data[0].effective = on ? data[0].effective | (data[0].permitted & Overrides) : data[0].effective & ~Overrides;
+    return ::syscall(SYS_capset, &header, data) == 0;
 }
+
+} // namespace
+
+PermissionsEnforced::PermissionsEnforced() : dropped_(::geteuid() == 0 && SetOverrides(false)) {}
 
 PermissionsEnforced::~PermissionsEnforced()
 {
-    if (!dropped_)
-        return;
-    __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2] {};
-    if (::syscall(SYS_capget, &header, data) != 0)
-        return;
-    data[0].effective |= data[0].permitted
-        & ((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
-    ::syscall(SYS_capset, &header, data);
+    if (dropped_)
+        SetOverrides(true);
 }
