@@ -1,5 +1,6 @@
 #include "actions/BatchTexts.h"
 
+#include "rename/UndoMessages.h"
 #include "ui/DateTimeText.h"
 #include "widgets/BatchProgress.h"
 
@@ -60,22 +61,17 @@ QString RenameWord(const RenameCounts &counts, bool canceled)
 
 QString UndoWord(const std::vector<UndoOutcome> &outcomes)
 {
-    int counts[3] = {};
-    int copies = 0;
-    for (const UndoOutcome &outcome : outcomes) {
-        ++counts[int(outcome.status)];
-        copies += outcome.status == UndoStatus::Restored && outcome.copy ? 1 : 0;
-    }
+    const UndoCounts counts = CountUndo(outcomes);
     // An undo of copies alone says what it removed, not "0 zurückbenannt".
     QStringList parts;
-    if (copies == 0 || counts[int(UndoStatus::Restored)] > copies)
-        parts << BatchTexts::tr("%n zurückbenannt", nullptr, counts[int(UndoStatus::Restored)] - copies);
-    if (copies > 0)
-        parts << BatchTexts::tr("%n Kopien entfernt", nullptr, copies);
-    if (counts[int(UndoStatus::Skipped)] > 0)
-        parts << BatchTexts::tr("%n übersprungen", nullptr, counts[int(UndoStatus::Skipped)]);
-    if (counts[int(UndoStatus::Failed)] > 0)
-        parts << BatchTexts::tr("%n fehlgeschlagen", nullptr, counts[int(UndoStatus::Failed)]);
+    if (counts.copiesRemoved == 0 || counts.renamedBack > 0)
+        parts << BatchTexts::tr("%n zurückbenannt", nullptr, counts.renamedBack);
+    if (counts.copiesRemoved > 0)
+        parts << BatchTexts::tr("%n Kopien entfernt", nullptr, counts.copiesRemoved);
+    if (counts.skipped > 0)
+        parts << BatchTexts::tr("%n übersprungen", nullptr, counts.skipped);
+    if (counts.failed > 0)
+        parts << BatchTexts::tr("%n fehlgeschlagen", nullptr, counts.failed);
     return CountList(parts);
 }
 

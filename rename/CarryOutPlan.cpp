@@ -16,7 +16,6 @@
 #include <optional>
 #include <thread>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -268,7 +267,7 @@ private:
             return SafeRename(outcome.newPath, outcome.oldPath, noteLink(file, outcome.newPath, outcome.oldPath));
         // A copy verified a moment ago: its source holds the same.
         if (options_.copy)
-            return ::unlink(QFile::encodeName(outcome.newPath).constData()) == 0 ? FileOpResult{} : FileOpResult{errno};
+            return RemoveCopy(outcome.newPath);
         CopyOptions options = copyOptions();
         options.beforeLink = noteLink(file, outcome.newPath, outcome.oldPath);
         return VerifiedMove(outcome.newPath, outcome.oldPath, options).system;

@@ -6,13 +6,10 @@
 #include "services/FileTime.h"
 #include "services/VerifiedCopy.h"
 
-#include <QFile>
-
 #include <QHash>
 
 #include <algorithm>
 #include <cerrno>
-#include <unistd.h>
 
 namespace {
 
@@ -349,8 +346,7 @@ private:
     {
         switch (step.intent->transfer) {
         case JournalTransfer::Rename: return SafeRename(from, to, noteLink(step));
-        case JournalTransfer::Copy:
-            return ::unlink(QFile::encodeName(from).constData()) == 0 ? FileOpResult{} : FileOpResult{errno};
+        case JournalTransfer::Copy: return RemoveCopy(from);
         case JournalTransfer::Move: break;
         }
         CopyOptions options;

@@ -68,20 +68,28 @@ QString UndoOutcomeLine(const UndoOutcome &outcome)
     return {};
 }
 
+UndoCounts CountUndo(const std::vector<UndoOutcome> &outcomes)
+{
+    UndoCounts counts;
+    for (const UndoOutcome &outcome : outcomes) {
+        switch (outcome.status) {
+        case UndoStatus::Restored: ++(outcome.copy ? counts.copiesRemoved : counts.renamedBack); break;
+        case UndoStatus::Skipped: ++counts.skipped; break;
+        case UndoStatus::Failed: ++counts.failed; break;
+        }
+    }
+    return counts;
+}
+
 QString UndoSummaryLine(const std::vector<UndoOutcome> &outcomes)
 {
-    int counts[3] = {};
-    int copies = 0;
-    for (const UndoOutcome &outcome : outcomes) {
-        ++counts[int(outcome.status)];
-        copies += outcome.status == UndoStatus::Restored && outcome.copy ? 1 : 0;
-    }
+    const UndoCounts counts = CountUndo(outcomes);
     QString line = UndoMessages::tr("%1 zurückbenannt, %2 übersprungen, %3 fehlgeschlagen")
-                       .arg(counts[0] - copies)
-                       .arg(counts[1])
-                       .arg(counts[2]);
-    if (copies > 0)
-        line += UndoMessages::tr(", %n Kopien entfernt", nullptr, copies);
+                       .arg(counts.renamedBack)
+                       .arg(counts.skipped)
+                       .arg(counts.failed);
+    if (counts.copiesRemoved > 0)
+        line += UndoMessages::tr(", %n Kopien entfernt", nullptr, counts.copiesRemoved);
     return line;
 }
 

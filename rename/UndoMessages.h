@@ -12,6 +12,17 @@ QString UndoOutcomeLine(const UndoOutcome &outcome);
 // something else now.
 QString KeptFolderLine(const QString &folder);
 
+// What an undo did, counted: files renamed back, copies in a library
+// removed, files skipped and failed.
+struct UndoCounts
+{
+    int renamedBack = 0;
+    int copiesRemoved = 0;
+    int skipped = 0;
+    int failed = 0;
+};
+UndoCounts CountUndo(const std::vector<UndoOutcome> &outcomes);
+
 // "N zurückbenannt, M übersprungen, K fehlgeschlagen", and ", N Kopien
 // entfernt" where copies in a library went.
 QString UndoSummaryLine(const std::vector<UndoOutcome> &outcomes);

@@ -251,3 +251,8 @@ CopyResult VerifiedMove(const QString &source, const QString &target, const Copy
     result.system = {SyncFolder(slash < 0 ? QByteArray(".") : QFile::encodeName(source.left(slash + 1)))};
     return result;
 }
+
+FileOpResult RemoveCopy(const QString &copy)
+{
+    return ::unlink(QFile::encodeName(copy).constData()) == 0 ? FileOpResult{} : FileOpResult{errno};
+}

@@ -52,3 +52,7 @@ CopyResult VerifiedCopy(const QString &source, const QString &target, const Copy
 // Moves `source` to `target` without replacing: a rename on one file
 // system, else a verified copy followed by the source's removal.
 CopyResult VerifiedMove(const QString &source, const QString &target, const CopyOptions &options = {});
+
+// Removes a copy whose original still holds the same bytes (a shot taken
+// back, an undo); the caller has made sure of that.
+FileOpResult RemoveCopy(const QString &copy);
